@@ -1,0 +1,15 @@
+// The program: creates the application and its windows and runs the message
+// loop until the main window closes.
+
+#include <QApplication>
+
+#include "MainUnit.h"
+#include "Program.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    lx::ProgramWindows windows = lx::startProgram(app);
+    windows.form1->show();
+    return app.exec();
+}

@@ -1,0 +1,33 @@
+# Shared set-up of scripts/run and scripts/test: the Debian packages the build
+# needs, installed when running as root, else the one apt-get line to run.
+
+LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+
+lx_missing_packages() {
+    local missing=() p
+    for p in "${LX_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    echo "${missing[@]}"
+}
+
+lx_ensure_packages() {
+    local missing
+    missing=$(lx_missing_packages)
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Run as root:" >&2
+        echo "  apt-get install -y $missing" >&2
+        exit 1
+    fi
+    echo "Installing: $missing"
+    local p need_update=0
+    for p in $missing; do
+        if ! apt-cache policy "$p" 2>/dev/null | grep -q 'Candidate: [0-9]'; then need_update=1; fi
+    done
+    if [ "$need_update" -eq 1 ]; then apt-get update; fi
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+}

@@ -1,0 +1,86 @@
+#pragma once
+// Money: a signed 64-bit count of ten-thousandths of a euro. Sums and
+// differences stay exact Currency values; products and quotients widen to
+// Exact (see Exact.h) and come back only through a rounding named at the call.
+
+#include <compare>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace lx {
+
+class Currency {
+public:
+    static constexpr std::int64_t kScale = 10000;  // ten-thousandths per unit
+
+    constexpr Currency() = default;
+
+    static constexpr Currency fromRaw(std::int64_t tenThousandths)
+    {
+        Currency c;
+        c.raw_ = tenThousandths;
+        return c;
+    }
+    static Currency fromCents(std::int64_t cents);
+    static Currency fromUnits(std::int64_t units);  // whole euros (or whole cents inside a plan)
+
+    constexpr std::int64_t raw() const { return raw_; }
+    constexpr bool isZero() const { return raw_ == 0; }
+    constexpr bool isNegative() const { return raw_ < 0; }
+
+    Currency operator+(Currency o) const;
+    Currency operator-(Currency o) const;
+    Currency operator-() const;
+    Currency& operator+=(Currency o) { return *this = *this + o; }
+    Currency& operator-=(Currency o) { return *this = *this - o; }
+    // Scaling by a whole number is exact and stays Currency.
+    Currency operator*(std::int64_t factor) const;
+
+    constexpr auto operator<=>(const Currency&) const = default;
+
+    // Plain decimal text with four decimals and a point ("-12.3400"), for
+    // diagnostics and test output; user-visible texts are in AmountText.h.
+    std::string toString() const;
+
+private:
+    std::int64_t raw_ = 0;
+};
+
+std::ostream& operator<<(std::ostream& os, Currency c);
+
+namespace detail {
+consteval Currency parseLiteral(const char* s)
+{
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    for (; *s != '\0'; ++s) {
+        char ch = *s;
+        if (ch == '\'') continue;
+        if (ch == '.') {
+            if (seenPoint) throw "two decimal points";
+            seenPoint = true;
+            continue;
+        }
+        if (ch < '0' || ch > '9') throw "not a decimal amount";
+        if (seenPoint) {
+            if (++fractionDigits > 4) throw "more than four decimals";
+            fraction = fraction * 10 + (ch - '0');
+        } else {
+            if (whole > (INT64_MAX / Currency::kScale - 9) / 10) throw "amount too large";
+            whole = whole * 10 + (ch - '0');
+        }
+    }
+    for (; fractionDigits < 4; ++fractionDigits) fraction *= 10;
+    return Currency::fromRaw(whole * Currency::kScale + fraction);
+}
+}  // namespace detail
+
+inline namespace literals {
+// Exact amount literals for tables and tests: 14.60_cur, 4987.50_cur, -(0.01_cur).
+consteval Currency operator""_cur(const char* digits) { return detail::parseLiteral(digits); }
+}  // namespace literals
+
+}  // namespace lx
