@@ -1,0 +1,5 @@
+#include "LxValueEdit.h"
+
+TLxValueEdit::TLxValueEdit(QWidget* parent) : TLxNumEdit(parent) {}
+
+void TLxValueEdit::RaiseKommastellen(const std::string& message) const { throw ValueEdit(message); }
