@@ -58,12 +58,21 @@ TLxEditBase::TLxEditBase(QWidget* parent) : QLineEdit(parent)
     // Focus that moves while the window is inactive sends this field no focus
     // event; the change is seen here, so that the field is still left.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-            if (!entered_ || now == nullptr || now == this || hasFocus() || now->window() != window()) return;
+        focusWatch_ = connect(app, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (!entered_ || now == nullptr || now == this || hasFocus() || now->window() != window() ||
+                !window()->isVisible()) {
+                return;
+            }
             entered_ = false;
             lx::runGuarded(this, [&] { DoExit(); });
         });
     }
+}
+
+// Qt's own destructors still move the focus; by then this is no field any more.
+TLxEditBase::~TLxEditBase()
+{
+    disconnect(focusWatch_);
 }
 
 void TLxEditBase::SetAlignment(TAlignment value)
@@ -73,7 +82,10 @@ void TLxEditBase::SetAlignment(TAlignment value)
     setAlignment(toQt(value));
 }
 
-QColor TLxEditBase::Color() const { return palette().color(QPalette::Base); }
+QColor TLxEditBase::Color() const
+{
+    return palette().color(QPalette::Base);
+}
 
 void TLxEditBase::KeyPress(QChar& key)
 {
@@ -95,7 +107,10 @@ void TLxEditBase::DoEnter()
     if (OnEnter) OnEnter();
 }
 
-void TLxEditBase::RestoreColor() { setPalette(savedPalette_); }
+void TLxEditBase::RestoreColor()
+{
+    setPalette(savedPalette_);
+}
 
 void TLxEditBase::DoExit()
 {
@@ -105,7 +120,7 @@ void TLxEditBase::DoExit()
 
 void TLxEditBase::RemoveSelection(const std::function<QString(const QString&)>& clean)
 {
-    if (!hasSelectedText()) return;
+    if (!hasSelectedText() || isReadOnly()) return;
     const QString t = text();
     const int start = selectionStart();
     const int length = selectedText().length();
@@ -144,7 +159,7 @@ void TLxEditBase::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (typed.isEmpty() || isReadOnly()) {
+    if (typed.isEmpty()) {
         QLineEdit::keyPressEvent(event);
         return;
     }

@@ -22,11 +22,10 @@
 // leaves a hook or the control's own handling is shown in the error box
 // (LxErrorBox.h) and ends the handling of that event.
 
-#include <functional>
-
 #include <QColor>
 #include <QLineEdit>
 #include <QPalette>
+#include <functional>
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
@@ -34,6 +33,7 @@ class TLxEditBase : public QLineEdit {
     Q_OBJECT
 public:
     explicit TLxEditBase(QWidget* parent = nullptr);
+    ~TLxEditBase() override;
 
     std::function<void(int& key, Qt::KeyboardModifiers shift)> OnKeyDown;
     std::function<void(QChar& key)> OnKeyPress;
@@ -87,4 +87,5 @@ private:
     bool autoSelect_ = true;
     bool entered_ = false;
     QPalette savedPalette_;
+    QMetaObject::Connection focusWatch_;
 };

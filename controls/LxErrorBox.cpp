@@ -1,12 +1,11 @@
 #include "LxErrorBox.h"
 
-#include <exception>
-
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
+#include <exception>
 
 namespace lx {
 

@@ -3,9 +3,8 @@
 // error inside an event handler is shown to the user with the application's
 // title and the program goes on. Tests replace the box so that nothing blocks.
 
-#include <functional>
-
 #include <QString>
+#include <functional>
 
 class QWidget;
 

@@ -5,9 +5,15 @@
 
 namespace {
 
-QString withoutDots(const QString& text) { return QString::fromStdString(lx::removeDots(text.toStdString())); }
+QString withoutDots(const QString& text)
+{
+    return QString::fromStdString(lx::removeDots(text.toStdString()));
+}
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 

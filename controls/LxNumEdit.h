@@ -5,9 +5,8 @@
 // rewritten with a fixed number of decimals. Values are exact Currency amounts
 // (the classic control's "double" properties keep their names).
 
-#include <string>
-
 #include <QString>
+#include <string>
 
 #include "Currency.h"
 #include "LxEditBase.h"

@@ -2,4 +2,7 @@
 
 TLxValueEdit::TLxValueEdit(QWidget* parent) : TLxNumEdit(parent) {}
 
-void TLxValueEdit::RaiseKommastellen(const std::string& message) const { throw ValueEdit(message); }
+void TLxValueEdit::RaiseKommastellen(const std::string& message) const
+{
+    throw ValueEdit(message);
+}

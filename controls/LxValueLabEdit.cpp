@@ -23,9 +23,15 @@ TLxValueLabEdit::TLxValueLabEdit(QWidget* parent) : TLxNumEdit(parent), label_(n
     label_->setBuddy(this);
 }
 
-TLxValueLabEdit::~TLxValueLabEdit() { delete label_.data(); }
+TLxValueLabEdit::~TLxValueLabEdit()
+{
+    delete label_.data();
+}
 
-void TLxValueLabEdit::RaiseKommastellen(const std::string& message) const { throw ValueLabEdit(message); }
+void TLxValueLabEdit::RaiseKommastellen(const std::string& message) const
+{
+    throw ValueLabEdit(message);
+}
 
 void TLxValueLabEdit::SetLabelPosition(TLabelPosition value)
 {
@@ -60,7 +66,8 @@ void TLxValueLabEdit::PlaceLabel()
             at = QPoint(field.left(), field.bottom() + 1 + labelSpacing_);
             break;
         case lpLeft:
-            at = QPoint(field.left() - size.width() - labelSpacing_, field.top() + (field.height() - size.height()) / 2);
+            at =
+                QPoint(field.left() - size.width() - labelSpacing_, field.top() + (field.height() - size.height()) / 2);
             break;
         case lpRight:
             at = QPoint(field.right() + 1 + labelSpacing_, field.top() + (field.height() - size.height()) / 2);

@@ -4,10 +4,9 @@
 // enabled state. A window that lays the field out in a QLayout puts EditLabel()
 // into the layout as well, and the label is then left where the layout puts it.
 
-#include <stdexcept>
-
 #include <QLabel>
 #include <QPointer>
+#include <stdexcept>
 
 #include "LxNumEdit.h"
 

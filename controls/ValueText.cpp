@@ -16,7 +16,10 @@ std::string_view trimBlanks(std::string_view t)
     return t;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
