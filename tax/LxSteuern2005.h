@@ -21,8 +21,7 @@ public:
     // Special payment SONSTB with its pension part VBS; JRE4 the annual wage
     // including the current period, JVBEZ the annual pension in it, JFREIB the
     // annual allowance; all in euros. Returns STS in euros.
-    Currency LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ,
-                             Currency JFREIB)
+    Currency LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ, Currency JFREIB)
     {
         return plan_.LohnsteuerSonst(ALTER1, SONSTB, VBS, JRE4, JVBEZ, JFREIB);
     }

@@ -10,16 +10,40 @@ namespace {
 
 // The plans' own rounding routines ("Int" cuts toward zero). They work on the
 // exact value and return it with at most four decimals.
-Currency roundToCents(const Exact& v) { return (v + Exact(0.005_cur)).toCurrency(Round::Cut, kCents); }
-Currency upToCents(const Exact& v) { return (v + Exact(0.009_cur)).toCurrency(Round::Cut, kCents); }
-Currency upToUnits(const Exact& v) { return (v + Exact(0.99_cur)).toCurrency(Round::Cut, kEuros); }
-Currency downToCents(const Exact& v) { return v.toCurrency(Round::Cut, kCents); }
-Currency downToUnits(const Exact& v) { return v.toCurrency(Round::Cut, kEuros); }
-Exact cutToSix(const Exact& v) { return v.round(Round::Cut, 6); }
+Currency roundToCents(const Exact& v)
+{
+    return (v + Exact(0.005_cur)).toCurrency(Round::Cut, kCents);
+}
+Currency upToCents(const Exact& v)
+{
+    return (v + Exact(0.009_cur)).toCurrency(Round::Cut, kCents);
+}
+Currency upToUnits(const Exact& v)
+{
+    return (v + Exact(0.99_cur)).toCurrency(Round::Cut, kEuros);
+}
+Currency downToCents(const Exact& v)
+{
+    return v.toCurrency(Round::Cut, kCents);
+}
+Currency downToUnits(const Exact& v)
+{
+    return v.toCurrency(Round::Cut, kEuros);
+}
+Exact cutToSix(const Exact& v)
+{
+    return v.round(Round::Cut, 6);
+}
 // A value the plan keeps at four decimals.
-Currency keepFour(const Exact& v) { return v.toCurrency(Round::HalfUp, kFull); }
+Currency keepFour(const Exact& v)
+{
+    return v.toCurrency(Round::HalfUp, kFull);
+}
 // A value that needs no rounding (at most four decimals by construction).
-Currency exact(const Exact& v) { return v.toCurrency(Round::Cut, kFull); }
+Currency exact(const Exact& v)
+{
+    return v.toCurrency(Round::Cut, kFull);
+}
 
 // Pension allowance tables, index n for the year 2004 + n (1 up to 2005, 36 from 2040).
 int tableIndex(int year)
@@ -34,21 +58,36 @@ Currency tab1(int n)  // allowance and relief percentage as a fraction
     if (n <= 16) return 0.400_cur - 0.016_cur * (n - 1);
     return 0.160_cur - 0.008_cur * (n - 16);
 }
-Currency tab2(int n) { return n == 1 ? 3000_cur : exact(tab1(n) * 7500_cur); }  // maximum allowance
-Currency tab3(int n) { return n == 1 ? 900_cur : exact(tab1(n) * 2250_cur); }   // allowance supplement
-Currency tab5(int n) { return n == 1 ? 1900_cur : exact(tab1(n) * 4750_cur); }  // maximum old-age relief
+Currency tab2(int n)
+{
+    return n == 1 ? 3000_cur : exact(tab1(n) * 7500_cur);
+}  // maximum allowance
+Currency tab3(int n)
+{
+    return n == 1 ? 900_cur : exact(tab1(n) * 2250_cur);
+}  // allowance supplement
+Currency tab5(int n)
+{
+    return n == 1 ? 1900_cur : exact(tab1(n) * 4750_cur);
+}  // maximum old-age relief
 
-// Shares of the pension-contribution allowance, the same in all four plans.
-constexpr Currency kVorwegabzug = 3068_cur;     // VSPVOR per KZTAB
-constexpr Currency kVspMax1 = 1334_cur;         // VSPMAX1 per KZTAB
-constexpr Currency kVspMax2 = 667_cur;          // VSPMAX2 per KZTAB
-constexpr Currency kVspKurz = 1134_cur;         // special table, per KZTAB
-constexpr Currency kVspHealthLimit = 1500_cur;  // VSP2 limit per KZTAB
-constexpr Currency kSolzFreigrenze = 972_cur;   // SOLZFREI per KZTAB
+// Amounts that the four plans share, each per tariff unit KZTAB.
+constexpr Currency kVspVor = 3068_cur;          // VSPVOR
+constexpr Currency kVspMax1 = 1334_cur;         // VSPMAX1
+constexpr Currency kVspMax2 = 667_cur;          // VSPMAX2
+constexpr Currency kVspKurz = 1134_cur;         // VSPKURZ, special table
+constexpr Currency kVspHealthLimit = 1500_cur;  // limit of VSP2
+constexpr Currency kSolzFreigrenze = 972_cur;   // SOLZFREI
 
 Currency centRounding(CentRounding mode, const Exact& v)
 {
     return mode == CentRounding::Nearest ? roundToCents(v) : downToCents(v);
+}
+
+// A period amount in cents rounded up to whole units of the plan's unit.
+Currency upToPlanUnits(PlanUnit unit, const Exact& cents)
+{
+    return unit == PlanUnit::Euro ? upToUnits(cents / 100) * 100 : upToUnits(cents);
 }
 
 // Period share of an annual amount in cents; rounded up or cut to whole cents
@@ -57,10 +96,17 @@ Currency periodShare(int lzz, Currency annualCents, bool up)
 {
     Exact share;
     switch (lzz) {
-    case 1: return annualCents;
-    case 2: share = annualCents / 12; break;
-    case 3: share = annualCents * 7_cur / 360; break;
-    default: share = annualCents / 360; break;
+        case 1:
+            return annualCents;
+        case 2:
+            share = annualCents / 12;
+            break;
+        case 3:
+            share = annualCents * 7_cur / 360;
+            break;
+        default:
+            share = annualCents / 360;
+            break;
     }
     return up ? upToUnits(share) : downToUnits(share);
 }
@@ -74,47 +120,48 @@ void OldPlan::pensionAllowance()
     if (v_.VBEZ.isZero()) return;
     const OldPlanRules& r = *rules_;
     switch (r.pensionAllowance) {
-    case PensionAllowanceKind::PeriodFlat: {
-        // A rate of the period's pension in whole euros, at most the period's share of the maximum.
-        Currency vfb = upToUnits(v_.VBEZ * r.flatPensionRate / 100) * 100;
-        v_.VFB = std::min(vfb, periodShare(v_.LZZ, r.flatPensionMaximum * 100, true));
-        return;
-    }
-    case PensionAllowanceKind::AnnualFlat: {
-        Currency vbezb;
-        if (v_.LZZ == 1) {
-            vbezb = v_.VBEZM * v_.ZMVB + v_.VBEZS;
-            v_.FVBZ = exact(r.flatPensionSupplement * v_.ZMVB / 12);
-        } else {
-            vbezb = v_.VBEZM * 12 + v_.VBEZS;
-            v_.FVBZ = r.flatPensionSupplement;
+        case PensionAllowanceKind::PeriodFlat: {
+            // A rate of the period's pension, at most the period's share of the maximum.
+            const Currency vfb = upToPlanUnits(r.unit, v_.VBEZ * r.flatPensionRate);
+            v_.VFB = std::min(vfb, periodShare(v_.LZZ, r.flatPensionMaximum * 100, true));
+            return;
         }
-        Currency fvb = std::min(upToUnits(vbezb * r.flatPensionRate), r.flatPensionMaximum * 100);
-        v_.VFB = periodShare(v_.LZZ, fvb, true);
-        return;
-    }
-    case PensionAllowanceKind::Tables: {
-        const int j = tableIndex(v_.VJAHR);
-        Currency vbezb;
-        Currency hfvb;  // cents
-        if (v_.LZZ == 1) {
-            vbezb = v_.VBEZM * v_.ZMVB + v_.VBEZS;
-            if (v_.STERBE + v_.VKAPA > 0_cur) {
+        case PensionAllowanceKind::AnnualFlat: {
+            Currency vbezb;
+            if (v_.LZZ == 1) {
+                vbezb = v_.VBEZM * v_.ZMVB + v_.VBEZS;
+                v_.FVBZ = exact(r.flatPensionSupplement * v_.ZMVB / 12);
+            } else {
+                vbezb = v_.VBEZM * 12 + v_.VBEZS;
+                v_.FVBZ = r.flatPensionSupplement;
+            }
+            const Currency fvb = std::min(upToPlanUnits(r.unit, vbezb * r.flatPensionRate), r.flatPensionMaximum * 100);
+            v_.VFB = periodShare(v_.LZZ, fvb, true);
+            return;
+        }
+        case PensionAllowanceKind::Tables: {
+            const int j = tableIndex(v_.VJAHR);
+            Currency vbezb;
+            Currency hfvb;  // cents
+            if (v_.LZZ == 1) {
+                vbezb = v_.VBEZM * v_.ZMVB + v_.VBEZS;
+                if (v_.STERBE + v_.VKAPA > 0_cur) {
+                    hfvb = tab2(j) * 100;
+                    v_.FVBZ = tab3(j);
+                } else {
+                    hfvb = exact(tab2(j) * 100 * v_.ZMVB / 12);
+                    v_.FVBZ = upToUnits(tab3(j) * v_.ZMVB / 12);
+                }
+            } else {
+                vbezb = v_.VBEZM * 12 + v_.VBEZS;
                 hfvb = tab2(j) * 100;
                 v_.FVBZ = tab3(j);
-            } else {
-                hfvb = exact(tab2(j) * 100 * v_.ZMVB / 12);
-                v_.FVBZ = upToUnits(tab3(j) * v_.ZMVB / 12);
             }
-        } else {
-            vbezb = v_.VBEZM * 12 + v_.VBEZS;
-            hfvb = tab2(j) * 100;
-            v_.FVBZ = tab3(j);
+            // This plan rounds the cent amount with its up-to-cents routine (to hundredths of a cent).
+            const Currency fvb = std::min(upToCents(vbezb * tab1(j)), hfvb);
+            v_.VFB = periodShare(v_.LZZ, fvb, true);
+            return;
         }
-        Currency fvb = std::min(upToCents(vbezb * tab1(j)), hfvb);
-        v_.VFB = periodShare(v_.LZZ, fvb, true);
-        return;
-    }
     }
 }
 
@@ -130,11 +177,8 @@ void OldPlan::oldAgeRelief()
         const int k = tableIndex(v_.AJAHR);
         alte = upToUnits(base * tab1(k));
         maximum = tab5(k);
-    } else if (r.unit == PlanUnit::Euro) {
-        alte = upToUnits(base * r.flatReliefRate / 100) * 100;
-        maximum = r.flatReliefMaximum;
     } else {
-        alte = upToUnits(base * r.flatReliefRate);
+        alte = upToPlanUnits(r.unit, base * r.flatReliefRate);
         maximum = r.flatReliefMaximum;
     }
     v_.ALTE = std::min(alte, periodShare(v_.LZZ, maximum * 100, true));
@@ -147,12 +191,18 @@ void OldPlan::reduceAndAnnualise()
     auto annual = [&](Currency p) {
         Exact a;
         switch (v_.LZZ) {
-        case 1:
-            a = p / 100;
-            return r.annualToWholeEuros ? exact(a) : downToCents(a);
-        case 2: a = (p + 0.67_cur) * 0.12_cur; break;
-        case 3: a = (p + 0.89_cur) * 3.6_cur / 7; break;
-        default: a = (p + 0.56_cur) * 3.6_cur; break;
+            case 1:
+                a = p / 100;
+                return r.annualToWholeEuros ? exact(a) : downToCents(a);
+            case 2:
+                a = (p + 0.67_cur) * 0.12_cur;
+                break;
+            case 3:
+                a = (p + 0.89_cur) * 3.6_cur / 7;
+                break;
+            default:
+                a = (p + 0.56_cur) * 3.6_cur;
+                break;
         }
         return r.annualToWholeEuros ? downToUnits(a) : downToCents(a);
     };
@@ -160,11 +210,15 @@ void OldPlan::reduceAndAnnualise()
     v_.ZRE4J = std::max(0_cur, annual(zre4vp - v_.FREIB));
     v_.ZRE4VP = annual(zre4vp);
     switch (r.annualPension) {
-    case AnnualPensionKind::None: v_.ZVBEZ = 0_cur; break;
-    case AnnualPensionKind::CutToWholeEuros: v_.ZVBEZ = downToUnits(annual(v_.VBEZ - v_.VFB)); break;
-    case AnnualPensionKind::CentsWhenPension:
-        v_.ZVBEZ = v_.VBEZ.isZero() ? 0_cur : annual(v_.VBEZ - v_.VFB);
-        break;
+        case AnnualPensionKind::None:
+            v_.ZVBEZ = 0_cur;
+            break;
+        case AnnualPensionKind::CutToWholeEuros:
+            v_.ZVBEZ = downToUnits(annual(v_.VBEZ - v_.VFB));
+            break;
+        case AnnualPensionKind::CentsWhenPension:
+            v_.ZVBEZ = v_.VBEZ.isZero() ? 0_cur : annual(v_.VBEZ - v_.VFB);
+            break;
     }
     v_.ZVBEZ = std::max(0_cur, v_.ZVBEZ);
 }
@@ -185,23 +239,25 @@ void OldPlan::builtInAllowances()
     const Currency efa = stkl == 2 ? r.singleParentRelief : 0_cur;
     Currency anp;
     switch (r.builtInAllowances) {
-    case BuiltInAllowancesKind::OneSumPerClass: v_.ZTABFB = r.classSums[cls]; return;
-    case BuiltInAllowancesKind::FixedParts:
-        if (stkl <= 5) {
-            if (v_.VBEZ > 0_cur) anp += r.pensionLumpSum;
-            if (v_.RE4 > v_.VBEZ) anp += r.employeeLumpSum;
-        }
-        v_.ZTABFB = efa + anp + r.specialExpenses[cls] + v_.FVBZ;
-        return;
-    case BuiltInAllowancesKind::FromAnnualWage:
-        // Unlike the later plans, tax class 6 keeps the pension supplement.
-        if (v_.ZVBEZ >= 0_cur && v_.ZVBEZ < v_.FVBZ) v_.FVBZ = v_.ZVBEZ;
-        if (stkl <= 5) {
-            if (v_.ZVBEZ > 0_cur) anp = std::min(r.pensionLumpSum, v_.ZVBEZ - v_.FVBZ);
-            if (v_.ZRE4J > v_.ZVBEZ) anp += std::min(r.employeeLumpSum, v_.ZRE4J - v_.ZVBEZ);
-        }
-        v_.ZTABFB = downToCents(efa + anp + r.specialExpenses[cls] + v_.FVBZ);
-        return;
+        case BuiltInAllowancesKind::OneSumPerClass:
+            v_.ZTABFB = r.classSums[cls];
+            return;
+        case BuiltInAllowancesKind::FixedParts:
+            if (stkl <= 5) {
+                if (v_.VBEZ > 0_cur) anp += r.pensionLumpSum;
+                if (v_.RE4 > v_.VBEZ) anp += r.employeeLumpSum;
+            }
+            v_.ZTABFB = efa + anp + r.specialExpenses[cls] + v_.FVBZ;
+            return;
+        case BuiltInAllowancesKind::FromAnnualWage:
+            // Unlike the later plans, tax class 6 keeps the pension supplement.
+            if (v_.ZVBEZ >= 0_cur && v_.ZVBEZ < v_.FVBZ) v_.FVBZ = v_.ZVBEZ;
+            if (stkl <= 5) {
+                if (v_.ZVBEZ > 0_cur) anp = std::min(r.pensionLumpSum, v_.ZVBEZ - v_.FVBZ);
+                if (v_.ZRE4J > v_.ZVBEZ) anp += std::min(r.employeeLumpSum, v_.ZRE4J - v_.ZVBEZ);
+            }
+            v_.ZTABFB = downToCents(efa + anp + r.specialExpenses[cls] + v_.FVBZ);
+            return;
     }
 }
 
@@ -229,7 +285,7 @@ void OldPlan::contributionAllowance()
 
     // MVSP and UMVSP: the allowance with its pre-deduction.
     const Currency vspo = centRounding(r.contributionCents, v_.ZRE4VP * 0.2_cur);
-    Currency vspvor = kVorwegabzug * kztab;
+    Currency vspvor = kVspVor * kztab;
     const Currency vspmax1 = kVspMax1 * kztab;
     const Currency vspmax2 = kVspMax2 * kztab;
     Currency vsp;

@@ -19,11 +19,11 @@ namespace lx {
 // Inputs of the calculation entry, in the plan's names. A plan that does not
 // take an input leaves it at its default.
 struct OldPlanInput {
-    int VJAHR = 0;   // year the pension began (2006, 2007)
-    int AJAHR = 0;   // first year of the old-age relief (2006, 2007)
-    int LZZ = 2;     // 1 year, 2 month, 3 week, 4 day
-    int ZMVB = 0;    // months of pension in the year (2005 to 2007)
-    int ALTER1 = 0;  // 1: old-age relief applies
+    int VJAHR = 0;     // year the pension began (2006, 2007)
+    int AJAHR = 0;     // first year of the old-age relief (2006, 2007)
+    int LZZ = 2;       // 1 year, 2 month, 3 week, 4 day
+    int ZMVB = 0;      // months of pension in the year (2005 to 2007)
+    int ALTER1 = 0;    // 1: old-age relief applies
     Currency RE4{};    // wage of the period, euros
     Currency VBEZ{};   // pension in it, euros
     Currency VBEZM{};  // monthly pension of the first full month, euros (2005 to 2007)
@@ -31,8 +31,8 @@ struct OldPlanInput {
     Currency STERBE{};
     Currency VKAPA{};
     Currency LZZFREIB{};  // allowance of the period in cents; negative: an addition amount
-    int KRV = 0;        // 1: special table (not pension-insured); other values: general table
-    int STKL = 1;       // tax class 1 to 6; 0 (flat tax of a mini-job): no wage tax
+    int KRV = 0;          // 1: special table (not pension-insured); other values: general table
+    int STKL = 1;         // tax class 1 to 6; 0 (flat tax of a mini-job): no wage tax
     Currency ZKF{};       // number of child allowances (steps of 0.5)
 };
 
@@ -68,8 +68,7 @@ public:
     Currency KirchensteuerLzz(const OldChurchTaxArgs& args) const;
 
     // Special payment (plans that have it). STS in euros.
-    Currency LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ,
-                             Currency JFREIB);
+    Currency LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ, Currency JFREIB);
     Currency SolzSonst() const;                                       // euros
     Currency KirchensteuerSonst(const OldChurchTaxArgs& args) const;  // euros, total
 
@@ -77,7 +76,6 @@ public:
     const OldPlanValues& values() const { return v_; }
 
 private:
-
     bool active() const { return v_.STKL >= 1 && v_.STKL <= 6 && v_.LZZ >= 1 && v_.LZZ <= 4; }
 
     void pensionAllowance();

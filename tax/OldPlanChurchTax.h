@@ -19,7 +19,7 @@ struct OldChurchTaxArgs {
 // wage for the cap. periodTaxPositive: the period's wage tax is above 0 (the
 // condition of some areas' minimum). lzz: the pay period; a year (1) takes
 // twelve times the monthly minimums. Result in euros.
-Currency OldPlanChurchTax(Currency baseCents, const OldChurchTaxArgs& args, Currency wageEuros,
-                          bool periodTaxPositive, int lzz);
+Currency OldPlanChurchTax(Currency baseCents, const OldChurchTaxArgs& args, Currency wageEuros, bool periodTaxPositive,
+                          int lzz);
 
 }  // namespace lx

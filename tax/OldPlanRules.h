@@ -11,8 +11,9 @@
 
 namespace lx {
 
-// The unit in which a plan holds its period amounts; the pension allowance and
-// the old-age relief of the period are rounded up to whole units of it.
+// The unit in which a plan counts its period amounts (the computation itself
+// always holds cents); the pension allowance and the old-age relief of the
+// period are rounded up to whole units of it.
 enum class PlanUnit {
     Euro,  // 2004
     Cent,  // 2005 to 2007
@@ -79,11 +80,11 @@ struct Tariff {
 
 // Tax classes 5 and 6 (MST5_6 with UP5_6).
 struct ClassFiveSix {
-    Currency limit1;    // W1STKL5
-    Currency limit2;    // W2STKL5
-    Currency limit3;    // W3STKL5, 0 when the plan has none
-    Currency rate;      // marginal rate above limit1 and limit2
-    Currency topRate;   // marginal rate above limit3
+    Currency limit1;       // W1STKL5
+    Currency limit2;       // W2STKL5
+    Currency limit3;       // W3STKL5, 0 when the plan has none
+    Currency rate;         // marginal rate above limit1 and limit2
+    Currency topRate;      // marginal rate above limit3
     Currency minimumRate;  // MIST: at least this share of the income
 };
 
@@ -103,17 +104,17 @@ struct OldPlanRules {
     AnnualPensionKind annualPension = AnnualPensionKind::None;
 
     BuiltInAllowancesKind builtInAllowances = BuiltInAllowancesKind::FromAnnualWage;
-    std::array<Currency, 6> classSums{};  // OneSumPerClass, tax classes 1 to 6
-    Currency pensionLumpSum;              // ANP part for a pension (102)
-    Currency employeeLumpSum;             // ANP part for a wage (920)
-    Currency singleParentRelief;          // EFA in tax class 2
+    std::array<Currency, 6> classSums{};        // OneSumPerClass, tax classes 1 to 6
+    Currency pensionLumpSum;                    // ANP part for a pension (102)
+    Currency employeeLumpSum;                   // ANP part for a wage (920)
+    Currency singleParentRelief;                // EFA in tax class 2
     std::array<Currency, 6> specialExpenses{};  // SAP, tax classes 1 to 6
-    Currency childAllowance;              // KFB per child allowance in tax classes 1 to 3
-    Currency childAllowanceClass4;        // in tax class 4
+    Currency childAllowance;                    // KFB per child allowance in tax classes 1 to 3
+    Currency childAllowanceClass4;              // in tax class 4
 
     PensionContributionPart pensionPart;
     CentRounding contributionCents = CentRounding::Cut;  // VSPO and the deduction from VSPVOR
-    bool halfUpToCents = true;  // the half of the rest above VSPMAX1 is rounded up to cents
+    bool halfUpToCents = true;                           // the half of the rest above VSPMAX1 is rounded up to cents
     WholeEuros contributionWholeEuros = WholeEuros::Down;
 
     Tariff tariff;

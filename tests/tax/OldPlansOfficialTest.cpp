@@ -27,7 +27,8 @@ struct Row {
         const std::string& t = text(name);
         long long v = 0;
         auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-        if (ec != std::errc() || end != t.data() + t.size()) ADD_FAILURE() << "line " << line << ": " << name << "=" << t;
+        if (ec != std::errc() || end != t.data() + t.size())
+            ADD_FAILURE() << "line " << line << ": " << name << "=" << t;
         return v;
     }
     // A decimal with a point ("2.5") as an exact amount.
@@ -69,7 +70,10 @@ std::vector<Row> officialRows(const std::string& plan)
 }
 
 // The engine's rounding of the surcharge in cents: its whole part.
-Currency wholeCents(Currency cents) { return Currency::fromUnits(cents.raw() / Currency::kScale); }
+Currency wholeCents(Currency cents)
+{
+    return Currency::fromUnits(cents.raw() / Currency::kScale);
+}
 
 template <class Module>
 void runOfficialRows(const std::string& plan)
@@ -85,8 +89,8 @@ void runOfficialRows(const std::string& plan)
             r.euros("VBEZS"), r.euros("STERBE"), r.euros("VKAPA"), Currency::fromUnits(r.integer("WFUNDF")),
             r.code("KRV"), r.code("STKL"), r.code("ZMVB"), r.decimal("ZKF"), r.code("ALTER1"));
         const Currency solz = module.SolzLzz();
-        const bool ok = lst == r.euros("LSTLZZ") && solz == wholeCents(solz) &&
-                        solz == Currency::fromUnits(r.integer("SOLZLZZ"));
+        const bool ok =
+            lst == r.euros("LSTLZZ") && solz == wholeCents(solz) && solz == Currency::fromUnits(r.integer("SOLZLZZ"));
         if (!ok && ++failures <= 20) {
             ADD_FAILURE() << plan << " line " << r.line << ": LSTLZZ " << lst << " want " << r.euros("LSTLZZ")
                           << ", SOLZLZZ (cents) " << solz << " want " << r.text("SOLZLZZ");
@@ -97,6 +101,12 @@ void runOfficialRows(const std::string& plan)
 
 }  // namespace
 
-TEST(OldPlansOfficial, Plan2006EveryRow) { runOfficialRows<LxSteuern2006>("2006"); }
+TEST(OldPlansOfficial, Plan2006EveryRow)
+{
+    runOfficialRows<LxSteuern2006>("2006");
+}
 
-TEST(OldPlansOfficial, Plan2007EveryRow) { runOfficialRows<LxSteuern2007>("2007"); }
+TEST(OldPlansOfficial, Plan2007EveryRow)
+{
+    runOfficialRows<LxSteuern2007>("2007");
+}
