@@ -27,7 +27,7 @@ public:
     }
     // Surcharge on STS in euros.
     Currency SolzSonst() const { return plan_.SolzSonst(); }
-    // Church tax on STS in euros, the total for all churches (Satz is not used).
+    // Church tax on STS in euros, the total for all churches (always by the area's rules: Satz is not used).
     Currency KirchensteuerSonst(const OldChurchTaxArgs& args) const { return plan_.KirchensteuerSonst(args); }
 
 private:

@@ -464,8 +464,11 @@ Currency OldPlan::SolzSonst() const
 Currency OldPlan::KirchensteuerSonst(const OldChurchTaxArgs& args) const
 {
     if (!active()) return 0_cur;
-    // After a special payment the plan works on the year (LZZ 1), so a minimum counts for the year.
-    return OldPlanChurchTax(sts_ * 100, args, exact(v_.RE4 / 100), lstLzz_ > 0_cur, v_.LZZ);
+    // The plan has no own rate here: always the area's rules. After a special
+    // payment it works on the year (LZZ 1), so a minimum counts for the year.
+    OldChurchTaxArgs areaRules = args;
+    areaRules.Satz = 0_cur;
+    return OldPlanChurchTax(sts_ * 100, areaRules, exact(v_.RE4 / 100), lstLzz_ > 0_cur, v_.LZZ);
 }
 
 }  // namespace lx

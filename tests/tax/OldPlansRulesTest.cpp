@@ -292,6 +292,9 @@ TEST(OldPlans, SpecialPayment2005)
     ASSERT_EQ(m.LohnsteuerSonst(0, 5000_cur, {}, 39000_cur, {}, {}), 1784_cur);
     EXPECT_EQ(m.SolzSonst(), 98.12_cur);
     EXPECT_EQ(m.KirchensteuerSonst(nrw), 160.56_cur);
+    OldChurchTaxArgs ownRate = nrw;
+    ownRate.Satz = 8_cur;
+    EXPECT_EQ(m.KirchensteuerSonst(ownRate), 160.56_cur) << "the special payment's church tax has no own rate";
     EXPECT_EQ(m.SolzLzz(), 3085_cur) << "the period's surcharge stays";
 
     // No payment, and a new calculation forgets the last payment.
