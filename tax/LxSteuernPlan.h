@@ -43,7 +43,7 @@ struct LohnsteuerEingaben {
     Currency PKPV{};      // private health and care premium per month
     Currency ENTSCH{};    // compensation in VMT
     Currency JRE4ENT{};   // tax-free compensation in JRE4
-    Currency SONSTENT{};  // tax-free compensation in the special payment
+    Currency SONSTENT{};  // tax-free compensation in a special payment
     Currency f = 1_cur;   // factor of the factor procedure (read only when af is 1)
     Currency KVZ{};       // additional health-insurance rate in percent (1.70)
     Currency MBV{};       // non-recurring pension-fund contribution (always 0 from the engine)
@@ -63,7 +63,7 @@ struct LohnsteuerEingaben {
 
 // The operations after the entry that a plan may lack.
 enum class PlanOperation : std::uint8_t {
-    LohnsteuerSonst,  // with SolzSonst and KirchensteuerSonst on the special payment
+    LohnsteuerSonst,  // with SolzSonst and KirchensteuerSonst on a special payment
     LohnsteuerVmt,    // with SolzVmt and KirchensteuerSonst on pay for several years
     VmtBegrenzt,
 };
@@ -88,7 +88,7 @@ public:
     virtual Currency KirchensteuerLzz(int Pflichtig, int Bundesland, int Konfession, int Anteil, Currency Kappung,
                                       Currency Satz) = 0;
 
-    // STS: wage tax on the special payment SONSTB, with the annual wage JRE4 and
+    // STS: wage tax on a special payment SONSTB, with the annual wage JRE4 and
     // the annual pension JVBEZ and its part VBS in the payment.
     virtual Currency LohnsteuerSonst(Currency SONSTB, Currency JRE4, Currency JVBEZ, Currency VBS) = 0;
     virtual Currency SolzSonst() = 0;
@@ -97,7 +97,7 @@ public:
                                         Currency Kappung, Currency Satz) = 0;
 
     // STV: wage tax on the pay for several years VMT given to the entry, next
-    // to the special payment SONSTB and the annual wage JRE4.
+    // to a special payment SONSTB and the annual wage JRE4.
     virtual Currency LohnsteuerVmt(Currency SONSTB, Currency JRE4) = 0;
     virtual Currency SolzVmt() = 0;
     // 1 when this calculation's multi-year tax was limited to normal taxation.

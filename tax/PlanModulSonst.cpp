@@ -1,4 +1,4 @@
-// The follow-up operations: surcharge and church tax of the period, the special
+// The follow-up operations: surcharge and church tax of the period, a special
 // payment (MSONST with MOSONST, MRE4SONST, STSMIN, MSOLZSTS) and pay for
 // several years (MVMT).
 
@@ -76,7 +76,7 @@ Currency PlanModul::kirchensteuer(Currency basisCent, int Bundesland, int Konfes
 Currency PlanModul::LohnsteuerSonst(Currency SONSTB, Currency JRE4, Currency JVBEZ, Currency VBS)
 {
     if (z_.STKL == 0 || !p_->operationen.LohnsteuerSonst) return 0_cur;
-    // The special payment is taxed on annual amounts for the rest of the calculation.
+    // Special payments are taxed on annual amounts for the rest of the calculation.
     z_.LZZ = 1;
     if (z_.ZMVB == 0) z_.ZMVB = 12;
     if (SONSTB.isZero() && z_.MBV.isZero()) {

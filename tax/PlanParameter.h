@@ -17,7 +17,9 @@
 // Adding a plan:
 //   1. tax/LxSteuern<name>.h declaring `extern const PlanParameter kPlan<name>;`
 //      and tax/LxSteuern<name>.cpp defining it; add the .cpp to tax/CMakeLists.txt.
-//   2. One line in the table of PlanRegistry.cpp: {"<name>", erzeuge<kPlan<name>>}.
+//   2. In the table of PlanRegistry.cpp: {"<name>", erzeugeAus<kPlan<name>>} (or
+//      erzeuge<LxSteuern<name>> for a plan with a class of its own), and the
+//      header included there.
 //   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
 // Where a plan does a step differently from every switch below, add a switch
 // here (an enum class whose first value is the 2024 way, or a field whose
@@ -166,7 +168,7 @@ enum class SonstRundung {
     GanzeCent,
 };
 
-// Solidarity surcharge on the special payment and on pay for several years.
+// Solidarity surcharge on a special payment and on pay for several years.
 enum class SolzSonstRegel {
     Freigrenze,      // MSOLZSTS and SOLZVBMG: only when the annual base exceeds SOLZFREI (2021 on)
     OhneFreigrenze,  // 5.5 % of any STS or STV above 0
