@@ -1,0 +1,465 @@
+// The calculation entry and the annual tax: MPARA, MRE4JL, MRE4, MRE4ABZ,
+// MBERECH with MZTABFB, MLSTJAHR, UPEVP, MVSP, UPMLST, the tariff, MST5_6,
+// UPANTEIL and MSOLZ.
+
+#include "PlanModul.h"
+
+#include <algorithm>
+
+#include "LxMath.h"
+#include "PlanRundung.h"
+#include "Versorgungstabellen.h"
+
+namespace lx {
+
+namespace {
+
+constexpr Currency kVersorgungsPauschale = 102_cur;  // ANP part for pension payments, at most
+constexpr Currency kSAP = 36_cur;                    // special-expenses lump sum, tax classes 1 to 5
+constexpr Currency kVHBKlasse3 = 3000_cur;           // limit of VSP2 in tax class 3
+constexpr Currency kVHB = 1900_cur;                  // limit of VSP2 otherwise
+
+Currency zuCent(Currency euro)
+{
+    return euro * 100;
+}
+Currency zuEuro(Currency cent)
+{
+    return (Exact(cent) / 100).toCurrency(Round::Cut, kFull);
+}
+Exact satz(std::int64_t tausendstel)
+{
+    return Exact::ratio(tausendstel, 1000);
+}
+
+// Care-insurance rate reductions: 0 or 1 child none, then one step per child up to four.
+int pvaAusKindern(int kinder)
+{
+    return std::clamp(kinder - 1, 0, 4);
+}
+
+}  // namespace
+
+bool PlanModul::bietet(PlanOperation op) const
+{
+    switch (op) {
+        case PlanOperation::LohnsteuerSonst:
+            return p_->operationen.LohnsteuerSonst;
+        case PlanOperation::LohnsteuerVmt:
+            return p_->operationen.LohnsteuerVmt;
+        case PlanOperation::VmtBegrenzt:
+            return p_->operationen.VmtBegrenzt;
+    }
+    return false;
+}
+
+Currency PlanModul::LohnsteuerLzz(const LohnsteuerEingaben& e)
+{
+    // A new calculation starts from a clean state: nothing of an earlier one
+    // (special payment, multi-year flag, church-tax base) may reach it.
+    z_ = PlanZustand{};
+    if (e.STKL == 0) return 0_cur;  // flat-taxed mini-job: every follow-up operation gives 0 too
+
+    eingabenSpeichern(e);
+    MPARA();
+    MRE4JL();
+    z_.VBEZBSO = 0_cur;
+    z_.KENNVMT = 0;
+    MRE4();
+    MRE4ABZ();
+    MBERECH();
+    return zuEuro(z_.LSTLZZ);
+}
+
+void PlanModul::eingabenSpeichern(const LohnsteuerEingaben& e)
+{
+    const PlanEingaben& nimmt = p_->eingaben;
+    z_.AJAHR = e.AJAHR;
+    z_.VJAHR = e.VJAHR;
+    z_.ZMVB = e.ZMVB;
+    z_.RE4 = zuCent(e.RE4);
+    // A negative allowance is an addition amount.
+    if (e.LZZFREIB.isNegative())
+        z_.LZZHINZU = zuCent(-e.LZZFREIB);
+    else
+        z_.LZZFREIB = zuCent(e.LZZFREIB);
+    if (e.JFREIB.isNegative())
+        z_.JHINZU = zuCent(-e.JFREIB);
+    else
+        z_.JFREIB = zuCent(e.JFREIB);
+    if (nimmt.VMT) z_.VMT = zuCent(e.VMT);
+    z_.VBEZ = zuCent(e.VBEZ);
+    z_.VBS = zuCent(e.VBS);
+    z_.VBEZM = zuCent(e.VBEZM);
+    z_.VBEZS = zuCent(e.VBEZS);
+    z_.JVBEZ = zuCent(e.JVBEZ);
+    if (nimmt.PKPV) z_.PKPV = zuCent(e.PKPV);
+    if (nimmt.ENTSCH) z_.ENTSCH = zuCent(e.ENTSCH);
+    if (nimmt.JRE4ENT) z_.JRE4ENT = zuCent(e.JRE4ENT);
+    if (nimmt.SONSTENT) z_.SONSTENT = zuCent(e.SONSTENT);
+    if (nimmt.f) {
+        z_.f = e.f;
+        z_.af = e.af;
+    }
+    if (nimmt.KVZ) z_.KVZ = e.KVZ;
+    if (nimmt.MBV) z_.MBV = zuCent(e.MBV);
+    z_.ZKF = e.ZKF;
+    z_.STKL = e.STKL;
+    z_.LZZ = e.LZZ;
+    z_.KRV = e.KRV;
+    if (nimmt.PKV) z_.PKV = e.PKV;
+    if (nimmt.AnzKinderPV) z_.PVA = pvaAusKindern(e.AnzKinderPV);
+    z_.ALTER1 = e.ALTER1;
+    if (nimmt.PVS) z_.PVS = e.PVS;
+    if (nimmt.PVZ) z_.PVZ = e.PVZ;
+}
+
+void PlanModul::MPARA()
+{
+    const PlanParameter& p = *p_;
+    if (z_.KRV < 2) {
+        z_.BBGRV = z_.KRV == 0 ? p.BBGRVWest : p.BBGRVOst;
+        z_.RVSATZAN = p.RVSATZAN.exact();
+    }
+    z_.BBGKVPV = p.BBGKVPV;
+    switch (p.kvSatz) {
+        case KvSatzRegel::HalberZusatz:
+            z_.KVSATZAN = Exact(z_.KVZ) / 2 / 100 + p.KVSATZAN.exact();
+            break;
+        case KvSatzRegel::VollerZusatz:
+            z_.KVSATZAN = Exact(z_.KVZ) / 100 + p.KVSATZAN.exact();
+            break;
+        case KvSatzRegel::Fest:
+            z_.KVSATZAN = p.KVSATZAN.exact();
+            break;
+    }
+    z_.KVSATZAG = p.KVSATZAG.exact();
+    const PvSaetze& pv = (z_.LZZ == 1 && p.pvJahr) ? *p.pvJahr : p.pv;
+    z_.PVSATZAN = (z_.PVS == 1 ? pv.PVSATZANSachsen : pv.PVSATZAN).exact();
+    z_.PVSATZAG = (z_.PVS == 1 ? pv.PVSATZAGSachsen : pv.PVSATZAG).exact();
+    if (z_.PVZ == 1)
+        z_.PVSATZAN += pv.PVZZuschlag.exact();
+    else
+        z_.PVSATZAN -= p.PVAAbschlag.exact() * z_.PVA;
+    z_.SOLZFREI = p.SOLZFREI;
+}
+
+void PlanModul::MRE4JL()
+{
+    auto jahresbetrag = [this](Currency cent) {
+        Exact jahr;
+        switch (z_.LZZ) {
+            case 1:
+                jahr = Exact(cent) / 100;
+                break;
+            case 2:
+                jahr = Exact(cent) * 12 / 100;
+                break;
+            case 3:
+                jahr = Exact(cent) * 360 / 7 / 100;
+                break;
+            case 4:
+                jahr = Exact(cent) * 360 / 100;
+                break;
+            default:
+                return 0_cur;
+        }
+        return AbrundenCentExakt(jahr);
+    };
+    z_.ZRE4J = jahresbetrag(z_.RE4);
+    z_.ZVBEZJ = jahresbetrag(z_.VBEZ);
+    z_.JLFREIB = jahresbetrag(z_.LZZFREIB);
+    z_.JLHINZU = jahresbetrag(z_.LZZHINZU);
+    if (z_.af == 0) z_.f = 1_cur;
+}
+
+void PlanModul::MRE4()
+{
+    if (z_.ZVBEZJ.isZero()) {
+        z_.FVBZ = z_.FVB = z_.FVBZSO = z_.FVBSO = 0_cur;
+    } else {
+        const int J = versorgungsIndex(z_.VJAHR);
+        if (z_.LZZ == 1) {
+            z_.VBEZB = z_.VBEZM * z_.ZMVB + z_.VBEZS;
+            z_.HFVB = AbrundenEuroExakt(Exact(TAB2(J)) / 12 * z_.ZMVB);
+            z_.FVBZ = RundeModusExakt(4, Exact(TAB3(J)) / 12 * z_.ZMVB);
+        } else {
+            z_.VBEZB = z_.VBEZM * 12 + z_.VBEZS;
+            z_.HFVB = TAB2(J);
+            z_.FVBZ = TAB3(J);
+        }
+        z_.FVB = AufrundenCentExakt(Exact(z_.VBEZB) / 100 * TAB1(J));
+        if (z_.FVB > z_.HFVB) z_.FVB = z_.HFVB;
+        if (p_->fvbBisVersorgung && z_.FVB > z_.ZVBEZJ) z_.FVB = z_.ZVBEZJ;
+
+        z_.FVBSO = AufrundenCentExakt(Exact(z_.FVB) + Exact(z_.VBEZBSO) / 100 * TAB1(J));
+        if (z_.FVBSO > TAB2(J)) z_.FVBSO = TAB2(J);
+        const Currency HFVBZSO = AbrundenCentExakt(Exact(z_.VBEZB + z_.VBEZBSO) / 100 - Exact(z_.FVBSO));
+        z_.FVBZSO = RundeModusExakt(4, Exact(z_.FVBZ) + Exact(z_.VBEZBSO) / 100);
+        if (z_.FVBZSO > HFVBZSO) z_.FVBZSO = RundeModus(4, HFVBZSO);
+        if (z_.FVBZSO > TAB3(J)) z_.FVBZSO = TAB3(J);
+
+        const Currency HFVBZ = AbrundenCentExakt(Exact(z_.VBEZB) / 100 - Exact(z_.FVB));
+        if (z_.FVBZ > HFVBZ) z_.FVBZ = RundeModus(4, HFVBZ);
+    }
+    MRE4ALTE();
+}
+
+void PlanModul::MRE4ALTE()
+{
+    if (z_.ALTER1 == 0) {
+        z_.ALTE = 0_cur;
+        return;
+    }
+    const int K = versorgungsIndex(z_.AJAHR);
+    const Currency BMG = z_.ZRE4J - z_.ZVBEZJ;
+    z_.ALTE = (Exact(BMG) * TAB4(K)).toCurrency(Round::Up, kEuros);
+    if (z_.ALTE > TAB5(K)) z_.ALTE = TAB5(K);
+}
+
+void PlanModul::MRE4ABZ()
+{
+    z_.ZRE4 = std::max(z_.ZRE4J - z_.FVB - z_.ALTE - z_.JLFREIB + z_.JLHINZU, 0_cur);
+    z_.ZRE4VP = z_.ZRE4J;
+    if (z_.KENNVMT == 2) z_.ZRE4VP -= zuEuro(z_.ENTSCH);
+    z_.ZVBEZ = std::max(z_.ZVBEZJ - z_.FVB, 0_cur);
+}
+
+void PlanModul::MBERECH()
+{
+    MZTABFB();
+    MLSTJAHR();
+    z_.LSTJAHR = mitFaktor(z_.ST, p_->lstjahr);
+    z_.LSTLZZ = UPANTEIL(z_.LSTJAHR * 100);
+    if (z_.ZKF > 0_cur) {
+        z_.ZTABFB += z_.KFB;
+        MRE4ABZ();
+        MLSTJAHR();
+        z_.JBMG = mitFaktor(z_.ST, p_->jbmg);
+    } else {
+        z_.JBMG = z_.LSTJAHR;
+    }
+    MSOLZ();
+}
+
+Currency PlanModul::mitFaktor(Currency st, JahresRundung rundung) const
+{
+    const Exact produkt = Exact(st) * Exact(z_.f);
+    return rundung == JahresRundung::GanzeEuro ? AbrundenEuroExakt(produkt) : produkt.toCurrency(Round::Cut, kFull);
+}
+
+void PlanModul::MZTABFB()
+{
+    const PlanParameter& p = *p_;
+    z_.ANP = 0_cur;
+    if (z_.ZVBEZ >= 0_cur && z_.ZVBEZ < z_.FVBZ) z_.FVBZ = z_.ZVBEZ;
+    if (z_.STKL < 6) {
+        if (z_.ZVBEZ > 0_cur) {
+            const Currency rest = z_.ZVBEZ - z_.FVBZ;
+            z_.ANP = rest >= kVersorgungsPauschale ? kVersorgungsPauschale : RundeModus(4, rest);
+        }
+    } else {
+        z_.FVBZ = 0_cur;
+        z_.FVBSO = 0_cur;
+    }
+    if (z_.STKL < 6 && z_.ZRE4 > z_.ZVBEZ) {
+        const Currency grenze = (z_.LZZ != 1 && p.ANPUnterjaehrig) ? *p.ANPUnterjaehrig : p.ANP;
+        const Currency lohn = z_.ZRE4 - z_.ZVBEZ;
+        z_.ANP = lohn >= grenze ? z_.ANP + grenze : RundeModus(4, z_.ANP + lohn);
+    }
+
+    z_.KZTAB = 1;
+    z_.EFA = 0_cur;
+    z_.SAP = 0_cur;
+    z_.KFB = 0_cur;
+    auto kinder = [this](Currency jeKind) { return (Exact(z_.ZKF) * Exact(jeKind)).toCurrency(Round::Cut, kFull); };
+    switch (z_.STKL) {
+        case 1:
+            z_.SAP = kSAP;
+            z_.KFB = kinder(p.KFB);
+            break;
+        case 2:
+            z_.EFA = p.EFA;
+            z_.SAP = kSAP;
+            z_.KFB = kinder(p.KFB);
+            break;
+        case 3:
+            z_.KZTAB = 2;
+            z_.SAP = kSAP;
+            z_.KFB = kinder(p.KFB);
+            break;
+        case 4:
+            z_.SAP = kSAP;
+            z_.KFB = kinder(p.KFBKlasse4);
+            break;
+        case 5:
+            z_.SAP = kSAP;
+            break;
+        default:
+            break;
+    }
+    z_.ZTABFB = AbrundenCent(z_.EFA + z_.ANP + z_.SAP + z_.FVBZ);
+}
+
+void PlanModul::MLSTJAHR()
+{
+    UPEVP();
+    if (z_.KENNVMT != 1) {
+        z_.ZVE = z_.ZRE4 - z_.ZTABFB - z_.VSP;
+        UPMLST();
+        return;
+    }
+    // One-fifth rule for pay for several years.
+    const Currency vmt = zuEuro(z_.VMT);
+    z_.ZVE = z_.ZRE4 - z_.ZTABFB - z_.VSP - vmt;
+    if (z_.ZVE.isNegative()) {
+        z_.ZVE = AbrundenCentExakt(Exact(vmt + z_.ZVE) / 5);
+        UPMLST();
+        z_.ST = z_.ST * 5;
+    } else {
+        UPMLST();
+        const Currency STOVMT = z_.ST;
+        z_.ZVE = AbrundenCentExakt(Exact(z_.VMT) / 500 + Exact(z_.ZVE));
+        UPMLST();
+        z_.ST = STOVMT + (z_.ST - STOVMT) * 5;
+    }
+}
+
+void PlanModul::UPEVP()
+{
+    if (z_.KRV < 2) {
+        if (z_.ZRE4VP > z_.BBGRV) z_.ZRE4VP = z_.BBGRV;
+        Currency basis = z_.ZRE4VP;
+        if (p_->TBSVORV) basis = AbrundenCentExakt(Exact(basis) * p_->TBSVORV->exact());
+        z_.VSP1 = AbrundenCentExakt(Exact(basis) * z_.RVSATZAN);
+    } else {
+        z_.VSP1 = 0_cur;
+    }
+    z_.VSP2 = AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(120));
+    const Currency VHB = z_.STKL == 3 ? kVHBKlasse3 : kVHB;
+    if (z_.VSP2 > VHB) z_.VSP2 = VHB;
+    z_.VSPN = RundeModus(4, z_.VSP1 + z_.VSP2);
+    MVSP();
+    if (z_.VSPN > z_.VSP) z_.VSP = z_.VSPN;
+}
+
+void PlanModul::MVSP()
+{
+    if (z_.ZRE4VP > z_.BBGKVPV) z_.ZRE4VP = z_.BBGKVPV;
+    if (z_.PKV > 0) {
+        if (z_.STKL == 6) {
+            z_.VSP3 = 0_cur;
+        } else {
+            Exact vsp3 = Exact(z_.PKPV) * 12 / 100;
+            if (z_.PKV == 2) vsp3 -= (z_.KVSATZAG + z_.PVSATZAG) * Exact(z_.ZRE4VP);
+            z_.VSP3 = AbrundenCentExakt(vsp3);
+        }
+    } else {
+        z_.VSP3 = AbrundenCentExakt((z_.KVSATZAN + z_.PVSATZAN) * Exact(z_.ZRE4VP));
+    }
+    z_.VSP = RundeModus(4, z_.VSP3 + z_.VSP1);
+}
+
+void PlanModul::UPMLST()
+{
+    if (z_.ZVE < 1_cur) {
+        z_.ZVE = 0_cur;
+        z_.X = 0_cur;
+    } else {
+        z_.X = AbrundenEuroExakt(Exact(z_.ZVE) / z_.KZTAB);
+    }
+    if (z_.STKL < 5)
+        UPTAB();
+    else
+        MST5_6();
+}
+
+void PlanModul::UPTAB()
+{
+    const Tarif& t = p_->tarif;
+    const Currency X = z_.X;
+    Currency ST;
+    if (X < t.GFB + 1_cur) {
+        ST = 0_cur;
+    } else if (X < t.p2Ab) {
+        const Exact Y = (Exact(X - t.GFB) / 10000).round(Round::Cut, 6);
+        const Exact RW = Y * Exact(t.p1Faktor) + Exact(t.p1Sockel);
+        ST = AbrundenEuroExakt(RW * Y);
+    } else if (X < t.z42Ab) {
+        const Exact Y = (Exact(X - (t.p2Ab - 1_cur)) / 10000).round(Round::Cut, 6);
+        const Exact RW = Y * Exact(t.p2Faktor) + Exact(t.p2Sockel);
+        ST = AbrundenEuroExakt(RW * Y + Exact(t.p2Konstante));
+    } else if (X < t.z45Ab) {
+        ST = AbrundenEuroExakt(Exact(X) * satz(420) - Exact(t.z42Abzug));
+    } else {
+        ST = AbrundenEuroExakt(Exact(X) * satz(450) - Exact(t.z45Abzug));
+    }
+    z_.ST = ST * z_.KZTAB;
+}
+
+void PlanModul::MST5_6()
+{
+    const PlanParameter& p = *p_;
+    const Currency ZZX = z_.X;
+    if (ZZX > p.W2STKL5) {
+        Currency ST = UP5_6(p.W2STKL5);
+        if (ZZX > p.W3STKL5) {
+            ST = AbrundenEuroExakt(Exact(ST) + Exact(p.W3STKL5 - p.W2STKL5) * satz(420));
+            ST = AbrundenEuroExakt(Exact(ST) + Exact(ZZX - p.W3STKL5) * satz(450));
+        } else {
+            ST = AbrundenEuroExakt(Exact(ST) + Exact(ZZX - p.W2STKL5) * satz(420));
+        }
+        z_.ST = ST;
+    } else {
+        z_.ST = UP5_6(ZZX);
+        if (ZZX > p.W1STKL5) {
+            const Currency VERGL = z_.ST;
+            const Currency HOCH = AbrundenEuroExakt(Exact(UP5_6(p.W1STKL5)) + Exact(ZZX - p.W1STKL5) * satz(420));
+            z_.ST = HOCH < VERGL ? HOCH : VERGL;
+        }
+    }
+}
+
+Currency PlanModul::UP5_6(Currency ZX)
+{
+    z_.X = AbrundenCentExakt(Exact(ZX) * satz(1250));
+    UPTAB();
+    const Currency ST1 = z_.ST;
+    z_.X = AbrundenCentExakt(Exact(ZX) * satz(750));
+    UPTAB();
+    const Currency ST2 = z_.ST;
+    const Currency DIFF = (ST1 - ST2) * 2;
+    const Currency MIST = AbrundenEuroExakt(Exact(ZX) * p_->MISTSatz.exact());
+    return DIFF >= MIST ? DIFF : MIST;
+}
+
+Currency PlanModul::UPANTEIL(Currency JW) const
+{
+    switch (z_.LZZ) {
+        case 1:
+            return JW;
+        case 2:
+            return AbrundenEuroExakt(Exact(JW) / 12);
+        case 3:
+            return AbrundenEuroExakt(Exact(JW) * 7 / 360);
+        case 4:
+            return AbrundenEuroExakt(Exact(JW) / 360);
+        default:
+            return 0_cur;
+    }
+}
+
+void PlanModul::MSOLZ()
+{
+    z_.SOLZFREI = p_->SOLZFREI * z_.KZTAB;
+    if (z_.JBMG > z_.SOLZFREI) {
+        Currency SOLZJ = AbrundenCentExakt(Exact(z_.JBMG) * satz(55));
+        const Currency SOLZMIN = AbrundenCentExakt(Exact(z_.JBMG - z_.SOLZFREI) * p_->SOLZMilderung.exact());
+        if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
+        z_.SOLZLZZ = UPANTEIL(SOLZJ * 100);
+    } else {
+        z_.SOLZLZZ = 0_cur;
+    }
+}
+
+}  // namespace lx

@@ -1,0 +1,220 @@
+#pragma once
+// A flow plan as data: the legal values of one plan and the switches for the
+// steps in which plans differ. PlanModul (PlanModul.h) runs the plan routines
+// (MPARA, MRE4JL, MRE4, ..., MVMT) over one such table, so a plan that fits the
+// routines is one constant `kPlan<name>` written with designated initialisers:
+//
+//   const PlanParameter kPlan2024 = {
+//       .name = "2024",
+//       .eingaben = {.VMT = true, ...},
+//       ...
+//   };
+//
+// Every field without a default must be given: the warnings-as-errors build
+// refuses a table that leaves one out. A switch (the fields with a default)
+// defaults to the way of the 2024 plan, so a plan names only where it differs.
+//
+// Adding a plan:
+//   1. tax/LxSteuern<name>.h declaring `extern const PlanParameter kPlan<name>;`
+//      and tax/LxSteuern<name>.cpp defining it; add the .cpp to tax/CMakeLists.txt.
+//   2. In the table of PlanRegistry.cpp: {"<name>", erzeugeAus<kPlan<name>>} (or
+//      erzeuge<LxSteuern<name>> for a plan with a class of its own), and the
+//      header included there.
+//   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
+// Where a plan does a step differently from every switch below, add a switch
+// here (an enum class whose first value is the 2024 way, or a field whose
+// default is the 2024 value), document it, and test on it in PlanModul -
+// never on the plan's name or year.
+//
+// Units: amounts in euros, rates as fractions (0.093 for 9.3 %).
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "Currency.h"
+#include "Exact.h"
+
+namespace lx {
+
+// Exact decimal constant with up to nine decimals, for rates and factors that
+// Currency's four decimals cannot hold (0.016125_dez).
+class Dezimal {
+public:
+    static constexpr std::int64_t kScale = 1'000'000'000;
+    constexpr Dezimal() = default;
+    static constexpr Dezimal fromNano(std::int64_t nano)
+    {
+        Dezimal d;
+        d.nano_ = nano;
+        return d;
+    }
+    constexpr std::int64_t nano() const { return nano_; }
+    Exact exact() const { return Exact::ratio(nano_, kScale); }
+    constexpr bool operator==(const Dezimal&) const = default;
+
+private:
+    std::int64_t nano_ = 0;
+};
+
+namespace detail {
+consteval Dezimal parseDezimal(const char* s)
+{
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    for (; *s != '\0'; ++s) {
+        char ch = *s;
+        if (ch == '\'') continue;
+        if (ch == '.') {
+            if (seenPoint) throw "two decimal points";
+            seenPoint = true;
+            continue;
+        }
+        if (ch < '0' || ch > '9') throw "not a decimal number";
+        if (seenPoint) {
+            if (++fractionDigits > 9) throw "more than nine decimals";
+            fraction = fraction * 10 + (ch - '0');
+        } else {
+            if (whole > 9'000'000) throw "number too large";
+            whole = whole * 10 + (ch - '0');
+        }
+    }
+    for (; fractionDigits < 9; ++fractionDigits) fraction *= 10;
+    return Dezimal::fromNano(whole * Dezimal::kScale + fraction);
+}
+}  // namespace detail
+
+inline namespace literals {
+consteval Dezimal operator""_dez(const char* digits)
+{
+    return detail::parseDezimal(digits);
+}
+}  // namespace literals
+
+// Inputs of the entry beyond those that every plan from 2008 on takes (AJAHR,
+// VJAHR, ZMVB, RE4, both allowances, VBEZ, VBS, VBEZM, VBEZS, JVBEZ, ZKF, STKL,
+// LZZ, KRV, ALTER1). An input that the plan does not take is 0 (f is 1).
+struct PlanEingaben {
+    bool VMT;  // else pay for several years is 0
+    bool PKPV;
+    bool ENTSCH;
+    bool f;  // f and af
+    bool KVZ;
+    bool MBV;
+    bool JRE4ENT;
+    bool SONSTENT;
+    bool PKV;
+    bool PVS;
+    bool PVZ;
+    bool AnzKinderPV;  // care-rate reduction for children (PVA)
+};
+
+// Operations after the entry that the plan has (SolzLzz and the church tax of
+// the period every plan has).
+struct PlanOperationen {
+    bool LohnsteuerSonst;
+    bool LohnsteuerVmt;
+    bool VmtBegrenzt;
+};
+
+// Care-insurance rates of MPARA.
+struct PvSaetze {
+    Dezimal PVSATZAN;         // employee, PVS 0
+    Dezimal PVSATZANSachsen;  // employee, PVS 1
+    Dezimal PVSATZAG;         // employer, PVS 0
+    Dezimal PVSATZAGSachsen;  // employer, PVS 1
+    Dezimal PVZZuschlag;      // added to PVSATZAN when PVZ is 1
+};
+
+// KVSATZAN of MPARA.
+enum class KvSatzRegel {
+    HalberZusatz,  // KVZ / 2 / 100 + KVSATZAN (2019 on)
+    VollerZusatz,  // KVZ / 100 + KVSATZAN (2015 to 2018)
+    Fest,          // KVSATZAN, KVZ not used
+};
+
+// Income-tax tariff (UPTAB24 and its predecessors), X in whole euros:
+//   X < GFB + 1                 ST = 0
+//   GFB + 1 <= X < p2Ab         Y = (X - GFB) / 10000;        ST = (Y * p1Faktor + p1Sockel) * Y
+//   p2Ab <= X < z42Ab           Y = (X - (p2Ab - 1)) / 10000; ST = (Y * p2Faktor + p2Sockel) * Y + p2Konstante
+//   z42Ab <= X < z45Ab          ST = X * 0.42 - z42Abzug
+//   X >= z45Ab                  ST = X * 0.45 - z45Abzug
+// Y is cut to six decimals, each ST to whole euros; then ST = ST * KZTAB.
+struct Tarif {
+    Currency GFB;
+    Currency p1Faktor;
+    Currency p1Sockel;  // 1400
+    Currency p2Ab;
+    Currency p2Faktor;
+    Currency p2Sockel;  // 2397
+    Currency p2Konstante;
+    Currency z42Ab;
+    Currency z42Abzug;
+    Currency z45Ab;
+    Currency z45Abzug;
+};
+
+// How LSTJAHR = ST * f and JBMG = ST * f are kept.
+enum class JahresRundung {
+    GanzeEuro,   // cut to whole euros
+    Ungerundet,  // the product with its four decimals
+};
+
+// How STS and STV are cut after the factor f.
+enum class SonstRundung {
+    GanzeEuro,
+    GanzeCent,
+};
+
+// Solidarity surcharge on a special payment and on pay for several years.
+enum class SolzSonstRegel {
+    Freigrenze,      // MSOLZSTS and SOLZVBMG: only when the annual base exceeds SOLZFREI (2021 on)
+    OhneFreigrenze,  // 5.5 % of any STS or STV above 0
+};
+
+struct PlanParameter {
+    std::string_view name;  // "2024", "1211", ...
+    PlanEingaben eingaben;
+    PlanOperationen operationen;
+
+    // MPARA (values for KRV 0 and 1; with KRV 2 there is no pension part)
+    Currency BBGRVWest;  // KRV 0
+    Currency BBGRVOst;   // KRV 1
+    Dezimal RVSATZAN;
+    std::optional<Dezimal> TBSVORV;  // share of the pension contribution that counts (none: all of it)
+    Currency BBGKVPV;
+    KvSatzRegel kvSatz;
+    Dezimal KVSATZAN;  // the fixed rate, or the base to which KVZ is added
+    Dezimal KVSATZAG;
+    PvSaetze pv;
+    std::optional<PvSaetze> pvJahr;  // rates for LZZ 1 where the year had two sets (July 2023)
+    Dezimal PVAAbschlag;             // taken off PVSATZAN per PVA step when PVZ is 0; 0: no PVA
+    Currency W1STKL5;
+    Currency W2STKL5;
+    Currency W3STKL5;
+    Dezimal MISTSatz;  // minimum tax of tax classes 5 and 6 (UP5_6)
+    Tarif tarif;
+
+    // MZTABFB
+    Currency ANP;                             // employee lump sum, at most
+    std::optional<Currency> ANPUnterjaehrig;  // limit for LZZ 2 to 4 where it differs (December 2011)
+    Currency EFA;                             // relief for single parents (tax class 2)
+    Currency KFB;                             // per child allowance, tax classes 1 to 3
+    Currency KFBKlasse4;
+
+    // MSOLZ
+    Currency SOLZFREI;      // exemption limit, times KZTAB
+    Dezimal SOLZMilderung;  // rate on JBMG - SOLZFREI in the mitigation zone
+
+    // Switches (defaults: the 2024 plan)
+    SolzSonstRegel solzSonst = SolzSonstRegel::Freigrenze;
+    JahresRundung lstjahr = JahresRundung::GanzeEuro;
+    JahresRundung jbmg = JahresRundung::GanzeEuro;
+    SonstRundung stsStv = SonstRundung::GanzeEuro;
+    bool fvbBisVersorgung = true;          // FVB limited to the annual pension ZVBEZJ (2016 on)
+    bool kirchensteuerMindestAlt = false;  // minimum church tax also for areas 1 and 10 (2004 to 2009)
+};
+
+}  // namespace lx

@@ -1,0 +1,98 @@
+#include "PlanRegistry.h"
+
+#include <array>
+#include <string>
+
+#include "LxSteuern2024.h"
+
+namespace lx {
+
+namespace {
+
+using Erzeuger = std::unique_ptr<LxSteuernPlan> (*)();
+
+// A plan with a class of its own, or a plan that is just its table.
+template <class Modul>
+std::unique_ptr<LxSteuernPlan> erzeuge()
+{
+    return std::make_unique<Modul>();
+}
+template <const PlanParameter& Tabelle>
+std::unique_ptr<LxSteuernPlan> erzeugeAus()
+{
+    return std::make_unique<PlanModul>(Tabelle);
+}
+
+struct PlanEintrag {
+    std::string_view name;
+    Erzeuger erzeugen;  // nullptr: not built yet
+};
+
+// Every plan in calendar order. A new plan replaces its nullptr here.
+constexpr std::array kPlaene = {
+    PlanEintrag{"2004", nullptr}, PlanEintrag{"2005", nullptr}, PlanEintrag{"2006", nullptr},
+    PlanEintrag{"2007", nullptr}, PlanEintrag{"2008", nullptr}, PlanEintrag{"2009", nullptr},
+    PlanEintrag{"2010", nullptr}, PlanEintrag{"2011", nullptr}, PlanEintrag{"1211", nullptr},
+    PlanEintrag{"2012", nullptr}, PlanEintrag{"2013", nullptr}, PlanEintrag{"2014", nullptr},
+    PlanEintrag{"2015", nullptr}, PlanEintrag{"1215", nullptr}, PlanEintrag{"2016", nullptr},
+    PlanEintrag{"2017", nullptr}, PlanEintrag{"2018", nullptr}, PlanEintrag{"2019", nullptr},
+    PlanEintrag{"2020", nullptr}, PlanEintrag{"2021", nullptr}, PlanEintrag{"2022", nullptr},
+    PlanEintrag{"2023", nullptr}, PlanEintrag{"0723", nullptr}, PlanEintrag{"2024", erzeuge<LxSteuern2024>},
+};
+
+constexpr std::array<std::string_view, kPlaene.size()> namenListe()
+{
+    std::array<std::string_view, kPlaene.size()> namen{};
+    for (std::size_t i = 0; i < kPlaene.size(); ++i) namen[i] = kPlaene[i].name;
+    return namen;
+}
+constexpr auto kNamen = namenListe();
+
+int eintragIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < kPlaene.size(); ++i) {
+        if (kPlaene[i].name == name) return int(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::string_view planName(int year, int month)
+{
+    if (year == 2011 && month == 12) return "1211";
+    if (year == 2015 && month == 12) return "1215";
+    if (year == 2023 && month >= 7) return "0723";
+    if (year < 2004 || year > 2024) return {};
+    return kNamen[std::size_t(eintragIndex(std::to_string(year)))];
+}
+
+LxSteuernPlan* planFor(int year, int month)
+{
+    return planByName(planName(year, month));
+}
+
+LxSteuernPlan* planByName(std::string_view name)
+{
+    // One module object per plan for the program run, made when first asked for.
+    static std::array<std::unique_ptr<LxSteuernPlan>, kPlaene.size()> module;
+    const int i = eintragIndex(name);
+    if (i < 0 || kPlaene[std::size_t(i)].erzeugen == nullptr) return nullptr;
+    auto& modul = module[std::size_t(i)];
+    if (!modul) modul = kPlaene[std::size_t(i)].erzeugen();
+    return modul.get();
+}
+
+std::unique_ptr<LxSteuernPlan> createPlan(std::string_view name)
+{
+    const int i = eintragIndex(name);
+    if (i < 0 || kPlaene[std::size_t(i)].erzeugen == nullptr) return nullptr;
+    return kPlaene[std::size_t(i)].erzeugen();
+}
+
+std::span<const std::string_view> allPlanNames()
+{
+    return kNamen;
+}
+
+}  // namespace lx

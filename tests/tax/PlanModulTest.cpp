@@ -1,0 +1,250 @@
+// The 2024 plan's tariff and tax classes 5/6 at their borders, the storing of
+// the entry's inputs, and the state rules between calculations. The official
+// results (tax_vectors) cover the rest.
+
+#include <gtest/gtest.h>
+
+#include "LxSteuern2024.h"
+
+using namespace lx;
+
+namespace {
+
+// Opens the plan routines for tests.
+class Pruefling : public LxSteuern2024 {
+public:
+    Currency tarif(Currency X, int stkl)
+    {
+        z_ = PlanZustand{};
+        z_.STKL = stkl;
+        z_.KZTAB = stkl == 3 ? 2 : 1;
+        z_.X = X;
+        if (stkl < 5)
+            UPTAB();
+        else
+            MST5_6();
+        return z_.ST;
+    }
+    Currency alte(Currency ZRE4J, Currency ZVBEZJ, int AJAHR)
+    {
+        z_ = PlanZustand{};
+        z_.ALTER1 = 1;
+        z_.AJAHR = AJAHR;
+        z_.ZRE4J = ZRE4J;
+        z_.ZVBEZJ = ZVBEZJ;
+        MRE4ALTE();
+        return z_.ALTE;
+    }
+};
+
+LohnsteuerEingaben monat(Currency re4, int stkl)
+{
+    LohnsteuerEingaben e;
+    e.RE4 = re4;
+    e.STKL = stkl;
+    e.LZZ = 2;
+    e.KVZ = 1.70_cur;
+    return e;
+}
+
+struct Ergebnis {
+    Currency lst, solz, kistEv, kistRk;
+    bool operator==(const Ergebnis&) const = default;
+};
+std::ostream& operator<<(std::ostream& os, const Ergebnis& r)
+{
+    return os << "LSt " << r.lst << " SolZ " << r.solz << " KiSt " << r.kistEv << "/" << r.kistRk;
+}
+
+// A plain calculation as the engine runs it, Hamburg (area 7) with the given confession.
+Ergebnis periode(LxSteuernPlan& plan, const LohnsteuerEingaben& e, int konfession)
+{
+    Ergebnis r;
+    r.lst = plan.LohnsteuerLzz(e);
+    r.solz = plan.SolzLzz();
+    r.kistEv = plan.KirchensteuerLzz(1, 7, konfession, 1, 0_cur, 0_cur);
+    r.kistRk = plan.KirchensteuerLzz(1, 7, konfession, 0, 0_cur, 0_cur);
+    return r;
+}
+
+}  // namespace
+
+TEST(LxSteuern2024, TariffZoneBorders)
+{
+    struct Fall {
+        int X;
+        int stkl;
+        int ST;
+    };
+    const Fall faelle[] = {
+        {11604, 1, 0},       {11611, 1, 0},       {11612, 1, 1},       {12000, 1, 56},    {17005, 1, 1025},
+        {17006, 1, 1025},    {30000, 1, 4446},    {66760, 1, 17437},   {66761, 1, 17437}, {100000, 1, 31397},
+        {277825, 1, 106084}, {277826, 1, 106084}, {300000, 1, 116063}, {30000, 3, 8892},  // tax class 3: X is half the
+                                                                                          // income, ST doubled
+    };
+    Pruefling m;
+    for (const auto& f : faelle) {
+        EXPECT_EQ(m.tarif(Currency::fromUnits(f.X), f.stkl), Currency::fromUnits(f.ST))
+            << "X " << f.X << " class " << f.stkl;
+    }
+}
+
+TEST(LxSteuern2024, TaxClassFiveAroundItsLimits)
+{
+    struct Fall {
+        int X;
+        int ST;
+    };
+    // W1STKL5 13279, W2STKL5 33380, W3STKL5 222260
+    const Fall faelle[] = {
+        {10000, 1400},   {13278, 1858},   {13279, 1859},    {13280, 1859},  {20000, 4681},
+        {33379, 9982},   {33380, 9980},   {33381, 9980},    {50000, 16960}, {222259, 89309},
+        {222260, 89309}, {222261, 89309}, {250000, 101792},
+    };
+    Pruefling m;
+    for (const auto& f : faelle) {
+        EXPECT_EQ(m.tarif(Currency::fromUnits(f.X), 5), Currency::fromUnits(f.ST)) << "X " << f.X;
+        EXPECT_EQ(m.tarif(Currency::fromUnits(f.X), 6), Currency::fromUnits(f.ST)) << "X " << f.X << " class 6";
+    }
+}
+
+TEST(LxSteuern2024, OldAgeReliefRoundsUpToWholeEurosAwayFromZero)
+{
+    Pruefling m;
+    // 2024: index 20, 12.8 % up to 608 euros
+    EXPECT_EQ(m.alte(1000.01_cur, 0_cur, 2024), 129_cur);  // 128.00128
+    EXPECT_EQ(m.alte(1000_cur, 0_cur, 2024), 128_cur);
+    EXPECT_EQ(m.alte(10000_cur, 0_cur, 2024), 608_cur);          // capped by TAB5
+    EXPECT_EQ(m.alte(1000_cur, 2000.50_cur, 2024), -(129_cur));  // special payment with JRE4 < JVBEZ
+    EXPECT_EQ(m.alte(10000_cur, 0_cur, 2005), 1900_cur);         // index 1: 40 % up to 1900
+}
+
+TEST(LxSteuern2024, EntryStoresItsInputs)
+{
+    LxSteuern2024 m;
+    auto e = monat(100_cur, 1);
+    e.LZZ = 3;
+    m.LohnsteuerLzz(e);
+    EXPECT_EQ(m.zustand().ZRE4J, 5142.85_cur) << "week: cut, not rounded";
+    e.LZZ = 4;
+    m.LohnsteuerLzz(e);
+    EXPECT_EQ(m.zustand().ZRE4J, 36000_cur);
+
+    struct Kinder {
+        int anzahl;
+        int pvz;
+        Currency pvsatzan;
+    };
+    const Kinder kinder[] = {
+        {0, 0, 0.017_cur}, {1, 0, 0.017_cur}, {2, 0, 0.0145_cur}, {4, 0, 0.0095_cur},
+        {5, 0, 0.007_cur}, {9, 0, 0.007_cur}, {3, 1, 0.023_cur},  // the surcharge replaces the reduction
+    };
+    for (const auto& k : kinder) {
+        e = monat(3000_cur, 1);
+        e.AnzKinderPV = k.anzahl;
+        e.PVZ = k.pvz;
+        m.LohnsteuerLzz(e);
+        EXPECT_EQ(m.zustand().PVSATZAN, Exact(k.pvsatzan)) << k.anzahl << " children, PVZ " << k.pvz;
+    }
+
+    e = monat(3000_cur, 1);
+    e.ZKF = 0.5_cur;
+    m.LohnsteuerLzz(e);
+    EXPECT_EQ(m.zustand().KFB, 4656_cur);
+    e.STKL = 4;
+    m.LohnsteuerLzz(e);
+    EXPECT_EQ(m.zustand().KFB, 2328_cur);
+}
+
+TEST(LxSteuern2024, PlanArgumentListGivesTheSameAsTheNamedInputs)
+{
+    LxSteuern2024 a;
+    LxSteuern2024 b;
+    auto e = monat(4321.09_cur, 4);
+    e.ZKF = 1.5_cur;
+    e.af = 1;
+    e.f = 0.917_cur;
+    e.AnzKinderPV = 3;
+    e.LZZFREIB = -(50_cur);
+    const Currency positional =
+        a.LohnsteuerLzz(0, 0, 0, e.RE4, e.LZZFREIB, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur,
+                        0_cur, 0_cur, e.f, e.KVZ, 0_cur, e.ZKF, e.STKL, e.LZZ, 0, 0, e.AnzKinderPV, 0, e.af, 0, 0);
+    EXPECT_EQ(positional, b.LohnsteuerLzz(e));
+    EXPECT_GT(positional, 0_cur);
+}
+
+TEST(LxSteuern2024, AllowanceThenAdditionAmount)
+{
+    LxSteuern2024 m;
+    m.LohnsteuerLzz(monat(3000_cur, 1));
+    const Currency ohne = m.zustand().ZRE4;
+
+    auto freibetrag = monat(3000_cur, 1);
+    freibetrag.LZZFREIB = 100_cur;
+    m.LohnsteuerLzz(freibetrag);
+    EXPECT_EQ(m.zustand().ZRE4, ohne - 1200_cur);
+
+    auto hinzu = monat(3000_cur, 1);
+    hinzu.LZZFREIB = -(100_cur);
+    const Currency lst = m.LohnsteuerLzz(hinzu);
+    EXPECT_EQ(m.zustand().ZRE4, ohne + 1200_cur) << "no allowance left from the calculation before";
+    EXPECT_EQ(m.zustand().LZZFREIB, 0_cur);
+
+    LxSteuern2024 frisch;
+    EXPECT_EQ(lst, frisch.LohnsteuerLzz(hinzu));
+}
+
+TEST(LxSteuern2024, SpecialPaymentDoesNotReachTheNextCalculation)
+{
+    auto plain = monat(800_cur, 1);  // no wage tax: only Hamburg's minimum church tax
+    LxSteuern2024 frisch;
+    const Ergebnis allein = periode(frisch, plain, 1);
+    EXPECT_EQ(allein.kistRk, 0.30_cur);
+
+    LxSteuern2024 m;
+    auto mitSonst = monat(800_cur, 1);
+    mitSonst.VMT = 20000_cur;
+    periode(m, mitSonst, 1);
+    EXPECT_GT(m.LohnsteuerSonst(20000_cur, 9600_cur, 0_cur, 0_cur), 0_cur);  // sets the pay period to a year
+    m.SolzSonst();
+    EXPECT_GT(m.LohnsteuerVmt(20000_cur, 9600_cur), 0_cur);
+    EXPECT_GT(m.KirchensteuerSonst(1, 7, 1, 0, 1, 0_cur, 0_cur), 0_cur);
+
+    EXPECT_EQ(periode(m, plain, 1), allein);
+    EXPECT_EQ(m.KirchensteuerSonst(1, 7, 1, 0, 1, 0_cur, 0_cur), 0.30_cur) << "base STV cleared, monthly minimum";
+    EXPECT_EQ(m.VmtBegrenzt(), 0);
+}
+
+TEST(LxSteuern2024, TaxClassZeroAfterACappedMultiYearCalculation)
+{
+    LxSteuern2024 m;
+    auto capped = monat(2000_cur, 6);
+    capped.VMT = 10000_cur;
+    m.LohnsteuerLzz(capped);
+    m.SolzLzz();
+    ASSERT_GT(m.LohnsteuerVmt(0_cur, 24000_cur), 0_cur);
+    ASSERT_EQ(m.VmtBegrenzt(), 1) << "normal taxation is cheaper here";
+
+    auto minijob = monat(2000_cur, 0);
+    minijob.VMT = 10000_cur;
+    EXPECT_EQ(m.LohnsteuerLzz(minijob), 0_cur);
+    EXPECT_EQ(m.SolzLzz(), 0_cur);
+    EXPECT_EQ(m.KirchensteuerLzz(1, 7, 1, 0, 0_cur, 0_cur), 0_cur) << "no minimum in a mini-job month";
+    EXPECT_EQ(m.LohnsteuerSonst(1000_cur, 24000_cur, 0_cur, 0_cur), 0_cur);
+    EXPECT_EQ(m.SolzSonst(), 0_cur);
+    EXPECT_EQ(m.LohnsteuerVmt(1000_cur, 24000_cur), 0_cur);
+    EXPECT_EQ(m.SolzVmt(), 0_cur);
+    EXPECT_EQ(m.KirchensteuerSonst(1, 7, 1, 0, 1, 0_cur, 0_cur), 0_cur);
+    EXPECT_EQ(m.VmtBegrenzt(), 0);
+}
+
+TEST(LxSteuern2024, SurchargeOfThePeriodCanBeAskedTwice)
+{
+    LxSteuern2024 m;
+    auto e = monat(20000_cur, 3);
+    const Currency lst = m.LohnsteuerLzz(e);
+    ASSERT_GT(lst, 0_cur);
+    const Currency solz = m.SolzLzz();
+    EXPECT_GT(solz, 0_cur);
+    EXPECT_EQ(m.SolzLzz(), solz) << "the exemption limit must not be doubled again";
+}
