@@ -135,6 +135,76 @@ public:
     void SetPfaendKorrektur(Currency v);
     void SetPfaendVerbleib(Currency v);
 
+    // --- computation
+    // The whole pay month: deferred compensation, supplementary pension, tax
+    // days, contribution bases, wage tax, contributions, levies, partial
+    // retirement and chamber levy. Starts from the inputs as last set.
+    void Berechnen();
+    // FPfaendBetrag := BerechnePfaendbar (after Berechnen).
+    void BerechnePfaendung();
+    Currency BerechnePfaendbar() const;
+
+    // Contribution bases (month and one-off payment)
+    Currency BerechneVBGrenze() const;
+    Currency BerechneKVBasis() const;
+    Currency BerechneRVBasis() const;
+    void BerechneSVBruttoVor();  // earlier gross of the year, with FSVAuto
+    Currency BerechneBBGKVAnteil() const;
+    Currency BerechneBBGRVAnteil() const;
+    Currency BerechneKVBasisEB() const;
+    Currency BerechneRVBasisEB() const;
+
+    // Pension and unemployment shares
+    Currency BerechneRVAN() const;
+    Currency BerechneRVAG() const;
+    Currency BerechneAVAN() const;
+    Currency BerechneAVAG() const;
+    Currency BerechneRVANEB() const;
+    Currency BerechneRVAGEB() const;
+    Currency BerechneAVANEB() const;
+    Currency BerechneAVAGEB() const;
+
+    // Health and care shares
+    Currency BerechneKVAN() const;
+    Currency BerechneKVAG() const;
+    Currency BerechneKVANEB() const;
+    Currency BerechneKVAGEB() const;
+    Currency BerechnePVSatzKinder() const;
+    Currency BerechnePVAN() const;
+    Currency BerechnePVAG() const;
+    Currency BerechnePVANEB() const;
+    Currency BerechnePVAGEB() const;
+
+    // Supplementary pension scheme (in this order; BerechneZVStPfl and
+    // BerechneZVPauschal settle the tax-free maximum FZVMax56)
+    Currency ZVUmlageSatz() const;
+    Currency BerechneZVAG() const;
+    Currency BerechneZVZusatzumlage() const;
+    Currency BerechneSanierungsgeld();
+    Currency BerechneZVStPfl();
+    Currency BerechneZVPauschal();
+    Currency BerechneZVSVPfl() const;
+    Currency BerechneZVAN() const;
+
+    // Deferred compensation: adjust the tax and contribution gross and return
+    // the change of the current pay
+    void SetBAVGrenze();
+    Currency BerechneBAVSteuer();
+    Currency BerechneBAVSV();
+
+    // Levies, partial retirement, chamber levy
+    Currency BerechneU1() const;
+    Currency BerechneU2() const;
+    Currency BerechneInsolvenz() const;
+    Currency BerechneATZAufstockung() const;
+    Currency BerechneATZRVBasis() const;
+    Currency BerechneATZRVBeitrag() const;
+    Currency BerechneKammerbeitrag() const;
+
+    // Wage tax, solidarity surcharge and church tax of the pay period, the
+    // one-off payment and multi-year pay through the year's flow plan.
+    void BerechneLohnsteuer();
+
 private:
     // Writes an input into the field and into the snapshot of given inputs.
     template <class T, class W>
@@ -146,7 +216,40 @@ private:
 
     void ladeMonatswerte();
 
+    // transition zone of the month: the rules before October 2022 and after
+    bool inGleitzone() const;
+    bool gleitzoneNeu() const;
+    Currency gleitzoneBasisAN() const;
+    bool mehrfachAufteilen() const;
+    Currency aufteilen(Currency betrag) const;
+
+    // rate rules shared by the month's and the one-off shares
+    Currency kvOrdentlichAN(Currency basis) const;
+    Currency kvSatzAG() const;
+    Currency pvSatzANOhneKinder() const;
+    Currency pvSatzAN() const;
+    Currency pvSatzAG() const;
+    Currency pvZuschlag() const;
+    Currency pvKinderAbschlagPunkte() const;
+    bool kvANNull() const;
+    bool kvAGNull() const;
+    bool kvBeitragAusPraemie() const;
+    bool pvANNull() const;
+    bool pvAGNull() const;
+    bool pvBeitragAusPraemie() const;
+    bool rvANNull() const;
+    bool rvAGNull() const;
+    bool avANNull() const;
+    bool avAGNull() const;
+    bool minijobMitRVPflicht() const;
+    Currency minijobRVSatz() const;
+
     LohnEingaben gegeben_;
+    // monthly taxable pay after deferred compensation and the scheme's levy,
+    // before the division by tax days
+    Currency stBruttoMonat_;
+    // private premium for the wage tax, reduced by the subsidies before 2012
+    Currency pkpvSteuer_;
 };
 
 }  // namespace lx

@@ -25,4 +25,13 @@ struct GleitzoneParameter {
 // has no zone: the gross comes back unchanged.
 Currency GleitzoneBemessung(Currency ae, const GleitzoneParameter& p);
 
+// Employee's base inside the zone from October 2022: OG / (OG - G) x (AE - G),
+// rounded to cents, never below 0; apportioned like the zone base for multiple
+// employment. Without a zone the gross comes back unchanged.
+Currency GleitzoneBemessungAN(Currency ae, const GleitzoneParameter& p);
+
+// True from October 2022, when the employee's share inside the zone is
+// computed on its own base.
+bool GleitzoneMitANBasis(int jahr, int monat);
+
 }  // namespace lx

@@ -119,6 +119,8 @@ struct LohnEingaben {
     Currency FATZAufstockung;
     Currency FATZAufstRV;
     Currency FATZRegelentgelt;
+
+    friend bool operator==(const LohnEingaben&, const LohnEingaben&) = default;
 };
 
 // Legal values of the engine's year and month.
@@ -134,6 +136,8 @@ struct LohnKonstanten {
     Currency FPVSatz;
     Currency FInsolvenzSatz;
     Currency FKVSatzZuschuss;
+
+    friend bool operator==(const LohnKonstanten&, const LohnKonstanten&) = default;
 };
 
 // Results and intermediate values of the last computation.
@@ -195,6 +199,8 @@ struct LohnErgebnisse {
     Currency FATZAufstBetrag;
     Currency FATZRVBasis;
     Currency FATZRVBeitrag;
+
+    friend bool operator==(const LohnErgebnisse&, const LohnErgebnisse&) = default;
 };
 
 }  // namespace lx

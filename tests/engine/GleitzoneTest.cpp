@@ -57,3 +57,20 @@ TEST(Gleitzone, PeriodWithoutZoneLeavesTheGross)
     EXPECT_EQ(GleitzoneBemessung(700_cur, {2030, 1, 2000_cur, 0.6846_cur, false, 0_cur}), 700_cur);
     EXPECT_EQ(GleitzoneBemessung(300_cur, {2024, 1, 0_cur, 0_cur, false, 0_cur}), 300_cur);
 }
+
+TEST(Gleitzone, EmployeeBaseFromOctober2022)
+{
+    GleitzoneParameter p{2024, 1, 2000_cur, 0.6846_cur, false, 0_cur};
+    EXPECT_EQ(GleitzoneBemessungAN(1000_cur, p), 632.01_cur) << "2000 / 1462 x 462";
+    EXPECT_EQ(GleitzoneBemessungAN(538_cur, p), 0_cur);
+    EXPECT_EQ(GleitzoneBemessungAN(500_cur, p), 0_cur) << "never below 0";
+    EXPECT_EQ(GleitzoneBemessungAN(2000_cur, p), 2000_cur);
+    p.mehrfach = true;
+    p.bruttoAnderer = 500_cur;
+    EXPECT_EQ(GleitzoneBemessungAN(1000_cur, p), 877.34_cur) << "2000 / 1462 x 962, times 1000 / 1500";
+
+    EXPECT_FALSE(GleitzoneMitANBasis(2022, 9));
+    EXPECT_TRUE(GleitzoneMitANBasis(2022, 10));
+    EXPECT_TRUE(GleitzoneMitANBasis(2023, 1));
+    EXPECT_FALSE(GleitzoneMitANBasis(2021, 12));
+}
