@@ -10,6 +10,15 @@
 
 namespace lx {
 
+namespace {
+
+bool mitZusatzversorgung(const std::string& art)
+{
+    return !art.empty() && art != "keine";
+}
+
+}  // namespace
+
 void TLohnGehalt::Berechnen()
 {
     // Every computation starts from the inputs as the setters gave them and
@@ -18,6 +27,29 @@ void TLohnGehalt::Berechnen()
     static_cast<LohnErgebnisse&>(*this) = LohnErgebnisse{};
     stBruttoMonat_ = 0_cur;
     pkpvSteuer_ = 0_cur;
+
+    // Deferred compensation and the scheme's levy are monthly amounts: they
+    // change the month's pay before it is divided by the tax days.
+    SetBAVGrenze();
+    FBAVStLfd = BerechneBAVSteuer();
+    FBAVSVLfd = BerechneBAVSV();
+
+    if (mitZusatzversorgung(FZVArt)) {
+        Currency deckel = (Exact(FBBGRV) * 5 / 2).toCurrency(Round::HalfUp, kFull);
+        if (FMonat == 11) deckel = deckel * 2;
+        if (FZVBrutto > deckel) FZVBrutto = deckel;
+        FZVUmlageSatz = ZVUmlageSatz();
+        FZVAG = BerechneZVAG();
+        FZVZusatzumlage = BerechneZVZusatzumlage();
+        FSanierungsgeld = BerechneSanierungsgeld();
+        FZVStPfl = BerechneZVStPfl();
+        FZVPauschal = BerechneZVPauschal();
+        FZVSVPfl = BerechneZVSVPfl();
+        FZVAN = BerechneZVAN();
+        FSVBrutto += FZVSVPfl;
+        FSVBruttoUngek += FZVSVPfl;
+        FStBrutto += FZVStPfl;
+    }
 
     // Partial month: the plan computes a day's tax.
     stBruttoMonat_ = FStBrutto;
