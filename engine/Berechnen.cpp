@@ -114,6 +114,13 @@ void TLohnGehalt::Berechnen()
     FPVKinderAbschlag = BerechnePVSatzKinder();
     FPVAN = BerechnePVAN();
     FPVAG = BerechnePVAG();
+    FU1 = BerechneU1();
+    FU2 = BerechneU2();
+    FInsolvenz = BerechneInsolvenz();
+    FATZAufstBetrag = BerechneATZAufstockung();
+    FATZRVBasis = BerechneATZRVBasis();
+    FATZRVBeitrag = BerechneATZRVBeitrag();
+    FKammerbeitrag = BerechneKammerbeitrag();
 }
 
 }  // namespace lx
