@@ -1,0 +1,321 @@
+// Health (KV) and care (PV) shares of employee and employer: statutory
+// insurance, voluntary members, private premiums with the employer's subsidy,
+// the transition zone, pension benefits, Saxony's care split, the childless
+// surcharge and the child discount, for the month and a one-off payment.
+
+#include <algorithm>
+
+#include "Beitragsrundung.h"
+#include "Gehaltsroutinen.h"
+#include "Rechengroessen.h"
+
+namespace lx {
+
+namespace {
+
+// Half of a private premium, cut to cents; the other half is the premium less it.
+Currency halbePraemie(Currency p)
+{
+    return AbrundenCentExakt(Exact(p) / 2);
+}
+
+bool vorJuli2005(int jahr, int monat)
+{
+    return jahr < 2005 || (jahr == 2005 && monat <= 6);
+}
+
+}  // namespace
+
+// --- health
+
+Currency TLohnGehalt::kvOrdentlichAN(Currency basis) const
+{
+    const Currency s2 = HalberSatz(FKVSatz);
+    const Currency z = FKVZusatz;
+    if (vorJuli2005(FJahr, FMonat)) return Gerundet(Prozent(basis, s2));
+    if (FJahr == 2005) return Gerundet(Prozent(basis, z) + Exact(Gerundet(Prozent(basis, s2))));
+    if (FJahr <= 2014) return Gerundet(Prozent(basis, s2 + z));
+    if (FJahr <= 2018) return Gerundet(Prozent(basis, s2)) + Gerundet(Prozent(basis, z));
+    return Gerundet(Prozent(basis, s2 + HalberSatz(z)));
+}
+
+Currency TLohnGehalt::kvSatzAG() const
+{
+    return HalberSatz(FKVSatz) + (FJahr >= 2019 ? HalberSatz(FKVZusatz) : 0_cur);
+}
+
+bool TLohnGehalt::kvANNull() const
+{
+    return (FBGRKV == 0 && (FKVBes == 0 || FKVBes == 5)) || FBGRKV == 6 || FKVBes == 4 || FKVBes == 9 || FMinijob == 1;
+}
+
+bool TLohnGehalt::kvAGNull() const
+{
+    return (FBGRKV == 0 && (FKVBes == 0 || FKVBes == 5)) || FKVBes == 9 || FVB != 0;
+}
+
+// Voluntary members and private premiums: the month's amount follows the
+// premium, not the pay, so a one-off payment adds nothing.
+bool TLohnGehalt::kvBeitragAusPraemie() const
+{
+    return FBGRKV == 9 || FKVBes == 2 || FKVBes == 3 || FKVBes == 4;
+}
+
+Currency TLohnGehalt::BerechneKVAN() const
+{
+    if (kvANNull()) return 0_cur;
+    const Currency b = FKVBasis;
+    const Currency s = FKVSatz;
+    const Currency z = FKVZusatz;
+    const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
+    Currency anteil = kvOrdentlichAN(b);
+
+    if (FBGRKV == 9 || FKVBes == 2) {
+        // voluntary member: the full premium
+        if (vorJuli2005(FJahr, FMonat)) {
+            anteil = Gerundet(Prozent(v, s));
+        } else if (FJahr <= 2014) {
+            anteil = Gerundet(Prozent(v, s + z));
+        } else if (FJahr <= 2018) {
+            anteil = Gerundet(Prozent(v, s)) + Gerundet(Prozent(v, z));
+        } else {
+            anteil = RundeCentExakt(Prozent(v, s + z));
+        }
+        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, s + z));
+    }
+    if (FKVBes == 3) {
+        // private, premium paid through the employer: premium less subsidy
+        const Currency p = FPKVBeitrag;
+        anteil = p - std::min(FPKVZuschussMax, p - halbePraemie(p));
+        if (FPKVNachSVBrutto == 1 && b < FBBGKV) {
+            anteil = Gerundet(Exact(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
+        }
+        if (mehrfachAufteilen()) anteil = aufteilen(anteil);
+    }
+    if (inGleitzone()) {
+        const Currency s2 = HalberSatz(s);
+        const Currency z2 = HalberSatz(z);
+        const Currency u = FSVBruttoUngek;
+        if (gleitzoneNeu()) {
+            anteil = Gerundet(Prozent(gleitzoneBasisAN(), s2 + z2));
+        } else {
+            anteil = Gerundet(Prozent(b, s2)) * 2 - Gerundet(Prozent(u, s2));
+            if (FJahr >= 2019) {
+                anteil += Gerundet(Prozent(b, z2)) * 2 - Gerundet(Prozent(u, z2));
+            } else if (!vorJuli2005(FJahr, FMonat)) {
+                anteil += Gerundet(Prozent(b, z));
+            }
+        }
+    }
+    if (FVB != 0) {
+        // pension benefits: the full rate
+        Currency t = b;
+        if (FJahr >= 2020 && FVB == 2) t = std::max(b - FVBGrenze, 0_cur);
+        anteil = Gerundet(Prozent(t, s)) + Gerundet(Prozent(t, z));
+        if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, s)) + Gerundet(Prozent(FVBMax, z));
+        if (FJahr < 2020 && FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+    }
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechneKVAG() const
+{
+    if (kvAGNull()) return 0_cur;
+    const Currency b = FKVBasis;
+    const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
+    Currency anteil;
+    if (gleitzoneNeu()) {
+        anteil = Gerundet(Prozent(b, FKVSatz + FKVZusatz)) -
+                 Gerundet(Prozent(gleitzoneBasisAN(), HalberSatz(FKVSatz) + HalberSatz(FKVZusatz)));
+    } else {
+        const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
+        anteil = Gerundet(Prozent(basis, kvSatzAG()));
+    }
+    if (FBGRKV == 9 || FKVBes == 2) {
+        anteil = Gerundet(Prozent(v, kvSatzAG()));
+        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, kvSatzAG()));
+    }
+    if (FKVBes == 3 || FKVBes == 4) {
+        const Currency p = FPKVBeitrag;
+        anteil = std::min(FPKVZuschussMax, p - halbePraemie(p));
+        if (FPKVNachSVBrutto == 1 && b < FBBGKV) {
+            anteil = Gerundet(Exact(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
+        }
+        if (mehrfachAufteilen()) {
+            if (FJahr < 2012) {
+                anteil = aufteilen(anteil);
+            } else {
+                const Exact halbeP = Exact(p) / 2;
+                const Currency e = Exact(FPKVZuschussMax) >= halbeP ? RundeCentExakt(halbeP) : FPKVZuschussMax;
+                anteil = FBBGKV > 0_cur ? RundeCentExakt(e / FBBGKV * Exact(b)) : 0_cur;
+            }
+        }
+    }
+    if (FBGRKV == 6) anteil = Gerundet(Prozent(b, MinijobKVPauschalsatz(FJahr, FMonat)));
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechneKVANEB() const
+{
+    if (FBBGKVAnteil <= 0_cur || kvANNull() || kvBeitragAusPraemie()) return 0_cur;
+    const Currency e = FKVBasisEB;
+    if (FVB != 0) return Gerundet(Prozent(e, FKVSatz)) + Gerundet(Prozent(e, FKVZusatz));
+    return kvOrdentlichAN(e);
+}
+
+Currency TLohnGehalt::BerechneKVAGEB() const
+{
+    if (FBBGKVAnteil <= 0_cur || kvAGNull() || kvBeitragAusPraemie()) return 0_cur;
+    if (FBGRKV == 6) return Gerundet(Prozent(FKVBasisEB, MinijobKVPauschalsatz(FJahr, FMonat)));
+    return Gerundet(Prozent(FKVBasisEB, kvSatzAG()));
+}
+
+// --- care
+
+Currency TLohnGehalt::pvZuschlag() const
+{
+    return (FJahr >= 2005 && FPVZuschlag == 1) ? PVZuschlagFuer(FJahr, FMonat) : 0_cur;
+}
+
+Currency TLohnGehalt::pvKinderAbschlagPunkte() const
+{
+    return PVKinderAbschlagGilt(FJahr, FMonat) ? PVKinderAbschlagFuer(FPVKinder) : 0_cur;
+}
+
+Currency TLohnGehalt::BerechnePVSatzKinder() const
+{
+    return FPVSatz - pvKinderAbschlagPunkte();
+}
+
+// Employee's care rate without surcharge and child discount; Saxony shifts one
+// point of the rate to the employee.
+Currency TLohnGehalt::pvSatzANOhneKinder() const
+{
+    if (FSachsen == 1 && FBGRPV != 2) return HalberSatz(FPVSatz - 1_cur) + 1_cur;
+    return HalberSatz(FPVSatz);
+}
+
+// The child discount lowers the employee's rate in Saxony as everywhere else.
+Currency TLohnGehalt::pvSatzAN() const
+{
+    return pvSatzANOhneKinder() - pvKinderAbschlagPunkte();
+}
+
+Currency TLohnGehalt::pvSatzAG() const
+{
+    if (FSachsen == 1 && FBGRPV != 2) return HalberSatz(FPVSatz - 1_cur);
+    return HalberSatz(FPVSatz);
+}
+
+// Care digit 0 means no care insurance.
+bool TLohnGehalt::pvANNull() const
+{
+    return FBGRRV == 5 || FBGRKV == 6 || FPVBes == 4 || FPVBes == 5 || FPVBes == 9 ||
+           (FBGRKV == 0 && (FPVBes == 0 || FPVBes == 9)) || (FBGRPV == 0 && FPVBes == 0) || FMinijob == 1;
+}
+
+bool TLohnGehalt::pvAGNull() const
+{
+    return FBGRRV == 5 || FBGRKV == 6 || FPVBes == 5 || FPVBes == 9 || (FBGRKV == 0 && (FPVBes == 0 || FPVBes == 9)) ||
+           (FBGRPV == 0 && FPVBes == 0) || FMinijob == 1 || FVB != 0;
+}
+
+bool TLohnGehalt::pvBeitragAusPraemie() const
+{
+    return FBGRKV == 9 || FPVBes == 2 || FPVBes == 3 || FPVBes == 4;
+}
+
+Currency TLohnGehalt::BerechnePVAN() const
+{
+    if (pvANNull()) return 0_cur;
+    const Currency b = FKVBasis;
+    const Currency p = FPVSatz;
+    const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
+    const Currency zuschlag = pvZuschlag();
+    const Currency abschlag = pvKinderAbschlagPunkte();
+    // the full rate that a member pays alone (voluntary member, pension benefits)
+    const Currency vollerSatz = p + zuschlag - abschlag;
+
+    Currency anteil = Gerundet(Prozent(b, pvSatzAN() + zuschlag));
+    if (FBGRKV == 9 || FPVBes == 2) {
+        anteil = Gerundet(Prozent(v, vollerSatz));
+        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, vollerSatz));
+    }
+    if (FPVBes == 3) {
+        const Currency q = FPPVBeitrag;
+        const Currency grenze = Gerundet(Prozent(FBBGKV, HalberSatz(p)));
+        anteil = q - std::min(q - halbePraemie(q), grenze);
+        if (FPKVNachSVBrutto == 1 && b < FBBGKV) anteil = Gerundet(Prozent(b, HalberSatz(p)));
+        if (mehrfachAufteilen()) anteil = aufteilen(anteil);
+    }
+    if (inGleitzone()) {
+        if (gleitzoneNeu()) {
+            // surcharge and discount on the employee's base, borne by the employee alone
+            const Currency be = gleitzoneBasisAN();
+            anteil = Gerundet(Prozent(be, pvSatzANOhneKinder())) + Gerundet(Prozent(be, zuschlag)) -
+                     Gerundet(Prozent(be, abschlag));
+        } else {
+            // total on the zone base less the employer's share on the actual gross
+            Currency gesamt = Gerundet(Prozent(b, HalberSatz(p))) * 2;
+            if (zuschlag > 0_cur) gesamt += Gerundet(Prozent(b, zuschlag));
+            anteil = gesamt - Gerundet(Prozent(FSVBruttoUngek, pvSatzAG()));
+        }
+    }
+    if (FVB != 0) {
+        anteil = Gerundet(Prozent(b, vollerSatz));
+        if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, vollerSatz));
+        if (FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+    }
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechnePVAG() const
+{
+    if (pvAGNull()) return 0_cur;
+    const Currency b = FKVBasis;
+    const Currency p = FPVSatz;
+    const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
+    Currency anteil;
+    if (gleitzoneNeu()) {
+        anteil = Gerundet(Prozent(b, p)) - Gerundet(Prozent(gleitzoneBasisAN(), pvSatzANOhneKinder()));
+    } else {
+        const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
+        anteil = Gerundet(Prozent(basis, pvSatzAG()));
+    }
+    if (FBGRKV == 9 || FPVBes == 2) {
+        anteil = Gerundet(Prozent(v, HalberSatz(p)));
+        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : Gerundet(Prozent(b, HalberSatz(p)));
+    }
+    if (FPVBes == 3 || FPVBes == 4) {
+        const Currency q = FPPVBeitrag;
+        const Currency hq = halbePraemie(q);
+        const Currency u = std::min(q - hq, Gerundet(Prozent(FBBGKV, HalberSatz(p))));
+        anteil = std::min(FPPVZuschussMax, u);
+        if (FPKVNachSVBrutto == 1 && b < FBBGKV) anteil = Gerundet(Prozent(b, HalberSatz(p)));
+        if (mehrfachAufteilen()) {
+            if (FJahr < 2012) {
+                anteil = aufteilen(anteil);
+            } else {
+                const Currency j = hq <= FPPVZuschussMax ? hq : FPPVZuschussMax;
+                anteil = FBBGKV > 0_cur ? RundeCentExakt(j / FBBGKV * Exact(b)) : 0_cur;
+            }
+        }
+    }
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechnePVANEB() const
+{
+    if (FBBGKVAnteil <= 0_cur || pvANNull() || pvBeitragAusPraemie()) return 0_cur;
+    const Currency zuschlag = pvZuschlag();
+    if (FVB != 0) return Gerundet(Prozent(FKVBasisEB, FPVSatz + zuschlag - pvKinderAbschlagPunkte()));
+    return Gerundet(Prozent(FKVBasisEB, pvSatzAN() + zuschlag));
+}
+
+Currency TLohnGehalt::BerechnePVAGEB() const
+{
+    if (FBBGKVAnteil <= 0_cur || pvAGNull() || pvBeitragAusPraemie()) return 0_cur;
+    return Gerundet(Prozent(FKVBasisEB, pvSatzAG()));
+}
+
+}  // namespace lx

@@ -1,0 +1,86 @@
+// The wage-tax step of the main computation: the plan's inputs from the
+// engine's fields, and the results back into them.
+
+#include "Lohnsteuer.h"
+
+#include "Gehaltsroutinen.h"
+
+namespace lx {
+
+std::uint8_t Alter1(int gebJahr, int jahr)
+{
+    return gebJahr > 0 && gebJahr <= jahr - 65 ? 1 : 0;
+}
+
+LohnsteuerEingaben LohnsteuerEingabenAus(const TLohnGehalt& lg, Currency pkpv)
+{
+    LohnsteuerEingaben e;
+    e.jahr = lg.FJahr;
+    e.monat = lg.FMonat;
+    e.ALTER1 = Alter1(lg.FGebJahr, lg.FJahr);
+    e.AJAHR = lg.FGebJahr > 0 ? lg.FGebJahr + 65 : 0;
+    e.VJAHR = lg.FVBBeginnJahr;
+    e.ZMVB = lg.FVBMonate;
+    e.RE4 = lg.FStBrutto;
+    // the engine holds the monthly allowance times 100
+    const Currency freibetrag = Currency::fromRaw(lg.FStFreibetrag.raw() / 100);
+    const Currency jahresFreibetrag = Currency::fromRaw(lg.FStFreibetrag.raw() * 12 / 100);
+    if (freibetrag >= 0_cur) {
+        e.LZZFREIB = freibetrag;
+        e.JFREIB = jahresFreibetrag;
+    } else {
+        e.LZZHINZU = -freibetrag;
+        e.JHINZU = -jahresFreibetrag;
+    }
+    e.stFreibetragCent = lg.FStFreibetrag;
+    e.VMT = lg.FStBruttoLMJ;
+    e.VBEZ = lg.FVBBrutto;
+    e.VBS = lg.FVBBruttoEB;
+    e.VBEZM = lg.FVBErsterVers;
+    e.VBEZS = lg.FVBEinmal;
+    e.JVBEZ = lg.FVBBruttoJahr;
+    e.PKPV = pkpv;
+    e.f = lg.FFaktor;
+    e.KVZ = lg.FKVZusatz;
+    e.ZKF = lg.FKiFB;
+    e.STKL = lg.FStKl;
+    e.LZZ = lg.FLZZ;
+    e.KRV = lg.FKRV;
+    e.PKV = lg.FPKV;
+    e.pvKinder = lg.FPVKinder;
+    e.af = lg.FFaktorAktiv;
+    e.PVS = lg.FSachsen;
+    e.PVZ = lg.FPVZuschlag;
+    e.SONSTB = lg.FStBruttoEB;
+    e.JRE4 = lg.FStBruttoJahr;
+    e.FBJahr = lg.FFBJahr;
+    e.kirchensteuerpflichtig = lg.FKonfession != 4;
+    e.bundesland = lg.FBundesland;
+    e.konfession = lg.FKonfession;
+    return e;
+}
+
+void TLohnGehalt::BerechneLohnsteuer()
+{
+    const LohnsteuerEingaben e = LohnsteuerEingabenAus(*this, pkpvSteuer_);
+    FAlter1 = e.ALTER1;
+    const LohnsteuerErgebnis r = LohnsteuerNachPlan(e);
+    FLSt = r.LSt;
+    FSolZ = r.SolZ;
+    FKiStEv = r.KiStEv;
+    FKiStRk = r.KiStRk;
+    // without a one-off payment or multi-year pay their taxes are 0 whatever the plan left
+    const bool einmal = FStBruttoEB > 0_cur;
+    const bool mehrjaehrig = FStBruttoLMJ > 0_cur;
+    FLStEB = einmal ? r.LStEB : 0_cur;
+    FSolZEB = einmal ? r.SolZEB : 0_cur;
+    FKiStEvEB = einmal ? r.KiStEvEB : 0_cur;
+    FKiStRkEB = einmal ? r.KiStRkEB : 0_cur;
+    FLStLMJ = mehrjaehrig ? r.LStLMJ : 0_cur;
+    FSolZLMJ = mehrjaehrig ? r.SolZLMJ : 0_cur;
+    FKiStEvLMJ = mehrjaehrig ? r.KiStEvLMJ : 0_cur;
+    FKiStRkLMJ = mehrjaehrig ? r.KiStRkLMJ : 0_cur;
+    FVmtBegrenzt = r.VmtBegrenzt;
+}
+
+}  // namespace lx

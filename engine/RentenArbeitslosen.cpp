@@ -1,0 +1,128 @@
+// Pension (RV) and unemployment (AV) shares of employee and employer, for the
+// month and for a one-off payment.
+
+#include "Beitragsrundung.h"
+#include "Gehaltsroutinen.h"
+#include "Rechengroessen.h"
+
+namespace lx {
+
+// The flat-rate rules with pension obligation belong to mini-jobs only; the
+// option keeps its value when the code changes back to a regular employment.
+bool TLohnGehalt::minijobMitRVPflicht() const
+{
+    return FMinijob == 1 && FBGRRV == 1 && FMiniRVPflicht == 1;
+}
+
+Currency TLohnGehalt::minijobRVSatz() const
+{
+    return MinijobRVPauschalsatz(FJahr, FMonat);
+}
+
+bool TLohnGehalt::rvANNull() const
+{
+    return (FBGRRV == 0 && FRVBes == 0) || FBGRRV == 5 || FBGRRV == 3 || (FMinijob == 1 && FBGRRV != 1) || FRVBes == 2;
+}
+
+bool TLohnGehalt::rvAGNull() const
+{
+    return FBGRRV == 0 && FRVBes == 0;
+}
+
+bool TLohnGehalt::avANNull() const
+{
+    return FBGRRV == 5 || FBGRAV == 0 || FBGRAV == 2 || FBGRKV == 6 || FMinijob == 1;
+}
+
+bool TLohnGehalt::avAGNull() const
+{
+    return FBGRRV == 5 || FBGRAV == 0 || FBGRKV == 6 || FAVBes == 1 || FMinijob == 1;
+}
+
+Currency TLohnGehalt::BerechneRVAN() const
+{
+    if (rvANNull()) return 0_cur;
+    const Currency halb = HalberSatz(FRVSatz);
+    if (minijobMitRVPflicht()) {
+        // the employee tops the employer's flat rate up to the full rate, at least on the minimum base
+        const Currency f = minijobRVSatz();
+        Currency mindest = MinijobRVMindestbemessung(FJahr);
+        if (FSVTage < 30) mindest = RundeCentExakt(mindest * Exact::integer(FSVTage) / 30);
+        if (mindest > FRVBasis) {
+            return RundeCentExakt(Prozent(mindest, FRVSatz)) - RundeCentExakt(Prozent(FRVBasis, f));
+        }
+        return RundeCentExakt(Prozent(FRVBasis, FRVSatz - f));
+    }
+    const Currency anteil = Gerundet(Prozent(FRVBasis, halb));
+    if (inGleitzone() && FMinijob == 0) {
+        if (FRVVoll == 1) return RundeCentExakt(Prozent(FSVBruttoUngek, halb));
+        if (gleitzoneNeu()) return Gerundet(Prozent(gleitzoneBasisAN(), halb));
+        return anteil * 2 - Gerundet(Prozent(FSVBruttoUngek, halb));
+    }
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechneRVAG() const
+{
+    if (rvAGNull()) return 0_cur;
+    if (minijobMitRVPflicht() || FBGRRV == 5) return RundeCentExakt(Prozent(FRVBasis, minijobRVSatz()));
+    const Currency halb = HalberSatz(FRVSatz);
+    if (gleitzoneNeu() && FRVVoll == 0) {
+        return Gerundet(Prozent(FRVBasis, FRVSatz)) - Gerundet(Prozent(gleitzoneBasisAN(), halb));
+    }
+    const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
+    return Gerundet(Prozent(basis, halb));
+}
+
+Currency TLohnGehalt::BerechneAVAN() const
+{
+    if (avANNull()) return 0_cur;
+    const Currency halb = HalberSatz(FAVSatz);
+    const Currency anteil = Gerundet(Prozent(FRVBasis, halb));
+    if (gleitzoneNeu()) return Gerundet(Prozent(gleitzoneBasisAN(), halb));
+    if (inGleitzone()) return anteil * 2 - Gerundet(Prozent(FSVBruttoUngek, halb));
+    return anteil;
+}
+
+Currency TLohnGehalt::BerechneAVAG() const
+{
+    if (avAGNull()) return 0_cur;
+    const Currency halb = HalberSatz(FAVSatz);
+    if (gleitzoneNeu()) {
+        return Gerundet(Prozent(FRVBasis, FAVSatz)) - Gerundet(Prozent(gleitzoneBasisAN(), halb));
+    }
+    const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
+    return Gerundet(Prozent(basis, halb));
+}
+
+// A one-off share is 0 exactly when the same side's month share is 0 by code,
+// special case or mini-job status; otherwise the month's rate rule applies to
+// the one-off base.
+
+Currency TLohnGehalt::BerechneRVANEB() const
+{
+    if (FBBGRVAnteil <= 0_cur || rvANNull()) return 0_cur;
+    if (minijobMitRVPflicht()) return RundeCentExakt(Prozent(FRVBasisEB, FRVSatz - minijobRVSatz()));
+    return Gerundet(Prozent(FRVBasisEB, HalberSatz(FRVSatz)));
+}
+
+Currency TLohnGehalt::BerechneRVAGEB() const
+{
+    if (FBBGRVAnteil <= 0_cur || rvAGNull()) return 0_cur;
+    if (minijobMitRVPflicht() || FBGRRV == 5) return RundeCentExakt(Prozent(FRVBasisEB, minijobRVSatz()));
+    return Gerundet(Prozent(FRVBasisEB, HalberSatz(FRVSatz)));
+}
+
+Currency TLohnGehalt::BerechneAVANEB() const
+{
+    if (FBBGRVAnteil <= 0_cur || avANNull()) return 0_cur;
+    return Gerundet(Prozent(FRVBasisEB, HalberSatz(FAVSatz)));
+}
+
+Currency TLohnGehalt::BerechneAVAGEB() const
+{
+    if (FBBGRVAnteil <= 0_cur || avAGNull()) return 0_cur;
+    return Gerundet(Prozent(FRVBasisEB, HalberSatz(FAVSatz)));
+}
+
+}  // namespace lx

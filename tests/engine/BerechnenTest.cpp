@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "Faelle.h"
+#include "Lohnsteuer.h"
+
+using namespace lx;
+using lx::test::Monat;
+
+namespace {
+
+void erwarteGleich(const TLohnGehalt& a, const TLohnGehalt& b, const char* fall)
+{
+    EXPECT_TRUE(static_cast<const LohnEingaben&>(a) == static_cast<const LohnEingaben&>(b)) << fall << ": inputs";
+    EXPECT_TRUE(static_cast<const LohnKonstanten&>(a) == static_cast<const LohnKonstanten&>(b)) << fall;
+    EXPECT_TRUE(static_cast<const LohnErgebnisse&>(a) == static_cast<const LohnErgebnisse&>(b)) << fall << ": results";
+}
+
+// A month that adjusts many of its inputs: partial month, deferred compensation,
+// a supplementary scheme, a one-off payment and a private premium.
+TLohnGehalt vielesAngepasst(int jahr)
+{
+    TLohnGehalt lg = Monat(jahr, 11, "0111", 4000_cur);
+    lg.SetStTage(17);
+    lg.SetKVBes(3);
+    lg.SetPVBes(3);
+    lg.SetPKVBeitrag(500_cur);
+    lg.SetPPVBeitrag(80_cur);
+    lg.SetPKPV(580_cur);
+    lg.SetGebJahr(jahr - 66);
+    lg.SetBAVArt(1);
+    lg.SetBAVStFrei(3);
+    lg.SetBAVPauschal(1752_cur);
+    lg.SetBAVMonatlich(1);
+    lg.SetBAVBetrag(100_cur);
+    lg.SetBAVAN(100_cur);
+    lg.SetZVArt("kvw");
+    lg.SetZVBrutto(4000_cur);
+    lg.SetZVPStGrenze(146_cur);
+    lg.SetZVUmlage(1);
+    lg.SetStAuto(1);
+    lg.SetSVAuto(1);
+    lg.SetSVTageVorher(300);
+    lg.SetStBruttoEB(1500_cur);
+    lg.SetSVBruttoEB(1500_cur);
+    lg.SetSVBrutto(4000_cur);
+    return lg;
+}
+
+}  // namespace
+
+TEST(Berechnen, ComputingTwiceGivesIdenticalResults)
+{
+    for (int jahr : {2009, 2011, 2024}) {
+        TLohnGehalt lg = vielesAngepasst(jahr);
+        lg.Berechnen();
+        const TLohnGehalt erstes = lg;
+        lg.Berechnen();
+        erwarteGleich(lg, erstes, "twice");
+        EXPECT_EQ(lg.FGebJahr, jahr - 66);
+        EXPECT_EQ(lg.FBAVPauschal, 1752_cur) << "the annual limit stays as set";
+        EXPECT_EQ(lg.FPKPV, 580_cur) << "the private premium stays as set";
+        EXPECT_EQ(lg.FAlter1, 1);
+    }
+}
+
+TEST(Berechnen, AdjustedInputsAreShownButNotCarriedOver)
+{
+    TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
+    lg.SetStTage(15);
+    EXPECT_EQ(lg.FStBrutto, 3000_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FLZZ, 4);
+    EXPECT_EQ(lg.FStBrutto, 200_cur);
+    const LohnsteuerEingaben e = LohnsteuerEingabenAus(lg, 0_cur);
+    EXPECT_EQ(e.LZZ, 4);
+    EXPECT_EQ(e.RE4, 200_cur);
+
+    // a setter after the computation leaves the other adjusted fields as they are
+    lg.SetPfaendKorrektur(10_cur);
+    EXPECT_EQ(lg.FStBrutto, 200_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FStBrutto, 200_cur) << "divided once, not again";
+    lg.SetStTage(30);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FStBrutto, 3000_cur);
+    EXPECT_EQ(lg.FLZZ, 2);
+}
+
+TEST(Berechnen, PartialMonthDividesThePayAfterTheMonthlyAdjustments)
+{
+    TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
+    lg.SetStTage(15);
+    lg.SetBAVArt(1);
+    lg.SetBAVStFrei(1);
+    lg.SetBAVMonatlich(1);
+    lg.SetBAVAN(300_cur);
+    lg.SetStAuto(1);
+    lg.SetStBruttoEB(500_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FStBrutto, 180_cur) << "(3000 - 300) / 15";
+    EXPECT_EQ(lg.FStBruttoJahr, 32400_cur) << "12 x the month's taxable pay";
+}
+
+TEST(Berechnen, OutOfContractValuesDoNotBreakTheComputation)
+{
+    TLohnGehalt tage = Monat(2024, 1, "1111", 3000_cur);
+    tage.SetStTage(0);
+    tage.SetSVTage(0);
+    tage.Berechnen();
+    EXPECT_EQ(tage.FLSt, 0_cur);
+    EXPECT_EQ(tage.FKVAN, 0_cur);
+
+    TLohnGehalt ohneWerte;
+    ohneWerte.SetJahr(2030);
+    ohneWerte.SetSVBrutto(3000_cur);
+    ohneWerte.SetStBrutto(3000_cur);
+    ohneWerte.SetSVBruttoEB(1000_cur);
+    ohneWerte.SetZVArt("VBL");
+    ohneWerte.SetZVBrutto(3000_cur);
+    ohneWerte.SetBAVArt(1);
+    ohneWerte.SetBAVAN(100_cur);
+    ohneWerte.SetMehrfach(1);
+    ohneWerte.SetBruttoAnderer(500_cur);
+    ohneWerte.SetKVBes(3);
+    ohneWerte.SetPKVBeitrag(500_cur);
+    ohneWerte.Berechnen();
+    ohneWerte.BerechnePfaendung();
+    EXPECT_EQ(ohneWerte.FRVBasis, 0_cur);
+    EXPECT_EQ(ohneWerte.FRVAN, 0_cur);
+
+    TLohnGehalt neu;
+    neu.Berechnen();
+    EXPECT_EQ(neu.FKVAN, 0_cur);
+}
+
+TEST(Berechnen, TaxOfTheMonthWithoutPlanAndTheOneOffResults)
+{
+    TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
+    lg.SetStBruttoEB(1000_cur);
+    lg.SetStBruttoLMJ(1000_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk, 0_cur);
+    EXPECT_EQ(lg.FLStEB + lg.FLStLMJ, 0_cur);
+    EXPECT_EQ(lg.FVmtBegrenzt, 0);
+}
+
+TEST(Berechnen, HealthRateOf2009ByHalfYear)
+{
+    TLohnGehalt lg = Monat(2009, 3, "1111", 3000_cur);
+    lg.SetKVSatz(15_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FKVSatz, 14.60_cur);
+    lg.SetMonat(8);
+    lg.SetKVSatz(15_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FKVSatz, 14.00_cur);
+}
+
+TEST(Lohnsteuer, PlanInputsFromTheEngine)
+{
+    struct Alter {
+        int jahr;
+        int gebJahr;
+        int alter1;
+    };
+    const Alter alter[] = {{2023, 1958, 1}, {2023, 1959, 0}, {2007, 1942, 1}, {2024, 0, 0}};
+    for (auto a : alter) EXPECT_EQ(Alter1(a.gebJahr, a.jahr), a.alter1) << a.gebJahr << " in " << a.jahr;
+
+    TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
+    lg.SetGebJahr(1958);
+    lg.SetStFreibetrag(100_cur);
+    lg.SetKonfession(1);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FAlter1, 1);
+    LohnsteuerEingaben e = LohnsteuerEingabenAus(lg, 0_cur);
+    EXPECT_EQ(e.AJAHR, 2023);
+    EXPECT_EQ(e.LZZFREIB, 100_cur);
+    EXPECT_EQ(e.JFREIB, 1200_cur);
+    EXPECT_EQ(e.LZZHINZU, 0_cur);
+    EXPECT_TRUE(e.kirchensteuerpflichtig);
+
+    lg.SetStFreibetrag(-(50_cur));
+    lg.SetKonfession(4);
+    lg.Berechnen();
+    e = LohnsteuerEingabenAus(lg, 0_cur);
+    EXPECT_EQ(e.LZZFREIB, 0_cur);
+    EXPECT_EQ(e.LZZHINZU, 50_cur);
+    EXPECT_EQ(e.JHINZU, 600_cur);
+    EXPECT_FALSE(e.kirchensteuerpflichtig);
+}

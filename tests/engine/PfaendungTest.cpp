@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "Faelle.h"
+#include "Pfaendung.h"
+
+using namespace lx;
+using lx::test::Monat;
+
+namespace {
+
+// A month without deductions, so that the net is the total gross.
+Currency pfaendbar(int jahr, int monat, Currency netto, Byte personen, Currency verbleib = 0_cur)
+{
+    TLohnGehalt lg = Monat(jahr, monat, "0000", netto);
+    lg.SetUnterhaltPers(personen);
+    lg.SetPfaendVerbleib(verbleib);
+    lg.Berechnen();
+    lg.BerechnePfaendung();
+    return lg.FPfaendBetrag;
+}
+
+}  // namespace
+
+TEST(Pfaendung, GarnishableAmountByPeriodAndDependants)
+{
+    struct Fall {
+        int jahr;
+        int monat;
+        Currency netto;
+        Byte personen;
+        Currency betrag;
+    };
+    const Fall faelle[] = {
+        {2024, 3, 2000_cur, 0, 418.40_cur},                                      // (2000 - 1402.28) x 0.7
+        {2024, 8, 2057.99_cur, 1, 0_cur},                                        // 2050 below 2053.18
+        {2024, 8, 2065_cur, 1, 3.41_cur},                                        // (2060 - 2053.18) x 0.5
+        {2024, 8, 5000_cur, 0, 2581.68_cur},                                     // (4570 - 1491.75) x 0.7 + 426.90
+        {2024, 8, 1400_cur, 0, 0_cur},       {2024, 8, 4000_cur, 7, 69.57_cur},  // five or more: (4000 - 3304.30) x 0.1
+        {2024, 8, 4000_cur, 12, 69.57_cur},  {2011, 6, 2000_cur, 0, 710.40_cur},  // (2000 - 985.15) x 0.7
+        {2011, 7, 2000_cur, 0, 679.78_cur},                                       // (2000 - 1028.89) x 0.7
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(pfaendbar(f.jahr, f.monat, f.netto, f.personen), f.betrag)
+            << f.jahr << "/" << f.monat << " " << f.netto << " dependants " << int(f.personen);
+    }
+    EXPECT_EQ(pfaendbar(2024, 3, 2000_cur, 0, 1700_cur), 300_cur) << "the net that must remain";
+    EXPECT_EQ(pfaendbar(2024, 3, 2000_cur, 0, 1500_cur), 418.40_cur);
+}
+
+TEST(Pfaendung, ExemptionTableFromJuly2024)
+{
+    const Pfaendungsfreigrenzen& g = PfaendungsfreigrenzenFuer(2024, 7);
+    const Currency erwartet[] = {1491.75_cur, 2053.18_cur, 2365.96_cur, 2678.74_cur, 2991.52_cur, 3304.30_cur};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(g.grundfreibetrag[i], erwartet[i]) << i;
+    EXPECT_EQ(g.obergrenze, 4573.10_cur);
+    for (int i = 2; i < 6; ++i) {
+        EXPECT_EQ(g.grundfreibetrag[i] - g.grundfreibetrag[i - 1], 312.78_cur) << i;
+    }
+    EXPECT_EQ(PfaendungsfreigrenzenFuer(2024, 6).grundfreibetrag[0], 1402.28_cur);
+    EXPECT_EQ(PfaendungsfreigrenzenFuer(2030, 1).obergrenze, 4573.10_cur);
+    EXPECT_EQ(PfaendungsfreigrenzenFuer(2004, 1).obergrenze, 3020.06_cur);
+}
+
+TEST(Pfaendung, VoluntaryMembersKeepTheirPremiumInTheNet)
+{
+    TLohnGehalt lg = Monat(2024, 3, "9000", 3000_cur);
+    lg.Berechnen();
+    ASSERT_GT(lg.FKVAN, 0_cur);
+    lg.BerechnePfaendung();
+    EXPECT_EQ(lg.FPfaendBetrag, 1118.40_cur) << "(3000 - 1402.28) x 0.7";
+
+    TLohnGehalt gesetzlich = Monat(2024, 3, "1000", 3000_cur);
+    gesetzlich.Berechnen();
+    gesetzlich.BerechnePfaendung();
+    EXPECT_EQ(gesetzlich.FPfaendBetrag, 943.40_cur) << "(2750 - 1402.28) x 0.7, health share 244.50 taken off";
+}
+
+TEST(Pfaendung, RoundingDownToTens)
+{
+    EXPECT_EQ(AbrundeZehn(2057.99_cur), 2050_cur);
+    EXPECT_EQ(AbrundeZehn(9.99_cur), 0_cur);
+    EXPECT_EQ(AbrundeZehn(-(15_cur)), -(10_cur));
+    EXPECT_EQ(FreieZehntel(0), 3);
+    EXPECT_EQ(FreieZehntel(4), 8);
+    EXPECT_EQ(FreieZehntel(9), 9);
+}

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "Exact.h"
+#include "Rechengroessen.h"
+
+using namespace lx;
+
+namespace {
+
+Currency halbeCent(const Exact& x)
+{
+    return x.toCurrency(Round::HalfUp, kCents);
+}
+
+}  // namespace
+
+TEST(Rechengroessen, SubsidyMaximaFollowCeilingTimesRateHalf)
+{
+    for (int jahr = 2006; jahr <= 2024; ++jahr) {
+        for (int monat = 1; monat <= 12; ++monat) {
+            const MonatsWerte* z = MonatsWerteFuer(jahr, monat);
+            auto bbg = BBGFuer(jahr);
+            ASSERT_NE(z, nullptr) << jahr << "/" << monat;
+            ASSERT_TRUE(bbg && z->kvSatzZuschuss) << jahr << "/" << monat;
+            EXPECT_EQ(z->pkvZuschussMax, halbeCent(bbg->kvpv * *z->kvSatzZuschuss / 200)) << jahr << "/" << monat;
+            EXPECT_EQ(z->ppvZuschussMax, halbeCent(bbg->kvpv * z->pvSatz / 200)) << jahr << "/" << monat;
+        }
+    }
+}
+
+TEST(Rechengroessen, EveryYearOfTheYearListHasEveryValue)
+{
+    for (int jahr = 2008; jahr <= 2024; ++jahr) {
+        EXPECT_TRUE(BBGFuer(jahr)) << jahr;
+        EXPECT_TRUE(VBGrenzeFuer(jahr)) << jahr;
+        for (int monat = 1; monat <= 12; ++monat) {
+            const MonatsWerte* z = MonatsWerteFuer(jahr, monat);
+            ASSERT_NE(z, nullptr) << jahr << "/" << monat;
+            EXPECT_TRUE(z->kvSatzZuschuss) << jahr << "/" << monat;
+            EXPECT_EQ(bool(z->kvSatz), jahr >= 2009) << jahr << "/" << monat;
+            EXPECT_EQ(bool(z->kvSatzErm), jahr >= 2009) << jahr << "/" << monat;
+            EXPECT_TRUE(GleitzoneUntergrenze(jahr, monat)) << jahr << "/" << monat;
+            EXPECT_TRUE(ZVZusatzumlageGrenze(jahr, monat)) << jahr << "/" << monat;
+            EXPECT_GT(PVZuschlagFuer(jahr, monat), 0_cur) << jahr << "/" << monat;
+            EXPECT_LT(*GleitzoneUntergrenze(jahr, monat), z->gleitzoneOG) << jahr << "/" << monat;
+        }
+    }
+    for (int jahr : {2003, 2025, 2030}) {
+        EXPECT_FALSE(BBGFuer(jahr)) << jahr;
+        EXPECT_EQ(MonatsWerteFuer(jahr, 1), nullptr) << jahr;
+        EXPECT_FALSE(GleitzoneUntergrenze(jahr, 1)) << jahr;
+        EXPECT_FALSE(ZVZusatzumlageGrenze(jahr, 1)) << jahr;
+    }
+}
+
+TEST(Rechengroessen, MonthTableCoversEachMonthOnce)
+{
+    for (int jahr = 2004; jahr <= 2024; ++jahr) {
+        for (int monat = 1; monat <= 12; ++monat)
+            EXPECT_NE(MonatsWerteFuer(jahr, monat), nullptr) << jahr << "/" << monat;
+        EXPECT_EQ(MonatsWerteFuer(jahr, 0), nullptr);
+        EXPECT_EQ(MonatsWerteFuer(jahr, 13), nullptr);
+    }
+}
+
+TEST(Rechengroessen, ValuesSwitchExactlyAtTheMonthBoundaries)
+{
+    struct Wechsel {
+        int jahr;
+        int ersterNeuerMonat;
+        const char* was;
+        Currency (*wert)(int jahr, int monat);
+        Currency alt;
+        Currency neu;
+    };
+    const Wechsel faelle[] = {
+        {2008, 7, "PV", [](int j, int m) { return MonatsWerteFuer(j, m)->pvSatz; }, 1.70_cur, 1.95_cur},
+        {2008, 7, "PPV max", [](int j, int m) { return MonatsWerteFuer(j, m)->ppvZuschussMax; }, 30.60_cur, 35.10_cur},
+        {2009, 7, "KV", [](int j, int m) { return *MonatsWerteFuer(j, m)->kvSatz; }, 14.60_cur, 14.00_cur},
+        {2009, 7, "KV reduced", [](int j, int m) { return *MonatsWerteFuer(j, m)->kvSatzErm; }, 14.00_cur, 13.40_cur},
+        {2009, 7, "PKV max", [](int j, int m) { return MonatsWerteFuer(j, m)->pkvZuschussMax; }, 268.28_cur,
+         257.25_cur},
+        {2019, 7, "zone OG", [](int j, int m) { return MonatsWerteFuer(j, m)->gleitzoneOG; }, 850_cur, 1300_cur},
+        {2022, 10, "zone OG", [](int j, int m) { return MonatsWerteFuer(j, m)->gleitzoneOG; }, 1300_cur, 1600_cur},
+        {2022, 10, "F", [](int j, int m) { return MonatsWerteFuer(j, m)->faktorF; }, 0.7509_cur, 0.7009_cur},
+        {2022, 10, "zone G", [](int j, int m) { return *GleitzoneUntergrenze(j, m); }, 450_cur, 520_cur},
+        {2023, 7, "PV", [](int j, int m) { return MonatsWerteFuer(j, m)->pvSatz; }, 3.05_cur, 3.40_cur},
+        {2023, 7, "PPV max", [](int j, int m) { return MonatsWerteFuer(j, m)->ppvZuschussMax; }, 76.06_cur, 84.79_cur},
+        {2023, 7, "surcharge", [](int j, int m) { return PVZuschlagFuer(j, m); }, 0.35_cur, 0.60_cur},
+        {2023, 7, "child discount for 3",
+         [](int j, int m) { return PVKinderAbschlagGilt(j, m) ? PVKinderAbschlagFuer(3) : 0_cur; }, 0_cur, 0.50_cur},
+    };
+    for (const auto& f : faelle) {
+        for (int monat = 1; monat <= 12; ++monat) {
+            EXPECT_EQ(f.wert(f.jahr, monat), monat < f.ersterNeuerMonat ? f.alt : f.neu)
+                << f.was << " " << f.jahr << "/" << monat;
+        }
+    }
+}
+
+TEST(Rechengroessen, InsolvencyLevyWasZeroIn2011)
+{
+    for (int monat = 1; monat <= 12; ++monat) EXPECT_EQ(MonatsWerteFuer(2011, monat)->insolvenzSatz, 0_cur);
+    EXPECT_EQ(MonatsWerteFuer(2009, 1)->insolvenzSatz, 0.10_cur);
+    EXPECT_EQ(MonatsWerteFuer(2010, 1)->insolvenzSatz, 0.41_cur);
+}
+
+TEST(Rechengroessen, SmallLookupTables)
+{
+    const std::pair<int, Currency> abschlag[] = {{0, 0_cur},     {1, 0_cur},    {2, 0.25_cur},
+                                                 {3, 0.50_cur},  {4, 0.75_cur}, {5, 1.00_cur},
+                                                 {20, 1.00_cur}, {21, 0_cur},   {-1, 0_cur}};
+    for (auto [kinder, punkte] : abschlag) EXPECT_EQ(PVKinderAbschlagFuer(kinder), punkte) << kinder;
+
+    EXPECT_EQ(*ZVZusatzumlageGrenze(2024, 2), 8094.46_cur);
+    EXPECT_EQ(*ZVZusatzumlageGrenze(2024, 3), 8778.71_cur);
+    EXPECT_EQ(*ZVZusatzumlageGrenze(2011, 7), 6210.46_cur);
+    EXPECT_EQ(*ZVZusatzumlageGrenze(2011, 8), 6241.52_cur);
+
+    EXPECT_EQ(ZVUmlageSatzFuer("VBL", 6.45_cur), 6.45_cur);
+    EXPECT_EQ(ZVUmlageSatzFuer("individuell", 3_cur), 3_cur);
+    EXPECT_EQ(ZVUmlageSatzFuer("kvw", 6.45_cur), 4.50_cur);
+    EXPECT_EQ(ZVUmlageSatzFuer("RZVK", 6.45_cur), 4.25_cur);
+    EXPECT_EQ(ZVUmlageSatzFuer("Meine Kasse", 6.45_cur), 4.25_cur);
+
+    EXPECT_EQ(SanierungsgeldSatzFuer("RZVK", 2009, 1_cur), 2.50_cur);
+    EXPECT_EQ(SanierungsgeldSatzFuer("RZVK", 2010, 1_cur), 3.50_cur);
+    EXPECT_EQ(SanierungsgeldSatzFuer("kvw", 2008, 9_cur), 1.00_cur);
+    EXPECT_EQ(SanierungsgeldSatzFuer("kvw", 2009, 9_cur), 3.00_cur);
+    EXPECT_EQ(SanierungsgeldSatzFuer("kvw", 2015, 9_cur), 3.25_cur);
+    EXPECT_EQ(SanierungsgeldSatzFuer("VBL", 2024, 1.23_cur), 1.23_cur);
+
+    EXPECT_EQ(BAVGrenzeProzFuer(2017), 4);
+    EXPECT_EQ(BAVGrenzeProzFuer(2018), 8);
+    EXPECT_EQ(KammerbeitragSatz(5), 0.15_cur);
+    EXPECT_EQ(KammerbeitragSatz(14), 0.15_cur);
+    EXPECT_EQ(KammerbeitragSatz(6), 0_cur);
+}
