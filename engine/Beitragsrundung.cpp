@@ -19,16 +19,6 @@ Currency Gerundet(const Exact& x)
     return RundeCent(Abschneiden(4, x).toCurrency(Round::Cut, 3));
 }
 
-Currency RundeCentExakt(const Exact& x)
-{
-    return (x + Exact::decimal(5, 3)).toCurrency(Round::Cut, kCents);
-}
-
-Currency AbrundenCentExakt(const Exact& x)
-{
-    return x.toCurrency(Round::Cut, kCents);
-}
-
 Currency HalberSatz(Currency satz)
 {
     return (Exact(satz) / 2).toCurrency(Round::HalfUp, kFull);

@@ -5,6 +5,7 @@
 
 #include "Currency.h"
 #include "Exact.h"
+#include "PlanRundung.h"  // RundeCentExakt, AbrundenCentExakt
 
 namespace lx {
 
@@ -14,13 +15,6 @@ Exact Prozent(const Exact& betrag, Currency satz);
 
 // "Rounded": cut to three decimals, then to cents by the RundeCent rule.
 Currency Gerundet(const Exact& x);
-
-// "Rounded to cents": the RundeCent rule (add half a cent, cut toward zero)
-// applied to the exact value.
-Currency RundeCentExakt(const Exact& x);
-
-// Cut to cents toward zero (the AbrundenCent rule) applied to the exact value.
-Currency AbrundenCentExakt(const Exact& x);
 
 // A rate divided by two at Currency precision.
 Currency HalberSatz(Currency satz);

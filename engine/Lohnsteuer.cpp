@@ -12,9 +12,9 @@ std::uint8_t Alter1(int gebJahr, int jahr)
     return gebJahr > 0 && gebJahr <= jahr - 65 ? 1 : 0;
 }
 
-LohnsteuerEingaben LohnsteuerEingabenAus(const TLohnGehalt& lg, Currency pkpv)
+LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv)
 {
-    LohnsteuerEingaben e;
+    LohnsteuerDaten e;
     e.jahr = lg.FJahr;
     e.monat = lg.FMonat;
     e.ALTER1 = Alter1(lg.FGebJahr, lg.FJahr);
@@ -62,7 +62,7 @@ LohnsteuerEingaben LohnsteuerEingabenAus(const TLohnGehalt& lg, Currency pkpv)
 
 void TLohnGehalt::BerechneLohnsteuer()
 {
-    const LohnsteuerEingaben e = LohnsteuerEingabenAus(*this, pkpvSteuer_);
+    const LohnsteuerDaten e = LohnsteuerDatenAus(*this, pkpvSteuer_);
     FAlter1 = e.ALTER1;
     const LohnsteuerErgebnis r = LohnsteuerNachPlan(e);
     FLSt = r.LSt;

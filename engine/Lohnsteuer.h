@@ -11,8 +11,9 @@ namespace lx {
 
 class TLohnGehalt;
 
-// Plan inputs in euros (the plan's names), taken from the engine's fields.
-struct LohnsteuerEingaben {
+// The wage-tax data of one computation in euros (the plans' names), taken
+// from the engine's fields; LohnsteuerNachPlan hands them to the plan.
+struct LohnsteuerDaten {
     int jahr = 0;
     int monat = 0;
     int AJAHR = 0;  // birth year + 65, 0 when the birth year is not known
@@ -65,11 +66,11 @@ struct LohnsteuerErgebnis {
 std::uint8_t Alter1(int gebJahr, int jahr);
 
 // The plan's inputs from the engine's fields as they stand at the wage-tax step.
-LohnsteuerEingaben LohnsteuerEingabenAus(const TLohnGehalt& lg, Currency pkpv);
+LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv);
 
 // Runs the flow plan of the inputs' year and month: period tax, surcharge and
 // church tax; special payment when SONSTB > 0; multi-year pay when VMT > 0.
 // A year without a plan computes no tax (all 0).
-LohnsteuerErgebnis LohnsteuerNachPlan(const LohnsteuerEingaben& e);
+LohnsteuerErgebnis LohnsteuerNachPlan(const LohnsteuerDaten& e);
 
 }  // namespace lx

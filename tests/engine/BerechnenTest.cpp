@@ -2,6 +2,8 @@
 
 #include "Faelle.h"
 #include "Lohnsteuer.h"
+#include "LxSteuernPlan.h"
+#include "PlanRegistry.h"
 
 using namespace lx;
 using lx::test::Monat;
@@ -71,7 +73,7 @@ TEST(Berechnen, AdjustedInputsAreShownButNotCarriedOver)
     lg.Berechnen();
     EXPECT_EQ(lg.FLZZ, 4);
     EXPECT_EQ(lg.FStBrutto, 200_cur);
-    const LohnsteuerEingaben e = LohnsteuerEingabenAus(lg, 0_cur);
+    const LohnsteuerDaten e = LohnsteuerDatenAus(lg, 0_cur);
     EXPECT_EQ(e.LZZ, 4);
     EXPECT_EQ(e.RE4, 200_cur);
 
@@ -133,15 +135,99 @@ TEST(Berechnen, OutOfContractValuesDoNotBreakTheComputation)
     EXPECT_EQ(neu.FKVAN, 0_cur);
 }
 
-TEST(Berechnen, TaxOfTheMonthWithoutPlanAndTheOneOffResults)
+TEST(Berechnen, TaxOfTheMonthThroughThePlanOfTheYear)
+{
+    TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);
+    lg.SetStKl(1);
+    lg.SetKonfession(0);
+    lg.SetBundesland(12);
+    lg.Berechnen();
+
+    // the same inputs straight into a module of the 2024 plan
+    auto plan = createPlan("2024");
+    ASSERT_NE(plan, nullptr);
+    LohnsteuerEingaben e;
+    e.RE4 = 3000_cur;
+    e.STKL = 1;
+    e.LZZ = 2;
+    e.KVZ = 1.70_cur;
+    const Currency lst = plan->LohnsteuerLzz(e);
+    EXPECT_GT(lst, 0_cur);
+    EXPECT_EQ(lg.FLSt, lst);
+    EXPECT_EQ(lg.FSolZ, plan->SolzLzz());
+    EXPECT_EQ(lg.FKiStEv, plan->KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur));
+    EXPECT_GT(lg.FKiStEv, 0_cur);
+    EXPECT_EQ(lg.FKiStRk, 0_cur);
+    EXPECT_EQ(lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB, 0_cur) << "no one-off payment";
+}
+
+TEST(Berechnen, PartialMonthTaxIsTheDayTaxTimesTheDays)
+{
+    TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);
+    lg.SetStKl(1);
+    lg.SetStTage(15);
+    lg.Berechnen();
+
+    auto plan = createPlan("2024");
+    LohnsteuerEingaben e;
+    e.RE4 = 200_cur;
+    e.STKL = 1;
+    e.LZZ = 4;
+    e.KVZ = 1.70_cur;
+    const Currency tag = plan->LohnsteuerLzz(e);
+    EXPECT_GT(tag, 0_cur);
+    EXPECT_EQ(lg.FLSt, tag * 15);
+    EXPECT_EQ(lg.FSolZ, plan->SolzLzz() * 15);
+}
+
+TEST(Berechnen, OneOffAndMultiYearTaxesOnlyWithSuchPay)
+{
+    TLohnGehalt lg = Monat(2024, 11, "1111", 5000_cur);
+    lg.SetStKl(1);
+    lg.SetKonfession(1);
+    lg.SetStAuto(1);
+    lg.SetStBruttoEB(10000_cur);
+    lg.SetStBruttoLMJ(30000_cur);
+    lg.Berechnen();
+    EXPECT_GT(lg.FLStEB, 0_cur);
+    EXPECT_GT(lg.FKiStRkEB, 0_cur);
+    EXPECT_EQ(lg.FKiStEvEB, 0_cur);
+    EXPECT_GT(lg.FLStLMJ, 0_cur);
+    EXPECT_GT(lg.FKiStRkLMJ, 0_cur);
+    const Currency eb = lg.FLStEB;
+    lg.Berechnen();
+    EXPECT_EQ(lg.FLStEB, eb) << "computing twice gives the same result";
+
+    lg.SetStBruttoEB(0_cur);
+    lg.SetStBruttoLMJ(0_cur);
+    lg.Berechnen();
+    EXPECT_EQ(lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB, 0_cur);
+    EXPECT_EQ(lg.FLStLMJ + lg.FSolZLMJ + lg.FKiStEvLMJ + lg.FKiStRkLMJ, 0_cur);
+    EXPECT_EQ(lg.FVmtBegrenzt, 0);
+}
+
+TEST(Berechnen, YearWithoutPlanComputesNoTax)
 {
     TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
-    lg.SetStBruttoEB(1000_cur);
-    lg.SetStBruttoLMJ(1000_cur);
+    lg.SetStKl(1);
+    lg.Berechnen();
+    ASSERT_GT(lg.FLSt, 0_cur);
+    lg.SetJahr(2030);
+    lg.SetStKl(1);
+    lg.SetStBrutto(3000_cur);
     lg.Berechnen();
     EXPECT_EQ(lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk, 0_cur);
-    EXPECT_EQ(lg.FLStEB + lg.FLStLMJ, 0_cur);
-    EXPECT_EQ(lg.FVmtBegrenzt, 0);
+}
+
+TEST(Berechnen, PlanOfTheMonth)
+{
+    struct Fall {
+        int jahr, monat;
+        std::string_view plan;
+    };
+    const Fall faelle[] = {{2011, 11, "2011"}, {2011, 12, "1211"}, {2015, 11, "2015"}, {2015, 12, "1215"},
+                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"},  {2003, 12, ""}};
+    for (const auto& f : faelle) EXPECT_EQ(planName(f.jahr, f.monat), f.plan) << f.jahr << "/" << f.monat;
 }
 
 TEST(Berechnen, HealthRateOf2009ByHalfYear)
@@ -172,7 +258,7 @@ TEST(Lohnsteuer, PlanInputsFromTheEngine)
     lg.SetKonfession(1);
     lg.Berechnen();
     EXPECT_EQ(lg.FAlter1, 1);
-    LohnsteuerEingaben e = LohnsteuerEingabenAus(lg, 0_cur);
+    LohnsteuerDaten e = LohnsteuerDatenAus(lg, 0_cur);
     EXPECT_EQ(e.AJAHR, 2023);
     EXPECT_EQ(e.LZZFREIB, 100_cur);
     EXPECT_EQ(e.JFREIB, 1200_cur);
@@ -182,7 +268,7 @@ TEST(Lohnsteuer, PlanInputsFromTheEngine)
     lg.SetStFreibetrag(-(50_cur));
     lg.SetKonfession(4);
     lg.Berechnen();
-    e = LohnsteuerEingabenAus(lg, 0_cur);
+    e = LohnsteuerDatenAus(lg, 0_cur);
     EXPECT_EQ(e.LZZFREIB, 0_cur);
     EXPECT_EQ(e.LZZHINZU, 50_cur);
     EXPECT_EQ(e.JHINZU, 600_cur);

@@ -8,10 +8,17 @@ using lx::test::Monat;
 
 namespace {
 
-// A month without deductions, so that the net is the total gross.
+// A month without deductions (no insurance, no wage tax), so that the net is the total gross.
+TLohnGehalt OhneAbzuege(int jahr, int monat, std::string_view bgr, Currency brutto)
+{
+    TLohnGehalt lg = Monat(jahr, monat, bgr, brutto);
+    lg.SetStKl(0);
+    return lg;
+}
+
 Currency pfaendbar(int jahr, int monat, Currency netto, Byte personen, Currency verbleib = 0_cur)
 {
-    TLohnGehalt lg = Monat(jahr, monat, "0000", netto);
+    TLohnGehalt lg = OhneAbzuege(jahr, monat, "0000", netto);
     lg.SetUnterhaltPers(personen);
     lg.SetPfaendVerbleib(verbleib);
     lg.Berechnen();
@@ -63,13 +70,13 @@ TEST(Pfaendung, ExemptionTableFromJuly2024)
 
 TEST(Pfaendung, VoluntaryMembersKeepTheirPremiumInTheNet)
 {
-    TLohnGehalt lg = Monat(2024, 3, "9000", 3000_cur);
+    TLohnGehalt lg = OhneAbzuege(2024, 3, "9000", 3000_cur);
     lg.Berechnen();
     ASSERT_GT(lg.FKVAN, 0_cur);
     lg.BerechnePfaendung();
     EXPECT_EQ(lg.FPfaendBetrag, 1118.40_cur) << "(3000 - 1402.28) x 0.7";
 
-    TLohnGehalt gesetzlich = Monat(2024, 3, "1000", 3000_cur);
+    TLohnGehalt gesetzlich = OhneAbzuege(2024, 3, "1000", 3000_cur);
     gesetzlich.Berechnen();
     gesetzlich.BerechnePfaendung();
     EXPECT_EQ(gesetzlich.FPfaendBetrag, 943.40_cur) << "(2750 - 1402.28) x 0.7, health share 244.50 taken off";
