@@ -8,6 +8,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "DecimalLiteral.h"
+
 namespace lx {
 
 class Currency {
@@ -49,38 +51,13 @@ private:
 
 std::ostream& operator<<(std::ostream& os, Currency c);
 
-namespace detail {
-consteval Currency parseLiteral(const char* s)
-{
-    std::int64_t whole = 0;
-    std::int64_t fraction = 0;
-    int fractionDigits = 0;
-    bool seenPoint = false;
-    for (; *s != '\0'; ++s) {
-        char ch = *s;
-        if (ch == '\'') continue;
-        if (ch == '.') {
-            if (seenPoint) throw "two decimal points";
-            seenPoint = true;
-            continue;
-        }
-        if (ch < '0' || ch > '9') throw "not a decimal amount";
-        if (seenPoint) {
-            if (++fractionDigits > 4) throw "more than four decimals";
-            fraction = fraction * 10 + (ch - '0');
-        } else {
-            if (whole > (INT64_MAX / Currency::kScale - 9) / 10) throw "amount too large";
-            whole = whole * 10 + (ch - '0');
-        }
-    }
-    for (; fractionDigits < 4; ++fractionDigits) fraction *= 10;
-    return Currency::fromRaw(whole * Currency::kScale + fraction);
-}
-}  // namespace detail
 
 inline namespace literals {
 // Exact amount literals for tables and tests: 14.60_cur, 4987.50_cur, -(0.01_cur).
-consteval Currency operator""_cur(const char* digits) { return detail::parseLiteral(digits); }
+consteval Currency operator""_cur(const char* digits)
+{
+    return Currency::fromRaw(detail::parseFixedPoint<4>(digits));
+}
 }  // namespace literals
 
 }  // namespace lx

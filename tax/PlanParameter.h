@@ -57,39 +57,11 @@ private:
     std::int64_t nano_ = 0;
 };
 
-namespace detail {
-consteval Dezimal parseDezimal(const char* s)
-{
-    std::int64_t whole = 0;
-    std::int64_t fraction = 0;
-    int fractionDigits = 0;
-    bool seenPoint = false;
-    for (; *s != '\0'; ++s) {
-        char ch = *s;
-        if (ch == '\'') continue;
-        if (ch == '.') {
-            if (seenPoint) throw "two decimal points";
-            seenPoint = true;
-            continue;
-        }
-        if (ch < '0' || ch > '9') throw "not a decimal number";
-        if (seenPoint) {
-            if (++fractionDigits > 9) throw "more than nine decimals";
-            fraction = fraction * 10 + (ch - '0');
-        } else {
-            if (whole > 9'000'000) throw "number too large";
-            whole = whole * 10 + (ch - '0');
-        }
-    }
-    for (; fractionDigits < 9; ++fractionDigits) fraction *= 10;
-    return Dezimal::fromNano(whole * Dezimal::kScale + fraction);
-}
-}  // namespace detail
 
 inline namespace literals {
 consteval Dezimal operator""_dez(const char* digits)
 {
-    return detail::parseDezimal(digits);
+    return Dezimal::fromNano(detail::parseFixedPoint<9>(digits));
 }
 }  // namespace literals
 
