@@ -3,6 +3,15 @@
 #include <array>
 #include <string>
 
+#include "LxSteuern0723.h"
+#include "LxSteuern2016.h"
+#include "LxSteuern2017.h"
+#include "LxSteuern2018.h"
+#include "LxSteuern2019.h"
+#include "LxSteuern2020.h"
+#include "LxSteuern2021.h"
+#include "LxSteuern2022.h"
+#include "LxSteuern2023.h"
 #include "LxSteuern2024.h"
 
 namespace lx {
@@ -29,16 +38,34 @@ struct PlanEintrag {
 };
 
 // Every plan in calendar order. A new plan replaces its nullptr here.
+// clang-format off
 constexpr std::array kPlaene = {
-    PlanEintrag{"2004", nullptr}, PlanEintrag{"2005", nullptr}, PlanEintrag{"2006", nullptr},
-    PlanEintrag{"2007", nullptr}, PlanEintrag{"2008", nullptr}, PlanEintrag{"2009", nullptr},
-    PlanEintrag{"2010", nullptr}, PlanEintrag{"2011", nullptr}, PlanEintrag{"1211", nullptr},
-    PlanEintrag{"2012", nullptr}, PlanEintrag{"2013", nullptr}, PlanEintrag{"2014", nullptr},
-    PlanEintrag{"2015", nullptr}, PlanEintrag{"1215", nullptr}, PlanEintrag{"2016", nullptr},
-    PlanEintrag{"2017", nullptr}, PlanEintrag{"2018", nullptr}, PlanEintrag{"2019", nullptr},
-    PlanEintrag{"2020", nullptr}, PlanEintrag{"2021", nullptr}, PlanEintrag{"2022", nullptr},
-    PlanEintrag{"2023", nullptr}, PlanEintrag{"0723", nullptr}, PlanEintrag{"2024", erzeuge<LxSteuern2024>},
+    PlanEintrag{"2004", nullptr},
+    PlanEintrag{"2005", nullptr},
+    PlanEintrag{"2006", nullptr},
+    PlanEintrag{"2007", nullptr},
+    PlanEintrag{"2008", nullptr},
+    PlanEintrag{"2009", nullptr},
+    PlanEintrag{"2010", nullptr},
+    PlanEintrag{"2011", nullptr},
+    PlanEintrag{"1211", nullptr},
+    PlanEintrag{"2012", nullptr},
+    PlanEintrag{"2013", nullptr},
+    PlanEintrag{"2014", nullptr},
+    PlanEintrag{"2015", nullptr},
+    PlanEintrag{"1215", nullptr},
+    PlanEintrag{"2016", erzeuge<LxSteuern2016>},
+    PlanEintrag{"2017", erzeuge<LxSteuern2017>},
+    PlanEintrag{"2018", erzeuge<LxSteuern2018>},
+    PlanEintrag{"2019", erzeuge<LxSteuern2019>},
+    PlanEintrag{"2020", erzeuge<LxSteuern2020>},
+    PlanEintrag{"2021", erzeuge<LxSteuern2021>},
+    PlanEintrag{"2022", erzeuge<LxSteuern2022>},
+    PlanEintrag{"2023", erzeuge<LxSteuern2023>},
+    PlanEintrag{"0723", erzeuge<LxSteuern0723>},
+    PlanEintrag{"2024", erzeuge<LxSteuern2024>},
 };
+// clang-format on
 
 constexpr std::array<std::string_view, kPlaene.size()> namenListe()
 {
