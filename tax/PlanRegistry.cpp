@@ -4,6 +4,7 @@
 #include <string>
 
 #include "LxSteuern2024.h"
+#include "OldPlanAdapter.h"
 
 namespace lx {
 
@@ -29,16 +30,34 @@ struct PlanEintrag {
 };
 
 // Every plan in calendar order. A new plan replaces its nullptr here.
+// clang-format off
 constexpr std::array kPlaene = {
-    PlanEintrag{"2004", nullptr}, PlanEintrag{"2005", nullptr}, PlanEintrag{"2006", nullptr},
-    PlanEintrag{"2007", nullptr}, PlanEintrag{"2008", nullptr}, PlanEintrag{"2009", nullptr},
-    PlanEintrag{"2010", nullptr}, PlanEintrag{"2011", nullptr}, PlanEintrag{"1211", nullptr},
-    PlanEintrag{"2012", nullptr}, PlanEintrag{"2013", nullptr}, PlanEintrag{"2014", nullptr},
-    PlanEintrag{"2015", nullptr}, PlanEintrag{"1215", nullptr}, PlanEintrag{"2016", nullptr},
-    PlanEintrag{"2017", nullptr}, PlanEintrag{"2018", nullptr}, PlanEintrag{"2019", nullptr},
-    PlanEintrag{"2020", nullptr}, PlanEintrag{"2021", nullptr}, PlanEintrag{"2022", nullptr},
-    PlanEintrag{"2023", nullptr}, PlanEintrag{"0723", nullptr}, PlanEintrag{"2024", erzeuge<LxSteuern2024>},
+    PlanEintrag{"2004", erzeuge<OldPlanAdapter<LxSteuern2004>>},
+    PlanEintrag{"2005", erzeuge<OldPlanAdapter<LxSteuern2005>>},
+    PlanEintrag{"2006", erzeuge<OldPlanAdapter<LxSteuern2006>>},
+    PlanEintrag{"2007", erzeuge<OldPlanAdapter<LxSteuern2007>>},
+    PlanEintrag{"2008", nullptr},
+    PlanEintrag{"2009", nullptr},
+    PlanEintrag{"2010", nullptr},
+    PlanEintrag{"2011", nullptr},
+    PlanEintrag{"1211", nullptr},
+    PlanEintrag{"2012", nullptr},
+    PlanEintrag{"2013", nullptr},
+    PlanEintrag{"2014", nullptr},
+    PlanEintrag{"2015", nullptr},
+    PlanEintrag{"1215", nullptr},
+    PlanEintrag{"2016", nullptr},
+    PlanEintrag{"2017", nullptr},
+    PlanEintrag{"2018", nullptr},
+    PlanEintrag{"2019", nullptr},
+    PlanEintrag{"2020", nullptr},
+    PlanEintrag{"2021", nullptr},
+    PlanEintrag{"2022", nullptr},
+    PlanEintrag{"2023", nullptr},
+    PlanEintrag{"0723", nullptr},
+    PlanEintrag{"2024", erzeuge<LxSteuern2024>},
 };
+// clang-format on
 
 constexpr std::array<std::string_view, kPlaene.size()> namenListe()
 {
