@@ -225,7 +225,7 @@ TEST(OldPlanAdapter, SpecialPayment2005)
     EXPECT_EQ(p->KirchensteuerSonst(0, 12, 0, 1, 0, {}, {}), 0_cur) << "not liable";
     EXPECT_EQ(p->SolzLzz(), 30.85_cur) << "the period's surcharge stays";
 
-    // ALTER1 and the annual allowance of the entry reach the special payment.
+    // ALTER1 and the annual allowance of the entry reach the one-off payment.
     LohnsteuerEingaben alt = monat(3000_cur);
     alt.ALTER1 = 1;
     p->LohnsteuerLzz(alt);
