@@ -66,6 +66,7 @@ template <class Modul>
 Currency OldPlanAdapter<Modul>::LohnsteuerLzz(const LohnsteuerEingaben& e)
 {
     ALTER1_ = e.ALTER1;
+    RE4_ = e.RE4;
     JFREIB_ = e.JFREIB;
     return eintritt(modul_, e, e.LZZFREIB * 100);
 }
@@ -88,7 +89,7 @@ template <class Modul>
 Currency OldPlanAdapter<Modul>::LohnsteuerSonst(Currency SONSTB, Currency JRE4, Currency JVBEZ, Currency VBS)
 {
     if constexpr (kSonst) {
-        return modul_.LohnsteuerSonst(ALTER1_, SONSTB, VBS, JRE4, JVBEZ, JFREIB_);
+        return modul_.LohnsteuerSonst(ALTER1_, SONSTB, VBS, JRE4 + RE4_, JVBEZ, JFREIB_);
     } else {
         return 0_cur;
     }

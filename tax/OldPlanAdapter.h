@@ -15,10 +15,11 @@
 //   0 Catholic) of the total, a mixed couple's total shared by the area's
 //   quota, by the program's church-tax rules with the minimum that 2004 to
 //   2009 have in Baden-Württemberg and Lower Saxony.
-// - Special payment (2005 only): LohnsteuerSonst takes JRE4 as this plan
-//   does, the annual wage including the current period, and adds ALTER1 and
-//   the annual allowance JFREIB of the entry. Its church tax follows the
-//   area's rules whatever Satz says (the plan has no own rate here).
+// - Special payment (2005 only): JRE4 is the annual wage as the later plans
+//   take it; this plan gets JRE4 plus the entry's RE4 (the annual wage with
+//   the current period), and ALTER1 and the annual allowance JFREIB of the
+//   entry. Its church tax follows the area's rules whatever Satz says (the
+//   plan has no own rate here).
 // - No plan of these years has multi-year pay or VmtBegrenzt: they return 0.
 // - Tax class 0 (the flat tax of a mini-job): every operation returns 0.
 
@@ -59,6 +60,7 @@ private:
     Modul modul_;
     // Inputs of the entry that the 2005 special payment takes again.
     int ALTER1_ = 0;
+    Currency RE4_;
     Currency JFREIB_;
 };
 

@@ -209,13 +209,13 @@ TEST(OldPlanAdapter, ChurchTaxMinimumsAreSplitToo)
 }
 
 // 2005, a month's wage of 3000.00 and a special payment of 5000.00 with an
-// annual wage of 39000.00 (the current month included), worked by hand:
-// annual tax 7747 without and 9531 with the payment.
+// annual wage of 36000.00, which the plan takes with the current month as
+// 39000.00; worked by hand: annual tax 7747 without and 9531 with the payment.
 TEST(OldPlanAdapter, SpecialPayment2005)
 {
     auto p = plan("2005");
     ASSERT_EQ(p->LohnsteuerLzz(monat(3000_cur)), 561.00_cur);
-    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 39000_cur, {}, {}), 1784_cur);
+    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 36000_cur, {}, {}), 1784_cur);
     EXPECT_EQ(p->SolzSonst(), 98.12_cur);
     EXPECT_EQ(p->KirchensteuerSonst(1, 12, 0, 1, 0, {}, {}), 160.56_cur);
     EXPECT_EQ(p->KirchensteuerSonst(1, 12, 0, 0, 0, {}, {}), 0_cur);
@@ -229,13 +229,13 @@ TEST(OldPlanAdapter, SpecialPayment2005)
     LohnsteuerEingaben alt = monat(3000_cur);
     alt.ALTER1 = 1;
     p->LohnsteuerLzz(alt);
-    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 39000_cur, {}, {}), 1741_cur);
+    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 36000_cur, {}, {}), 1741_cur);
     LohnsteuerEingaben freibetrag = monat(3000_cur);
     freibetrag.JFREIB = 3000_cur;
     p->LohnsteuerLzz(freibetrag);
-    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 39000_cur, {}, {}), 1715_cur);
+    EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 36000_cur, {}, {}), 1715_cur);
 
-    EXPECT_EQ(p->LohnsteuerSonst(0_cur, 39000_cur, {}, {}), 0_cur);
+    EXPECT_EQ(p->LohnsteuerSonst(0_cur, 36000_cur, {}, {}), 0_cur);
     EXPECT_EQ(p->SolzSonst(), 0_cur);
 }
 
