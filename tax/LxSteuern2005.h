@@ -15,7 +15,7 @@ public:
                            Currency LZZFREIB, int KRV, int STKL, Currency ZKF);
     // SOLZLZZ in cents.
     Currency SolzLzz() const { return plan_.SolzLzz(); }
-    // Church tax of the period in euros, the total for all churches.
+    // Church tax of the period in euros, the part of the church args.Anteil.
     Currency KirchensteuerLzz(const OldChurchTaxArgs& args) const { return plan_.KirchensteuerLzz(args); }
 
     // Special payment SONSTB with its pension part VBS; JRE4 the annual wage
@@ -27,7 +27,7 @@ public:
     }
     // Surcharge on STS in euros.
     Currency SolzSonst() const { return plan_.SolzSonst(); }
-    // Church tax on STS in euros, the total for all churches (always by the area's rules: Satz is not used).
+    // Church tax on STS in euros, the part of the church args.Anteil (always by the area's rules: Satz is not used).
     Currency KirchensteuerSonst(const OldChurchTaxArgs& args) const { return plan_.KirchensteuerSonst(args); }
 
 private:

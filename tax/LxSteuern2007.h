@@ -16,7 +16,7 @@ public:
                            Currency ZKF, int ALTER1);
     // SOLZLZZ in cents.
     Currency SolzLzz() const { return plan_.SolzLzz(); }
-    // Church tax of the period in euros, the total for all churches.
+    // Church tax of the period in euros, the part of the church args.Anteil.
     Currency KirchensteuerLzz(const OldChurchTaxArgs& args) const { return plan_.KirchensteuerLzz(args); }
 
 private:

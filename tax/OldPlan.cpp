@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Exact.h"
+#include "Kirchensteuer.h"
 
 namespace lx {
 
@@ -421,10 +422,26 @@ Currency OldPlan::LohnsteuerLzz(const OldPlanInput& in)
     return exact(lstLzz_ / 100);
 }
 
+Currency OldPlan::churchTax(Currency baseCents, const OldChurchTaxArgs& args, Currency re4Cents, int lzz) const
+{
+    if (!active() || !args.Pflichtig) return 0_cur;
+    KirchensteuerFall fall;
+    fall.Bundesland = args.Bundesland;
+    fall.Konfession = args.Konfession;
+    fall.Anteil = args.Anteil;
+    fall.Kappung = args.Kappung;
+    fall.Satz = args.Satz;
+    fall.basisCent = baseCents;
+    fall.RE4Cent = re4Cents;
+    fall.LSTLZZCent = lstLzz_;
+    fall.LZZ = lzz;
+    fall.mindestAlt = true;
+    return Kirchensteuer(fall);
+}
+
 Currency OldPlan::KirchensteuerLzz(const OldChurchTaxArgs& args) const
 {
-    if (!active()) return 0_cur;
-    return OldPlanChurchTax(bk_, args, exact(periodRe4_ / 100), lstLzz_ > 0_cur, periodLzz_);
+    return churchTax(bk_, args, periodRe4_, periodLzz_);
 }
 
 Currency OldPlan::LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ,
@@ -463,12 +480,11 @@ Currency OldPlan::SolzSonst() const
 
 Currency OldPlan::KirchensteuerSonst(const OldChurchTaxArgs& args) const
 {
-    if (!active()) return 0_cur;
     // The plan has no own rate here: always the area's rules. After a special
     // payment it works on the year (LZZ 1), so a minimum counts for the year.
     OldChurchTaxArgs areaRules = args;
     areaRules.Satz = 0_cur;
-    return OldPlanChurchTax(sts_ * 100, areaRules, exact(v_.RE4 / 100), lstLzz_ > 0_cur, v_.LZZ);
+    return churchTax(sts_ * 100, areaRules, v_.RE4, v_.LZZ);
 }
 
 }  // namespace lx

@@ -11,7 +11,6 @@
 // Arithmetic is exact; an amount beyond the money range throws MoneyError.
 
 #include "Currency.h"
-#include "OldPlanChurchTax.h"
 #include "OldPlanRules.h"
 
 namespace lx {
@@ -34,6 +33,17 @@ struct OldPlanInput {
     int KRV = 0;          // 1: special table (not pension-insured); other values: general table
     int STKL = 1;         // tax class 1 to 6; 0 (flat tax of a mini-job): no wage tax
     Currency ZKF{};       // number of child allowances (steps of 0.5)
+};
+
+// Arguments of the church tax; the program's own rules (Kirchensteuer.h) with
+// the 2004 to 2009 minimum in Baden-Württemberg and Lower Saxony.
+struct OldChurchTaxArgs {
+    bool Pflichtig = false;  // liable to church tax
+    int Bundesland = 0;      // church-tax area 1 to 18; other codes use the general rate
+    int Konfession = 0;      // 0 "ev", 1 "rk", 2 "ev/rk", 3 "rk/ev"
+    int Anteil = 1;          // 1 the Protestant part, 0 the Catholic part
+    Currency Kappung{};      // non-zero: limit to the area's share of the wage
+    Currency Satz{};         // percent; 0 < Satz < 99 own rate, 99 undivided without the tax-dependent minimum
 };
 
 // The plan variables after a calculation; amounts of the period in cents,
@@ -64,13 +74,14 @@ public:
     Currency LohnsteuerLzz(const OldPlanInput& in);
     // SOLZLZZ in cents.
     Currency SolzLzz() const { return solzLzz_; }
-    // Church tax of the period in euros, the total for all churches.
+    // Church tax of the period in euros: the part of one church (args.Anteil)
+    // of the total, which a mixed couple shares by the area's quota.
     Currency KirchensteuerLzz(const OldChurchTaxArgs& args) const;
 
     // Special payment (plans that have it). STS in euros.
     Currency LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Currency JRE4, Currency JVBEZ, Currency JFREIB);
     Currency SolzSonst() const;                                       // euros
-    Currency KirchensteuerSonst(const OldChurchTaxArgs& args) const;  // euros, total
+    Currency KirchensteuerSonst(const OldChurchTaxArgs& args) const;  // euros, part as KirchensteuerLzz
 
     const OldPlanRules& rules() const { return *rules_; }
     const OldPlanValues& values() const { return v_; }
@@ -84,6 +95,7 @@ private:
     void builtInAllowances();
     void contributionAllowance();
     Currency annualTax(Currency ztabfb);  // sets ZVE and X, returns ST
+    Currency churchTax(Currency baseCents, const OldChurchTaxArgs& args, Currency re4Cents, int lzz) const;
 
     const OldPlanRules* rules_;
     OldPlanValues v_;

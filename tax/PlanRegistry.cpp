@@ -13,6 +13,7 @@
 #include "LxSteuern2022.h"
 #include "LxSteuern2023.h"
 #include "LxSteuern2024.h"
+#include "OldPlanAdapter.h"
 
 namespace lx {
 
@@ -40,10 +41,10 @@ struct PlanEintrag {
 // Every plan in calendar order. A new plan replaces its nullptr here.
 // clang-format off
 constexpr std::array kPlaene = {
-    PlanEintrag{"2004", nullptr},
-    PlanEintrag{"2005", nullptr},
-    PlanEintrag{"2006", nullptr},
-    PlanEintrag{"2007", nullptr},
+    PlanEintrag{"2004", erzeuge<OldPlanAdapter<LxSteuern2004>>},
+    PlanEintrag{"2005", erzeuge<OldPlanAdapter<LxSteuern2005>>},
+    PlanEintrag{"2006", erzeuge<OldPlanAdapter<LxSteuern2006>>},
+    PlanEintrag{"2007", erzeuge<OldPlanAdapter<LxSteuern2007>>},
     PlanEintrag{"2008", nullptr},
     PlanEintrag{"2009", nullptr},
     PlanEintrag{"2010", nullptr},

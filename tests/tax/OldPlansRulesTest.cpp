@@ -9,7 +9,6 @@
 #include "LxSteuern2006.h"
 #include "LxSteuern2007.h"
 #include "OldPlan.h"
-#include "OldPlanChurchTax.h"
 #include "OldPlanTables.h"
 
 using namespace lx;
@@ -303,44 +302,4 @@ TEST(OldPlans, SpecialPayment2005)
     ASSERT_EQ(m.LohnsteuerSonst(0, 5000_cur, {}, 39000_cur, {}, {}), 1784_cur);
     m.LohnsteuerLzz(2, 0, 0, 3000_cur, {}, {}, {}, {}, 0, 1, {});
     EXPECT_EQ(m.SolzSonst(), 0_cur);
-}
-
-TEST(OldPlans, ChurchTaxTotal)
-{
-    struct Case {
-        Currency baseCents;
-        int area;
-        int konfession;
-        Currency satz;
-        int lzz;
-        bool taxPositive;
-        Currency result;
-    };
-    const Case cases[] = {
-        {20000_cur, 12, 0, 0_cur, 2, true, 18.00_cur},
-        {10000_cur, 2, 2, 0_cur, 2, true, 8.00_cur},  // the whole, not split between the churches
-        {0_cur, 7, 1, 0_cur, 2, false, 0.30_cur},     // Hamburg's minimum, also for the Catholic church
-        {0_cur, 7, 1, 0_cur, 1, false, 3.60_cur},     // a year's minimum
-        {100_cur, 15, 0, 0_cur, 2, true, 0.30_cur},   // minimum when there is wage tax
-        {100_cur, 15, 1, 0_cur, 2, true, 0.09_cur},   // not for the Catholic church
-        {100_cur, 15, 0, 0_cur, 2, false, 0.09_cur},
-        {100_cur, 15, 0, 99_cur, 2, true, 0.09_cur},    // 99: the whole church tax without that minimum
-        {10000_cur, 15, 2, 8_cur, 2, true, 8.00_cur},   // own rate
-        {0_cur, 1, 0, 0_cur, 2, false, 0.30_cur},       // these plans' minimum in Baden-Württemberg
-        {0_cur, 10, 0, 0_cur, 2, false, 0.30_cur},      // and Lower Saxony
-        {10000_cur, 19, 0, 0_cur, 2, true, 9.00_cur},   // an unknown area as the general rate
-        {12345_cur, 12, 0, 0_cur, 2, true, 11.11_cur},  // 1111.05 cents, cut to whole cents
-        {12356_cur, 12, 0, 0_cur, 2, true, 11.12_cur},
-    };
-    for (const auto& c : cases) {
-        const OldChurchTaxArgs args{
-            .Pflichtig = true, .Bundesland = c.area, .Konfession = c.konfession, .Kappung = {}, .Satz = c.satz};
-        EXPECT_EQ(OldPlanChurchTax(c.baseCents, args, 3000_cur, c.taxPositive, c.lzz), c.result)
-            << "base " << c.baseCents << " area " << c.area << " Konfession " << c.konfession << " Satz " << c.satz;
-    }
-    const OldChurchTaxArgs notLiable{.Pflichtig = false, .Bundesland = 7, .Konfession = 0, .Kappung = {}, .Satz = {}};
-    EXPECT_EQ(OldPlanChurchTax(20000_cur, notLiable, 3000_cur, true, 2), 0_cur);
-    // Capped at 3 % of a wage of 2000.00 in Berlin.
-    const OldChurchTaxArgs capped{.Pflichtig = true, .Bundesland = 3, .Konfession = 0, .Kappung = 1_cur, .Satz = {}};
-    EXPECT_EQ(OldPlanChurchTax(100000_cur, capped, 2000_cur, true, 2), 60.00_cur);
 }

@@ -139,7 +139,17 @@ Zeile leseZeile(const std::vector<std::string>& kopf, const std::vector<std::str
         }
         z.werte[kopf[i]] = *zahl;
     }
+    // WFUNDF is the period allowance's name in the plans 2006 and 2007; it repeats LZZFREIB.
+    if (!z.wert("WFUNDF").isZero() && !z.wert("LZZFREIB").isZero() && z.wert("WFUNDF") != z.wert("LZZFREIB")) {
+        throw Fehler{"line " + std::to_string(nummer) + ": WFUNDF differs from LZZFREIB"};
+    }
     return z;
+}
+
+// The period allowance, under either of its names.
+Currency lzzFreibetrag(const Zeile& z)
+{
+    return z.wert("LZZFREIB").isZero() ? z.euro("WFUNDF") : z.euro("LZZFREIB");
 }
 
 LohnsteuerEingaben eingaben(const Zeile& z)
@@ -149,7 +159,7 @@ LohnsteuerEingaben eingaben(const Zeile& z)
     e.VJAHR = z.code("VJAHR");
     e.ZMVB = z.code("ZMVB");
     e.RE4 = z.euro("RE4");
-    e.LZZFREIB = z.euro("LZZFREIB") - z.euro("LZZHINZU");
+    e.LZZFREIB = lzzFreibetrag(z) - z.euro("LZZHINZU");
     e.JFREIB = z.euro("JFREIB") - z.euro("JHINZU");
     e.VMT = z.euro("VMT");
     e.VBEZ = z.euro("VBEZ");
