@@ -32,7 +32,6 @@ LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv)
         e.LZZHINZU = -freibetrag;
         e.JHINZU = -jahresFreibetrag;
     }
-    e.stFreibetragCent = lg.FStFreibetrag;
     e.VMT = lg.FStBruttoLMJ;
     e.VBEZ = lg.FVBBrutto;
     e.VBS = lg.FVBBruttoEB;

@@ -24,7 +24,6 @@ struct LohnsteuerDaten {
     Currency LZZHINZU;  // addition of the period (a negative allowance)
     Currency JFREIB;
     Currency JHINZU;
-    Currency stFreibetragCent;  // the allowance as the engine holds it (times 100), for the oldest plans
     Currency VMT;
     Currency VBEZ;
     Currency VBS;

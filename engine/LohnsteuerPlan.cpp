@@ -39,6 +39,7 @@ LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d)
     e.af = d.af;
     e.PVS = d.PVS;
     e.PVZ = d.PVZ;
+    e.FBJahr = d.FBJahr;
     return e;
 }
 

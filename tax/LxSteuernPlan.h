@@ -59,6 +59,7 @@ struct LohnsteuerEingaben {
     int PVZ = 0;          // 1 for the care-insurance surcharge of the childless
     Currency STERBE{};    // death benefits (2006, 2007 argument lists; 0 from the engine)
     Currency VKAPA{};     // capitalised pension payments (2006, 2007; 0 from the engine)
+    Currency FBJahr{};    // annual allowance of the 2005 plan's special payment (its JFREIB)
 };
 
 // The operations after the entry that a plan may lack.

@@ -67,7 +67,7 @@ Currency OldPlanAdapter<Modul>::LohnsteuerLzz(const LohnsteuerEingaben& e)
 {
     ALTER1_ = e.ALTER1;
     RE4_ = e.RE4;
-    JFREIB_ = e.JFREIB;
+    JFREIB_ = e.FBJahr;
     return eintritt(modul_, e, e.LZZFREIB * 100);
 }
 

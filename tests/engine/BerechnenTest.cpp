@@ -274,3 +274,32 @@ TEST(Lohnsteuer, PlanInputsFromTheEngine)
     EXPECT_EQ(e.JHINZU, 600_cur);
     EXPECT_FALSE(e.kirchensteuerpflichtig);
 }
+
+TEST(Berechnen, OneOffPaymentOf2005TakesTheAnnualAllowance)
+{
+    auto einmal = [](Currency fbJahr) {
+        TLohnGehalt lg = Monat(2005, 6, "1111", 3000_cur);
+        lg.SetStKl(1);
+        lg.SetStBruttoJahr(15000_cur);
+        lg.SetStBruttoEB(5000_cur);
+        lg.SetFBJahr(fbJahr);
+        lg.Berechnen();
+        return lg.FLStEB;
+    };
+    const Currency ohne = einmal(0_cur);
+    EXPECT_GT(ohne, 0_cur);
+    EXPECT_LT(einmal(3000_cur), ohne);
+}
+
+TEST(Berechnen, EveryYearFrom2004HasAPlan)
+{
+    for (int jahr = 2004; jahr <= 2024; ++jahr) {
+        for (int monat : {1, 7, 12}) {
+            if (planFor(jahr, monat) == nullptr) continue;  // plans that are still to come
+            TLohnGehalt lg = Monat(jahr, monat, "1111", 4000_cur);
+            lg.SetStKl(1);
+            lg.Berechnen();
+            EXPECT_GT(lg.FLSt, 0_cur) << jahr << "/" << monat;
+        }
+    }
+}

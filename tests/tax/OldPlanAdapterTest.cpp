@@ -231,7 +231,7 @@ TEST(OldPlanAdapter, SpecialPayment2005)
     p->LohnsteuerLzz(alt);
     EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 36000_cur, {}, {}), 1741_cur);
     LohnsteuerEingaben freibetrag = monat(3000_cur);
-    freibetrag.JFREIB = 3000_cur;
+    freibetrag.FBJahr = 3000_cur;
     p->LohnsteuerLzz(freibetrag);
     EXPECT_EQ(p->LohnsteuerSonst(5000_cur, 36000_cur, {}, {}), 1715_cur);
 

@@ -161,6 +161,7 @@ LohnsteuerEingaben eingaben(const Zeile& z)
     e.RE4 = z.euro("RE4");
     e.LZZFREIB = lzzFreibetrag(z) - z.euro("LZZHINZU");
     e.JFREIB = z.euro("JFREIB") - z.euro("JHINZU");
+    e.FBJahr = e.JFREIB;
     e.VMT = z.euro("VMT");
     e.VBEZ = z.euro("VBEZ");
     e.VBS = z.euro("VBS");
