@@ -3,6 +3,13 @@
 #include <array>
 #include <string>
 
+#include "LxSteuern1211.h"
+#include "LxSteuern1215.h"
+#include "LxSteuern2011.h"
+#include "LxSteuern2012.h"
+#include "LxSteuern2013.h"
+#include "LxSteuern2014.h"
+#include "LxSteuern2015.h"
 #include "LxSteuern2024.h"
 
 namespace lx {
@@ -29,16 +36,34 @@ struct PlanEintrag {
 };
 
 // Every plan in calendar order. A new plan replaces its nullptr here.
+// clang-format off
 constexpr std::array kPlaene = {
-    PlanEintrag{"2004", nullptr}, PlanEintrag{"2005", nullptr}, PlanEintrag{"2006", nullptr},
-    PlanEintrag{"2007", nullptr}, PlanEintrag{"2008", nullptr}, PlanEintrag{"2009", nullptr},
-    PlanEintrag{"2010", nullptr}, PlanEintrag{"2011", nullptr}, PlanEintrag{"1211", nullptr},
-    PlanEintrag{"2012", nullptr}, PlanEintrag{"2013", nullptr}, PlanEintrag{"2014", nullptr},
-    PlanEintrag{"2015", nullptr}, PlanEintrag{"1215", nullptr}, PlanEintrag{"2016", nullptr},
-    PlanEintrag{"2017", nullptr}, PlanEintrag{"2018", nullptr}, PlanEintrag{"2019", nullptr},
-    PlanEintrag{"2020", nullptr}, PlanEintrag{"2021", nullptr}, PlanEintrag{"2022", nullptr},
-    PlanEintrag{"2023", nullptr}, PlanEintrag{"0723", nullptr}, PlanEintrag{"2024", erzeuge<LxSteuern2024>},
+    PlanEintrag{"2004", nullptr},
+    PlanEintrag{"2005", nullptr},
+    PlanEintrag{"2006", nullptr},
+    PlanEintrag{"2007", nullptr},
+    PlanEintrag{"2008", nullptr},
+    PlanEintrag{"2009", nullptr},
+    PlanEintrag{"2010", nullptr},
+    PlanEintrag{"2011", erzeuge<LxSteuern2011>},
+    PlanEintrag{"1211", erzeuge<LxSteuern1211>},
+    PlanEintrag{"2012", erzeuge<LxSteuern2012>},
+    PlanEintrag{"2013", erzeuge<LxSteuern2013>},
+    PlanEintrag{"2014", erzeuge<LxSteuern2014>},
+    PlanEintrag{"2015", erzeuge<LxSteuern2015>},
+    PlanEintrag{"1215", erzeuge<LxSteuern1215>},
+    PlanEintrag{"2016", nullptr},
+    PlanEintrag{"2017", nullptr},
+    PlanEintrag{"2018", nullptr},
+    PlanEintrag{"2019", nullptr},
+    PlanEintrag{"2020", nullptr},
+    PlanEintrag{"2021", nullptr},
+    PlanEintrag{"2022", nullptr},
+    PlanEintrag{"2023", nullptr},
+    PlanEintrag{"0723", nullptr},
+    PlanEintrag{"2024", erzeuge<LxSteuern2024>},
 };
+// clang-format on
 
 constexpr std::array<std::string_view, kPlaene.size()> namenListe()
 {
