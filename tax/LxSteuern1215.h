@@ -17,6 +17,9 @@ class LxSteuern1215 : public PlanModulListeB {
 public:
     LxSteuern1215() : PlanModulListeB(kPlan1215) {}
 
+    // The first pass points the routines at the 2015 table for a moment.
+    std::string_view name() const override { return kPlan1215.name; }
+
     using PlanModulListeB::LohnsteuerLzz;
     Currency LohnsteuerLzz(const LohnsteuerEingaben& e) override;
     Currency KirchensteuerLzz(int Pflichtig, int Bundesland, int Konfession, int Anteil, Currency Kappung,
