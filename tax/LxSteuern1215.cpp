@@ -102,7 +102,8 @@ LxSteuern1215::Jahresbetraege LxSteuern1215::durchgang(const PlanParameter& wert
     p_ = &werte;
     z_.ZRE4VP = ZRE4VP;
     // MBERECH gives the period shares of the annual amounts; with LZZ 1 they
-    // are the annual amounts themselves. Nothing else in it reads LZZ.
+    // are the annual amounts themselves. Nothing else in it reads LZZ here
+    // (neither table has a lump sum of its own for shorter pay periods).
     const int LZZ = z_.LZZ;
     z_.LZZ = 1;
     MBERECH();
