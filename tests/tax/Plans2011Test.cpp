@@ -321,8 +321,8 @@ TEST(December2015, YearlyPayPeriodAndSpecialPaymentsTakeTheNewValues)
     EXPECT_EQ(dezember, rechne(neu, jahr, 5000_cur, 40000_cur, 2));
     EXPECT_NE(dezember, rechne(alt, jahr, 5000_cur, 40000_cur, 2));
 
-    // A monthly December: the period differs, the special payment and the pay
-    // for several years are those of the new year alone.
+    // A monthly December: the period differs, while a special payment and pay
+    // for several years are taxed with the new year alone.
     auto monat = lohn(3000_cur, 2);
     monat.VMT = 15000_cur;
     const Ergebnis m1 = rechne(m, monat, 5000_cur, 36000_cur);
