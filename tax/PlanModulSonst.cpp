@@ -165,6 +165,14 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
         z_.STV = 0_cur;
         return 0_cur;
     }
+    // The official plan always runs its special-payment step first, which sets
+    // LZZ to 1: the annual calculations below run so also without a special
+    // payment (December 2011's employee lump sum depends on it). The church tax
+    // on STV keeps the period's LZZ for its minimum.
+    const int LZZ = z_.LZZ;
+    const int ZMVB = z_.ZMVB;
+    z_.LZZ = 1;
+    if (z_.ZMVB == 0) z_.ZMVB = 12;
     Currency LST1;
     if (z_.LSTSO.isZero()) {
         MOSONST();
@@ -192,6 +200,8 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
         z_.STV = LST3 - LST1;
         z_.vmtBegrenzt = 1;
     }
+    z_.LZZ = LZZ;
+    z_.ZMVB = ZMVB;
     if (z_.STV.isNegative()) {
         z_.STV = 0_cur;
     } else {

@@ -4,6 +4,13 @@
 #include <string>
 
 #include "LxSteuern0723.h"
+#include "LxSteuern1211.h"
+#include "LxSteuern1215.h"
+#include "LxSteuern2011.h"
+#include "LxSteuern2012.h"
+#include "LxSteuern2013.h"
+#include "LxSteuern2014.h"
+#include "LxSteuern2015.h"
 #include "LxSteuern2016.h"
 #include "LxSteuern2017.h"
 #include "LxSteuern2018.h"
@@ -48,13 +55,13 @@ constexpr std::array kPlaene = {
     PlanEintrag{"2008", nullptr},
     PlanEintrag{"2009", nullptr},
     PlanEintrag{"2010", nullptr},
-    PlanEintrag{"2011", nullptr},
-    PlanEintrag{"1211", nullptr},
-    PlanEintrag{"2012", nullptr},
-    PlanEintrag{"2013", nullptr},
-    PlanEintrag{"2014", nullptr},
-    PlanEintrag{"2015", nullptr},
-    PlanEintrag{"1215", nullptr},
+    PlanEintrag{"2011", erzeuge<LxSteuern2011>},
+    PlanEintrag{"1211", erzeuge<LxSteuern1211>},
+    PlanEintrag{"2012", erzeuge<LxSteuern2012>},
+    PlanEintrag{"2013", erzeuge<LxSteuern2013>},
+    PlanEintrag{"2014", erzeuge<LxSteuern2014>},
+    PlanEintrag{"2015", erzeuge<LxSteuern2015>},
+    PlanEintrag{"1215", erzeuge<LxSteuern1215>},
     PlanEintrag{"2016", erzeuge<LxSteuern2016>},
     PlanEintrag{"2017", erzeuge<LxSteuern2017>},
     PlanEintrag{"2018", erzeuge<LxSteuern2018>},
