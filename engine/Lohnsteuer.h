@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "Currency.h"
+#include "LxSteuernPlan.h"
 
 namespace lx {
 
@@ -66,6 +67,9 @@ std::uint8_t Alter1(int gebJahr, int jahr);
 
 // The plan's inputs from the engine's fields as they stand at the wage-tax step.
 LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv);
+
+// The plan's inputs from the wage-tax data; each plan reads those of its own argument list.
+LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d);
 
 // Runs the flow plan of the inputs' year and month: period tax, surcharge and
 // church tax; special payment when SONSTB > 0; multi-year pay when VMT > 0.

@@ -3,14 +3,10 @@
 // the calls below run in this order, all on one module.
 
 #include "Lohnsteuer.h"
-#include "LxSteuernPlan.h"
 #include "PlanRegistry.h"
 
 namespace lx {
 
-namespace {
-
-// The plan's inputs; each plan reads those of its own argument list.
 LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d)
 {
     LohnsteuerEingaben e;
@@ -42,6 +38,8 @@ LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d)
     e.FBJahr = d.FBJahr;
     return e;
 }
+
+namespace {
 
 constexpr int kEvangelisch = 1;  // Anteil of the Protestant part
 constexpr int kKatholisch = 0;   // Anteil of the Catholic part

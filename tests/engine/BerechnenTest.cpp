@@ -226,8 +226,19 @@ TEST(Berechnen, PlanOfTheMonth)
         std::string_view plan;
     };
     const Fall faelle[] = {{2011, 11, "2011"}, {2011, 12, "1211"}, {2015, 11, "2015"}, {2015, 12, "1215"},
-                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"},  {2003, 12, ""}};
-    for (const auto& f : faelle) EXPECT_EQ(planName(f.jahr, f.monat), f.plan) << f.jahr << "/" << f.monat;
+                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(planName(f.jahr, f.monat), f.plan) << f.jahr << "/" << f.monat;
+        TLohnGehalt lg = Monat(f.jahr, f.monat, "1111", 6000_cur);
+        lg.SetStKl(1);
+        lg.SetStTage(10);  // a day's pay, where the December plans differ most
+        lg.Berechnen();
+        auto plan = createPlan(f.plan);
+        ASSERT_NE(plan, nullptr) << f.plan;
+        const Currency tag = plan->LohnsteuerLzz(PlanEingaben(LohnsteuerDatenAus(lg, 0_cur)));
+        EXPECT_EQ(lg.FLSt, tag * 10) << f.jahr << "/" << f.monat << " computed by plan " << f.plan;
+    }
+    EXPECT_EQ(planName(2003, 12), "");
 }
 
 TEST(Berechnen, HealthRateOf2009ByHalfYear)
