@@ -73,7 +73,7 @@ void PlanModul::UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency
 
 Currency PlanModul::MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1)
 {
-    // The base without the pay for several years, as MOSONST or the special payment left it.
+    // The base without the pay for several years, as MOSONST or LohnsteuerSonst left it.
     z_.ZRE4S = z_.ZRE4;
     z_.ZTABFBS = z_.ZTABFB;
     z_.FVBZA = z_.FVBZ;
