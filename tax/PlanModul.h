@@ -93,7 +93,7 @@ protected:
     void UPEVPVorwegabzug();  // UPEVP, MVSP and UMVSP of VorsorgeRegel::Vorwegabzug
     void MVSPVorwegabzug();
     void UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency VSPMAX2);
-    Currency MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1);  // STV before f, VmtRegel 2008
+    Currency MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1);  // STV before f (VmtRegel::FuenftelAufGespeicherteBasis)
     void UPMLST();
     void UPTAB();  // UPTAB24 in 2024, the year's tariff in every plan
     void MST5_6();
