@@ -93,7 +93,8 @@ protected:
     void UPEVPVorwegabzug();  // UPEVP, MVSP and UMVSP of VorsorgeRegel::Vorwegabzug
     void MVSPVorwegabzug();
     void UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency VSPMAX2);
-    Currency MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1);  // STV before f (VmtRegel::FuenftelAufGespeicherteBasis)
+    // STV before f by VmtRegel::FuenftelAufGespeicherteBasis.
+    Currency MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1);
     void UPMLST();
     void UPTAB();  // UPTAB24 in 2024, the year's tariff in every plan
     void MST5_6();
