@@ -195,9 +195,13 @@ void PlanModul::MRE4()
         z_.FVBSO = AufrundenCentExakt(Exact(z_.FVB) + Exact(z_.VBEZBSO) / 100 * TAB1(J));
         if (z_.FVBSO > TAB2(J)) z_.FVBSO = TAB2(J);
         const Currency HFVBZSO = AbrundenCentExakt(Exact(z_.VBEZB + z_.VBEZBSO) / 100 - Exact(z_.FVBSO));
-        z_.FVBZSO = RundeModusExakt(4, Exact(z_.FVBZ) + Exact(z_.VBEZBSO) / 100);
-        if (z_.FVBZSO > HFVBZSO) z_.FVBZSO = RundeModus(4, HFVBZSO);
-        if (z_.FVBZSO > TAB3(J)) z_.FVBZSO = TAB3(J);
+        if (p_->fvbzso == FvbzsoRegel::AusHoechstwert) {
+            z_.FVBZSO = HFVBZSO >= TAB3(J) ? TAB3(J) : RundeModus(4, HFVBZSO);
+        } else {
+            z_.FVBZSO = RundeModusExakt(4, Exact(z_.FVBZ) + Exact(z_.VBEZBSO) / 100);
+            if (z_.FVBZSO > HFVBZSO) z_.FVBZSO = RundeModus(4, HFVBZSO);
+            if (z_.FVBZSO > TAB3(J)) z_.FVBZSO = TAB3(J);
+        }
 
         const Currency HFVBZ = AbrundenCentExakt(Exact(z_.VBEZB) / 100 - Exact(z_.FVB));
         if (z_.FVBZ > HFVBZ) z_.FVBZ = RundeModus(4, HFVBZ);
@@ -213,14 +217,15 @@ void PlanModul::MRE4ALTE()
     }
     const int K = versorgungsIndex(z_.AJAHR);
     const Currency BMG = z_.ZRE4J - z_.ZVBEZJ;
-    z_.ALTE = (Exact(BMG) * TAB4(K)).toCurrency(Round::Up, kEuros);
+    const Exact alte = Exact(BMG) * TAB4(K);
+    z_.ALTE = p_->alte == AlteRundung::Cent ? AufrundenCentExakt(alte) : alte.toCurrency(Round::Up, kEuros);
     if (z_.ALTE > TAB5(K)) z_.ALTE = TAB5(K);
 }
 
 void PlanModul::MRE4ABZ()
 {
     z_.ZRE4 = std::max(z_.ZRE4J - z_.FVB - z_.ALTE - z_.JLFREIB + z_.JLHINZU, 0_cur);
-    z_.ZRE4VP = z_.ZRE4J;
+    z_.ZRE4VP = p_->zre4vpNachFreibetraegen ? std::max(z_.ZRE4J - z_.FVB - z_.ALTE, 0_cur) : z_.ZRE4J;
     if (z_.KENNVMT == 2) z_.ZRE4VP -= zuEuro(z_.ENTSCH);
     z_.ZVBEZ = std::max(z_.ZVBEZJ - z_.FVB, 0_cur);
 }
@@ -256,7 +261,8 @@ void PlanModul::MZTABFB()
     if (z_.STKL < 6) {
         if (z_.ZVBEZ > 0_cur) {
             const Currency rest = z_.ZVBEZ - z_.FVBZ;
-            z_.ANP = rest >= kVersorgungsPauschale ? kVersorgungsPauschale : RundeModus(4, rest);
+            const bool aufrunden = p.anpRundung == AnpRundung::BeideTeile;
+            z_.ANP = rest >= kVersorgungsPauschale ? kVersorgungsPauschale : aufrunden ? RundeModus(4, rest) : rest;
         }
     } else {
         z_.FVBZ = 0_cur;
@@ -265,7 +271,8 @@ void PlanModul::MZTABFB()
     if (z_.STKL < 6 && z_.ZRE4 > z_.ZVBEZ) {
         const Currency grenze = (z_.LZZ != 1 && p.ANPUnterjaehrig) ? *p.ANPUnterjaehrig : p.ANP;
         const Currency lohn = z_.ZRE4 - z_.ZVBEZ;
-        z_.ANP = lohn >= grenze ? z_.ANP + grenze : RundeModus(4, z_.ANP + lohn);
+        const bool aufrunden = p.anpRundung != AnpRundung::Keine;
+        z_.ANP = lohn >= grenze ? z_.ANP + grenze : aufrunden ? RundeModus(4, z_.ANP + lohn) : z_.ANP + lohn;
     }
 
     z_.KZTAB = 1;
@@ -285,7 +292,7 @@ void PlanModul::MZTABFB()
             break;
         case 3:
             z_.KZTAB = 2;
-            z_.SAP = kSAP;
+            z_.SAP = p.sap == SapRegel::Klasse3DoppeltOhne5 ? kSAP * 2 : kSAP;
             z_.KFB = kinder(p.KFB);
             break;
         case 4:
@@ -293,7 +300,7 @@ void PlanModul::MZTABFB()
             z_.KFB = kinder(p.KFBKlasse4);
             break;
         case 5:
-            z_.SAP = kSAP;
+            z_.SAP = p.sap == SapRegel::Klasse3DoppeltOhne5 ? 0_cur : kSAP;
             break;
         default:
             break;
@@ -303,7 +310,20 @@ void PlanModul::MZTABFB()
 
 void PlanModul::MLSTJAHR()
 {
-    UPEVP();
+    if (p_->vorsorge == VorsorgeRegel::Teilbetraege)
+        UPEVP();
+    else if (z_.STKL < 5)
+        UPEVPVorwegabzug();
+    else
+        z_.VSP = 0_cur;
+    if (p_->vmt == VmtRegel::FuenftelAufGespeicherteBasis && z_.KENNVMT != 0) {
+        if (z_.KENNVMT == 1)
+            z_.ZVE = z_.ZRE4S - z_.ZTABFBS + z_.VMTA - z_.VSP;
+        else
+            z_.ZVE = AbrundenCentExakt(Exact(z_.ZRE4 - z_.ZTABFB) / 5 - Exact(z_.VSP));
+        UPMLST();
+        return;
+    }
     if (z_.KENNVMT != 1) {
         z_.ZVE = z_.ZRE4 - z_.ZTABFB - z_.VSP;
         UPMLST();

@@ -47,6 +47,8 @@ struct PlanZustand {
     Currency VSP1, VSP2, VSPN, VSP3, VSP, ZVE, X, ST, LSTJAHR, JBMG;
     int KZTAB = 1;
     int KENNVMT = 0;
+    // Pay for several years on a saved base (VmtRegel::FuenftelAufGespeicherteBasis), euros.
+    Currency ZRE4S, ZTABFBS, FVBZA, VMTA;
 
     // Results and church-tax bases in cents.
     Currency LSTLZZ, SOLZLZZ, BK, LSTOSO, LSTSO, STS, STV;
@@ -88,6 +90,11 @@ protected:
     void MLSTJAHR();
     void UPEVP();
     void MVSP();
+    void UPEVPVorwegabzug();  // UPEVP, MVSP and UMVSP of VorsorgeRegel::Vorwegabzug
+    void MVSPVorwegabzug();
+    void UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency VSPMAX2);
+    // STV before f by VmtRegel::FuenftelAufGespeicherteBasis.
+    Currency MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1);
     void UPMLST();
     void UPTAB();  // UPTAB24 in 2024, the year's tariff in every plan
     void MST5_6();

@@ -180,25 +180,29 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
     } else {
         LST1 = z_.LSTSO;
     }
-    z_.VBEZBSO = 0_cur;
-    z_.ZRE4J = AbrundenCentExakt(Exact(z_.JRE4 + zuCent(SONSTB) + z_.VMT) / 100);
-    z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ + z_.VBS) / 100);
+    if (p_->vmt == VmtRegel::FuenftelAufGespeicherteBasis) {
+        z_.STV = MVMTAufGespeicherteBasis(SONSTB, LST1);
+    } else {
+        z_.VBEZBSO = 0_cur;
+        z_.ZRE4J = AbrundenCentExakt(Exact(z_.JRE4 + zuCent(SONSTB) + z_.VMT) / 100);
+        z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ + z_.VBS) / 100);
 
-    z_.KENNVMT = 2;  // normal taxation of the whole pay
-    MRE4SONST();
-    MLSTJAHR();
-    const Currency LST3 = z_.ST * 100;
+        z_.KENNVMT = 2;  // normal taxation of the whole pay
+        MRE4SONST();
+        MLSTJAHR();
+        const Currency LST3 = z_.ST * 100;
 
-    MRE4ABZ();
-    z_.ZRE4VP = z_.ZRE4VP - zuEuro(z_.JRE4ENT) - zuEuro(z_.SONSTENT);
-    z_.KENNVMT = 1;  // one-fifth rule
-    MLSTJAHR();
-    const Currency LST2 = z_.ST * 100;
+        MRE4ABZ();
+        z_.ZRE4VP = z_.ZRE4VP - zuEuro(z_.JRE4ENT) - zuEuro(z_.SONSTENT);
+        z_.KENNVMT = 1;  // one-fifth rule
+        MLSTJAHR();
+        const Currency LST2 = z_.ST * 100;
 
-    z_.STV = LST2 - LST1;
-    if (z_.STV > LST3 - LST1) {
-        z_.STV = LST3 - LST1;
-        z_.vmtBegrenzt = 1;
+        z_.STV = LST2 - LST1;
+        if (z_.STV > LST3 - LST1) {
+            z_.STV = LST3 - LST1;
+            z_.vmtBegrenzt = 1;
+        }
     }
     z_.LZZ = LZZ;
     z_.ZMVB = ZMVB;

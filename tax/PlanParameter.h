@@ -146,6 +146,57 @@ enum class SolzSonstRegel {
     OhneFreigrenze,  // 5.5 % of any STS or STV above 0
 };
 
+// Special-expenses lump sum SAP of MZTABFB.
+enum class SapRegel {
+    Klassen1bis5,         // 36 in tax classes 1 to 5, 0 in class 6
+    Klasse3DoppeltOhne5,  // 36 in tax classes 1, 2 and 4, 72 in class 3, 0 in classes 5 and 6
+};
+
+// Rounding of the employee lump sum ANP of MZTABFB below its caps.
+enum class AnpRundung {
+    BeideTeile,           // the pension part and the sum with the employee part up to whole euros
+    NurArbeitnehmerteil,  // the pension part ZVBEZ - FVBZ as it is, the sum up to whole euros
+    Keine,                // neither part rounded
+};
+
+// FVBZSO, the pension allowance supplement of a special payment (MRE4).
+enum class FvbzsoRegel {
+    AusFVBZ,         // FVBZ + VBEZBSO / 100 up to whole euros, limited to HFVBZSO and TAB3
+    AusHoechstwert,  // TAB3 when HFVBZSO reaches it, else HFVBZSO up to whole euros
+};
+
+// Rounding of the old-age relief ALTE (MRE4ALTE).
+enum class AlteRundung {
+    GanzeEuro,  // up to whole euros
+    Cent,       // up to cents (Int(100x + 0.9) / 100)
+};
+
+// The provision allowance VSP of MLSTJAHR.
+enum class VorsorgeRegel {
+    // UPEVP and MVSP: the pension part plus the health and care part by the
+    // insurance rates, or the minimum VSPN.
+    Teilbetraege,
+    // UPEVP, MVSP and UMVSP of the law up to 2009: pension part VSP1 and 11 %
+    // of the wage up to 1500 (times KZTAB) as the minimum VSPN; otherwise 20 %
+    // of the wage within the prior deduction VSPVOR (3068, less 16 % of the
+    // wage) and the maxima VSPMAX1 1334 and half up to VSPMAX2 667, or VSPKURZ
+    // 1134 with KRV 1 (not pension-insured); all times KZTAB. VSP1 counts for
+    // KRV 0 only, ZRE4VP capped at BBGRVWest, TBSVORV share times RVSATZAN.
+    // Tax classes 5 and 6 get no allowance (VSP 0).
+    Vorwegabzug,
+};
+
+// Pay for several years: KENNVMT 1 and 2 of MLSTJAHR and LohnsteuerVmt (MVMT).
+enum class VmtRegel {
+    // One-fifth rule on ZVE less VMT (KENNVMT 1); KENNVMT 2 is the normal
+    // taxation of the whole pay less ENTSCH.
+    Fuenftel,
+    // One fifth of VMT (VMTA) added to the wage and allowances saved before
+    // VMT (ZRE4S, ZTABFBS), KENNVMT 1; with a negative annual wage KENNVMT 2
+    // taxes one fifth of ZRE4 - ZTABFB. STV is five times the difference.
+    FuenftelAufGespeicherteBasis,
+};
+
 struct PlanParameter {
     std::string_view name;  // "2024", "1211", ...
     PlanEingaben eingaben;
@@ -187,6 +238,13 @@ struct PlanParameter {
     SonstRundung stsStv = SonstRundung::GanzeEuro;
     bool fvbBisVersorgung = true;          // FVB limited to the annual pension ZVBEZJ (2016 on)
     bool kirchensteuerMindestAlt = false;  // minimum church tax also for areas 1 and 10 (2004 to 2009)
+    SapRegel sap = SapRegel::Klassen1bis5;
+    AnpRundung anpRundung = AnpRundung::BeideTeile;
+    FvbzsoRegel fvbzso = FvbzsoRegel::AusFVBZ;
+    AlteRundung alte = AlteRundung::GanzeEuro;
+    bool zre4vpNachFreibetraegen = false;  // ZRE4VP = ZRE4J - FVB - ALTE (floored at 0) instead of ZRE4J
+    VorsorgeRegel vorsorge = VorsorgeRegel::Teilbetraege;
+    VmtRegel vmt = VmtRegel::Fuenftel;
 };
 
 }  // namespace lx

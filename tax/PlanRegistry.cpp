@@ -6,6 +6,9 @@
 #include "LxSteuern0723.h"
 #include "LxSteuern1211.h"
 #include "LxSteuern1215.h"
+#include "LxSteuern2008.h"
+#include "LxSteuern2009.h"
+#include "LxSteuern2010.h"
 #include "LxSteuern2011.h"
 #include "LxSteuern2012.h"
 #include "LxSteuern2013.h"
@@ -52,9 +55,9 @@ constexpr std::array kPlaene = {
     PlanEintrag{"2005", erzeuge<OldPlanAdapter<LxSteuern2005>>},
     PlanEintrag{"2006", erzeuge<OldPlanAdapter<LxSteuern2006>>},
     PlanEintrag{"2007", erzeuge<OldPlanAdapter<LxSteuern2007>>},
-    PlanEintrag{"2008", nullptr},
-    PlanEintrag{"2009", nullptr},
-    PlanEintrag{"2010", nullptr},
+    PlanEintrag{"2008", erzeuge<LxSteuern2008>},
+    PlanEintrag{"2009", erzeuge<LxSteuern2009>},
+    PlanEintrag{"2010", erzeuge<LxSteuern2010>},
     PlanEintrag{"2011", erzeuge<LxSteuern2011>},
     PlanEintrag{"1211", erzeuge<LxSteuern1211>},
     PlanEintrag{"2012", erzeuge<LxSteuern2012>},
