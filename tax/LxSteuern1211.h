@@ -1,7 +1,7 @@
 #pragma once
 // The wage-tax flow plan December 2011: the 2011 plan with the higher employee lump sum.
 
-#include "PlanListen2011.h"
+#include "PlanArgumentlisten.h"
 #include "PlanParameter.h"
 
 namespace lx {

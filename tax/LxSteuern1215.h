@@ -6,7 +6,7 @@
 // leaves after the eleven months that were taxed with the old values.
 // A special payment and pay for several years are taxed with the new values.
 
-#include "PlanListen2011.h"
+#include "PlanArgumentlisten.h"
 #include "PlanParameter.h"
 
 namespace lx {

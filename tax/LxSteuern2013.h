@@ -1,7 +1,7 @@
 #pragma once
 // The wage-tax flow plan 2013.
 
-#include "PlanListen2011.h"
+#include "PlanArgumentlisten.h"
 #include "PlanParameter.h"
 
 namespace lx {
