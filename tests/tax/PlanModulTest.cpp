@@ -5,26 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "LxSteuern2024.h"
+#include "PlanPruefling.h"
 
 using namespace lx;
-
 namespace {
 
 // Opens the plan routines for tests.
-class Pruefling : public LxSteuern2024 {
+class Pruefling : public test::PlanPruefling {
 public:
-    Currency tarif(Currency X, int stkl)
-    {
-        z_ = PlanZustand{};
-        z_.STKL = stkl;
-        z_.KZTAB = stkl == 3 ? 2 : 1;
-        z_.X = X;
-        if (stkl < 5)
-            UPTAB();
-        else
-            MST5_6();
-        return z_.ST;
-    }
+    Pruefling() : PlanPruefling(kPlan2024) {}
     Currency alte(Currency ZRE4J, Currency ZVBEZJ, int AJAHR)
     {
         z_ = PlanZustand{};

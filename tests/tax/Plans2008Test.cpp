@@ -14,31 +14,17 @@
 #include "LxSteuern2010.h"
 #include "LxSteuern2011.h"
 #include "PlanRegistry.h"
+#include "PlanPruefling.h"
 
 using namespace lx;
-
 namespace {
 
 const char* const kPlaene[] = {"2008", "2009", "2010"};
 
 // Opens the plan routines of any table for tests.
-class Pruefling : public PlanModul {
+class Pruefling : public test::PlanPruefling {
 public:
-    using PlanModul::PlanModul;
-    Currency st(Currency X, int stkl)
-    {
-        z_ = PlanZustand{};
-        z_.STKL = stkl;
-        z_.KZTAB = stkl == 3 ? 2 : 1;
-        if (stkl < 5) {
-            z_.X = (Exact(X) / z_.KZTAB).toCurrency(Round::Cut, kEuros);
-            UPTAB();
-        } else {
-            z_.X = X;
-            MST5_6();
-        }
-        return z_.ST;
-    }
+    using PlanPruefling::PlanPruefling;
     // The provision allowance of MLSTJAHR for an annual wage ZRE4VP.
     const PlanZustand& vorsorge(Currency ZRE4VP, int stkl, int krv)
     {

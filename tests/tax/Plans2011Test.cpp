@@ -17,32 +17,14 @@
 #include "LxSteuern2014.h"
 #include "LxSteuern2015.h"
 #include "PlanRegistry.h"
+#include "PlanPruefling.h"
 
 using namespace lx;
-
 namespace {
 
 const char* const kPlaene[] = {"2011", "1211", "2012", "2013", "2014", "2015", "1215"};
 
-// Opens the tariff routines of any plan table for tests.
-class TarifPruefling : public PlanModul {
-public:
-    using PlanModul::PlanModul;
-    Currency st(Currency X, int stkl)
-    {
-        z_ = PlanZustand{};
-        z_.STKL = stkl;
-        z_.KZTAB = stkl == 3 ? 2 : 1;
-        if (stkl < 5) {
-            z_.X = (Exact(X) / z_.KZTAB).toCurrency(Round::Cut, kEuros);
-            UPTAB();
-        } else {
-            z_.X = X;
-            MST5_6();
-        }
-        return z_.ST;
-    }
-};
+using TarifPruefling = test::PlanPruefling;
 
 // Opens December 2015's combination for tests.
 class DezemberPruefling : public LxSteuern1215 {

@@ -19,30 +19,18 @@
 #include "LxSteuern2022.h"
 #include "LxSteuern2023.h"
 #include "PlanRegistry.h"
+#include "PlanPruefling.h"
 
 using namespace lx;
-
 namespace {
 
 const char* const kPlaene[] = {"2016", "2017", "2018", "2019", "2020", "2021", "2022", "2023", "0723"};
 
 // Opens the plan routines of any table for tests.
-class Pruefling : public PlanModul {
+class Pruefling : public test::PlanPruefling {
 public:
-    using PlanModul::PlanModul;
+    using PlanPruefling::PlanPruefling;
 
-    Currency tarif(Currency X, int stkl)
-    {
-        z_ = PlanZustand{};
-        z_.STKL = stkl;
-        z_.KZTAB = stkl == 3 ? 2 : 1;
-        z_.X = X;
-        if (stkl < 5)
-            UPTAB();
-        else
-            MST5_6();
-        return z_.ST;
-    }
     // Annual surcharge (LZZ 1) on an annual base JBMG.
     Currency solz(Currency JBMG, int KZTAB)
     {
