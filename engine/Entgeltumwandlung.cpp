@@ -27,6 +27,13 @@ Currency pauschalGrenze(const TLohnGehalt& lg)
     return lg.FBAVMonatlich == 1 ? RundeCentExakt(Exact(lg.FBAVPauschal) / 12) : lg.FBAVPauschal;
 }
 
+// The free limits are shares of the West pension ceiling, in the East as well.
+Currency bbgWest(const TLohnGehalt& lg)
+{
+    const auto bbg = BBGFuer(lg.FJahr);
+    return bbg ? bbg->rvWest : lg.FBBGRV;
+}
+
 Currency alles(const TLohnGehalt& lg)
 {
     return (lg.FStBrutto + lg.FStBruttoEB) * 2;
@@ -35,7 +42,7 @@ Currency alles(const TLohnGehalt& lg)
 Currency steuerGrenze(const TLohnGehalt& lg)
 {
     if (lg.FBAVStFreiArt == 2) return alles(lg);
-    const Currency monat = RundeCentExakt(Prozent(lg.FBBGRV, Currency::fromUnits(lg.FBAVGrenzeProz)));
+    const Currency monat = RundeCentExakt(Prozent(bbgWest(lg), Currency::fromUnits(lg.FBAVGrenzeProz)));
     if (lg.FBAVMonatlich == 1) return monat + (lg.FBAVZus1800 == 1 ? 150_cur : 0_cur);
     return monat * 12 + (lg.FBAVZus1800 == 1 ? 1800_cur : 0_cur);
 }
@@ -43,7 +50,7 @@ Currency steuerGrenze(const TLohnGehalt& lg)
 Currency svGrenze(const TLohnGehalt& lg)
 {
     if (lg.FBAVStFreiArt == 2) return alles(lg);
-    const Currency monat = RundeCentExakt(Prozent(lg.FBBGRV, 4_cur));
+    const Currency monat = RundeCentExakt(Prozent(bbgWest(lg), 4_cur));
     return lg.FBAVMonatlich == 1 ? monat : monat * 12;
 }
 

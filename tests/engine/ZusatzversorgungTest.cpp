@@ -127,6 +127,38 @@ TEST(Entgeltumwandlung, MonthlyApproach)
     }
 }
 
+TEST(Entgeltumwandlung, LimitsFollowTheWestCeilingInTheEastToo)
+{
+    // 2024 East: the pension ceiling is 7450.00, but the free limits are 8 % and 4 % of the West
+    // ceiling 7550.00 everywhere: 604.00 and 302.00 a month (not 596.00 and 298.00)
+    struct Fall {
+        Byte monatlich;
+        Currency an;
+        Currency stAenderung;
+        Currency svAenderung;
+    };
+    const Fall faelle[] = {{1, 700_cur, -(604_cur), -(302_cur)}, {0, 8000_cur, -(7248_cur), -(3624_cur)}};
+    for (const auto& f : faelle) {
+        TLohnGehalt lg;
+        lg.SetRechtskreis(0);
+        lg.SetJahr(2024);
+        lg.SetBGR("1111");
+        lg.SetMonat(1);
+        lg.SetKonfession(4);
+        lg.SetZVArt("keine");
+        lg.SetStBrutto(9000_cur);
+        lg.SetSVBrutto(9000_cur);
+        lg.SetBAVArt(1);
+        lg.SetBAVStFrei(1);
+        lg.SetBAVMonatlich(f.monatlich);
+        lg.SetBAVAN(f.an);
+        lg.Berechnen();
+        EXPECT_EQ(lg.FBBGRV, 7450_cur);
+        EXPECT_EQ(lg.FBAVStLfd, f.stAenderung) << int(f.monatlich);
+        EXPECT_EQ(lg.FBAVSVLfd, f.svAenderung) << int(f.monatlich);
+    }
+}
+
 TEST(Entgeltumwandlung, AnnualApproachTakesTheOneOffPaymentFirst)
 {
     TLohnGehalt lg = Monat(2024, 11, "1111", 3000_cur);
