@@ -97,10 +97,12 @@ bool TLohnGehalt::inGleitzone() const
 }
 
 // From October 2022 the employee's share inside the zone has a base of its own
-// and the employer pays the total less that share.
+// and the employer pays the total less that share. Only where the zone base
+// itself applies: with pension benefits the contribution gross is not reduced,
+// so the total stays on the actual gross and the old equal split holds.
 bool TLohnGehalt::gleitzoneNeu() const
 {
-    return inGleitzone() && FMinijob == 0 && GleitzoneMitANBasis(FJahr, FMonat);
+    return inGleitzone() && FMinijob == 0 && FVB == 0 && GleitzoneMitANBasis(FJahr, FMonat);
 }
 
 Currency TLohnGehalt::gleitzoneBasisAN() const

@@ -122,6 +122,14 @@ TEST(RentenArbeitslosen, TransitionZoneFromOctober2022)
     EXPECT_EQ(voll.FRVAN, 93.00_cur);
     EXPECT_EQ(voll.FRVAG, 93.00_cur);
 
+    // with pension benefits the zone base does not apply, so neither does the employee base
+    TLohnGehalt versorgung = Monat(2024, 1, "1111", 1000_cur);
+    versorgung.SetVB(1);
+    versorgung.SetSVBrutto(1000_cur);
+    versorgung.Berechnen();
+    EXPECT_EQ(versorgung.FRVAN, 93.00_cur);
+    EXPECT_EQ(versorgung.FRVAG, 93.00_cur);
+
     TLohnGehalt mehrfach = Monat(2024, 1, "1111", 1000_cur);
     mehrfach.SetMehrfach(1);
     mehrfach.SetBruttoAnderer(500_cur);
