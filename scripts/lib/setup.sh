@@ -1,7 +1,12 @@
 # Shared set-up of scripts/run and scripts/test: the Debian packages the build
 # needs, installed when running as root, else the one apt-get line to run.
 
-LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+# Build and test: compiler, Qt, GoogleTest; Qt's German texts, the fixed-pitch
+# payslip font, the PDF checks and the help compiler.
+LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev qt6-translations-l10n
+             fonts-liberation2 poppler-utils fp-utils)
+# Only the running program: the help viewer.
+LX_RUN_PACKAGES=(xchm)
 
 lx_missing_packages() {
     local missing=() p
@@ -15,6 +20,7 @@ lx_missing_packages() {
 
 lx_ensure_packages() {
     local missing
+    [ "${1:-}" = run ] && LX_PACKAGES+=("${LX_RUN_PACKAGES[@]}")
     missing=$(lx_missing_packages)
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
