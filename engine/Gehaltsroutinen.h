@@ -32,6 +32,9 @@ class TLohnGehalt : public LohnEingaben, public LohnKonstanten, public LohnErgeb
 public:
     TLohnGehalt() = default;
 
+    // The inputs as the setters last gave them, before any computation adjusted them.
+    const LohnEingaben& GegebeneEingaben() const { return gegeben_; }
+
     // --- legal area, year, month, contribution-group code
     void SetRechtskreis(Byte v);
     void SetJahr(int jahr);

@@ -1,0 +1,40 @@
+#pragma once
+// The search for the gross that yields a wanted net, shared by net to gross,
+// the gross-up of net-marked items and the garnishment special calculation.
+// The computation is the caller's: a callable that sets a trial gross into its
+// engine, computes and returns the net. The same gross must always give the
+// same net.
+
+#include <functional>
+
+#include "Currency.h"
+
+namespace lx {
+
+struct NettoIterationRegeln {
+    int grenze = 300;             // computations at most
+    bool steuerklasse6 = false;   // tax class "6": after computations 101..119 the next trial is one cent more
+    // The caller's own change of the next trial after computation k (0 for none).
+    std::function<Currency(int k)> zuschlag;
+};
+
+// The gross-up's change: one cent more after computation 200, one less after 250.
+Currency HochrechnungZuschlag(int k);
+
+struct NettoIterationErgebnis {
+    Currency brutto;        // the last trial gross, whose net the engine holds
+    Currency netto;         // its net
+    int berechnungen = 0;   // computations made
+    bool abgebrochen = false;  // stopped at the limit without reaching the wanted net
+};
+
+// Computes `netto(start)` (computation 1) and moves the trial gross by half the
+// difference to `ziel`, rounded to cents, until the net equals `ziel` or the
+// limit is reached. No gross is computed twice: when a rule leads to one
+// already computed, the next trial is the nearest gross not yet computed
+// around the best one so far (net nearest the target, on a tie the lower
+// gross), one cent above before one below, then two cents, and so on.
+NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
+                                      const NettoIterationRegeln& regeln = {});
+
+}  // namespace lx

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "Exact.h"
+#include "LxMath.h"
+#include "NettoIteration.h"
+
+using namespace lx;
+
+namespace {
+
+// A fake computation that records every trial gross.
+struct Fake {
+    std::function<Currency(Currency)> netz;
+    std::vector<Currency> versuche;
+
+    std::function<Currency(Currency)> rechnung()
+    {
+        return [this](Currency G) {
+            versuche.push_back(G);
+            return netz(G);
+        };
+    }
+    bool keinerDoppelt() const { return std::set<Currency>(versuche.begin(), versuche.end()).size() == versuche.size(); }
+};
+
+// Net = 70 % of the gross, in cents; (G − 0,01 nets the same as G often).
+Currency siebzigProzent(Currency G)
+{
+    return RundeCent((Exact(G) * Exact::decimal(7, 1)).toCurrency(Round::HalfUp, kFull));
+}
+
+}  // namespace
+
+TEST(NettoIteration, ConvergingPath)
+{
+    Fake f{siebzigProzent, {}};
+    NettoIterationErgebnis e = NettoIteration(700.00_cur, 700.00_cur, f.rechnung());
+    EXPECT_FALSE(e.abgebrochen);
+    EXPECT_EQ(e.netto, 700.00_cur);
+    EXPECT_EQ(siebzigProzent(e.brutto), 700.00_cur);
+    EXPECT_EQ(e.berechnungen, int(f.versuche.size()));
+    EXPECT_LT(e.berechnungen, 40);
+    EXPECT_TRUE(f.keinerDoppelt());
+    EXPECT_EQ(f.versuche.front(), 700.00_cur) << "computation 1 is the start";
+    // Halving: 700,00 nets 490,00, 210,00 short, so 805,00 next.
+    ASSERT_GE(f.versuche.size(), 2u);
+    EXPECT_EQ(f.versuche[1], 805.00_cur);
+}
+
+TEST(NettoIteration, StartAlreadyRightComputesOnce)
+{
+    Fake f{[](Currency G) { return G; }, {}};
+    NettoIterationErgebnis e = NettoIteration(100.00_cur, 100.00_cur, f.rechnung());
+    EXPECT_EQ(e.berechnungen, 1);
+    EXPECT_FALSE(e.abgebrochen);
+    EXPECT_EQ(e.brutto, 100.00_cur);
+}
+
+TEST(NettoIteration, TrialComputedAgainIsReplacedByTheNearestNewOne)
+{
+    // One cent above the target the halving step gives the same gross again:
+    // RundeCent(1.677,90 − 0,005) is 1.677,90. The gross one cent below nets the
+    // target.
+    auto netz = [](Currency G) {
+        if (G >= 1677.90_cur) return 1298.39_cur + (G - 1677.90_cur);
+        if (G == 1677.89_cur) return 1298.38_cur;
+        return 1298.37_cur - (1677.88_cur - G);
+    };
+    Fake f{netz, {}};
+    NettoIterationErgebnis e = NettoIteration(1677.91_cur, 1298.38_cur, f.rechnung());
+    // 1.677,91 nets 1.298,40: the halving step gives 1.677,90 (1.298,39), which
+    // steps to itself; the nearest new gross around it: 1.677,91 was computed,
+    // so 1.677,89, found at the next computation.
+    ASSERT_EQ(f.versuche, (std::vector<Currency>{1677.91_cur, 1677.90_cur, 1677.89_cur}));
+    EXPECT_FALSE(e.abgebrochen);
+    EXPECT_EQ(e.brutto, 1677.89_cur);
+    EXPECT_EQ(e.netto, 1298.38_cur);
+}
+
+TEST(NettoIteration, NearestNewTrialOneCentAboveBeforeBelow)
+{
+    // The net steps by two cents per cent of gross around 500,00 and never hits
+    // an odd target; the search walks outward from the best trial.
+    auto netz = [](Currency G) { return G * 2 - 500.00_cur; };
+    Fake f{netz, {}};
+    NettoIterationRegeln regeln;
+    regeln.grenze = 6;
+    NettoIterationErgebnis e = NettoIteration(500.00_cur, 500.01_cur, f.rechnung(), regeln);
+    EXPECT_TRUE(e.abgebrochen);
+    EXPECT_EQ(e.berechnungen, 6);
+    EXPECT_TRUE(f.keinerDoppelt());
+    // 500,00 nets 500,00 (one cent short): halving gives RundeCent(500,005) =
+    // 500,01, which nets 500,02; halving gives 500,00 again, so the trials walk
+    // out around the best (500,00, the lower of two equally near): 500,01 is
+    // computed, 499,99; then 500,02, 499,98.
+    EXPECT_EQ(f.versuche, (std::vector<Currency>{500.00_cur, 500.01_cur, 499.99_cur, 500.02_cur, 499.98_cur,
+                                                 500.03_cur}));
+}
+
+TEST(NettoIteration, NetOneEuroAboveStopsAtTheLimit)
+{
+    // The net is always 1,00 above the gross's target, whatever the gross.
+    const Currency ziel = 1000.00_cur;
+    Fake f{[](Currency) { return 1001.00_cur; }, {}};
+    NettoIterationRegeln klasse6;
+    klasse6.steuerklasse6 = true;
+    NettoIterationErgebnis e = NettoIteration(1000.00_cur, ziel, f.rechnung(), klasse6);
+    EXPECT_TRUE(e.abgebrochen);
+    EXPECT_EQ(e.berechnungen, 300);
+    ASSERT_EQ(f.versuche.size(), 300u);
+    EXPECT_TRUE(f.keinerDoppelt());
+    EXPECT_EQ(e.brutto, f.versuche.back()) << "the result is the last trial";
+    EXPECT_EQ(e.netto, 1001.00_cur);
+    // Halving steps of 0,50 down from 1.000,00 ...
+    EXPECT_EQ(f.versuche[1], 999.50_cur);
+    EXPECT_EQ(f.versuche[100], 1000.00_cur - 0.50_cur * 100);
+    // ... then after computations 101 to 119 one cent up each ...
+    for (int k = 101; k <= 119; ++k) {
+        EXPECT_EQ(f.versuche[k] - f.versuche[k - 1], 0.01_cur) << "after computation " << k;
+    }
+    // ... and halving again from computation 120.
+    EXPECT_EQ(f.versuche[120] - f.versuche[119], -(0.50_cur));
+}
+
+TEST(NettoIteration, WithoutClassSixAlwaysHalving)
+{
+    Fake f{[](Currency) { return 1001.00_cur; }, {}};
+    NettoIterationErgebnis e = NettoIteration(1000.00_cur, 1000.00_cur, f.rechnung());
+    EXPECT_TRUE(e.abgebrochen);
+    for (std::size_t k = 1; k < f.versuche.size(); ++k) {
+        ASSERT_EQ(f.versuche[k] - f.versuche[k - 1], -(0.50_cur)) << "computation " << k + 1;
+    }
+}
+
+TEST(NettoIteration, GrossUpRulesAddACentAfter200AndTakeOneAfter250)
+{
+    Fake f{[](Currency) { return 1001.00_cur; }, {}};
+    NettoIterationRegeln regeln{.steuerklasse6 = true, .zuschlag = HochrechnungZuschlag};
+    NettoIterationErgebnis e = NettoIteration(1000.00_cur, 1000.00_cur, f.rechnung(), regeln);
+    EXPECT_TRUE(e.abgebrochen);
+    ASSERT_EQ(f.versuche.size(), 300u);
+    auto schritt = [&](int k) { return f.versuche[k] - f.versuche[k - 1]; };  // after computation k
+    EXPECT_EQ(schritt(199), -(0.50_cur));
+    EXPECT_EQ(schritt(200), -(0.49_cur));
+    EXPECT_EQ(schritt(201), -(0.50_cur));
+    EXPECT_EQ(schritt(250), -(0.51_cur));
+    EXPECT_EQ(schritt(110), 0.01_cur);
+    EXPECT_TRUE(f.keinerDoppelt());
+    EXPECT_EQ(HochrechnungZuschlag(199), 0_cur);
+}
