@@ -1,5 +1,6 @@
 #include "NettoIteration.h"
 
+#include <cstdint>
 #include <map>
 
 #include "Exact.h"
@@ -33,13 +34,19 @@ Currency HochrechnungZuschlag(int k)
 NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
                                       const NettoIterationRegeln& regeln)
 {
+    return NettoIterationNachErster(start, netto(start), ziel, netto, regeln);
+}
+
+NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNetto, Currency ziel,
+                                                const std::function<Currency(Currency)>& netto,
+                                                const NettoIterationRegeln& regeln)
+{
     std::map<Currency, Currency> berechnet;  // trial gross -> its net
     Currency bestBrutto;
     Currency bestNetto;
     NettoIterationErgebnis e;
 
-    auto berechne = [&](Currency G) {
-        const Currency n = netto(G);
+    auto merke = [&](Currency G, Currency n) {
         ++e.berechnungen;
         berechnet.emplace(G, n);
         const bool besser = berechnet.size() == 1 || abstand(n, ziel) < abstand(bestNetto, ziel) ||
@@ -52,7 +59,7 @@ NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::
         e.netto = n;
     };
 
-    berechne(start);
+    merke(start, startNetto);
     while (e.netto != ziel && e.berechnungen < regeln.grenze) {
         const int k = e.berechnungen;
         Currency G = regeln.steuerklasse6 && k >= 101 && k <= 119 ? e.brutto + 0.01_cur
@@ -64,7 +71,7 @@ NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::
             const Currency schritt = Currency::fromCents(cent);
             G = !berechnet.contains(bestBrutto + schritt) ? bestBrutto + schritt : bestBrutto - schritt;
         }
-        berechne(G);
+        merke(G, netto(G));
     }
     e.abgebrochen = e.netto != ziel;
     return e;

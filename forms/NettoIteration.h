@@ -37,4 +37,10 @@ struct NettoIterationErgebnis {
 NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
                                       const NettoIterationRegeln& regeln = {});
 
+// The same when the caller has made computation 1 itself (the gross-up reads
+// its target only afterwards): `startNetto` is the net of `start`.
+NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNetto, Currency ziel,
+                                                const std::function<Currency(Currency)>& netto,
+                                                const NettoIterationRegeln& regeln = {});
+
 }  // namespace lx

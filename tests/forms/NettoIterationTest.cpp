@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -116,6 +117,20 @@ TEST(NettoIteration, ConvergingPath)
     // Halving: 700,00 nets 490,00, 210,00 short, so 805,00 next.
     ASSERT_GE(f.versuche.size(), 2u);
     EXPECT_EQ(f.versuche[1], 805.00_cur);
+}
+
+TEST(NettoIteration, AfterTheCallersFirstComputation)
+{
+    // The caller computed 700,00 itself: the helper goes on from its net and
+    // counts it as computation 1.
+    Fake f{siebzigProzent, {}};
+    NettoIterationErgebnis e = NettoIterationNachErster(700.00_cur, 490.00_cur, 700.00_cur, f.rechnung());
+    EXPECT_FALSE(e.abgebrochen);
+    ASSERT_FALSE(f.versuche.empty());
+    EXPECT_EQ(f.versuche.front(), 805.00_cur);
+    EXPECT_EQ(e.berechnungen, int(f.versuche.size()) + 1);
+    EXPECT_TRUE(f.keinerDoppelt());
+    EXPECT_EQ(std::count(f.versuche.begin(), f.versuche.end(), 700.00_cur), 0) << "the start is never computed again";
 }
 
 TEST(NettoIteration, StartAlreadyRightComputesOnce)
