@@ -149,27 +149,6 @@ TEST(CopyInputs, SecondEngineGetsTheGivenInputs)
     }
 }
 
-TEST(CopyInputs, AdjustedFieldsAreNotCopied)
-{
-    TLohnGehalt arbeit = arbeitsEngine(2024, 3, satz(1).fall);  // 15 tax days
-    arbeit.Berechnen();
-    ASSERT_NE(arbeit.FStBrutto, 3000.00_cur) << "the computation shows the gross per tax day";
-    TLohnGehalt zweite;
-    CopyInputs(arbeit, zweite);
-    EXPECT_EQ(zweite.FStBrutto, 3000.00_cur);
-    EXPECT_EQ(zweite.FLZZ, 2);
-}
-
-TEST(CopyInputs, TaxAllowanceIsPassedOnce)
-{
-    TLohnGehalt arbeit = arbeitsEngine(2024, 3, satz(7).fall);
-    TLohnGehalt zweite;
-    CopyInputs(arbeit, zweite);
-    EXPECT_EQ(zweite.FStFreibetrag, -(12345.00_cur));
-    EXPECT_EQ(zweite.FFaktor, 0.950_cur);
-    EXPECT_EQ(zweite.FFaktorAktiv, 1);
-}
-
 TEST(CopyInputs, OverridesReplaceOnlyTheirValues)
 {
     for (int i = 0; i < kSaetze; ++i) {

@@ -26,15 +26,6 @@ TEST(Teilzeit, AmountByRoundingCode)
     }
 }
 
-TEST(Teilzeit, RoundingModes)
-{
-    EXPECT_EQ(TeilzeitRundungsModus("kfm"), 1);
-    EXPECT_EQ(TeilzeitRundungsModus("0,10"), 2);
-    EXPECT_EQ(TeilzeitRundungsModus("0,50"), 3);
-    EXPECT_EQ(TeilzeitRundungsModus("1,00"), 4);
-    EXPECT_EQ(TeilzeitRundungsModus("x"), 1);
-}
-
 TEST(Teilzeit, HoursWithDecimals)
 {
     // 2.500,00 / 38,50 × 19,25 is exactly half.
