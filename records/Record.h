@@ -1,0 +1,122 @@
+#pragma once
+// A master-data record as a plain value: the text of every stored control (in
+// the order of recordKeys()) and the three row lists, read from and written to
+// an IniDocument. forms/ turns it into control contents and back:
+//
+//   Loading (LoadStammdaten): findRecordFile (RecordFiles.h), then
+//   loadRecordFile(path, month, year). It checks the whole file before anything
+//   is applied; on an exception nothing is to be reset. Then apply
+//   record.values in the order of recordKeys() (check boxes via
+//   isCheckedText), then the rows, show `lines` in the record view and, when
+//   `updateError` is set, show it.
+//
+//   Saving (ActStammSaveExecute): fill a Record (Record::defaults gives the
+//   shape), saveRecordFile(path, record); list the name only after it returned.
+//
+// Row lists: `items` are the entry dialog's pay items ("Beträge"), `atzRows`
+// the partial-retirement list (one row per pay item that is not a deduction),
+// `pfdRows` the garnishment list (one row per pay item). The single count
+// "Anzahl" is the number of pay items.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "IniDocument.h"
+
+namespace lx {
+
+// A malformed record; the message is the one the user sees.
+class RecordError : public IniError {
+public:
+    using IniError::IniError;
+};
+
+inline constexpr int kMaxRecordRows = 255;
+// The image index, which is also a pay item's kind: 0 payment, 1 benefit in kind, 2 deduction.
+inline constexpr int kDeductionImage = 2;
+
+// One row of a list: the caption, the sub-items and the image index 0..2.
+// A pay item's sub-items are the amount and the marks "LST", "SV", "ZV", "EB",
+// "LMJ", "NT", "VB" ("x" or empty), then any further columns of the grid; a
+// partial-retirement row's are "Aufstockung", "Teilzeit", "Vollzeit"; a
+// garnishment row's "Betrag", "pfändbar".
+struct RecordRow {
+    std::string name;
+    std::vector<std::string> columns;
+    int image = 0;
+
+    bool operator==(const RecordRow&) const = default;
+};
+
+struct Record {
+    std::vector<std::string> values;  // one per recordKeys() entry, same order
+    std::vector<RecordRow> items;
+    std::vector<RecordRow> atzRows;
+    std::vector<RecordRow> pfdRows;
+
+    // Every key at its fallback ("BeschäftigtBis" the days of the month), no rows.
+    static Record defaults(int month, int year);
+
+    // The text of a control of recordKeys(); std::out_of_range for any other name.
+    const std::string& value(std::string_view control) const;
+    void setValue(std::string_view control, std::string text);
+
+    bool operator==(const Record&) const = default;
+};
+
+// Check-box texts: "0" is unchecked, any other whole number checked; a text
+// that is no number gives the fallback, checked.
+bool isCheckedText(std::string_view text);
+inline std::string checkedText(bool checked) { return checked ? "1" : "0"; }
+
+// "name;column;...;image", no quoting.
+std::string encodeRecordRow(const RecordRow& row);
+
+// A row of at least `minFields` fields whose last is one digit 0..2, or nullopt.
+std::optional<RecordRow> decodeRecordRow(std::string_view text, std::size_t minFields);
+
+// Reads every key (missing keys take their fallback) and the rows: "Anzahl"
+// pay items, as many partial-retirement rows as there are non-deductions and
+// "Anzahl" garnishment rows; a missing row key gives the default row. An
+// "Anzahl" that is no whole number 0..255, an empty row or one with too few
+// fields (10 / 5 / 4) or a last field other than one digit 0..2 raise
+// RecordError "Die Stammdaten-Datei <Pfad> ist fehlerhaft (<Schlüssel>)."
+Record readRecord(const IniDocument& doc, int month, int year, const std::filesystem::path& file);
+
+// Writes every key in table order, "Anzahl" and the rows, updating an existing
+// document key by key (rows beyond the new count stay, unread). RecordError
+// naming the pay item when a row field holds ";" or a list has more than 255
+// rows; IniError for a refused text. The document is unchanged on a refusal.
+void writeRecord(IniDocument& doc, const Record& record);
+
+// Rewrites the lines "Steuerfreiheit=4 Prozent der RV-BBG" (exactly; line end
+// aside) into the current wording; true when a line changed.
+bool MigrateStFreiheit(IniDocument& doc);
+
+struct LoadedRecord {
+    Record record;
+    std::vector<std::string> lines;  // the file's lines after migration
+    bool migrated = false;
+    // Set when the migrated file could not be written back; the record is
+    // still loaded. "Die Stammdaten-Datei <Pfad> konnte nicht aktualisiert werden."
+    std::string updateError;
+    std::string updateReason;  // the file error behind it
+};
+
+// Reads, migrates and checks a record file, then writes a migrated file back.
+// IniError when unreadable, RecordError when malformed (the file is left alone).
+LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year);
+
+// Writes a record into its file (a new one in Windows-1252 with CRLF, an
+// existing one key by key); returns the file's lines as written. IniError or
+// RecordError on failure, the old file unchanged.
+std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const Record& record);
+
+// Loads a record file, migrates it and writes it back when a line changed; the
+// refresh of the record page runs it for every listed record. IniError on failure.
+bool migrateRecordFile(const std::filesystem::path& file);
+
+}  // namespace lx

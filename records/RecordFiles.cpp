@@ -1,0 +1,91 @@
+#include "RecordFiles.h"
+
+#include <algorithm>
+
+#include "IniDocument.h"
+#include "TextCodec.h"
+
+namespace lx {
+
+namespace {
+
+bool endsWithIgnoreCase(std::string_view text, std::string_view ending)
+{
+    return text.size() >= ending.size() && equalsIgnoreCase(text.substr(text.size() - ending.size()), ending);
+}
+
+bool isRegularFile(const std::filesystem::directory_entry& entry)
+{
+    std::error_code ec;
+    return entry.is_regular_file(ec);
+}
+
+}  // namespace
+
+bool IsSafeRecordName(std::string_view name)
+{
+    if (name.empty() || name.front() == '.') return false;
+    auto cps = decodeUtf8(name);
+    if (!cps) return false;
+    for (char32_t cp : *cps) {
+        if (cp == '/' || cp == '\\' || cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> ListFilesByMask(const std::filesystem::path& folder, std::string_view extension)
+{
+    std::vector<std::string> names;
+    if (folder.empty() || extension.empty()) return names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec) return names;
+    for (const auto& entry : it) {
+        if (!isRegularFile(entry)) continue;
+        std::string file = pathText(entry.path().filename());
+        if (!endsWithIgnoreCase(file, extension)) continue;
+        std::string name = file.substr(0, file.size() - extension.size());
+        if (IsSafeRecordName(name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        std::string ka = foldKey(a), kb = foldKey(b);
+        return ka != kb ? ka < kb : a < b;
+    });
+    if (names.size() > kMaxRecordNames) names.resize(kMaxRecordNames);
+    return names;
+}
+
+std::filesystem::path recordFilePath(const std::filesystem::path& folder, std::string_view name)
+{
+    return folder / pathFromUtf8(std::string(name) + std::string(kRecordExtension));
+}
+
+std::optional<std::filesystem::path> findRecordFile(const std::filesystem::path& folder, std::string_view name)
+{
+    if (!IsSafeRecordName(name)) return std::nullopt;
+    std::error_code ec;
+    std::filesystem::path exact = recordFilePath(folder, name);
+    if (std::filesystem::is_regular_file(exact, ec)) return exact;
+    const std::string wanted = std::string(name) + std::string(kRecordExtension);
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec) return std::nullopt;
+    std::optional<std::filesystem::path> found;
+    for (const auto& entry : it) {
+        if (!isRegularFile(entry)) continue;
+        std::string file = pathText(entry.path().filename());
+        // Several spellings: the first in byte order, so the choice does not depend on the directory's order.
+        if (equalsIgnoreCase(file, wanted) && (!found || file < pathText(found->filename()))) found = entry.path();
+    }
+    return found;
+}
+
+std::optional<std::string> recordNameOfFile(const std::filesystem::path& file)
+{
+    std::string name = pathText(file.filename());
+    if (!endsWithIgnoreCase(name, kRecordExtension)) return std::nullopt;
+    name.resize(name.size() - kRecordExtension.size());
+    if (!IsSafeRecordName(name)) return std::nullopt;
+    return name;
+}
+
+}  // namespace lx
