@@ -208,10 +208,11 @@ void IniDocument::save(const std::filesystem::path& file) const
     std::filesystem::path temp;
     std::FILE* out = nullptr;
     for (int attempt = 0; attempt < 100 && !out; ++attempt) {
-        // A leading dot and no ".abr" ending keep a left-over file out of the record list.
+        // A leading dot and no ".abr" ending keep a left-over file out of the record list;
+        // the name is cut so that the longest target name still leaves room for the suffix.
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(gen()));
-        temp = dir / ("." + file.filename().string() + suffix);
+        temp = dir / ("." + file.filename().native().substr(0, 64) + suffix);
         errno = 0;
         out = std::fopen(temp.c_str(), "wbx");
         if (!out && errno != EEXIST) throw fail(fileErrorReason(errno));
