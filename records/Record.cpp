@@ -147,12 +147,13 @@ Record readRecord(const IniDocument& doc, int month, int year, const std::filesy
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (auto v = doc.value(keys[i].section, keys[i].key)) r.values[i] = *v;
     }
-    std::string countText = doc.read(kItems, kCount, "0");
-    if (countText.empty() || countText.size() > 3 || countText.find_first_not_of("0123456789") != std::string::npos) {
-        malformed(file, kCount);
+    const std::string countText = doc.read(kItems, kCount, "0");
+    if (countText.empty() || countText.find_first_not_of("0123456789") != std::string::npos) malformed(file, kCount);
+    int count = 0;
+    for (char c : countText) {
+        count = count * 10 + (c - '0');
+        if (count > kMaxRecordRows) malformed(file, kCount);
     }
-    int count = std::stoi(countText);
-    if (count > kMaxRecordRows) malformed(file, kCount);
     r.items = readRows(doc, kItemRows, count, file);
     int atzCount = 0;
     for (const RecordRow& item : r.items) atzCount += item.image != kDeductionImage ? 1 : 0;
