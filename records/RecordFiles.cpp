@@ -1,6 +1,7 @@
 #include "RecordFiles.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "IniDocument.h"
 #include "TextCodec.h"
@@ -77,6 +78,23 @@ std::optional<std::filesystem::path> findRecordFile(const std::filesystem::path&
         if (equalsIgnoreCase(file, wanted) && (!found || file < pathText(found->filename()))) found = entry.path();
     }
     return found;
+}
+
+void removeRecordFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    auto status = std::filesystem::symlink_status(file, ec);
+    int reason = 0;
+    if (ec || !std::filesystem::exists(status)) {
+        reason = ENOENT;
+    } else if (std::filesystem::is_directory(status)) {
+        reason = EISDIR;
+    } else if (!std::filesystem::remove(file, ec) || ec) {
+        reason = ec ? ec.value() : ENOENT;
+    }
+    if (reason != 0) {
+        throw IniError("Die Datei " + pathText(file) + " kann nicht gelöscht werden (" + fileErrorReason(reason) + ").");
+    }
 }
 
 std::optional<std::string> recordNameOfFile(const std::filesystem::path& file)

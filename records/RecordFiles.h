@@ -32,6 +32,11 @@ std::optional<std::filesystem::path> findRecordFile(const std::filesystem::path&
 // file is then written but not listed).
 std::optional<std::string> recordNameOfFile(const std::filesystem::path& file);
 
+// Deletes a record file; IniError "Die Datei <Pfad> kann nicht gelöscht werden
+// (<Grund>)." when it stays (a missing file among them: "nicht gefunden"), so
+// the name leaves the lists only after success.
+void removeRecordFile(const std::filesystem::path& file);
+
 // "<folder>/<name>.abr", the save dialog's proposal.
 std::filesystem::path recordFilePath(const std::filesystem::path& folder, std::string_view name);
 
