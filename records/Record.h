@@ -1,22 +1,41 @@
 #pragma once
 // A master-data record as a plain value: the text of every stored control (in
 // the order of recordKeys()) and the three row lists, read from and written to
-// an IniDocument. forms/ turns it into control contents and back:
+// an IniDocument. forms/ turns it into control contents and back. Folder texts
+// (the settings value, `JVEdiPfad`) become paths with pathFromUtf8.
 //
-//   Loading (LoadStammdaten): findRecordFile (RecordFiles.h), then
-//   loadRecordFile(path, month, year). It checks the whole file before anything
-//   is applied; on an exception nothing is to be reset. Then apply
-//   record.values in the order of recordKeys() (check boxes via
-//   isCheckedText), then the rows, show `lines` in the record view and, when
-//   `updateError` is set, show it.
+//   Start-up (FormShow 1-4): folder = stammPfadOr(settings file, default
+//   folder) (Settings.h); names = ListFilesByMask(folder) (RecordFiles.h) into
+//   `ComboStamm` and `AllgLiBoNameStamm`; findRecordFile(folder, "Standard"),
+//   when found, loaded as below.
 //
-//   Saving (ActStammSaveExecute): fill a Record (Record::defaults gives the
-//   shape), saveRecordFile(path, record); list the name only after it returned.
+//   Loading (LoadStammdaten, ComboStammChange): findRecordFile(folder, name);
+//   nullopt: "<Name>.abr nicht gefunden!", nothing reset. Else
+//   loadRecordFile(path, month, year), which checks the whole file first: on
+//   an IniError (RecordError among them) show e.what() and reset nothing.
+//   Then reset, apply record.values in the order of recordKeys() (check boxes
+//   via isCheckedText; `LxEdiBGR` runs its change handler before `MEdiKV` is
+//   set), the rows, `ActBrutti`; show `lines` in `AllgLiBoDatenStamm`; when
+//   `updateError` is set, show it (and `updateReason`).
+//
+//   Saving (ActStammSaveExecute): start the save dialog in the master-data
+//   folder with recordFilePath(folder, current name); fill a Record
+//   (Record::defaults gives the shape) and saveRecordFile(path, record); on an
+//   IniError show e.what() and change no list. After success list
+//   recordNameOfFile(path) when it is set, the folder is the master-data
+//   folder and the name is not listed yet; show the returned lines.
+//
+//   Record page: a chosen name shows IniDocument::load(path).lines() (missing:
+//   path + " nicht gefunden"); deleting calls removeRecordFile and drops the
+//   name only when it returned; the refresh lists the folder again and runs
+//   migrateRecordFile for every name's file (findRecordFile).
 //
 // Row lists: `items` are the entry dialog's pay items ("Beträge"), `atzRows`
-// the partial-retirement list (one row per pay item that is not a deduction),
-// `pfdRows` the garnishment list (one row per pay item). The single count
-// "Anzahl" is the number of pay items.
+// the partial-retirement list `ATZLView`, `pfdRows` the garnishment list
+// `PfdLView`. They read back as saved only in step, as the entry dialog keeps
+// them: one partial-retirement row per pay item that is not a deduction, one
+// garnishment row per pay item. The single count "Anzahl" is the number of
+// pay items.
 
 #include <filesystem>
 #include <optional>

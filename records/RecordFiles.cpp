@@ -15,10 +15,17 @@ bool endsWithIgnoreCase(std::string_view text, std::string_view ending)
     return text.size() >= ending.size() && equalsIgnoreCase(text.substr(text.size() - ending.size()), ending);
 }
 
-bool isRegularFile(const std::filesystem::directory_entry& entry)
+// The regular files of a folder (links followed); a folder that cannot be read,
+// or stops being readable on the way, gives what was found so far.
+template <typename F>
+void forEachRegularFile(const std::filesystem::path& folder, F&& f)
 {
     std::error_code ec;
-    return entry.is_regular_file(ec);
+    std::filesystem::directory_iterator it(folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code typeEc;
+        if (it->is_regular_file(typeEc)) f(it->path());
+    }
 }
 
 }  // namespace
@@ -38,16 +45,12 @@ std::vector<std::string> ListFilesByMask(const std::filesystem::path& folder, st
 {
     std::vector<std::string> names;
     if (folder.empty() || extension.empty()) return names;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder, ec);
-    if (ec) return names;
-    for (const auto& entry : it) {
-        if (!isRegularFile(entry)) continue;
-        std::string file = pathText(entry.path().filename());
-        if (!endsWithIgnoreCase(file, extension)) continue;
+    forEachRegularFile(folder, [&](const std::filesystem::path& path) {
+        std::string file = pathText(path.filename());
+        if (!endsWithIgnoreCase(file, extension)) return;
         std::string name = file.substr(0, file.size() - extension.size());
         if (IsSafeRecordName(name)) names.push_back(std::move(name));
-    }
+    });
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         std::string ka = foldKey(a), kb = foldKey(b);
         return ka != kb ? ka < kb : a < b;
@@ -68,15 +71,12 @@ std::optional<std::filesystem::path> findRecordFile(const std::filesystem::path&
     std::filesystem::path exact = recordFilePath(folder, name);
     if (std::filesystem::is_regular_file(exact, ec)) return exact;
     const std::string wanted = std::string(name) + std::string(kRecordExtension);
-    std::filesystem::directory_iterator it(folder, ec);
-    if (ec) return std::nullopt;
     std::optional<std::filesystem::path> found;
-    for (const auto& entry : it) {
-        if (!isRegularFile(entry)) continue;
-        std::string file = pathText(entry.path().filename());
+    forEachRegularFile(folder, [&](const std::filesystem::path& path) {
+        std::string file = pathText(path.filename());
         // Several spellings: the first in byte order, so the choice does not depend on the directory's order.
-        if (equalsIgnoreCase(file, wanted) && (!found || file < pathText(found->filename()))) found = entry.path();
-    }
+        if (equalsIgnoreCase(file, wanted) && (!found || file < pathText(found->filename()))) found = path;
+    });
     return found;
 }
 
