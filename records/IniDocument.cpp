@@ -175,6 +175,8 @@ IniDocument IniDocument::load(const std::filesystem::path& file)
     auto status = std::filesystem::status(file, ec);
     if (ec) throw fail(fileErrorReason(ec.value()));
     if (std::filesystem::is_directory(status)) throw fail(fileErrorReason(EISDIR));
+    // A pipe or device could block or never end.
+    if (!std::filesystem::is_regular_file(status)) throw fail("keine gewöhnliche Datei");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw fail(fileErrorReason(errno ? errno : EACCES));
     std::string bytes;
@@ -231,6 +233,9 @@ void IniDocument::save(const std::filesystem::path& file) const
         std::filesystem::remove(temp, ec);
         throw fail(fileErrorReason(writeErr ? writeErr : EIO));
     }
+    // The new file keeps the old one's permissions.
+    auto old = std::filesystem::status(file, ec);
+    if (!ec && std::filesystem::is_regular_file(old)) std::filesystem::permissions(temp, old.permissions(), ec);
     std::filesystem::rename(temp, file, ec);
     if (ec) {
         std::error_code ignored;

@@ -1,6 +1,7 @@
 #include "IniDocument.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -194,7 +195,8 @@ TEST(IniDocument, RefusesLargeFilesAndNulBytes)
     TempDir dir;
     test::writeBytes(dir / "gross.ini", exact + ";");
     test::writeBytes(dir / "nul.ini", std::string("[A]\0", 4));
-    for (const char* name : {"gross.ini", "nul.ini", "fehlt.ini"}) {
+    ASSERT_EQ(mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+    for (const char* name : {"gross.ini", "nul.ini", "fehlt.ini", "pipe.ini"}) {
         try {
             IniDocument::load(dir / name);
             ADD_FAILURE() << name << ": read";
@@ -211,8 +213,11 @@ TEST(IniDocument, SavesThroughATemporaryFileAndKeepsTheOldOneOnFailure)
     test::writeBytes(target, "[A]\r\nk=1\r\n");
     IniDocument doc = IniDocument::load(target);
     doc.write("A", "k", "2");
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     doc.save(target);
     EXPECT_EQ(test::readBytes(target), "[A]\r\nk=2\r\n");
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.ini"});
 
     // Under a regular file (root may write anywhere else): the reason, nothing left behind.
