@@ -34,14 +34,6 @@ std::string removeDots(std::string_view text, int count)
     return s;
 }
 
-std::string shortestText(Currency value)
-{
-    std::string s = formatAmount(value, 4, false);
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == ',') s.pop_back();
-    return s;
-}
-
 std::optional<Currency> readFieldAmount(std::string_view text)
 {
     std::string_view t = trimBlanks(text);

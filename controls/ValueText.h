@@ -1,7 +1,7 @@
 #pragma once
-// Texts of the numeric edit fields: the dot removal before a conversion, the
-// shortest text that the value setters write and the reading of a field's text.
-// German notation whatever the machine's locale.
+// Texts of the numeric edit fields: the dot removal before a conversion and the
+// reading of a field's text. German notation whatever the machine's locale; the
+// shortest text that the value setters write is shortestText (AmountText.h).
 
 #include <optional>
 #include <string>
@@ -13,10 +13,6 @@ namespace lx {
 
 // Removes "." characters one at a time from the left, at most `count` of them.
 std::string removeDots(std::string_view text, int count = 4);
-
-// Shortest decimal text with a decimal comma and no thousands separators:
-// 350 gives "350", 1.5 gives "1,5", -0.25 gives "-0,25".
-std::string shortestText(Currency value);
 
 // A field's text (dots already removed) read as a four-decimal amount. Further
 // decimals are rounded half away from zero into the fourth, as a pasted

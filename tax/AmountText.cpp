@@ -73,6 +73,14 @@ std::string formatAmount(Currency value, int decimals, bool thousands)
     return text;
 }
 
+std::string shortestText(Currency value)
+{
+    std::string s = formatAmount(value, 4, false);
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == ',') s.pop_back();
+    return s;
+}
+
 Currency StrToCurr(std::string_view text)
 {
     if (auto v = parseAmount(text)) return *v;

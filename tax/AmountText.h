@@ -29,6 +29,10 @@ std::optional<Currency> parseAmount(std::string_view text);
 // from zero; `thousands` inserts "." every three digits ("1.234.567,89").
 std::string formatAmount(Currency value, int decimals = 2, bool thousands = true);
 
+// Shortest decimal text with a decimal comma and no thousands separators:
+// 350 gives "350", 1.5 gives "1,5", -0.25 gives "-0,25".
+std::string shortestText(Currency value);
+
 // parseAmount or ConversionError "'text' ist kein gültiger Gleitkommawert".
 Currency StrToCurr(std::string_view text);
 

@@ -20,16 +20,6 @@ TEST(ValueText, RemovesAtMostFourDotsFromTheLeft)
     for (const auto& c : cases) EXPECT_EQ(lx::removeDots(c.in), c.out) << c.in;
 }
 
-TEST(ValueText, ShortestTextDropsTrailingZerosAndSeparators)
-{
-    EXPECT_EQ(lx::shortestText(350_cur), "350");
-    EXPECT_EQ(lx::shortestText(1.5_cur), "1,5");
-    EXPECT_EQ(lx::shortestText(-(1000000_cur)), "-1000000");
-    EXPECT_EQ(lx::shortestText(0.0001_cur), "0,0001");
-    EXPECT_EQ(lx::shortestText(-(0.25_cur)), "-0,25");
-    EXPECT_EQ(lx::shortestText(0_cur), "0");
-}
-
 TEST(ValueText, ReadsFieldTextsAsFourDecimalAmounts)
 {
     struct Case {

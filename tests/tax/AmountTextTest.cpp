@@ -82,3 +82,13 @@ TEST(AmountText, ConversionErrorsCarryTheUserMessage)
     EXPECT_EQ(StrToInt(" -42"), -42);
     EXPECT_EQ(StrToCurr("3,75"), 3.75_cur);
 }
+
+TEST(AmountText, ShortestTextDropsTrailingZerosAndSeparators)
+{
+    EXPECT_EQ(lx::shortestText(350_cur), "350");
+    EXPECT_EQ(lx::shortestText(1.5_cur), "1,5");
+    EXPECT_EQ(lx::shortestText(-(1000000_cur)), "-1000000");
+    EXPECT_EQ(lx::shortestText(0.0001_cur), "0,0001");
+    EXPECT_EQ(lx::shortestText(-(0.25_cur)), "-0,25");
+    EXPECT_EQ(lx::shortestText(0_cur), "0");
+}
