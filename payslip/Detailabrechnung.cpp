@@ -112,8 +112,8 @@ void hauptblock(std::vector<std::string>& z, const TLohnGehalt& lg, const Detail
     z.emplace_back();
     z.push_back(WertZeile("Lohnsteuer", -(lg.FLSt + lg.FLStEB + lg.FLStLMJ)));
     z.push_back(WertZeile("Solidaritätszuschlag", -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ)));
-    z.push_back(WertZeile("Kirchensteuer", -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ +
-                                              lg.FKiStRkLMJ)));
+    z.push_back(WertZeile("Kirchensteuer",
+                          -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
     const Currency kv = (lg.FBGRKV == 9 || lg.FKVBes == 2) ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
     z.push_back(WertZeile("Krankenversicherung", kv) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(ein) + "%");
     const Currency rv = lg.FRVBes != 0 ? 0_cur : -(lg.FRVAN + lg.FRVANEB);
@@ -244,19 +244,19 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
         l.push_back(linksZeile(p + "Sanierungsgeld", lg.FSanierungsgeld, SatzNachLuecke(lg.FSanierungsgeldSatz)));
         s += lg.FZVAG + lg.FZVZusatzumlage + lg.FSanierungsgeld;
         if (lg.FZVPauschal > 0_cur) {
-            for (auto& zeile : PauschalsteuerZeilen(lg, lg.FZVPauschal,
-                                                    {"ZV Pauschale Lohnsteuer", "ZV Pausch.Solid.zuschlag",
-                                                     "ZV Pausch. Kirchensteuer"},
-                                                    ein.ComboKiJaNein, s)) {
+            for (auto& zeile : PauschalsteuerZeilen(
+                     lg, lg.FZVPauschal,
+                     {"ZV Pauschale Lohnsteuer", "ZV Pausch.Solid.zuschlag", "ZV Pausch. Kirchensteuer"},
+                     ein.ComboKiJaNein, s)) {
                 l.push_back(std::move(zeile));
             }
         }
     }
     if (lg.FBAVPauschBasis > 0_cur) {
-        for (auto& zeile : PauschalsteuerZeilen(lg, lg.FBAVPauschBasis,
-                                                {"AV Pauschale Lohnsteuer", "AV Pausch.Solid.zuschlag",
-                                                 "AV Pausch. Kirchensteuer"},
-                                                ein.ComboKiJaNein, s)) {
+        for (auto& zeile :
+             PauschalsteuerZeilen(lg, lg.FBAVPauschBasis,
+                                  {"AV Pauschale Lohnsteuer", "AV Pausch.Solid.zuschlag", "AV Pausch. Kirchensteuer"},
+                                  ein.ComboKiJaNein, s)) {
             l.push_back(std::move(zeile));
         }
     }
@@ -523,7 +523,8 @@ std::vector<std::string> BAVSteuerfreiZeilen(const TLohnGehalt& lg)
         r.push_back(FormatDetailZeile("Steuerfrei nach § 3 Nr. 63", f));
     }
     if (f < a && lg.FBAVZus1800 == 1) {
-        r.push_back(FormatDetailZeile("Zus.steuerfrei nach § 3 Nr. 63", std::min(a - f, monatlich ? 150_cur : 1800_cur)));
+        r.push_back(
+            FormatDetailZeile("Zus.steuerfrei nach § 3 Nr. 63", std::min(a - f, monatlich ? 150_cur : 1800_cur)));
     }
     return r;
 }

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Detailabrechnung.h"
 #include "DetailZeilen.h"
+#include "Detailabrechnung.h"
 #include "Golden.h"
 #include "Rechengroessen.h"
 

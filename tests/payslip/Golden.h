@@ -36,9 +36,8 @@ inline ::testing::AssertionResult GleichFixture(const std::vector<std::string>& 
         const std::string a = i < ist.size() ? ist[i] : "<no line>";
         const std::string b = i < soll.size() ? soll[i] : "<no line>";
         if (a != b) {
-            return ::testing::AssertionFailure()
-                   << name << " line " << i + 1 << ", column " << ErsteAbweichung(a, b) << "\n  built:    [" << a
-                   << "]\n  expected: [" << b << "]";
+            return ::testing::AssertionFailure() << name << " line " << i + 1 << ", column " << ErsteAbweichung(a, b)
+                                                 << "\n  built:    [" << a << "]\n  expected: [" << b << "]";
         }
     }
     return ::testing::AssertionSuccess();
