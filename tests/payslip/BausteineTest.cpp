@@ -175,6 +175,15 @@ TEST(Bausteine, NettoNachBesonderheiten)
     EXPECT_EQ(NettoBetrag(lg, 2000_cur), 1675_cur);
     lg.FRVBes = 1;  // pension fund: pension shares added back
     EXPECT_EQ(NettoBetrag(lg, 2000_cur), 1875_cur);
+
+    // Care case 2: the care line shows the employee's share that the net does not deduct.
+    lg = Engine(2024, 3);
+    lg.FPVBes = 2;
+    lg.FPVAN = 40_cur;
+    DetailEingaben ein = Eingaben();
+    const DetailAbrechnung aus = BaueDetailabrechnung(lg, ein);
+    EXPECT_EQ(Betrag(aus, "Pflegeversicherung"), "-40,00");
+    EXPECT_EQ(Betrag(aus, "Netto"), "2.000,00");
 }
 
 TEST(Bausteine, EntgeltumwandlungPosten)
