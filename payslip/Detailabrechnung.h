@@ -114,7 +114,10 @@ struct DetailAbrechnung {
 inline constexpr const char* kAbrechnungsTitel = "Zudezivudirodeded";
 
 // Builds the payslip. A text that is read as an amount and is no number raises
-// ConversionError before anything is returned, so nothing is half built.
+// ConversionError before anything is returned, so nothing is half built. The
+// caller replaces the memo's lines, clears the hidden payslip list, sets the
+// view buttons, applies the write-backs and, with `atzAbrechnung`, writes the
+// partial-retirement report (Berichte.h).
 DetailAbrechnung BaueDetailabrechnung(const TLohnGehalt& lg, const DetailEingaben& ein);
 
 // --- parts, for the reports and the tests

@@ -115,33 +115,6 @@ TEST(Berichte, KrankenUndPflegeNullNachBesonderheit)
     }
 }
 
-TEST(Berichte, BruttomethodeMitKorrekturZeigtDieKuerzungen)
-{
-    TLohnGehalt lg = Engine("1111");
-    lg.FGesamtbrutto = 3000_cur;
-    lg.FPfaendKorrektur = 500_cur;
-    PfaendungsEingaben ein{"Bruttomethode",
-                           "",
-                           "April",
-                           "2024",
-                           {{"Gehalt", "2.000,00", "x"},
-                            {"Spesen", "100,00", ""},
-                            {"Überstunden", "301,01", "ÜbStd."},
-                            {"Weihnachtsgeld", "1.200,00", "WG"},
-                            {"Weihnachtsgeld", "800,00", "WG"}}};
-    const auto z = BruttoPfaendungsabrechnung(lg, ein);
-    const std::vector<std::string> soll = {
-        FormatDetailZeile("Spesen", -100_cur),
-        FormatDetailZeile("1/2 Überstunden", -150.51_cur),
-        FormatDetailZeile("Weihnachtsgeld", -700_cur),
-        FormatDetailZeile("Weihnachtsgeld", -400_cur),
-        "",
-        FormatDetailZeile("Pfändbarer Nettobetrag", 2500_cur),
-    };
-    ASSERT_GE(z.size(), 13u + soll.size());
-    EXPECT_EQ(std::vector<std::string>(z.begin() + 13, z.begin() + 13 + long(soll.size())), soll);
-}
-
 TEST(Berichte, AltersteilzeitMitBeidenGrenzen)
 {
     TLohnGehalt lg = Engine("1111");
@@ -222,12 +195,4 @@ TEST(Berichte, AltersteilzeitWieDieEngine)
             }
         }
     }
-}
-
-TEST(Berichte, KopfMitUndOhneDruckname)
-{
-    EXPECT_EQ(NettoPfaendungsabrechnung(Engine("1111"), {"Nettomethode", "", "Mai", "2024", {}}).at(0),
-              "Pfändungsberechnung (Nettomethode) Mai 2024");
-    EXPECT_EQ(ATZAbrechnung(Engine("1111"), {"Muster", "Mai", "2024", {}}).at(0),
-              "Altersteilzeitberechnung Muster Mai 2024");
 }
