@@ -255,7 +255,13 @@ void OldPlan::builtInAllowances()
             if (v_.ZVBEZ >= 0_cur && v_.ZVBEZ < v_.FVBZ) v_.FVBZ = v_.ZVBEZ;
             if (stkl <= 5) {
                 if (v_.ZVBEZ > 0_cur) anp = std::min(r.pensionLumpSum, v_.ZVBEZ - v_.FVBZ);
-                if (v_.ZRE4J > v_.ZVBEZ) anp += std::min(r.employeeLumpSum, v_.ZRE4J - v_.ZVBEZ);
+                if (v_.ZRE4J > v_.ZVBEZ) {
+                    const Currency wage = v_.ZRE4J - v_.ZVBEZ;
+                    if (wage >= r.employeeLumpSum)
+                        anp += r.employeeLumpSum;
+                    else
+                        anp = r.lumpSumBelowCapCut ? downToUnits(anp + wage) : anp + wage;
+                }
             }
             v_.ZTABFB = downToCents(efa + anp + r.specialExpenses[cls] + v_.FVBZ);
             return;

@@ -107,6 +107,7 @@ struct OldPlanRules {
     std::array<Currency, 6> classSums{};        // OneSumPerClass, tax classes 1 to 6
     Currency pensionLumpSum;                    // ANP part for a pension (102)
     Currency employeeLumpSum;                   // ANP part for a wage (920)
+    bool lumpSumBelowCapCut = false;            // ANP with a wage part below its cap cut to whole euros (2007)
     Currency singleParentRelief;                // EFA in tax class 2
     std::array<Currency, 6> specialExpenses{};  // SAP, tax classes 1 to 6
     Currency childAllowance;                    // KFB per child allowance in tax classes 1 to 3

@@ -155,6 +155,7 @@ inline constexpr OldPlanRules kRules2007{
     .classSums = {},
     .pensionLumpSum = 102_cur,
     .employeeLumpSum = 920_cur,
+    .lumpSumBelowCapCut = true,
     .singleParentRelief = 1308_cur,
     .specialExpenses = {36_cur, 36_cur, 72_cur, 36_cur, 0_cur, 0_cur},
     .childAllowance = 5808_cur,
