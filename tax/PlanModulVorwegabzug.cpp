@@ -59,7 +59,7 @@ void PlanModul::UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency
 {
     VSPVOR = std::max(VSPVOR - AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(16)), 0_cur);
     if (VSPO <= VSPVOR) {
-        z_.VSP = VSPO;  // the only branch that keeps the cents
+        z_.VSP = AbrundenEuro(VSPO);
         return;
     }
     Currency VSPREST = VSPO - VSPVOR;

@@ -148,9 +148,9 @@ TEST(Plans2008, ProvisionAllowanceWithThePriorDeduction)
         Currency VSP;
     };
     const Fall faelle[] = {
-        // 20 % of the wage within the prior deduction 3068 - 16 % of the wage keeps its cents:
-        // VSPO 1000.11 <= 2267.92; VSPN = 159.21 + 550.06 up to 710.
-        {&kPlan2008, 5000.55_cur, 1, 0, 710_cur, 1000.11_cur},
+        // 20 % of the wage within the prior deduction 3068 - 16 % of the wage, cut to whole
+        // euros as in every branch: VSPO 1000.11 <= 2267.92; VSPN = 159.21 + 550.06 up to 710.
+        {&kPlan2008, 5000.55_cur, 1, 0, 710_cur, 1000_cur},
         // VSPVOR 1467.92, VSPREST 532.19 within 1334: 2000.11 cut to 2000; VSPN 318.41 + 1100.06 up to 1419.
         {&kPlan2008, 10000.55_cur, 1, 0, 1419_cur, 2000_cur},
         // VSPVOR 668, VSPREST 2332: 668 + 1334 + (2332 - 1334) / 2 = 2501 above VSPN 1978.
