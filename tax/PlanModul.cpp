@@ -218,7 +218,7 @@ void PlanModul::MRE4ALTE()
     const int K = versorgungsIndex(z_.AJAHR);
     const Currency BMG = z_.ZRE4J - z_.ZVBEZJ;
     const Exact alte = Exact(BMG) * TAB4(K);
-    z_.ALTE = p_->alte == AlteRundung::Cent ? AufrundenCentExakt(alte) : alte.toCurrency(Round::Up, kEuros);
+    z_.ALTE = alte.toCurrency(Round::Up, p_->alte == AlteRundung::Cent ? kCents : kEuros);
     if (z_.ALTE > TAB5(K)) z_.ALTE = TAB5(K);
 }
 

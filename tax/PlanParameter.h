@@ -165,10 +165,10 @@ enum class FvbzsoRegel {
     AusHoechstwert,  // TAB3 when HFVBZSO reaches it, else HFVBZSO up to whole euros
 };
 
-// Rounding of the old-age relief ALTE (MRE4ALTE).
+// Rounding of the old-age relief ALTE (MRE4ALTE), away from zero for a negative base.
 enum class AlteRundung {
     GanzeEuro,  // up to whole euros
-    Cent,       // up to cents (Int(100x + 0.9) / 100)
+    Cent,       // up to cents
 };
 
 // The provision allowance VSP of MLSTJAHR.

@@ -38,6 +38,17 @@ public:
         MLSTJAHR();
         return z_;
     }
+    // The old-age relief of MRE4ALTE for annual wage and pension.
+    Currency alte(Currency ZRE4J, Currency ZVBEZJ, int AJAHR)
+    {
+        z_ = PlanZustand{};
+        z_.ALTER1 = 1;
+        z_.AJAHR = AJAHR;
+        z_.ZRE4J = ZRE4J;
+        z_.ZVBEZJ = ZVBEZJ;
+        MRE4ALTE();
+        return z_.ALTE;
+    }
 };
 
 LohnsteuerEingaben lohn(Currency re4, int stkl, int lzz = 2)
@@ -271,6 +282,23 @@ TEST(Plans2008, PensionAllowancesAndOldAgeRelief)
     LxSteuern2011 m2011;
     m2011.LohnsteuerLzz(alt);
     EXPECT_EQ(m2011.zustand().ALTE, 337_cur);
+
+    // Up to cents (2008, 2009) or whole euros (2010) means away from zero, for a
+    // pension above the wage (a negative base) as well: 38.4 % of -34734.52
+    // is -13338.0557; 1000.0001 * 38.4 % (any remainder rounds up).
+    struct Relief {
+        const PlanParameter* plan;
+        Currency ZRE4J, ZVBEZJ, ALTE;
+    };
+    const Relief reliefs[] = {
+        {&kPlan2008, 18769.04_cur, 53503.56_cur, -13338.06_cur},
+        {&kPlan2009, 18769.04_cur, 53503.56_cur, -13338.06_cur},
+        {&kPlan2008, 1000.0001_cur, 0_cur, 384.01_cur},
+    };
+    for (const auto& r : reliefs) {
+        Pruefling m(*r.plan);
+        EXPECT_EQ(m.alte(r.ZRE4J, r.ZVBEZJ, 2006), r.ALTE) << r.plan->name << " " << r.ZRE4J << " - " << r.ZVBEZJ;
+    }
 
     // FVBZSO of a special payment in a year with six months of pension: 2008
     // takes the whole TAB3 792 when the pension leaves room for it; 2009 the
