@@ -60,7 +60,6 @@ constinit const PlanParameter kPlan2010 = {
 
     .solzSonst = SolzSonstRegel::OhneFreigrenze,
     .fvbBisVersorgung = false,
-    .alte = AlteRundung::Cent,
 };
 
 Currency LxSteuern2010::LohnsteuerLzz(int AJAHR, int VJAHR, int ZMVB, Currency RE4, Currency LZZFREIB, Currency JFREIB,
