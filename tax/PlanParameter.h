@@ -156,7 +156,7 @@ enum class SapRegel {
 enum class AnpRundung {
     BeideTeile,           // the pension part and the sum with the employee part up to whole euros
     NurArbeitnehmerteil,  // the pension part ZVBEZ - FVBZ as it is, the sum up to whole euros
-    Keine,                // neither part rounded
+    Abrunden,             // the pension part as it is, the sum with the employee part cut to whole euros
 };
 
 // FVBZSO, the pension allowance supplement of a special payment (MRE4).

@@ -215,16 +215,16 @@ TEST(Plans2008, BuiltInAllowancesOfTheOlderPlans)
         {"2010", jahr(30000_cur, 3), 36_cur, 920_cur, 30000_cur},
         {"2010", jahr(30000_cur, 5), 36_cur, 920_cur, 30000_cur},
         {"2008", jahr(30000_cur, 6), 0_cur, 0_cur, 30000_cur},
-        // The employee lump sum below 920: kept with its cents in 2008, up to euros after.
-        {"2008", jahr(500.50_cur, 1), 36_cur, 500.50_cur, 500.50_cur},
+        // The employee lump sum below 920: cut to euros in 2008, up to euros after.
+        {"2008", jahr(500.50_cur, 1), 36_cur, 500_cur, 500.50_cur},
         {"2009", jahr(500.50_cur, 1), 36_cur, 501_cur, 500.50_cur},
         {"2010", jahr(500.50_cur, 1), 36_cur, 501_cur, 500.50_cur},
         // Its pension part (at most 102): up to euros only in 2010.
         {"2008", mitVersorgung(50.55_cur, 50.55_cur, 1), 36_cur, 50.55_cur, 50.55_cur},
         {"2009", mitVersorgung(50.55_cur, 50.55_cur, 1), 36_cur, 50.55_cur, 50.55_cur},
         {"2010", mitVersorgung(50.55_cur, 50.55_cur, 1), 36_cur, 51_cur, 50.55_cur},
-        // Both parts: 50.55 + 549.65 is 600.20 in 2008, up to 601 in 2009 and 2010.
-        {"2008", mitVersorgung(600.20_cur, 50.55_cur, 1), 36_cur, 600.20_cur, 600.20_cur},
+        // Both parts: 50.55 + 549.65 is 600.20, cut to 600 in 2008, up to 601 in 2009 and 2010.
+        {"2008", mitVersorgung(600.20_cur, 50.55_cur, 1), 36_cur, 600_cur, 600.20_cur},
         {"2009", mitVersorgung(600.20_cur, 50.55_cur, 1), 36_cur, 601_cur, 600.20_cur},
         {"2010", mitVersorgung(600.20_cur, 50.55_cur, 1), 36_cur, 601_cur, 600.20_cur},
     };
