@@ -1,0 +1,339 @@
+// sv_cases FILE [--open IDS] [--id ID]
+//
+// Runs each pay month of a file of social-insurance results (tab-separated,
+// first line the column names; inputs in euros, results in cents) through the
+// engine: the inputs are set in the engine's calling order, then Berechnen, and
+// the asserted result columns ("*" is not asserted) are compared to the cent.
+// Lines with the same id are alternatives: a case holds when one of its lines
+// holds in every asserted column.
+//
+// IDS names cases known to fail (one id a line, "#" starts a comment): such a
+// case is reported as open and does not fail the run, but an open case that
+// holds does, so the list is kept short. --id runs one case and prints every
+// compared value. Ends with "N passed, M failed, K open"; exit status 0 only
+// when nothing failed.
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Currency.h"
+#include "Gehaltsroutinen.h"
+
+using namespace lx;
+
+namespace {
+
+struct Fehler {
+    std::string text;
+};
+
+std::vector<std::string> teile(const std::string& zeile)
+{
+    std::vector<std::string> felder;
+    std::stringstream s(zeile);
+    std::string feld;
+    while (std::getline(s, feld, '\t')) felder.push_back(feld);
+    if (!zeile.empty() && zeile.back() == '\t') felder.emplace_back();
+    return felder;
+}
+
+// A decimal with a point and at most four decimals ("-12", "1.70").
+std::optional<Currency> leseZahl(const std::string& text)
+{
+    std::size_t i = 0;
+    bool negativ = false;
+    if (i < text.size() && text[i] == '-') negativ = ++i > 0;
+    std::int64_t ganz = 0;
+    std::int64_t bruch = 0;
+    int stellen = 0;
+    bool ziffer = false;
+    bool punkt = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !punkt) {
+            punkt = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return std::nullopt;
+        ziffer = true;
+        if (punkt) {
+            if (++stellen > 4) return std::nullopt;
+            bruch = bruch * 10 + (c - '0');
+        } else {
+            if (ganz > 100'000'000'000LL) return std::nullopt;
+            ganz = ganz * 10 + (c - '0');
+        }
+    }
+    if (!ziffer) return std::nullopt;
+    for (; stellen < 4; ++stellen) bruch *= 10;
+    const std::int64_t raw = ganz * Currency::kScale + bruch;
+    return Currency::fromRaw(negativ ? -raw : raw);
+}
+
+// The inputs in the order they are set. Rechtskreis, Jahr, BGR and Monat come
+// first (the year resets inputs, the month's values depend on the code); the
+// contribution gross comes last, as the zone base is formed when it is set.
+const char* const kEingaben[] = {
+    "Rechtskreis", "Jahr",    "BGR",    "Monat",      "Gleitzone",   "RVVoll",      "PVZuschlag",
+    "Sachsen",     "MiniRVPflicht",     "PVKinder",   "KVZusatz",    "KVSatz",      "U1Satz",
+    "U2Satz",      "SVBruttoEB",        "SVTageVorher", "SVAuto",    "KVBruttoVor", "RVBruttoVor",
+    "SVTage",      "SVBrutto",
+};
+
+using Feld = Currency LohnErgebnisse::*;
+struct Ergebnisspalte {
+    const char* name;
+    Feld feld;
+    Feld eb;  // the one-off share added to it for a month's total, or nullptr
+};
+const Ergebnisspalte kErgebnisse[] = {
+    {"KVAN", &LohnErgebnisse::FKVAN, nullptr},
+    {"KVAG", &LohnErgebnisse::FKVAG, nullptr},
+    {"RVAN", &LohnErgebnisse::FRVAN, nullptr},
+    {"RVAG", &LohnErgebnisse::FRVAG, nullptr},
+    {"AVAN", &LohnErgebnisse::FAVAN, nullptr},
+    {"AVAG", &LohnErgebnisse::FAVAG, nullptr},
+    {"PVAN", &LohnErgebnisse::FPVAN, nullptr},
+    {"PVAG", &LohnErgebnisse::FPVAG, nullptr},
+    {"KVANEB", &LohnErgebnisse::FKVANEB, nullptr},
+    {"KVAGEB", &LohnErgebnisse::FKVAGEB, nullptr},
+    {"RVANEB", &LohnErgebnisse::FRVANEB, nullptr},
+    {"RVAGEB", &LohnErgebnisse::FRVAGEB, nullptr},
+    {"AVANEB", &LohnErgebnisse::FAVANEB, nullptr},
+    {"AVAGEB", &LohnErgebnisse::FAVAGEB, nullptr},
+    {"PVANEB", &LohnErgebnisse::FPVANEB, nullptr},
+    {"PVAGEB", &LohnErgebnisse::FPVAGEB, nullptr},
+    {"U1", &LohnErgebnisse::FU1, nullptr},
+    {"U2", &LohnErgebnisse::FU2, nullptr},
+    {"Insolvenz", &LohnErgebnisse::FInsolvenz, nullptr},
+    {"KVANT", &LohnErgebnisse::FKVAN, &LohnErgebnisse::FKVANEB},
+    {"KVAGT", &LohnErgebnisse::FKVAG, &LohnErgebnisse::FKVAGEB},
+    {"RVANT", &LohnErgebnisse::FRVAN, &LohnErgebnisse::FRVANEB},
+    {"RVAGT", &LohnErgebnisse::FRVAG, &LohnErgebnisse::FRVAGEB},
+    {"AVANT", &LohnErgebnisse::FAVAN, &LohnErgebnisse::FAVANEB},
+    {"AVAGT", &LohnErgebnisse::FAVAG, &LohnErgebnisse::FAVAGEB},
+    {"PVANT", &LohnErgebnisse::FPVAN, &LohnErgebnisse::FPVANEB},
+    {"PVAGT", &LohnErgebnisse::FPVAG, &LohnErgebnisse::FPVAGEB},
+};
+
+struct Zeile {
+    int nummer = 0;
+    std::map<std::string, std::string, std::less<>> felder;
+
+    const std::string& text(std::string_view spalte) const
+    {
+        auto it = felder.find(spalte);
+        if (it == felder.end()) throw Fehler{"line " + std::to_string(nummer) + ": no column " + std::string(spalte)};
+        return it->second;
+    }
+    Currency zahl(std::string_view spalte) const
+    {
+        auto z = leseZahl(text(spalte));
+        if (!z) {
+            throw Fehler{"line " + std::to_string(nummer) + ": column " + std::string(spalte) + ": not a number \"" +
+                         text(spalte) + "\""};
+        }
+        return *z;
+    }
+    int ganz(std::string_view spalte) const
+    {
+        const Currency z = zahl(spalte);
+        if (z.raw() % Currency::kScale != 0) {
+            throw Fehler{"line " + std::to_string(nummer) + ": column " + std::string(spalte) +
+                         ": not a whole number \"" + text(spalte) + "\""};
+        }
+        return int(z.raw() / Currency::kScale);
+    }
+    Byte byte(std::string_view spalte) const { return Byte(ganz(spalte)); }
+};
+
+void setze(TLohnGehalt& lg, const Zeile& z, std::string_view spalte)
+{
+    if (spalte == "Rechtskreis") lg.SetRechtskreis(z.byte(spalte));
+    else if (spalte == "Jahr") lg.SetJahr(z.ganz(spalte));
+    else if (spalte == "BGR") lg.SetBGR(z.text(spalte));
+    else if (spalte == "Monat") lg.SetMonat(z.ganz(spalte));
+    else if (spalte == "Gleitzone") lg.SetGleitzone(z.byte(spalte));
+    else if (spalte == "RVVoll") lg.SetRVVoll(z.byte(spalte));
+    else if (spalte == "PVZuschlag") lg.SetPVZuschlag(z.byte(spalte));
+    else if (spalte == "Sachsen") lg.SetSachsen(z.byte(spalte));
+    else if (spalte == "MiniRVPflicht") lg.SetMiniRVPflicht(z.byte(spalte));
+    else if (spalte == "PVKinder") lg.SetPVKinder(z.byte(spalte));
+    else if (spalte == "KVZusatz") lg.SetKVZusatz(z.zahl(spalte));
+    else if (spalte == "KVSatz") {
+        if (z.text(spalte) != "-") lg.SetKVSatz(z.zahl(spalte));
+    }
+    else if (spalte == "U1Satz") lg.SetU1Satz(z.zahl(spalte));
+    else if (spalte == "U2Satz") lg.SetU2Satz(z.zahl(spalte));
+    else if (spalte == "SVBruttoEB") lg.SetSVBruttoEB(z.zahl(spalte));
+    else if (spalte == "SVTageVorher") lg.SetSVTageVorher(z.ganz(spalte));
+    else if (spalte == "SVAuto") lg.SetSVAuto(z.byte(spalte));
+    else if (spalte == "KVBruttoVor") lg.SetKVBruttoVor(z.zahl(spalte));
+    else if (spalte == "RVBruttoVor") lg.SetRVBruttoVor(z.zahl(spalte));
+    else if (spalte == "SVTage") lg.SetSVTage(z.byte(spalte));
+    else if (spalte == "SVBrutto") lg.SetSVBrutto(z.zahl(spalte));
+}
+
+std::string cent(Currency c)
+{
+    return c.raw() % Currency::kScale == 0 ? std::to_string(c.raw() / Currency::kScale) : c.toString();
+}
+
+struct Abweichung {
+    std::string spalte;
+    Currency erwartet, ist;  // cents
+};
+
+// The differing asserted columns of one line.
+std::vector<Abweichung> pruefe(const Zeile& z, const TLohnGehalt& lg, bool zeigen)
+{
+    std::vector<Abweichung> abw;
+    const auto& e = static_cast<const LohnErgebnisse&>(lg);
+    for (const auto& s : kErgebnisse) {
+        const std::string& text = z.text(s.name);
+        Currency ist = e.*s.feld;
+        if (s.eb) ist += e.*s.eb;
+        ist = ist * 100;
+        if (zeigen) std::cout << "  " << s.name << " expected " << text << " got " << cent(ist) << "\n";
+        if (text == "*") continue;
+        const Currency erwartet = z.zahl(s.name);
+        if (erwartet != ist) abw.push_back({s.name, erwartet, ist});
+    }
+    return abw;
+}
+
+std::set<std::string> leseOffen(const std::string& pfad)
+{
+    std::ifstream in(pfad);
+    if (!in) throw Fehler{"cannot read " + pfad};
+    std::set<std::string> ids;
+    std::string zeile;
+    while (std::getline(in, zeile)) {
+        if (auto p = zeile.find('#'); p != std::string::npos) zeile.erase(p);
+        while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t' || zeile.back() == '\r'))
+            zeile.pop_back();
+        while (!zeile.empty() && (zeile.front() == ' ' || zeile.front() == '\t')) zeile.erase(0, 1);
+        if (!zeile.empty()) ids.insert(zeile);
+    }
+    return ids;
+}
+
+int lauf(const std::string& datei, const std::set<std::string>& offen, const std::optional<std::string>& nurId)
+{
+    std::ifstream in(datei);
+    if (!in) throw Fehler{"cannot read " + datei};
+    std::string zeile;
+    if (!std::getline(in, zeile)) throw Fehler{datei + ": empty"};
+    const std::vector<std::string> kopf = teile(zeile);
+
+    // Cases in file order, each with its alternative lines.
+    std::vector<std::string> reihenfolge;
+    std::map<std::string, std::vector<Zeile>> faelle;
+    int nummer = 1;
+    while (std::getline(in, zeile)) {
+        ++nummer;
+        if (zeile.empty()) continue;
+        const auto felder = teile(zeile);
+        if (felder.size() != kopf.size()) {
+            throw Fehler{"line " + std::to_string(nummer) + ": " + std::to_string(felder.size()) +
+                         " fields, header has " + std::to_string(kopf.size())};
+        }
+        Zeile z;
+        z.nummer = nummer;
+        for (std::size_t i = 0; i < kopf.size(); ++i) z.felder[kopf[i]] = felder[i];
+        const std::string& id = z.text("id");
+        if (!faelle.contains(id)) reihenfolge.push_back(id);
+        faelle[id].push_back(std::move(z));
+    }
+    for (const auto& id : offen) {
+        if (!faelle.contains(id)) throw Fehler{"open case " + id + " is not in " + datei};
+    }
+
+    int passed = 0, failed = 0, open = 0;
+    for (const auto& id : reihenfolge) {
+        if (nurId && id != *nurId) continue;
+        bool gilt = false;
+        std::vector<Abweichung> naechste;
+        int naechsteZeile = 0;
+        std::string fehlerText;
+        for (const Zeile& z : faelle[id]) {
+            try {
+                TLohnGehalt lg;
+                for (const char* spalte : kEingaben) setze(lg, z, spalte);
+                lg.Berechnen();
+                if (nurId) std::cout << "line " << z.nummer << ":\n";
+                auto abw = pruefe(z, lg, nurId.has_value());
+                if (abw.empty()) {
+                    gilt = true;
+                    break;
+                }
+                if (naechsteZeile == 0 || abw.size() < naechste.size()) {
+                    naechste = std::move(abw);
+                    naechsteZeile = z.nummer;
+                }
+            } catch (const Fehler&) {
+                throw;
+            } catch (const std::exception& ex) {
+                fehlerText = ex.what();
+                naechsteZeile = z.nummer;
+            }
+        }
+        const bool istOffen = offen.contains(id);
+        if (gilt && istOffen) {
+            ++failed;
+            std::cout << id << ": listed as open but holds\n";
+        } else if (gilt) {
+            ++passed;
+        } else if (istOffen) {
+            ++open;
+        } else {
+            ++failed;
+            std::cout << id << " (line " << naechsteZeile << "):";
+            if (!fehlerText.empty()) std::cout << " error: " << fehlerText;
+            for (const auto& a : naechste) std::cout << " " << a.spalte << " " << cent(a.erwartet) << "/" << cent(a.ist);
+            std::cout << "\n";
+        }
+    }
+    std::cout << passed << " passed, " << failed << " failed, " << open << " open\n";
+    if (passed + failed + open == 0) {
+        std::cout << "no cases\n";
+        return 1;
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::optional<std::string> datei, offen, id;
+    bool falsch = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--open" && i + 1 < argc)
+            offen = argv[++i];
+        else if (arg == "--id" && i + 1 < argc)
+            id = argv[++i];
+        else if (!datei && !arg.starts_with("--"))
+            datei = arg;
+        else
+            falsch = true;
+    }
+    if (!datei || falsch) {
+        std::cerr << "usage: sv_cases FILE [--open IDS] [--id ID]\n";
+        return 2;
+    }
+    try {
+        return lauf(*datei, offen ? leseOffen(*offen) : std::set<std::string>{}, id);
+    } catch (const Fehler& f) {
+        std::cerr << "sv_cases: " << f.text << "\n";
+        return 2;
+    }
+}
