@@ -223,6 +223,7 @@ private:
     bool inGleitzone() const;
     bool gleitzoneNeu() const;
     Currency gleitzoneBasisAN() const;
+    Currency umlageBasis() const;
     bool mehrfachAufteilen() const;
     Currency aufteilen(Currency betrag) const;
 

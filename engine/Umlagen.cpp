@@ -9,16 +9,25 @@
 
 namespace lx {
 
+// U1 and U2 are on the actual pay up to the pension ceiling, in the transition
+// zone too (AAG § 7 (2)): not on the zone's reduced base.
+Currency TLohnGehalt::umlageBasis() const
+{
+    if (!inGleitzone()) return FRVBasis;
+    const Currency grenze = FSVTage >= 30 ? FBBGRV : RundeCentExakt(FBBGRV * Exact::integer(FSVTage) / 30);
+    return std::min(FSVBruttoUngek, grenze);
+}
+
 Currency TLohnGehalt::BerechneU1() const
 {
     if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
-    return RundeCentExakt(Prozent(FRVBasis, FU1Satz));
+    return RundeCentExakt(Prozent(umlageBasis(), FU1Satz));
 }
 
 Currency TLohnGehalt::BerechneU2() const
 {
     if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
-    return Gerundet(Prozent(FRVBasis, FU2Satz));
+    return Gerundet(Prozent(umlageBasis(), FU2Satz));
 }
 
 Currency TLohnGehalt::BerechneInsolvenz() const
