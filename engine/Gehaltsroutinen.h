@@ -229,6 +229,7 @@ private:
 
     // rate rules shared by the month's and the one-off shares
     Currency kvOrdentlichAN(Currency basis) const;
+    Currency kvOrdentlichAG(Currency basis) const;
     Currency kvSatzAG() const;
     Currency pvSatzANOhneKinder() const;
     Currency pvSatzAN() const;

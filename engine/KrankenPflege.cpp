@@ -36,7 +36,16 @@ Currency TLohnGehalt::kvOrdentlichAN(Currency basis) const
     if (FJahr == 2005) return Gerundet(Prozent(basis, z) + Exact(Gerundet(Prozent(basis, s2))));
     if (FJahr <= 2014) return Gerundet(Prozent(basis, s2 + z));
     if (FJahr <= 2018) return Gerundet(Prozent(basis, s2)) + Gerundet(Prozent(basis, z));
-    return Gerundet(Prozent(basis, s2 + HalberSatz(z)));
+    return Gerundet(Prozent(basis, s2)) + Gerundet(Prozent(basis, HalberSatz(z)));
+}
+
+// From 2019 the contribution on the general rate and the one on the additional
+// rate are each rounded, then added (the contribution statement reports the
+// additional contribution apart), on either side.
+Currency TLohnGehalt::kvOrdentlichAG(Currency basis) const
+{
+    const Currency anteil = Gerundet(Prozent(basis, HalberSatz(FKVSatz)));
+    return FJahr >= 2019 ? anteil + Gerundet(Prozent(basis, HalberSatz(FKVZusatz))) : anteil;
 }
 
 Currency TLohnGehalt::kvSatzAG() const
@@ -97,7 +106,7 @@ Currency TLohnGehalt::BerechneKVAN() const
         const Currency z2 = HalberSatz(z);
         const Currency u = FSVBruttoUngek;
         if (gleitzoneNeu()) {
-            anteil = Gerundet(Prozent(gleitzoneBasisAN(), s2 + z2));
+            anteil = kvOrdentlichAN(gleitzoneBasisAN());
         } else {
             anteil = Gerundet(Prozent(b, s2)) * 2 - Gerundet(Prozent(u, s2));
             if (FJahr >= 2019) {
@@ -125,11 +134,10 @@ Currency TLohnGehalt::BerechneKVAG() const
     const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
     Currency anteil;
     if (gleitzoneNeu()) {
-        anteil = Gerundet(Prozent(b, FKVSatz + FKVZusatz)) -
-                 Gerundet(Prozent(gleitzoneBasisAN(), HalberSatz(FKVSatz) + HalberSatz(FKVZusatz)));
+        anteil = Gerundet(Prozent(b, FKVSatz)) + Gerundet(Prozent(b, FKVZusatz)) - kvOrdentlichAN(gleitzoneBasisAN());
     } else {
         const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
-        anteil = Gerundet(Prozent(basis, kvSatzAG()));
+        anteil = kvOrdentlichAG(basis);
     }
     if (FBGRKV == 9 || FKVBes == 2) {
         anteil = Gerundet(Prozent(v, kvSatzAG()));
@@ -167,7 +175,7 @@ Currency TLohnGehalt::BerechneKVAGEB() const
 {
     if (FBBGKVAnteil <= 0_cur || kvAGNull() || kvBeitragAusPraemie()) return 0_cur;
     if (FBGRKV == 6) return Gerundet(Prozent(FKVBasisEB, MinijobKVPauschalsatz(FJahr, FMonat)));
-    return Gerundet(Prozent(FKVBasisEB, kvSatzAG()));
+    return kvOrdentlichAG(FKVBasisEB);
 }
 
 // --- care

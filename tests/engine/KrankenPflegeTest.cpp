@@ -153,7 +153,7 @@ TEST(KrankenPflege, TransitionZoneFromOctober2022)
         lg.SetSachsen(f.sachsen);
         lg.Berechnen();
         EXPECT_EQ(lg.FKVAN, 51.51_cur);
-        EXPECT_EQ(lg.FKVAG, 92.57_cur) << "883.94 x 16.3 % = 144.08 less 51.51";
+        EXPECT_EQ(lg.FKVAG, 92.58_cur) << "883.94 x 14.6 % + 883.94 x 1.7 % = 129.06 + 15.03 less 46.14 + 5.37";
         EXPECT_EQ(lg.FPVAN, f.pvan) << int(f.zuschlag) << int(f.kinder) << int(f.sachsen);
         EXPECT_EQ(lg.FPVAG, f.pvag) << int(f.zuschlag) << int(f.kinder) << int(f.sachsen);
     }

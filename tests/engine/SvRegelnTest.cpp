@@ -28,6 +28,15 @@ Currency u1(const TLohnGehalt& lg)
     return lg.FU1;
 }
 
+Currency kvan(const TLohnGehalt& lg)
+{
+    return lg.FKVAN;
+}
+Currency kvag(const TLohnGehalt& lg)
+{
+    return lg.FKVAG;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -35,6 +44,14 @@ TEST(SvRegeln, EachRuleWithItsExample)
     const Regel regeln[] = {
         {"U1 in the zone on the actual pay", 2024, 5, "1111", 1000_cur,
          [](TLohnGehalt& lg) { lg.SetU1Satz(1.6_cur); }, u1, 16.00_cur},
+        // 377.78 + 43.99, not 5175 x 8.15 % = 421.76
+        {"health from 2019: general and additional contribution rounded each", 2024, 5, "1111", 6000_cur,
+         [](TLohnGehalt& lg) { lg.SetKVZusatz(1.7_cur); }, kvan, 421.77_cur},
+        {"health from 2019: the employer's share too", 2024, 5, "1111", 6000_cur,
+         [](TLohnGehalt& lg) { lg.SetKVZusatz(1.7_cur); }, kvag, 421.77_cur},
+        // 70.24 + 7.70, not 962.14 x 8.1 % = 77.93
+        {"health from 2019 in the zone before 10/2022", 2020, 5, "1111", 962.14_cur,
+         [](TLohnGehalt& lg) { lg.SetKVZusatz(1.6_cur); }, kvag, 77.94_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
