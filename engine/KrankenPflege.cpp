@@ -134,7 +134,8 @@ Currency TLohnGehalt::BerechneKVAG() const
     const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
     Currency anteil;
     if (gleitzoneNeu()) {
-        anteil = Gerundet(Prozent(b, FKVSatz)) + Gerundet(Prozent(b, FKVZusatz)) - kvOrdentlichAN(gleitzoneBasisAN());
+        // each part's total is the half rate on the zone base, rounded and doubled
+        anteil = kvOrdentlichAG(b) * 2 - kvOrdentlichAN(gleitzoneBasisAN());
     } else {
         const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
         anteil = kvOrdentlichAG(basis);
@@ -285,7 +286,7 @@ Currency TLohnGehalt::BerechnePVAG() const
     const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
     Currency anteil;
     if (gleitzoneNeu()) {
-        anteil = Gerundet(Prozent(b, p)) - Gerundet(Prozent(gleitzoneBasisAN(), pvSatzANOhneKinder()));
+        anteil = Gerundet(Prozent(b, HalberSatz(p))) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), pvSatzANOhneKinder()));
     } else {
         const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
         anteil = Gerundet(Prozent(basis, pvSatzAG()));

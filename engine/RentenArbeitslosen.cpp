@@ -68,7 +68,8 @@ Currency TLohnGehalt::BerechneRVAG() const
     if (minijobMitRVPflicht() || FBGRRV == 5) return RundeCentExakt(Prozent(FRVBasis, minijobRVSatz()));
     const Currency halb = HalberSatz(FRVSatz);
     if (gleitzoneNeu() && FRVVoll == 0) {
-        return Gerundet(Prozent(FRVBasis, FRVSatz)) - Gerundet(Prozent(gleitzoneBasisAN(), halb));
+        // the total is the half rate on the zone base, rounded and doubled (BVV § 2 (2))
+        return Gerundet(Prozent(FRVBasis, halb)) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), halb));
     }
     const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
     return Gerundet(Prozent(basis, halb));
@@ -89,7 +90,7 @@ Currency TLohnGehalt::BerechneAVAG() const
     if (avAGNull()) return 0_cur;
     const Currency halb = HalberSatz(FAVSatz);
     if (gleitzoneNeu()) {
-        return Gerundet(Prozent(FRVBasis, FAVSatz)) - Gerundet(Prozent(gleitzoneBasisAN(), halb));
+        return Gerundet(Prozent(FRVBasis, halb)) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), halb));
     }
     const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
     return Gerundet(Prozent(basis, halb));

@@ -139,12 +139,12 @@ TEST(KrankenPflege, TransitionZoneFromOctober2022)
         Currency pvan;
         Currency pvag;
     };
-    // 2024, gross 1000.00: BE 883.94, employee base 632.01; care total 883.94 x 3.4 % = 30.05
+    // 2024, gross 1000.00: BE 883.94, employee base 632.01; care total 2 x 15.03 (883.94 x 1.7 %)
     const Fall faelle[] = {
-        {1, 0, 0, 14.53_cur, 19.31_cur},  // 10.74 + surcharge 3.79
-        {0, 0, 0, 10.74_cur, 19.31_cur},
-        {0, 3, 0, 7.58_cur, 19.31_cur},   // 10.74 - discount 3.16
-        {0, 0, 1, 13.90_cur, 16.15_cur},  // Saxony: 632.01 x 2.2 %
+        {1, 0, 0, 14.53_cur, 19.32_cur},  // 10.74 + surcharge 3.79
+        {0, 0, 0, 10.74_cur, 19.32_cur},
+        {0, 3, 0, 7.58_cur, 19.32_cur},   // 10.74 - discount 3.16
+        {0, 0, 1, 13.90_cur, 16.16_cur},  // Saxony: 632.01 x 2.2 %
     };
     for (const auto& f : faelle) {
         TLohnGehalt lg = Monat(2024, 1, "1111", 1000_cur);
@@ -153,7 +153,7 @@ TEST(KrankenPflege, TransitionZoneFromOctober2022)
         lg.SetSachsen(f.sachsen);
         lg.Berechnen();
         EXPECT_EQ(lg.FKVAN, 51.51_cur);
-        EXPECT_EQ(lg.FKVAG, 92.58_cur) << "883.94 x 14.6 % + 883.94 x 1.7 % = 129.06 + 15.03 less 46.14 + 5.37";
+        EXPECT_EQ(lg.FKVAG, 92.57_cur) << "totals 2 x 64.53 + 2 x 7.51 less 46.14 + 5.37";
         EXPECT_EQ(lg.FPVAN, f.pvan) << int(f.zuschlag) << int(f.kinder) << int(f.sachsen);
         EXPECT_EQ(lg.FPVAG, f.pvag) << int(f.zuschlag) << int(f.kinder) << int(f.sachsen);
     }

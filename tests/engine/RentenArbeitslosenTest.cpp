@@ -102,10 +102,12 @@ TEST(RentenArbeitslosen, TransitionZoneFromOctober2022)
         Currency rvan, rvag, avan, avag;
     };
     const Fall faelle[] = {
-        // 2024: BE 883.94, employee base 2000 / 1462 x 462 = 632.01
-        {2024, 1, 1000_cur, 58.78_cur, 105.63_cur, 8.22_cur, 14.76_cur},
-        // October 2022: G 520, OG 1600, F 0.7009: BE 913.59, employee base 1600 / 1080 x 480 = 711.11
-        {2022, 10, 1000_cur, 66.13_cur, 103.80_cur, 8.53_cur, 13.40_cur},
+        // 2024: BE 883.94, employee base 2000 / 1462 x 462 = 632.01; the employer pays the
+        // total 2 x 82.21 (2 x 11.49) less the employee's share
+        {2024, 1, 1000_cur, 58.78_cur, 105.64_cur, 8.22_cur, 14.76_cur},
+        // October 2022: G 520, OG 1600, F 0.7009: BE 913.59, employee base 1600 / 1080 x 480 = 711.11;
+        // totals 2 x 84.96 and 2 x 10.96
+        {2022, 10, 1000_cur, 66.13_cur, 103.79_cur, 8.53_cur, 13.39_cur},
     };
     for (const auto& f : faelle) {
         TLohnGehalt lg = Monat(f.jahr, f.monat, "1111", f.brutto);

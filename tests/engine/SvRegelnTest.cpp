@@ -37,6 +37,11 @@ Currency kvag(const TLohnGehalt& lg)
     return lg.FKVAG;
 }
 
+Currency rvag(const TLohnGehalt& lg)
+{
+    return lg.FRVAG;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -52,6 +57,9 @@ TEST(SvRegeln, EachRuleWithItsExample)
         // 70.24 + 7.70, not 962.14 x 8.1 % = 77.93
         {"health from 2019 in the zone before 10/2022", 2020, 5, "1111", 962.14_cur,
          [](TLohnGehalt& lg) { lg.SetKVZusatz(1.6_cur); }, kvag, 77.94_cur},
+        // total 2 x 82.21 = 164.42 less the employee's 58.78, not 883.94 x 18.6 % = 164.41 less it
+        {"zone from 10/2022: the total is the half rate rounded and doubled", 2024, 5, "1111", 1000_cur, nullptr,
+         rvag, 105.64_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
