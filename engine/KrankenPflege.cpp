@@ -259,9 +259,10 @@ Currency TLohnGehalt::BerechnePVAN() const
     }
     if (inGleitzone()) {
         if (gleitzoneNeu()) {
-            // surcharge and discount on the employee's base, borne by the employee alone
+            // the childless surcharge on the zone base (SGB IV § 20 (2a)), borne by the employee
+            // alone; the child discount lowers the employee's own share
             const Currency be = gleitzoneBasisAN();
-            anteil = Gerundet(Prozent(be, pvSatzANOhneKinder())) + Gerundet(Prozent(be, zuschlag)) -
+            anteil = Gerundet(Prozent(be, pvSatzANOhneKinder())) + Gerundet(Prozent(b, zuschlag)) -
                      Gerundet(Prozent(be, abschlag));
         } else {
             // total on the zone base less the employer's share on the actual gross

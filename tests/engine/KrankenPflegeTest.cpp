@@ -141,7 +141,7 @@ TEST(KrankenPflege, TransitionZoneFromOctober2022)
     };
     // 2024, gross 1000.00: BE 883.94, employee base 632.01; care total 2 x 15.03 (883.94 x 1.7 %)
     const Fall faelle[] = {
-        {1, 0, 0, 14.53_cur, 19.32_cur},  // 10.74 + surcharge 3.79
+        {1, 0, 0, 16.04_cur, 19.32_cur},  // 10.74 + surcharge on the zone base 883.94 x 0.6 % = 5.30
         {0, 0, 0, 10.74_cur, 19.32_cur},
         {0, 3, 0, 7.58_cur, 19.32_cur},   // 10.74 - discount 3.16
         {0, 0, 1, 13.90_cur, 16.16_cur},  // Saxony: 632.01 x 2.2 %

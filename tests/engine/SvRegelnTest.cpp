@@ -42,6 +42,11 @@ Currency rvag(const TLohnGehalt& lg)
     return lg.FRVAG;
 }
 
+Currency pvan(const TLohnGehalt& lg)
+{
+    return lg.FPVAN;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -60,6 +65,9 @@ TEST(SvRegeln, EachRuleWithItsExample)
         // total 2 x 82.21 = 164.42 less the employee's 58.78, not 883.94 x 18.6 % = 164.41 less it
         {"zone from 10/2022: the total is the half rate rounded and doubled", 2024, 5, "1111", 1000_cur, nullptr,
          rvag, 105.64_cur},
+        // 13.10 + 1027.99 x 0.35 %, not the surcharge on the employee's base
+        {"zone from 10/2022: the childless surcharge on the zone base", 2022, 10, "1111", 1100_cur,
+         [](TLohnGehalt& lg) { lg.SetPVZuschlag(1); }, pvan, 16.70_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
