@@ -90,10 +90,36 @@ Currency TLohnGehalt::BerechneRVBasisEB() const
     return basisEB(FBBGRVAnteil, FRVBruttoVor, FRVBasis, FSVBruttoEB);
 }
 
-// Zone rule of the shares: zone on and the gross below the upper bound.
+// A partial month is judged as a whole month: its pay is scaled to 30 days,
+// the zone base formed and scaled back (joint circular of 20.12.2022, 4.3.2.5).
+Currency TLohnGehalt::aufMonat(Currency betrag) const
+{
+    if (FSVTage >= 30 || FSVTage == 0) return betrag;
+    return RundeCentExakt(betrag * Exact::integer(30) / FSVTage);
+}
+
+Currency TLohnGehalt::aufTage(Currency betrag) const
+{
+    if (FSVTage >= 30 || FSVTage == 0) return betrag;
+    return RundeCentExakt(betrag * Exact::integer(FSVTage) / 30);
+}
+
+// Zone rule of the shares: zone on and the month's pay below the upper bound.
 bool TLohnGehalt::inGleitzone() const
 {
-    return FGleitzone == 1 && FSVBruttoUngek < FGleitzoneOG;
+    return FGleitzone == 1 && aufMonat(FSVBruttoUngek) < FGleitzoneOG;
+}
+
+// The contribution gross of a partial month: SetSVBrutto formed the zone base
+// for a whole month.
+void TLohnGehalt::gleitzoneTeilmonat()
+{
+    if (FSVTage >= 30 || FSVTage == 0) return;
+    FSVBrutto = FSVBruttoUngek;
+    if (inGleitzone() && FVB == 0 && FMinijob == 0) {
+        FSVBrutto = aufTage(GleitzoneBemessung(
+            aufMonat(FSVBruttoUngek), {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
+    }
 }
 
 // From October 2022 the employee's share inside the zone has a base of its own
@@ -107,8 +133,8 @@ bool TLohnGehalt::gleitzoneNeu() const
 
 Currency TLohnGehalt::gleitzoneBasisAN() const
 {
-    return GleitzoneBemessungAN(FSVBruttoUngek,
-                                {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer});
+    return aufTage(GleitzoneBemessungAN(aufMonat(FSVBruttoUngek),
+                                        {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
 }
 
 bool TLohnGehalt::mehrfachAufteilen() const

@@ -60,6 +60,7 @@ void TLohnGehalt::Berechnen()
 
     FMinijob = IstMinijob(FBGRKV, FBGRRV) ? 1 : 0;
     FVBGrenze = BerechneVBGrenze();
+    gleitzoneTeilmonat();
     FKVBasis = BerechneKVBasis();
     FRVBasis = BerechneRVBasis();
 

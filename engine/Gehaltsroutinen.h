@@ -220,7 +220,10 @@ private:
     void ladeMonatswerte();
 
     // transition zone of the month: the rules before October 2022 and after
+    Currency aufMonat(Currency betrag) const;
+    Currency aufTage(Currency betrag) const;
     bool inGleitzone() const;
+    void gleitzoneTeilmonat();
     bool gleitzoneNeu() const;
     Currency gleitzoneBasisAN() const;
     Currency umlageBasis() const;

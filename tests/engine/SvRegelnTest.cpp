@@ -47,6 +47,11 @@ Currency pvan(const TLohnGehalt& lg)
     return lg.FPVAN;
 }
 
+Currency rvan(const TLohnGehalt& lg)
+{
+    return lg.FRVAN;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -68,6 +73,16 @@ TEST(SvRegeln, EachRuleWithItsExample)
         // 13.10 + 1027.99 x 0.35 %, not the surcharge on the employee's base
         {"zone from 10/2022: the childless surcharge on the zone base", 2022, 10, "1111", 1100_cur,
          [](TLohnGehalt& lg) { lg.SetPVZuschlag(1); }, pvan, 16.70_cur},
+        // 1200.00 for a month: zone base and employee base scaled back to 15 days
+        {"partial month in the zone scaled to a month: employee", 2024, 5, "1111", 600_cur,
+         [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvan, 42.11_cur},
+        {"partial month in the zone scaled to a month: employer", 2024, 5, "1111", 600_cur,
+         [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvag, 60.85_cur},
+        // 3000.00 for a month lies above the zone: equal shares of 1500 x 9.3 %
+        {"partial month above the zone when scaled: employee", 2024, 5, "1111", 1500_cur,
+         [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvan, 139.50_cur},
+        {"partial month above the zone when scaled: employer", 2024, 5, "1111", 1500_cur,
+         [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvag, 139.50_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
