@@ -137,7 +137,7 @@ Currency TLohnGehalt::BerechneKVAG() const
         // each part's total is the half rate on the zone base, rounded and doubled
         anteil = kvOrdentlichAG(b) * 2 - kvOrdentlichAN(gleitzoneBasisAN());
     } else {
-        const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
+        const Currency basis = inGleitzone() ? FSVBruttoUngek : b;
         anteil = kvOrdentlichAG(basis);
     }
     if (FBGRKV == 9 || FKVBes == 2) {
@@ -289,7 +289,7 @@ Currency TLohnGehalt::BerechnePVAG() const
     if (gleitzoneNeu()) {
         anteil = Gerundet(Prozent(b, HalberSatz(p))) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), pvSatzANOhneKinder()));
     } else {
-        const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : b;
+        const Currency basis = inGleitzone() ? FSVBruttoUngek : b;
         anteil = Gerundet(Prozent(basis, pvSatzAG()));
     }
     if (FBGRKV == 9 || FPVBes == 2) {

@@ -71,7 +71,7 @@ Currency TLohnGehalt::BerechneRVAG() const
         // the total is the half rate on the zone base, rounded and doubled (BVV § 2 (2))
         return Gerundet(Prozent(FRVBasis, halb)) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), halb));
     }
-    const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
+    const Currency basis = inGleitzone() ? FSVBruttoUngek : FRVBasis;
     return Gerundet(Prozent(basis, halb));
 }
 
@@ -92,7 +92,7 @@ Currency TLohnGehalt::BerechneAVAG() const
     if (gleitzoneNeu()) {
         return Gerundet(Prozent(FRVBasis, halb)) * 2 - Gerundet(Prozent(gleitzoneBasisAN(), halb));
     }
-    const Currency basis = FSVBruttoUngek < FGleitzoneOG ? FSVBruttoUngek : FRVBasis;
+    const Currency basis = inGleitzone() ? FSVBruttoUngek : FRVBasis;
     return Gerundet(Prozent(basis, halb));
 }
 

@@ -83,6 +83,16 @@ TEST(SvRegeln, EachRuleWithItsExample)
          [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvan, 139.50_cur},
         {"partial month above the zone when scaled: employer", 2024, 5, "1111", 1500_cur,
          [](TLohnGehalt& lg) { lg.SetSVTage(15); }, rvag, 139.50_cur},
+        // 5197.50 for a month lies above the zone: 405.00 (4050 x 3 / 30) x 7.3 %, not 519.75 x 7.3 %
+        {"partial month: the employer's base capped by the pro-rated ceiling", 2014, 1, "1311", 519.75_cur,
+         [](TLohnGehalt& lg) {
+             lg.SetRechtskreis(0);
+             lg.SetJahr(2014);
+             lg.SetBGR("1311");
+             lg.SetMonat(1);
+             lg.SetSVTage(3);
+         },
+         kvag, 29.57_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
