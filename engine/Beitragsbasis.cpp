@@ -105,21 +105,51 @@ Currency TLohnGehalt::aufTage(Currency betrag) const
 }
 
 // Zone rule of the shares: zone on and the month's pay below the upper bound.
+// A month with a one-off payment is in the zone only when the current pay and
+// the payment together are (joint circular of 21.03.2019, 5.3.5).
 bool TLohnGehalt::inGleitzone() const
 {
-    return FGleitzone == 1 && aufMonat(FSVBruttoUngek) < FGleitzoneOG;
+    return FGleitzone == 1 && aufMonat(FSVBruttoUngek + FSVBruttoEB) < FGleitzoneOG;
 }
 
-// The contribution gross of a partial month: SetSVBrutto formed the zone base
-// for a whole month.
-void TLohnGehalt::gleitzoneTeilmonat()
+// The contribution gross of the current pay `ae` in this month's zone rule.
+Currency TLohnGehalt::gleitzoneBasis(Currency ae) const
 {
-    if (FSVTage >= 30 || FSVTage == 0) return;
-    FSVBrutto = FSVBruttoUngek;
-    if (inGleitzone() && FVB == 0 && FMinijob == 0) {
-        FSVBrutto = aufTage(GleitzoneBemessung(
-            aufMonat(FSVBruttoUngek), {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
-    }
+    if (!inGleitzone() || FVB != 0 || FMinijob != 0) return ae;
+    return aufTage(GleitzoneBemessung(aufMonat(ae),
+                                      {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
+}
+
+// SetSVBrutto formed the zone base for a whole month without a one-off
+// payment; a partial month or a one-off payment may change it.
+void TLohnGehalt::gleitzoneDesMonats()
+{
+    if ((FSVTage >= 30 || FSVTage == 0) && FSVBruttoEB == 0_cur) return;
+    FSVBrutto = gleitzoneBasis(FSVBruttoUngek);
+}
+
+// In the zone the contributions are on the zone base of the current pay and
+// the one-off payment together: the one-off shares are the shares of the sum
+// less those of the current pay.
+void TLohnGehalt::gleitzoneMitEinmalzahlung()
+{
+    if (FSVBruttoEB == 0_cur || !inGleitzone() || FVB != 0 || FMinijob != 0) return;
+    TLohnGehalt summe = *this;
+    summe.FSVBruttoUngek = FSVBruttoUngek + FSVBruttoEB;
+    summe.FSVBruttoEB = 0_cur;
+    summe.FRVBasisEB = 0_cur;
+    summe.FSVBrutto = summe.gleitzoneBasis(summe.FSVBruttoUngek);
+    summe.FKVBasis = summe.BerechneKVBasis();
+    summe.FRVBasis = summe.BerechneRVBasis();
+    FKVANEB = summe.BerechneKVAN() - FKVAN;
+    FKVAGEB = summe.BerechneKVAG() - FKVAG;
+    FRVANEB = summe.BerechneRVAN() - FRVAN;
+    FRVAGEB = summe.BerechneRVAG() - FRVAG;
+    FAVANEB = summe.BerechneAVAN() - FAVAN;
+    FAVAGEB = summe.BerechneAVAG() - FAVAG;
+    FPVANEB = summe.BerechnePVAN() - FPVAN;
+    FPVAGEB = summe.BerechnePVAG() - FPVAG;
+    FInsolvenz = summe.BerechneInsolvenz();
 }
 
 // From October 2022 the employee's share inside the zone has a base of its own

@@ -60,7 +60,7 @@ void TLohnGehalt::Berechnen()
 
     FMinijob = IstMinijob(FBGRKV, FBGRRV) ? 1 : 0;
     FVBGrenze = BerechneVBGrenze();
-    gleitzoneTeilmonat();
+    gleitzoneDesMonats();
     FKVBasis = BerechneKVBasis();
     FRVBasis = BerechneRVBasis();
 
@@ -118,6 +118,7 @@ void TLohnGehalt::Berechnen()
     FU1 = BerechneU1();
     FU2 = BerechneU2();
     FInsolvenz = BerechneInsolvenz();
+    gleitzoneMitEinmalzahlung();
     FATZAufstBetrag = BerechneATZAufstockung();
     FATZRVBasis = BerechneATZRVBasis();
     FATZRVBeitrag = BerechneATZRVBeitrag();

@@ -223,7 +223,9 @@ private:
     Currency aufMonat(Currency betrag) const;
     Currency aufTage(Currency betrag) const;
     bool inGleitzone() const;
-    void gleitzoneTeilmonat();
+    Currency gleitzoneBasis(Currency ae) const;
+    void gleitzoneDesMonats();
+    void gleitzoneMitEinmalzahlung();
     bool gleitzoneNeu() const;
     Currency gleitzoneBasisAN() const;
     Currency umlageBasis() const;

@@ -52,6 +52,11 @@ Currency rvan(const TLohnGehalt& lg)
     return lg.FRVAN;
 }
 
+Currency rvanMitEinmalzahlung(const TLohnGehalt& lg)
+{
+    return lg.FRVAN + lg.FRVANEB;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -93,6 +98,12 @@ TEST(SvRegeln, EachRuleWithItsExample)
              lg.SetSVTage(3);
          },
          kvag, 29.57_cur},
+        // 2400.00 with the one-off payment lies above the zone: 1200 x 9.3 %
+        {"one-off payment: above the zone both are ordinary", 2024, 11, "1111", 1200_cur,
+         [](TLohnGehalt& lg) { lg.SetSVBruttoEB(1200_cur); }, rvan, 111.60_cur},
+        // 1500.00 in the zone: employee base 2000 / 1462 x 962 = 1316.01, x 9.3 %
+        {"one-off payment: within the zone the zone applies to the sum", 2024, 6, "1111", 1000_cur,
+         [](TLohnGehalt& lg) { lg.SetSVBruttoEB(500_cur); }, rvanMitEinmalzahlung, 122.39_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
