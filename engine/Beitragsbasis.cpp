@@ -30,10 +30,11 @@ Currency monatsBasis(Currency c, const LohnEingaben& e)
     return basis;
 }
 
-// Share of the annual ceiling reached by the end of this month.
+// Share of the annual ceiling reached by the end of this month; without
+// earlier days a partial month counts its own days (SGB IV § 23a).
 Currency bbgAnteil(Currency c, const LohnEingaben& e)
 {
-    if (e.FSVTageVorher == 0) return c;
+    if (e.FSVTageVorher == 0 && e.FSVTage >= 30) return c;
     return (c * Exact::integer(e.FSVTageVorher + e.FSVTage) / 30).toCurrency(Round::HalfUp, kFull);
 }
 

@@ -57,6 +57,11 @@ Currency rvanMitEinmalzahlung(const TLohnGehalt& lg)
     return lg.FRVAN + lg.FRVANEB;
 }
 
+Currency rvaneb(const TLohnGehalt& lg)
+{
+    return lg.FRVANEB;
+}
+
 }  // namespace
 
 TEST(SvRegeln, EachRuleWithItsExample)
@@ -104,6 +109,13 @@ TEST(SvRegeln, EachRuleWithItsExample)
         // 1500.00 in the zone: employee base 2000 / 1462 x 962 = 1316.01, x 9.3 %
         {"one-off payment: within the zone the zone applies to the sum", 2024, 6, "1111", 1000_cur,
          [](TLohnGehalt& lg) { lg.SetSVBruttoEB(500_cur); }, rvanMitEinmalzahlung, 122.39_cur},
+        // ceiling share 7550 x 10 / 30 less the month's 2000.00 leaves 516.67 for the payment
+        {"one-off payment in a partial month without earlier days", 2024, 5, "1111", 2000_cur,
+         [](TLohnGehalt& lg) {
+             lg.SetSVTage(10);
+             lg.SetSVBruttoEB(4000_cur);
+         },
+         rvaneb, 48.05_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
