@@ -48,8 +48,14 @@ Currency TLohnGehalt::BerechneRVAN() const
         const Currency f = minijobRVSatz();
         Currency mindest = MinijobRVMindestbemessung(FJahr);
         if (FSVTage < 30) mindest = RundeCentExakt(mindest * Exact::integer(FSVTage) / 30);
+        // the minimum is a floor of the month's whole pay, a one-off payment included
+        // (SGB VI § 163 (8)): below it the employee's share of the month is what the
+        // whole pay needs beyond the one-off payment's shares, computed already
         if (mindest > FRVBasis) {
-            return RundeCentExakt(Prozent(mindest, FRVSatz)) - RundeCentExakt(Prozent(FRVBasis, f));
+            const Currency ganz = FRVBasis + FRVBasisEB;
+            if (mindest <= ganz) return RundeCentExakt(Prozent(ganz, FRVSatz - f)) - FRVANEB;
+            return RundeCentExakt(Prozent(mindest, FRVSatz)) - RundeCentExakt(Prozent(FRVBasis, f)) - FRVAGEB -
+                   FRVANEB;
         }
         return RundeCentExakt(Prozent(FRVBasis, FRVSatz - f));
     }

@@ -116,6 +116,20 @@ TEST(SvRegeln, EachRuleWithItsExample)
              lg.SetSVBruttoEB(4000_cur);
          },
          rvaneb, 48.05_cur},
+        // 300.00 in all is above the minimum base 175.00: 3.6 % of it, not 32.55 - 15.00 + 7.20
+        {"mini-job with pension insurance: the minimum base on the month's whole pay", 2024, 12, "6100", 100_cur,
+         [](TLohnGehalt& lg) {
+             lg.SetMiniRVPflicht(1);
+             lg.SetSVBruttoEB(200_cur);
+         },
+         rvanMitEinmalzahlung, 10.80_cur},
+        // 130.87 in all is below the minimum 155.00: 155 x 19.9 % less the employer's 15 % of it
+        {"mini-job with pension insurance: topped up to the minimum in all", 2010, 10, "6100", 20.43_cur,
+         [](TLohnGehalt& lg) {
+             lg.SetMiniRVPflicht(1);
+             lg.SetSVBruttoEB(110.44_cur);
+         },
+         rvanMitEinmalzahlung, 11.22_cur},
     };
     for (const auto& r : regeln) {
         TLohnGehalt lg = Monat(r.jahr, r.monat, r.bgr, r.brutto);
