@@ -19,7 +19,9 @@ struct Periode {
 
 // clang-format off
 constexpr std::array kPerioden = {
-    Periode{0,    {{985.15_cur,  1355.91_cur, 1562.47_cur, 1769.03_cur, 1975.59_cur, 2182.15_cur}, 3020.06_cur}},
+    // 930.00 plus 350.00 for the first and 195.00 for each further dependant, up to June 2005
+    Periode{0,    {{930.00_cur,  1280.00_cur, 1475.00_cur, 1670.00_cur, 1865.00_cur, 2060.00_cur}, 2851.00_cur}},
+    Periode{2005, {{985.15_cur,  1355.91_cur, 1562.47_cur, 1769.03_cur, 1975.59_cur, 2182.15_cur}, 3020.06_cur}},
     Periode{2011, {{1028.89_cur, 1416.11_cur, 1631.84_cur, 1847.57_cur, 2063.30_cur, 2279.03_cur}, 3154.15_cur}},
     Periode{2013, {{1045.04_cur, 1438.34_cur, 1657.46_cur, 1876.58_cur, 2095.70_cur, 2314.82_cur}, 3203.67_cur}},
     Periode{2015, {{1073.88_cur, 1478.04_cur, 1703.21_cur, 1928.38_cur, 2153.55_cur, 2378.72_cur}, 3292.09_cur}},

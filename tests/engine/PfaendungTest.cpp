@@ -45,6 +45,11 @@ TEST(Pfaendung, GarnishableAmountByPeriodAndDependants)
         {2024, 8, 1400_cur, 0, 0_cur},       {2024, 8, 4000_cur, 7, 69.57_cur},  // five or more: (4000 - 3304.30) x 0.1
         {2024, 8, 4000_cur, 12, 69.57_cur},  {2011, 6, 2000_cur, 0, 710.40_cur},  // (2000 - 985.15) x 0.7
         {2011, 7, 2000_cur, 0, 679.78_cur},                                       // (2000 - 1028.89) x 0.7
+        // up to June 2005: 930.00, 350.00 for the first and 195.00 for each further dependant
+        {2004, 1, 1500_cur, 0, 399.00_cur},                                       // (1500 - 930) x 0.7
+        {2005, 6, 2000_cur, 2, 210.00_cur},                                       // (2000 - 1475) x 0.4
+        {2005, 6, 3000_cur, 0, 1493.00_cur},                                      // (2850 - 930) x 0.7 + 149
+        {2005, 7, 1500_cur, 0, 360.40_cur},                                       // (1500 - 985.15) x 0.7
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(pfaendbar(f.jahr, f.monat, f.netto, f.personen), f.betrag)
@@ -65,7 +70,8 @@ TEST(Pfaendung, ExemptionTableFromJuly2024)
     }
     EXPECT_EQ(PfaendungsfreigrenzenFuer(2024, 6).grundfreibetrag[0], 1402.28_cur);
     EXPECT_EQ(PfaendungsfreigrenzenFuer(2030, 1).obergrenze, 4573.10_cur);
-    EXPECT_EQ(PfaendungsfreigrenzenFuer(2004, 1).obergrenze, 3020.06_cur);
+    EXPECT_EQ(PfaendungsfreigrenzenFuer(2004, 1).obergrenze, 2851.00_cur);
+    EXPECT_EQ(PfaendungsfreigrenzenFuer(2005, 7).obergrenze, 3020.06_cur);
 }
 
 TEST(Pfaendung, VoluntaryMembersKeepTheirPremiumInTheNet)
