@@ -252,7 +252,7 @@ Currency TLohnGehalt::BerechnePVAN() const
     }
     if (FPVBes == 3) {
         const Currency q = FPPVBeitrag;
-        const Currency grenze = Gerundet(Prozent(FBBGKV, HalberSatz(p)));
+        const Currency grenze = Gerundet(Prozent(FBBGKV, pvSatzAG()));
         anteil = q - std::min(q - halbePraemie(q), grenze);
         if (FPKVNachSVBrutto == 1 && b < FBBGKV) anteil = Gerundet(Prozent(b, HalberSatz(p)));
         if (mehrfachAufteilen()) anteil = aufteilen(anteil);
@@ -292,21 +292,25 @@ Currency TLohnGehalt::BerechnePVAG() const
         const Currency basis = inGleitzone() ? FSVBruttoUngek : b;
         anteil = Gerundet(Prozent(basis, pvSatzAG()));
     }
+    // The employer's subsidy of a voluntary or private member follows the
+    // employer's rate: in Saxony at most the ceiling at the Saxony rate.
+    const Currency g = pvSatzAG();
+    const Currency zuschussMax = g == HalberSatz(p) ? FPPVZuschussMax : Gerundet(Prozent(FBBGKV, g));
     if (FBGRKV == 9 || FPVBes == 2) {
-        anteil = Gerundet(Prozent(v, HalberSatz(p)));
-        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : Gerundet(Prozent(b, HalberSatz(p)));
+        anteil = Gerundet(Prozent(v, g));
+        if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : Gerundet(Prozent(b, g));
     }
     if (FPVBes == 3 || FPVBes == 4) {
         const Currency q = FPPVBeitrag;
         const Currency hq = halbePraemie(q);
-        const Currency u = std::min(q - hq, Gerundet(Prozent(FBBGKV, HalberSatz(p))));
-        anteil = std::min(FPPVZuschussMax, u);
-        if (FPKVNachSVBrutto == 1 && b < FBBGKV) anteil = Gerundet(Prozent(b, HalberSatz(p)));
+        const Currency u = std::min(q - hq, Gerundet(Prozent(FBBGKV, g)));
+        anteil = std::min(zuschussMax, u);
+        if (FPKVNachSVBrutto == 1 && b < FBBGKV) anteil = Gerundet(Prozent(b, g));
         if (mehrfachAufteilen()) {
             if (FJahr < 2012) {
                 anteil = aufteilen(anteil);
             } else {
-                const Currency j = hq <= FPPVZuschussMax ? hq : FPPVZuschussMax;
+                const Currency j = hq <= zuschussMax ? hq : zuschussMax;
                 anteil = FBBGKV > 0_cur ? RundeCentExakt(j / FBBGKV * Exact(b)) : 0_cur;
             }
         }

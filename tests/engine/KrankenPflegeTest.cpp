@@ -77,6 +77,7 @@ TEST(KrankenPflege, PrivateAndVoluntaryMembers)
         Currency pkv;
         Currency ppv;
         Currency kvan, kvag, pvan, pvag;
+        Byte sachsen = 0;
     };
     const Fall faelle[] = {
         {"0110", 3, 3, 700_cur, 150_cur, 350.00_cur, 350.00_cur, 75.00_cur, 75.00_cur},
@@ -86,9 +87,14 @@ TEST(KrankenPflege, PrivateAndVoluntaryMembers)
         // voluntary member: the full premium on the ceiling 5175.00 and half of it as subsidy
         {"9111", 0, 0, 0_cur, 0_cur, 843.53_cur, 421.76_cur, 175.95_cur, 87.98_cur},
         {"1111", 9, 9, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur},
+        // Saxony: the care subsidy at most 5175.00 x 1.20 %
+        {"0110", 3, 3, 900_cur, 200_cur, 478.24_cur, 421.76_cur, 137.90_cur, 62.10_cur, 1},
+        {"0110", 4, 4, 900_cur, 200_cur, 0_cur, 421.76_cur, 0_cur, 62.10_cur, 1},
+        {"9111", 0, 0, 0_cur, 0_cur, 843.53_cur, 421.76_cur, 175.95_cur, 62.10_cur, 1},
     };
     for (const auto& f : faelle) {
         TLohnGehalt lg = Monat(2024, 1, f.bgr, 3000_cur);
+        lg.SetSachsen(f.sachsen);
         lg.SetKVBes(f.kvBes);
         lg.SetPVBes(f.pvBes);
         lg.SetPKVBeitrag(f.pkv);
