@@ -62,8 +62,9 @@ constexpr std::array kMonate = {
     MonatsWerte{2024, 1, 12, 421.76_cur, 16.30_cur,   87.98_cur, 2000.00_cur, 0.6846_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.40_cur, 0.06_cur},
 };
 
-// One twentieth of the monthly reference value, 2008 to 2024.
+// One twentieth of the monthly reference value, 2004 to 2024.
 constexpr std::array kVBGrenze = {
+    120.75_cur, 120.75_cur, 122.50_cur, 122.50_cur,
     124.25_cur, 126.00_cur, 127.75_cur, 127.75_cur, 131.25_cur, 134.75_cur, 138.25_cur, 141.75_cur, 145.25_cur,
     148.75_cur, 152.25_cur, 155.75_cur, 159.25_cur, 164.50_cur, 164.50_cur, 169.75_cur, 176.75_cur,
 };
@@ -118,8 +119,8 @@ std::optional<Currency> GleitzoneUntergrenze(int jahr, int monat)
 
 std::optional<Currency> VBGrenzeFuer(int jahr)
 {
-    if (jahr < 2008 || jahr > 2024) return std::nullopt;
-    return kVBGrenze[std::size_t(jahr - 2008)];
+    if (jahr < 2004 || jahr > 2024) return std::nullopt;
+    return kVBGrenze[std::size_t(jahr - 2004)];
 }
 
 Currency PVZuschlagFuer(int jahr, int monat)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Exact.h"
 #include "Rechengroessen.h"
 
@@ -26,6 +28,14 @@ TEST(Rechengroessen, SubsidyMaximaFollowCeilingTimesRateHalf)
             EXPECT_EQ(z->ppvZuschussMax, halbeCent(bbg->kvpv * z->pvSatz / 200)) << jahr << "/" << monat;
         }
     }
+}
+
+TEST(Rechengroessen, OneTwentiethOfTheReferenceValue)
+{
+    const std::pair<int, Currency> werte[] = {{2004, 120.75_cur}, {2005, 120.75_cur}, {2006, 122.50_cur},
+                                              {2007, 122.50_cur}, {2008, 124.25_cur}, {2024, 176.75_cur}};
+    for (const auto& [jahr, wert] : werte) EXPECT_EQ(VBGrenzeFuer(jahr), wert) << jahr;
+    EXPECT_FALSE(VBGrenzeFuer(2003));
 }
 
 TEST(Rechengroessen, EveryYearOfTheYearListHasEveryValue)

@@ -116,6 +116,9 @@ TEST(SvRegeln, EachRuleWithItsExample)
              lg.SetSVBruttoEB(4000_cur);
          },
          rvaneb, 48.05_cur},
+        // 100.00 lies below 122.50, one twentieth of the monthly reference value 2006
+        {"pension benefits below the floor pay no health contribution", 2006, 3, "1111", 100_cur,
+         [](TLohnGehalt& lg) { lg.SetVB(2); }, kvan, 0_cur},
         // 300.00 in all is above the minimum base 175.00: 3.6 % of it, not 32.55 - 15.00 + 7.20
         {"mini-job with pension insurance: the minimum base on the month's whole pay", 2024, 12, "6100", 100_cur,
          [](TLohnGehalt& lg) {
