@@ -117,8 +117,8 @@ bool TLohnGehalt::inGleitzone() const
 Currency TLohnGehalt::gleitzoneBasis(Currency ae) const
 {
     if (!inGleitzone() || FVB != 0 || FMinijob != 0) return ae;
-    return aufTage(GleitzoneBemessung(aufMonat(ae),
-                                      {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
+    return aufTage(
+        GleitzoneBemessung(aufMonat(ae), {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
 }
 
 // SetSVBrutto formed the zone base for a whole month without a one-off

@@ -54,8 +54,7 @@ Currency TLohnGehalt::BerechneRVAN() const
         if (mindest > FRVBasis) {
             const Currency ganz = FRVBasis + FRVBasisEB;
             if (mindest <= ganz) return RundeCentExakt(Prozent(ganz, FRVSatz - f)) - FRVANEB;
-            return RundeCentExakt(Prozent(mindest, FRVSatz)) - RundeCentExakt(Prozent(FRVBasis, f)) - FRVAGEB -
-                   FRVANEB;
+            return RundeCentExakt(Prozent(mindest, FRVSatz)) - RundeCentExakt(Prozent(FRVBasis, f)) - FRVAGEB - FRVANEB;
         }
         return RundeCentExakt(Prozent(FRVBasis, FRVSatz - f));
     }

@@ -272,7 +272,9 @@ void PlanModul::MZTABFB()
         const Currency grenze = (z_.LZZ != 1 && p.ANPUnterjaehrig) ? *p.ANPUnterjaehrig : p.ANP;
         const Currency lohn = z_.ZRE4 - z_.ZVBEZ;
         const bool aufrunden = p.anpRundung != AnpRundung::Abrunden;
-        z_.ANP = lohn >= grenze ? z_.ANP + grenze : aufrunden ? RundeModus(4, z_.ANP + lohn) : AbrundenEuro(z_.ANP + lohn);
+        z_.ANP = lohn >= grenze ? z_.ANP + grenze
+                 : aufrunden    ? RundeModus(4, z_.ANP + lohn)
+                                : AbrundenEuro(z_.ANP + lohn);
     }
 
     z_.KZTAB = 1;

@@ -21,6 +21,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Currency.h"
@@ -76,16 +77,6 @@ std::optional<Currency> leseZahl(const std::string& text)
     const std::int64_t raw = ganz * Currency::kScale + bruch;
     return Currency::fromRaw(negativ ? -raw : raw);
 }
-
-// The inputs in the order they are set. Rechtskreis, Jahr, BGR and Monat come
-// first (the year resets inputs, the month's values depend on the code); the
-// contribution gross comes last, as the zone base is formed when it is set.
-const char* const kEingaben[] = {
-    "Rechtskreis", "Jahr",    "BGR",    "Monat",      "Gleitzone",   "RVVoll",      "PVZuschlag",
-    "Sachsen",     "MiniRVPflicht",     "PVKinder",   "KVZusatz",    "KVSatz",      "U1Satz",
-    "U2Satz",      "SVBruttoEB",        "SVTageVorher", "SVAuto",    "KVBruttoVor", "RVBruttoVor",
-    "SVTage",      "SVBrutto",
-};
 
 using Feld = Currency LohnErgebnisse::*;
 struct Ergebnisspalte {
@@ -154,32 +145,51 @@ struct Zeile {
     Byte byte(std::string_view spalte) const { return Byte(ganz(spalte)); }
 };
 
-void setze(TLohnGehalt& lg, const Zeile& z, std::string_view spalte)
+using Setzer = std::function<void(TLohnGehalt&, const Zeile&, std::string_view)>;
+
+Setzer alsByte(void (TLohnGehalt::*setter)(Byte))
 {
-    if (spalte == "Rechtskreis") lg.SetRechtskreis(z.byte(spalte));
-    else if (spalte == "Jahr") lg.SetJahr(z.ganz(spalte));
-    else if (spalte == "BGR") lg.SetBGR(z.text(spalte));
-    else if (spalte == "Monat") lg.SetMonat(z.ganz(spalte));
-    else if (spalte == "Gleitzone") lg.SetGleitzone(z.byte(spalte));
-    else if (spalte == "RVVoll") lg.SetRVVoll(z.byte(spalte));
-    else if (spalte == "PVZuschlag") lg.SetPVZuschlag(z.byte(spalte));
-    else if (spalte == "Sachsen") lg.SetSachsen(z.byte(spalte));
-    else if (spalte == "MiniRVPflicht") lg.SetMiniRVPflicht(z.byte(spalte));
-    else if (spalte == "PVKinder") lg.SetPVKinder(z.byte(spalte));
-    else if (spalte == "KVZusatz") lg.SetKVZusatz(z.zahl(spalte));
-    else if (spalte == "KVSatz") {
-        if (z.text(spalte) != "-") lg.SetKVSatz(z.zahl(spalte));
-    }
-    else if (spalte == "U1Satz") lg.SetU1Satz(z.zahl(spalte));
-    else if (spalte == "U2Satz") lg.SetU2Satz(z.zahl(spalte));
-    else if (spalte == "SVBruttoEB") lg.SetSVBruttoEB(z.zahl(spalte));
-    else if (spalte == "SVTageVorher") lg.SetSVTageVorher(z.ganz(spalte));
-    else if (spalte == "SVAuto") lg.SetSVAuto(z.byte(spalte));
-    else if (spalte == "KVBruttoVor") lg.SetKVBruttoVor(z.zahl(spalte));
-    else if (spalte == "RVBruttoVor") lg.SetRVBruttoVor(z.zahl(spalte));
-    else if (spalte == "SVTage") lg.SetSVTage(z.byte(spalte));
-    else if (spalte == "SVBrutto") lg.SetSVBrutto(z.zahl(spalte));
+    return [setter](TLohnGehalt& lg, const Zeile& z, std::string_view s) { (lg.*setter)(z.byte(s)); };
 }
+Setzer alsZahl(void (TLohnGehalt::*setter)(int))
+{
+    return [setter](TLohnGehalt& lg, const Zeile& z, std::string_view s) { (lg.*setter)(z.ganz(s)); };
+}
+Setzer alsBetrag(void (TLohnGehalt::*setter)(Currency))
+{
+    return [setter](TLohnGehalt& lg, const Zeile& z, std::string_view s) { (lg.*setter)(z.zahl(s)); };
+}
+
+// The inputs in the order they are set. Rechtskreis, Jahr, BGR and Monat come
+// first (the year resets inputs, the month's values depend on the code); the
+// contribution gross comes last, as the zone base is formed when it is set.
+const std::pair<const char*, Setzer> kEingaben[] = {
+    {"Rechtskreis", alsByte(&TLohnGehalt::SetRechtskreis)},
+    {"Jahr", alsZahl(&TLohnGehalt::SetJahr)},
+    {"BGR", [](TLohnGehalt& lg, const Zeile& z, std::string_view s) { lg.SetBGR(z.text(s)); }},
+    {"Monat", alsZahl(&TLohnGehalt::SetMonat)},
+    {"Gleitzone", alsByte(&TLohnGehalt::SetGleitzone)},
+    {"RVVoll", alsByte(&TLohnGehalt::SetRVVoll)},
+    {"PVZuschlag", alsByte(&TLohnGehalt::SetPVZuschlag)},
+    {"Sachsen", alsByte(&TLohnGehalt::SetSachsen)},
+    {"MiniRVPflicht", alsByte(&TLohnGehalt::SetMiniRVPflicht)},
+    {"PVKinder", alsByte(&TLohnGehalt::SetPVKinder)},
+    {"KVZusatz", alsBetrag(&TLohnGehalt::SetKVZusatz)},
+    // "-" leaves the engine's own rate
+    {"KVSatz",
+     [](TLohnGehalt& lg, const Zeile& z, std::string_view s) {
+         if (z.text(s) != "-") lg.SetKVSatz(z.zahl(s));
+     }},
+    {"U1Satz", alsBetrag(&TLohnGehalt::SetU1Satz)},
+    {"U2Satz", alsBetrag(&TLohnGehalt::SetU2Satz)},
+    {"SVBruttoEB", alsBetrag(&TLohnGehalt::SetSVBruttoEB)},
+    {"SVTageVorher", alsZahl(&TLohnGehalt::SetSVTageVorher)},
+    {"SVAuto", alsByte(&TLohnGehalt::SetSVAuto)},
+    {"KVBruttoVor", alsBetrag(&TLohnGehalt::SetKVBruttoVor)},
+    {"RVBruttoVor", alsBetrag(&TLohnGehalt::SetRVBruttoVor)},
+    {"SVTage", alsByte(&TLohnGehalt::SetSVTage)},
+    {"SVBrutto", alsBetrag(&TLohnGehalt::SetSVBrutto)},
+};
 
 std::string cent(Currency c)
 {
@@ -266,7 +276,7 @@ int lauf(const std::string& datei, const std::set<std::string>& offen, const std
         for (const Zeile& z : faelle[id]) {
             try {
                 TLohnGehalt lg;
-                for (const char* spalte : kEingaben) setze(lg, z, spalte);
+                for (const auto& [spalte, setze] : kEingaben) setze(lg, z, spalte);
                 lg.Berechnen();
                 if (nurId) std::cout << "line " << z.nummer << ":\n";
                 auto abw = pruefe(z, lg, nurId.has_value());
@@ -297,7 +307,8 @@ int lauf(const std::string& datei, const std::set<std::string>& offen, const std
             ++failed;
             std::cout << id << " (line " << naechsteZeile << "):";
             if (!fehlerText.empty()) std::cout << " error: " << fehlerText;
-            for (const auto& a : naechste) std::cout << " " << a.spalte << " " << cent(a.erwartet) << "/" << cent(a.ist);
+            for (const auto& a : naechste)
+                std::cout << " " << a.spalte << " " << cent(a.erwartet) << "/" << cent(a.ist);
             std::cout << "\n";
         }
     }

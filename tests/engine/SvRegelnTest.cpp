@@ -67,8 +67,8 @@ Currency rvaneb(const TLohnGehalt& lg)
 TEST(SvRegeln, EachRuleWithItsExample)
 {
     const Regel regeln[] = {
-        {"U1 in the zone on the actual pay", 2024, 5, "1111", 1000_cur,
-         [](TLohnGehalt& lg) { lg.SetU1Satz(1.6_cur); }, u1, 16.00_cur},
+        {"U1 in the zone on the actual pay", 2024, 5, "1111", 1000_cur, [](TLohnGehalt& lg) { lg.SetU1Satz(1.6_cur); },
+         u1, 16.00_cur},
         // 377.78 + 43.99, not 5175 x 8.15 % = 421.76
         {"health from 2019: general and additional contribution rounded each", 2024, 5, "1111", 6000_cur,
          [](TLohnGehalt& lg) { lg.SetKVZusatz(1.7_cur); }, kvan, 421.77_cur},
@@ -78,8 +78,8 @@ TEST(SvRegeln, EachRuleWithItsExample)
         {"health from 2019 in the zone before 10/2022", 2020, 5, "1111", 962.14_cur,
          [](TLohnGehalt& lg) { lg.SetKVZusatz(1.6_cur); }, kvag, 77.94_cur},
         // total 2 x 82.21 = 164.42 less the employee's 58.78, not 883.94 x 18.6 % = 164.41 less it
-        {"zone from 10/2022: the total is the half rate rounded and doubled", 2024, 5, "1111", 1000_cur, nullptr,
-         rvag, 105.64_cur},
+        {"zone from 10/2022: the total is the half rate rounded and doubled", 2024, 5, "1111", 1000_cur, nullptr, rvag,
+         105.64_cur},
         // 13.10 + 1027.99 x 0.35 %, not the surcharge on the employee's base
         {"zone from 10/2022: the childless surcharge on the zone base", 2022, 10, "1111", 1100_cur,
          [](TLohnGehalt& lg) { lg.SetPVZuschlag(1); }, pvan, 16.70_cur},
