@@ -1,0 +1,234 @@
+// lx_bench [FILE] [--passes N]
+//
+// Times the 2024 monthly rows of the official results (FILE, by default
+// tests/data/official-plans.tsv) cycled over N passes (default 200) and prints
+// the minimum and the median ns per calculation of
+//   - the wage tax through the plan interface: entry, surcharge, church tax;
+//   - the same with the row's special payment (rows with SONSTB);
+//   - a whole TLohnGehalt month, code "1111": setters and Berechnen;
+//   - 300 months in a row on one engine, only the gross changing (the
+//     net-to-gross search), per run of 300.
+// Before it times anything it checks every row used against the file and
+// stops with status 1 on a difference.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <iomanip>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Gehaltsroutinen.h"
+#include "LxSteuernPlan.h"
+#include "PlanRegistry.h"
+#include "Vektorzeilen.h"
+
+using namespace lx;
+using namespace lx::vektoren;
+
+namespace {
+
+constexpr int kBundesland = 12;  // Nordrhein-Westfalen
+constexpr int kKonfession = 0;   // Protestant
+constexpr int kMonateInFolge = 300;
+
+volatile std::int64_t senke;  // keeps the results alive
+
+struct Steuer {
+    Currency LSTLZZ, SOLZLZZ, KiSt, STS, SOLZS, KiStS;
+};
+
+Steuer steuer(LxSteuernPlan& plan, const LohnsteuerEingaben& e, const Zeile& z, bool sonst)
+{
+    Steuer s;
+    s.LSTLZZ = plan.LohnsteuerLzz(e);
+    s.SOLZLZZ = plan.SolzLzz();
+    s.KiSt = plan.KirchensteuerLzz(1, kBundesland, kKonfession, 1, 0_cur, 0_cur) +
+             plan.KirchensteuerLzz(1, kBundesland, kKonfession, 0, 0_cur, 0_cur);
+    if (sonst) {
+        s.STS = plan.LohnsteuerSonst(z.euro("SONSTB"), z.euro("JRE4"), z.euro("JVBEZ"), z.euro("VBS"));
+        s.SOLZS = plan.SolzSonst();
+        s.KiStS = plan.KirchensteuerSonst(1, kBundesland, kKonfession, 1, 0, 0_cur, 0_cur) +
+                  plan.KirchensteuerSonst(1, kBundesland, kKonfession, 0, 0, 0_cur, 0_cur);
+    }
+    return s;
+}
+
+// A row the engine can give to the plan as it stands: statutory insurance, no
+// factor, no pension, no allowance, no special payment.
+bool monatsfaehig(const Zeile& z)
+{
+    for (const char* spalte : {"PKV", "AF", "ALTER1", "VBEZ", "LZZFREIB", "LZZHINZU", "JFREIB", "JHINZU", "SONSTB",
+                               "VMT", "WFUNDF"}) {
+        if (!z.wert(spalte).isZero()) return false;
+    }
+    return true;
+}
+
+void einrichten(TLohnGehalt& lg, const Zeile& z)
+{
+    lg.SetRechtskreis(z.code("KRV") == 1 ? 2 : 1);
+    lg.SetJahr(2024);
+    lg.SetBGR("1111");
+    lg.SetMonat(6);
+    lg.SetKVZusatz(z.wert("KVZ"));
+    lg.SetPVZuschlag(static_cast<Byte>(z.code("PVZ")));
+    const int pva = z.code("PVA");
+    lg.SetPVKinder(static_cast<Byte>(pva == 0 ? 0 : pva + 1));
+    lg.SetSachsen(static_cast<Byte>(z.code("PVS")));
+    lg.SetStKl(static_cast<Byte>(z.code("STKL")));
+    lg.SetKammer(2);
+    lg.SetKRV(static_cast<Byte>(z.code("KRV")));
+    lg.SetKonfession(kKonfession);
+    lg.SetBundesland(kBundesland);
+    lg.SetLZZ(2);
+    lg.SetKiFB(z.wert("ZKF"));
+    lg.SetZVArt("keine");
+}
+
+void brutto(TLohnGehalt& lg, Currency betrag)
+{
+    lg.SetStBrutto(betrag);
+    lg.SetGesamtbrutto(betrag);
+    lg.SetSVBrutto(betrag);
+}
+
+bool pruefe(const char* was, int nummer, Currency erwartetCent, Currency ist)
+{
+    if (ist * 100 == erwartetCent) return true;
+    std::cout << "line " << nummer << ": " << was << " expected " << centText(erwartetCent) << " got "
+              << centText(ist * 100) << "\n";
+    return false;
+}
+
+// Minimum and median of the ns per unit over the passes.
+void messe(const char* titel, int passes, std::int64_t einheiten, const std::function<void()>& lauf)
+{
+    std::vector<double> ns;
+    lauf();  // warm
+    for (int i = 0; i < passes; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        lauf();
+        const auto ende = std::chrono::steady_clock::now();
+        ns.push_back(double(std::chrono::duration_cast<std::chrono::nanoseconds>(ende - start).count()) /
+                     double(einheiten));
+    }
+    std::sort(ns.begin(), ns.end());
+    std::cout << std::left << std::setw(44) << titel << std::right << std::fixed << std::setprecision(1)
+              << " min " << std::setw(11) << ns.front() << " ns   median " << std::setw(11) << ns[ns.size() / 2]
+              << " ns\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string datei = LX_BENCH_DATA;
+    int passes = 200;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--passes" && i + 1 < argc) {
+            passes = std::max(1, std::atoi(argv[++i]));
+        } else if (!arg.starts_with("--")) {
+            datei = arg;
+        } else {
+            std::cerr << "usage: lx_bench [FILE] [--passes N]\n";
+            return 2;
+        }
+    }
+
+    std::vector<NummerierteZeile> zeilen;
+    try {
+        for (auto& nz : leseDatei(datei)) {
+            if (nz.zeile.plan == "2024" && nz.zeile.code("LZZ") == 2) zeilen.push_back(std::move(nz));
+        }
+    } catch (const Fehler& f) {
+        std::cerr << "lx_bench: " << f.text << "\n";
+        return 2;
+    }
+    LxSteuernPlan* plan = planByName("2024");
+    if (zeilen.empty() || plan == nullptr) {
+        std::cerr << "lx_bench: no 2024 monthly rows in " << datei << "\n";
+        return 2;
+    }
+
+    struct Fall {
+        const NummerierteZeile* zeile;
+        LohnsteuerEingaben e;
+    };
+    std::vector<Fall> alle, sonst;
+    std::vector<const NummerierteZeile*> monate;
+    for (const auto& nz : zeilen) {
+        alle.push_back({&nz, eingaben(nz.zeile)});
+        if (nz.zeile.euro("SONSTB") > 0_cur) sonst.push_back({&nz, eingaben(nz.zeile)});
+        if (monatsfaehig(nz.zeile)) monate.push_back(&nz);
+    }
+
+    // The results first: a fast wrong answer is worth nothing.
+    bool gut = true;
+    for (const Fall& f : alle) {
+        const Zeile& z = f.zeile->zeile;
+        const bool mitSonst = z.euro("SONSTB") > 0_cur;
+        const Steuer s = steuer(*plan, f.e, z, mitSonst);
+        gut &= pruefe("LSTLZZ", f.zeile->nummer, z.wert("LSTLZZ"), s.LSTLZZ);
+        gut &= pruefe("SOLZLZZ", f.zeile->nummer, z.wert("SOLZLZZ"), s.SOLZLZZ);
+        if (mitSonst) {
+            gut &= pruefe("STS", f.zeile->nummer, z.wert("STS"), s.STS);
+            gut &= pruefe("SOLZS", f.zeile->nummer, z.wert("SOLZS"), s.SOLZS);
+        }
+    }
+    for (const NummerierteZeile* nz : monate) {
+        TLohnGehalt lg;
+        einrichten(lg, nz->zeile);
+        brutto(lg, nz->zeile.euro("RE4"));
+        lg.Berechnen();
+        gut &= pruefe("month FLSt", nz->nummer, nz->zeile.wert("LSTLZZ"), lg.FLSt);
+        gut &= pruefe("month FSolZ", nz->nummer, nz->zeile.wert("SOLZLZZ"), lg.FSolZ);
+    }
+    if (!gut) {
+        std::cout << "results differ from " << datei << ": nothing timed\n";
+        return 1;
+    }
+    std::cout << alle.size() << " monthly 2024 rows, " << sonst.size() << " with a special payment, " << monate.size()
+              << " as engine months: all results as in the file\n"
+              << passes << " passes\n";
+
+    messe("wage tax: entry, surcharge, church tax", passes, std::int64_t(alle.size()), [&] {
+        std::int64_t summe = 0;
+        for (const Fall& f : alle) summe += steuer(*plan, f.e, f.zeile->zeile, false).KiSt.raw();
+        senke = summe;
+    });
+    messe("wage tax with a special payment", passes, std::int64_t(sonst.size()), [&] {
+        std::int64_t summe = 0;
+        for (const Fall& f : sonst) summe += steuer(*plan, f.e, f.zeile->zeile, true).KiStS.raw();
+        senke = summe;
+    });
+    messe("TLohnGehalt month (setters, Berechnen)", passes, std::int64_t(monate.size()), [&] {
+        std::int64_t summe = 0;
+        for (const NummerierteZeile* nz : monate) {
+            TLohnGehalt lg;
+            einrichten(lg, nz->zeile);
+            brutto(lg, nz->zeile.euro("RE4"));
+            lg.Berechnen();
+            summe += lg.FLSt.raw();
+        }
+        senke = summe;
+    });
+    TLohnGehalt folge;
+    einrichten(folge, monate.front()->zeile);
+    std::size_t naechster = 0;
+    messe("300 months in a row, per 300", passes, 1, [&] {
+        std::int64_t summe = 0;
+        for (int i = 0; i < kMonateInFolge; ++i) {
+            brutto(folge, monate[naechster]->zeile.euro("RE4"));
+            naechster = (naechster + 1) % monate.size();
+            folge.Berechnen();
+            summe += folge.FLSt.raw();
+        }
+        senke = summe;
+    });
+    return 0;
+}
