@@ -11,23 +11,10 @@
 #include <string>
 
 #include "Currency.h"
+#include "Dez.h"
 #include "Int128.h"
 
 namespace lx {
-
-// How a value is brought to a number of decimals.
-enum class Round {
-    Cut,      // toward zero
-    Up,       // away from zero (any remainder raises the magnitude)
-    Floor,    // toward minus infinity
-    Ceiling,  // toward plus infinity
-    HalfUp,   // to nearest, halves away from zero
-};
-
-// Number of decimals for round()/toCurrency(); named for readability at call sites.
-inline constexpr int kEuros = 0;
-inline constexpr int kCents = 2;
-inline constexpr int kFull = 4;  // all four decimals of Currency
 
 class Exact {
 public:

@@ -2,8 +2,11 @@
 
 namespace lx {
 
+void throwOverflow() { throw MoneyError("Überlauf bei einer Betragsberechnung"); }
+void throwDivisionByZero() { throw MoneyError("Division durch null"); }
+
 namespace {
-[[noreturn]] void overflow() { throw MoneyError("Überlauf bei einer Betragsberechnung"); }
+[[noreturn]] void overflow() { throwOverflow(); }
 }  // namespace
 
 Int128 checkedAdd(Int128 a, Int128 b)

@@ -18,6 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Throw MoneyError for an overflow or a division by zero.
+[[noreturn]] void throwOverflow();
+[[noreturn]] void throwDivisionByZero();
+
 Int128 checkedAdd(Int128 a, Int128 b);
 Int128 checkedSub(Int128 a, Int128 b);
 Int128 checkedMul(Int128 a, Int128 b);
