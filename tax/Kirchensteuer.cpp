@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "LxMath.h"
 #include "PlanRundung.h"
 
@@ -51,14 +51,14 @@ Currency Kirchensteuer(const KirchensteuerFall& fall)
     const bool eigenerSatz = fall.Satz > 0_cur && fall.Satz < 99_cur;
     const bool ungeteilt = fall.Satz == 99_cur;
 
-    Exact satz = eigenerSatz ? Exact(fall.Satz) : Exact::integer(gebiet.satz);
+    const Dez<4> satz = eigenerSatz ? dez(fall.Satz) : Dez<4>::integer(gebiet.satz);
     // To hundredths of a cent first, then to euros cut to whole cents.
-    Currency kCent = RundeCentExakt(Exact(fall.basisCent) * satz / 100);
-    Currency k = AbrundenCentExakt(Exact(kCent) / 100);
+    Currency kCent = RundeCentExakt((dez(fall.basisCent) * satz).div10<2>());
+    Currency k = AbrundenCentExakt(dez(kCent).div10<2>());
     if (eigenerSatz) return k;
 
     if (!fall.Kappung.isZero() && !gebiet.kappung.isZero()) {
-        Currency kappe = RundeCentExakt(Exact(fall.RE4Cent) / 100 * Exact(gebiet.kappung) / 100);
+        Currency kappe = RundeCentExakt((dez(fall.RE4Cent) * dez(gebiet.kappung)).div10<4>());
         k = std::min(k, kappe);
     }
 
@@ -81,7 +81,7 @@ Currency Kirchensteuer(const KirchensteuerFall& fall)
             return fall.Anteil == 1 ? 0_cur : k;
         case 2:
         case 3: {
-            Currency ev = RundeCentExakt(Exact(k) * gebiet.anteilEv / 100);
+            Currency ev = RundeCentExakt((dez(k) * gebiet.anteilEv).div10<2>());
             return fall.Anteil == 1 ? ev : k - ev;
         }
         default:

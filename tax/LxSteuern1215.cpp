@@ -94,7 +94,7 @@ Currency LxSteuern1215::LohnsteuerLzz(const LohnsteuerEingaben& e)
         BKDezember_ = dezember(alt.JBMG, neu.JBMG);
     }
     z_.BK = BKDezember_;
-    return (Exact(z_.LSTLZZ) / 100).toCurrency(Round::Cut, kFull);
+    return dez(z_.LSTLZZ).div10<2>().toCurrency(Round::Cut);
 }
 
 LxSteuern1215::Jahresbetraege LxSteuern1215::durchgang(const PlanParameter& werte, Currency ZRE4VP)

@@ -25,11 +25,7 @@ Currency zuCent(Currency euro)
 }
 Currency zuEuro(Currency cent)
 {
-    return (Exact(cent) / 100).toCurrency(Round::Cut, kFull);
-}
-Exact satz(std::int64_t tausendstel)
-{
-    return Exact::ratio(tausendstel, 1000);
+    return dez(cent).div10<2>().toCurrency(Round::Cut);
 }
 
 // Care-insurance rate reductions: 0 or 1 child none, then one step per child up to four.
@@ -119,52 +115,47 @@ void PlanModul::MPARA()
     const PlanParameter& p = *p_;
     if (z_.KRV < 2) {
         z_.BBGRV = z_.KRV == 0 ? p.BBGRVWest : p.BBGRVOst;
-        z_.RVSATZAN = p.RVSATZAN.exact();
+        z_.RVSATZAN = p.RVSATZAN;
     }
     z_.BBGKVPV = p.BBGKVPV;
     switch (p.kvSatz) {
         case KvSatzRegel::HalberZusatz:
-            z_.KVSATZAN = Exact(z_.KVZ) / 2 / 100 + p.KVSATZAN.exact();
+            z_.KVSATZAN = Haelfte(dez(z_.KVZ)).div10<2>() + p.KVSATZAN;
             break;
         case KvSatzRegel::VollerZusatz:
-            z_.KVSATZAN = Exact(z_.KVZ) / 100 + p.KVSATZAN.exact();
+            z_.KVSATZAN = dez(z_.KVZ).div10<2>() + p.KVSATZAN;
             break;
         case KvSatzRegel::Fest:
-            z_.KVSATZAN = p.KVSATZAN.exact();
+            z_.KVSATZAN = p.KVSATZAN;
             break;
     }
-    z_.KVSATZAG = p.KVSATZAG.exact();
+    z_.KVSATZAG = p.KVSATZAG;
     const PvSaetze& pv = (z_.LZZ == 1 && p.pvJahr) ? *p.pvJahr : p.pv;
-    z_.PVSATZAN = (z_.PVS == 1 ? pv.PVSATZANSachsen : pv.PVSATZAN).exact();
-    z_.PVSATZAG = (z_.PVS == 1 ? pv.PVSATZAGSachsen : pv.PVSATZAG).exact();
+    z_.PVSATZAN = z_.PVS == 1 ? pv.PVSATZANSachsen : pv.PVSATZAN;
+    z_.PVSATZAG = z_.PVS == 1 ? pv.PVSATZAGSachsen : pv.PVSATZAG;
     if (z_.PVZ == 1)
-        z_.PVSATZAN += pv.PVZZuschlag.exact();
+        z_.PVSATZAN += pv.PVZZuschlag;
     else
-        z_.PVSATZAN -= p.PVAAbschlag.exact() * z_.PVA;
+        z_.PVSATZAN -= p.PVAAbschlag * z_.PVA;
     z_.SOLZFREI = p.SOLZFREI;
 }
 
 void PlanModul::MRE4JL()
 {
     auto jahresbetrag = [this](Currency cent) {
-        Exact jahr;
+        const Dez<6> euro = dez(cent).div10<2>();
         switch (z_.LZZ) {
             case 1:
-                jahr = Exact(cent) / 100;
-                break;
+                return AbrundenCentExakt(euro);
             case 2:
-                jahr = Exact(cent) * 12 / 100;
-                break;
+                return AbrundenCentExakt(euro * 12);
             case 3:
-                jahr = Exact(cent) * 360 / 7 / 100;
-                break;
+                return AbrundenCentExakt((euro * 360).divide<kCents>(7, Round::Cut));
             case 4:
-                jahr = Exact(cent) * 360 / 100;
-                break;
+                return AbrundenCentExakt(euro * 360);
             default:
                 return 0_cur;
         }
-        return AbrundenCentExakt(jahr);
     };
     z_.ZRE4J = jahresbetrag(z_.RE4);
     z_.ZVBEZJ = jahresbetrag(z_.VBEZ);
@@ -181,29 +172,30 @@ void PlanModul::MRE4()
         const int J = versorgungsIndex(z_.VJAHR);
         if (z_.LZZ == 1) {
             z_.VBEZB = z_.VBEZM * z_.ZMVB + z_.VBEZS;
-            z_.HFVB = AbrundenEuroExakt(Exact(TAB2(J)) / 12 * z_.ZMVB);
-            z_.FVBZ = RundeModusExakt(4, Exact(TAB3(J)) / 12 * z_.ZMVB);
+            // the twelfth of a year's amount times the months, divided last: exact
+            z_.HFVB = AbrundenEuroExakt((dez(TAB2(J)) * z_.ZMVB).divide<kEuros>(12, Round::Cut));
+            z_.FVBZ = RundeModus(4, RundeCentQuotient(dez(TAB3(J)) * z_.ZMVB, 12));
         } else {
             z_.VBEZB = z_.VBEZM * 12 + z_.VBEZS;
             z_.HFVB = TAB2(J);
             z_.FVBZ = TAB3(J);
         }
-        z_.FVB = AufrundenCentExakt(Exact(z_.VBEZB) / 100 * TAB1(J));
+        z_.FVB = AufrundenCentExakt(dez(z_.VBEZB).div10<2>() * TAB1(J));
         if (z_.FVB > z_.HFVB) z_.FVB = z_.HFVB;
         if (p_->fvbBisVersorgung && z_.FVB > z_.ZVBEZJ) z_.FVB = z_.ZVBEZJ;
 
-        z_.FVBSO = AufrundenCentExakt(Exact(z_.FVB) + Exact(z_.VBEZBSO) / 100 * TAB1(J));
+        z_.FVBSO = AufrundenCentExakt(dez(z_.FVB) + dez(z_.VBEZBSO).div10<2>() * TAB1(J));
         if (z_.FVBSO > TAB2(J)) z_.FVBSO = TAB2(J);
-        const Currency HFVBZSO = AbrundenCentExakt(Exact(z_.VBEZB + z_.VBEZBSO) / 100 - Exact(z_.FVBSO));
+        const Currency HFVBZSO = AbrundenCentExakt(dez(z_.VBEZB + z_.VBEZBSO).div10<2>() - dez(z_.FVBSO));
         if (p_->fvbzso == FvbzsoRegel::AusHoechstwert) {
             z_.FVBZSO = HFVBZSO >= TAB3(J) ? TAB3(J) : RundeModus(4, HFVBZSO);
         } else {
-            z_.FVBZSO = RundeModusExakt(4, Exact(z_.FVBZ) + Exact(z_.VBEZBSO) / 100);
+            z_.FVBZSO = RundeModusExakt(4, dez(z_.FVBZ) + dez(z_.VBEZBSO).div10<2>());
             if (z_.FVBZSO > HFVBZSO) z_.FVBZSO = RundeModus(4, HFVBZSO);
             if (z_.FVBZSO > TAB3(J)) z_.FVBZSO = TAB3(J);
         }
 
-        const Currency HFVBZ = AbrundenCentExakt(Exact(z_.VBEZB) / 100 - Exact(z_.FVB));
+        const Currency HFVBZ = AbrundenCentExakt(dez(z_.VBEZB).div10<2>() - dez(z_.FVB));
         if (z_.FVBZ > HFVBZ) z_.FVBZ = RundeModus(4, HFVBZ);
     }
     MRE4ALTE();
@@ -217,8 +209,8 @@ void PlanModul::MRE4ALTE()
     }
     const int K = versorgungsIndex(z_.AJAHR);
     const Currency BMG = z_.ZRE4J - z_.ZVBEZJ;
-    const Exact alte = Exact(BMG) * TAB4(K);
-    z_.ALTE = alte.toCurrency(Round::Up, p_->alte == AlteRundung::Cent ? kCents : kEuros);
+    const auto alte = dez(BMG) * TAB4(K);
+    z_.ALTE = p_->alte == AlteRundung::Cent ? alte.toCurrency<kCents>(Round::Up) : alte.toCurrency<kEuros>(Round::Up);
     if (z_.ALTE > TAB5(K)) z_.ALTE = TAB5(K);
 }
 
@@ -249,8 +241,8 @@ void PlanModul::MBERECH()
 
 Currency PlanModul::mitFaktor(Currency st, JahresRundung rundung) const
 {
-    const Exact produkt = Exact(st) * Exact(z_.f);
-    return rundung == JahresRundung::GanzeEuro ? AbrundenEuroExakt(produkt) : produkt.toCurrency(Round::Cut, kFull);
+    const auto produkt = dez(st) * dez(z_.f);
+    return rundung == JahresRundung::GanzeEuro ? AbrundenEuroExakt(produkt) : produkt.toCurrency(Round::Cut);
 }
 
 void PlanModul::MZTABFB()
@@ -281,7 +273,7 @@ void PlanModul::MZTABFB()
     z_.EFA = 0_cur;
     z_.SAP = 0_cur;
     z_.KFB = 0_cur;
-    auto kinder = [this](Currency jeKind) { return (Exact(z_.ZKF) * Exact(jeKind)).toCurrency(Round::Cut, kFull); };
+    auto kinder = [this](Currency jeKind) { return (dez(z_.ZKF) * dez(jeKind)).toCurrency(Round::Cut); };
     switch (z_.STKL) {
         case 1:
             z_.SAP = kSAP;
@@ -322,7 +314,7 @@ void PlanModul::MLSTJAHR()
         if (z_.KENNVMT == 1)
             z_.ZVE = z_.ZRE4S - z_.ZTABFBS + z_.VMTA - z_.VSP;
         else
-            z_.ZVE = AbrundenCentExakt(Exact(z_.ZRE4 - z_.ZTABFB) / 5 - Exact(z_.VSP));
+            z_.ZVE = AbrundenCentExakt(Fuenftel(dez(z_.ZRE4 - z_.ZTABFB)) - dez(z_.VSP));
         UPMLST();
         return;
     }
@@ -335,13 +327,13 @@ void PlanModul::MLSTJAHR()
     const Currency vmt = zuEuro(z_.VMT);
     z_.ZVE = z_.ZRE4 - z_.ZTABFB - z_.VSP - vmt;
     if (z_.ZVE.isNegative()) {
-        z_.ZVE = AbrundenCentExakt(Exact(vmt + z_.ZVE) / 5);
+        z_.ZVE = AbrundenCentExakt(Fuenftel(dez(vmt + z_.ZVE)));
         UPMLST();
         z_.ST = z_.ST * 5;
     } else {
         UPMLST();
         const Currency STOVMT = z_.ST;
-        z_.ZVE = AbrundenCentExakt(Exact(z_.VMT) / 500 + Exact(z_.ZVE));
+        z_.ZVE = AbrundenCentExakt(Fuenftel(dez(z_.VMT)).div10<2>() + dez(z_.ZVE));
         UPMLST();
         z_.ST = STOVMT + (z_.ST - STOVMT) * 5;
     }
@@ -352,12 +344,12 @@ void PlanModul::UPEVP()
     if (z_.KRV < 2) {
         if (z_.ZRE4VP > z_.BBGRV) z_.ZRE4VP = z_.BBGRV;
         Currency basis = z_.ZRE4VP;
-        if (p_->TBSVORV) basis = AbrundenCentExakt(Exact(basis) * p_->TBSVORV->exact());
-        z_.VSP1 = AbrundenCentExakt(Exact(basis) * z_.RVSATZAN);
+        if (p_->TBSVORV) basis = AbrundenCentExakt(dez(basis) * *p_->TBSVORV);
+        z_.VSP1 = AbrundenCentExakt(dez(basis) * z_.RVSATZAN);
     } else {
         z_.VSP1 = 0_cur;
     }
-    z_.VSP2 = AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(120));
+    z_.VSP2 = AbrundenCentExakt(dez(z_.ZRE4VP) * 0.12_d);
     const Currency VHB = z_.STKL == 3 ? kVHBKlasse3 : kVHB;
     if (z_.VSP2 > VHB) z_.VSP2 = VHB;
     z_.VSPN = RundeModus(4, z_.VSP1 + z_.VSP2);
@@ -372,12 +364,12 @@ void PlanModul::MVSP()
         if (z_.STKL == 6) {
             z_.VSP3 = 0_cur;
         } else {
-            Exact vsp3 = Exact(z_.PKPV) * 12 / 100;
-            if (z_.PKV == 2) vsp3 -= (z_.KVSATZAG + z_.PVSATZAG) * Exact(z_.ZRE4VP);
-            z_.VSP3 = AbrundenCentExakt(vsp3);
+            const Dez<6> praemie = (dez(z_.PKPV) * 12).div10<2>();
+            z_.VSP3 = z_.PKV == 2 ? AbrundenCentExakt(praemie - (z_.KVSATZAG + z_.PVSATZAG) * dez(z_.ZRE4VP))
+                                  : AbrundenCentExakt(praemie);
         }
     } else {
-        z_.VSP3 = AbrundenCentExakt((z_.KVSATZAN + z_.PVSATZAN) * Exact(z_.ZRE4VP));
+        z_.VSP3 = AbrundenCentExakt((z_.KVSATZAN + z_.PVSATZAN) * dez(z_.ZRE4VP));
     }
     z_.VSP = RundeModus(4, z_.VSP3 + z_.VSP1);
 }
@@ -388,7 +380,7 @@ void PlanModul::UPMLST()
         z_.ZVE = 0_cur;
         z_.X = 0_cur;
     } else {
-        z_.X = AbrundenEuroExakt(Exact(z_.ZVE) / z_.KZTAB);
+        z_.X = AbrundenEuroExakt(dez(z_.ZVE).divide<kEuros>(z_.KZTAB, Round::Cut));
     }
     if (z_.STKL < 5)
         UPTAB();
@@ -404,17 +396,17 @@ void PlanModul::UPTAB()
     if (X < t.GFB + 1_cur) {
         ST = 0_cur;
     } else if (X < t.p2Ab) {
-        const Exact Y = (Exact(X - t.GFB) / 10000).round(Round::Cut, 6);
-        const Exact RW = Y * Exact(t.p1Faktor) + Exact(t.p1Sockel);
+        const Dez<6> Y = dez(X - t.GFB).div10<4>().rescale<6>(Round::Cut);
+        const auto RW = Y * dez(t.p1Faktor) + dez(t.p1Sockel);
         ST = AbrundenEuroExakt(RW * Y);
     } else if (X < t.z42Ab) {
-        const Exact Y = (Exact(X - (t.p2Ab - 1_cur)) / 10000).round(Round::Cut, 6);
-        const Exact RW = Y * Exact(t.p2Faktor) + Exact(t.p2Sockel);
-        ST = AbrundenEuroExakt(RW * Y + Exact(t.p2Konstante));
+        const Dez<6> Y = dez(X - (t.p2Ab - 1_cur)).div10<4>().rescale<6>(Round::Cut);
+        const auto RW = Y * dez(t.p2Faktor) + dez(t.p2Sockel);
+        ST = AbrundenEuroExakt(RW * Y + dez(t.p2Konstante));
     } else if (X < t.z45Ab) {
-        ST = AbrundenEuroExakt(Exact(X) * satz(420) - Exact(t.z42Abzug));
+        ST = AbrundenEuroExakt(dez(X) * 0.42_d - dez(t.z42Abzug));
     } else {
-        ST = AbrundenEuroExakt(Exact(X) * satz(450) - Exact(t.z45Abzug));
+        ST = AbrundenEuroExakt(dez(X) * 0.45_d - dez(t.z45Abzug));
     }
     z_.ST = ST * z_.KZTAB;
 }
@@ -426,17 +418,17 @@ void PlanModul::MST5_6()
     if (ZZX > p.W2STKL5) {
         Currency ST = UP5_6(p.W2STKL5);
         if (ZZX > p.W3STKL5) {
-            ST = AbrundenEuroExakt(Exact(ST) + Exact(p.W3STKL5 - p.W2STKL5) * satz(420));
-            ST = AbrundenEuroExakt(Exact(ST) + Exact(ZZX - p.W3STKL5) * satz(450));
+            ST = AbrundenEuroExakt(dez(ST) + dez(p.W3STKL5 - p.W2STKL5) * 0.42_d);
+            ST = AbrundenEuroExakt(dez(ST) + dez(ZZX - p.W3STKL5) * 0.45_d);
         } else {
-            ST = AbrundenEuroExakt(Exact(ST) + Exact(ZZX - p.W2STKL5) * satz(420));
+            ST = AbrundenEuroExakt(dez(ST) + dez(ZZX - p.W2STKL5) * 0.42_d);
         }
         z_.ST = ST;
     } else {
         z_.ST = UP5_6(ZZX);
         if (ZZX > p.W1STKL5) {
             const Currency VERGL = z_.ST;
-            const Currency HOCH = AbrundenEuroExakt(Exact(UP5_6(p.W1STKL5)) + Exact(ZZX - p.W1STKL5) * satz(420));
+            const Currency HOCH = AbrundenEuroExakt(dez(UP5_6(p.W1STKL5)) + dez(ZZX - p.W1STKL5) * 0.42_d);
             z_.ST = HOCH < VERGL ? HOCH : VERGL;
         }
     }
@@ -444,14 +436,14 @@ void PlanModul::MST5_6()
 
 Currency PlanModul::UP5_6(Currency ZX)
 {
-    z_.X = AbrundenCentExakt(Exact(ZX) * satz(1250));
+    z_.X = AbrundenCentExakt(dez(ZX) * 1.25_d);
     UPTAB();
     const Currency ST1 = z_.ST;
-    z_.X = AbrundenCentExakt(Exact(ZX) * satz(750));
+    z_.X = AbrundenCentExakt(dez(ZX) * 0.75_d);
     UPTAB();
     const Currency ST2 = z_.ST;
     const Currency DIFF = (ST1 - ST2) * 2;
-    const Currency MIST = AbrundenEuroExakt(Exact(ZX) * p_->MISTSatz.exact());
+    const Currency MIST = AbrundenEuroExakt(dez(ZX) * p_->MISTSatz);
     return DIFF >= MIST ? DIFF : MIST;
 }
 
@@ -461,11 +453,11 @@ Currency PlanModul::UPANTEIL(Currency JW) const
         case 1:
             return JW;
         case 2:
-            return AbrundenEuroExakt(Exact(JW) / 12);
+            return AbrundenEuroExakt(dez(JW).divide<kEuros>(12, Round::Cut));
         case 3:
-            return AbrundenEuroExakt(Exact(JW) * 7 / 360);
+            return AbrundenEuroExakt((dez(JW) * 7).divide<kEuros>(360, Round::Cut));
         case 4:
-            return AbrundenEuroExakt(Exact(JW) / 360);
+            return AbrundenEuroExakt(dez(JW).divide<kEuros>(360, Round::Cut));
         default:
             return 0_cur;
     }
@@ -475,8 +467,8 @@ void PlanModul::MSOLZ()
 {
     z_.SOLZFREI = p_->SOLZFREI * z_.KZTAB;
     if (z_.JBMG > z_.SOLZFREI) {
-        Currency SOLZJ = AbrundenCentExakt(Exact(z_.JBMG) * satz(55));
-        const Currency SOLZMIN = AbrundenCentExakt(Exact(z_.JBMG - z_.SOLZFREI) * p_->SOLZMilderung.exact());
+        Currency SOLZJ = AbrundenCentExakt(dez(z_.JBMG) * 0.055_d);
+        const Currency SOLZMIN = AbrundenCentExakt(dez(z_.JBMG - z_.SOLZFREI) * p_->SOLZMilderung);
         if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
         z_.SOLZLZZ = UPANTEIL(SOLZJ * 100);
     } else {

@@ -11,7 +11,7 @@
 // from PlanModul and reuses the routines; `p_` may be pointed at another table
 // between two passes.
 
-#include "Exact.h"
+#include "Dez.h"
 #include "LxSteuernPlan.h"
 #include "PlanParameter.h"
 
@@ -39,7 +39,7 @@ struct PlanZustand {
 
     // MPARA; amounts in euros. GFB and W1STKL5..W3STKL5 are read from the table.
     Currency BBGRV, BBGKVPV, SOLZFREI;  // SOLZFREI times KZTAB once MSOLZ has run
-    Exact RVSATZAN, KVSATZAN, KVSATZAG, PVSATZAN, PVSATZAG;
+    Dez<9> RVSATZAN, KVSATZAN, KVSATZAG, PVSATZAN, PVSATZAG;
 
     // Annual values in euros (VBEZB and VBEZBSO in cents).
     Currency ZRE4J, ZVBEZJ, JLFREIB, JLHINZU, VBEZB, VBEZBSO, HFVB, FVB, FVBZ, FVBSO, FVBZSO, ALTE;

@@ -19,13 +19,13 @@ Currency zuCent(Currency euro)
 }
 Currency zuEuro(Currency cent)
 {
-    return (Exact(cent) / 100).toCurrency(Round::Cut, kFull);
+    return dez(cent).div10<2>().toCurrency(Round::Cut);
 }
 
 // 5.5 % of a tax in cents, in euros cut to cents.
 Currency solz(Currency steuerCent)
 {
-    return AbrundenCentExakt(Exact(steuerCent) / 100 * Exact::ratio(55, 1000));
+    return AbrundenCentExakt(dez(steuerCent).div10<2>() * 0.055_d);
 }
 
 }  // namespace
@@ -89,24 +89,24 @@ Currency PlanModul::LohnsteuerSonst(Currency SONSTB, Currency JRE4, Currency JVB
     z_.VBS = zuCent(VBS);
 
     MOSONST();
-    z_.ZRE4J = AbrundenCentExakt(Exact(z_.JRE4) / 100 + Exact(SONSTB));
-    z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ + z_.VBS) / 100);
+    z_.ZRE4J = AbrundenCentExakt(dez(z_.JRE4).div10<2>() + dez(SONSTB));
+    z_.ZVBEZJ = AbrundenCentExakt(dez(z_.JVBEZ + z_.VBS).div10<2>());
     z_.VBEZBSO = 0_cur;
     MRE4SONST();
     MLSTJAHR();
     z_.LSTSO = z_.ST * 100;
-    const Exact mitF = Exact(z_.LSTSO - z_.LSTOSO) * Exact(z_.f);
-    z_.STS = p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF / 100) * 100 : AbrundenEuroExakt(mitF);
+    const auto mitF = dez(z_.LSTSO - z_.LSTOSO) * dez(z_.f);
+    z_.STS = p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF.div10<2>()) * 100 : AbrundenEuroExakt(mitF);
     STSMIN();
     return zuEuro(z_.STS);
 }
 
 void PlanModul::MOSONST()
 {
-    z_.ZRE4J = AbrundenCentExakt(Exact(z_.JRE4) / 100);
-    z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ) / 100);
-    z_.JLFREIB = AbrundenCentExakt(Exact(z_.JFREIB) / 100);
-    z_.JLHINZU = AbrundenCentExakt(Exact(z_.JHINZU) / 100);
+    z_.ZRE4J = AbrundenCentExakt(dez(z_.JRE4).div10<2>());
+    z_.ZVBEZJ = AbrundenCentExakt(dez(z_.JVBEZ).div10<2>());
+    z_.JLFREIB = AbrundenCentExakt(dez(z_.JFREIB).div10<2>());
+    z_.JLHINZU = AbrundenCentExakt(dez(z_.JHINZU).div10<2>());
     MRE4();
     MRE4ABZ();
     z_.ZRE4VP -= zuEuro(z_.JRE4ENT);
@@ -131,7 +131,7 @@ void PlanModul::STSMIN()
     if (!z_.MBV.isZero()) {
         // A negative tax from the pension-fund contribution is offset against the period's results.
         z_.LSTLZZ = std::max(z_.LSTLZZ + z_.STS, 0_cur);
-        z_.SOLZLZZ = std::max(AbrundenEuroExakt(Exact(z_.SOLZLZZ) + Exact(z_.STS) * Exact::ratio(55, 1000)), 0_cur);
+        z_.SOLZLZZ = std::max(AbrundenEuroExakt(dez(z_.SOLZLZZ) + dez(z_.STS) * 0.055_d), 0_cur);
         z_.BK = std::max(z_.BK + z_.STS, 0_cur);
     }
     z_.STS = 0_cur;
@@ -147,12 +147,12 @@ Currency PlanModul::MSOLZSTS()
 {
     if (p_->solzSonst == SolzSonstRegel::OhneFreigrenze) return z_.STS > 0_cur ? solz(z_.STS) : 0_cur;
     const Currency SOLZSZVE = z_.ZKF > 0_cur ? z_.ZVE - z_.KFB : z_.ZVE;
-    z_.X = SOLZSZVE < 1_cur ? 0_cur : AbrundenCentExakt(Exact(SOLZSZVE) / z_.KZTAB);
+    z_.X = SOLZSZVE < 1_cur ? 0_cur : AbrundenCentExakt(dez(SOLZSZVE).divide<kCents>(z_.KZTAB, Round::Cut));
     if (z_.STKL < 5)
         UPTAB();
     else
         MST5_6();
-    const Currency SOLZSBMG = AbrundenCentExakt(Exact(z_.ST) * Exact(z_.f));
+    const Currency SOLZSBMG = AbrundenCentExakt(dez(z_.ST) * dez(z_.f));
     if (SOLZSBMG > z_.SOLZFREI && !z_.STS.isZero()) return solz(z_.STS);
     return 0_cur;
 }
@@ -184,8 +184,8 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
         z_.STV = MVMTAufGespeicherteBasis(SONSTB, LST1);
     } else {
         z_.VBEZBSO = 0_cur;
-        z_.ZRE4J = AbrundenCentExakt(Exact(z_.JRE4 + zuCent(SONSTB) + z_.VMT) / 100);
-        z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ + z_.VBS) / 100);
+        z_.ZRE4J = AbrundenCentExakt(dez(z_.JRE4 + zuCent(SONSTB) + z_.VMT).div10<2>());
+        z_.ZVBEZJ = AbrundenCentExakt(dez(z_.JVBEZ + z_.VBS).div10<2>());
 
         z_.KENNVMT = 2;  // normal taxation of the whole pay
         MRE4SONST();
@@ -209,8 +209,8 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
     if (z_.STV.isNegative()) {
         z_.STV = 0_cur;
     } else {
-        const Exact mitF = Exact(z_.STV) * Exact(z_.f);
-        z_.STV = p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF / 100) * 100 : AbrundenEuroExakt(mitF);
+        const auto mitF = dez(z_.STV) * dez(z_.f);
+        z_.STV = p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF.div10<2>()) * 100 : AbrundenEuroExakt(mitF);
     }
     return zuEuro(z_.STV);
 }

@@ -19,11 +19,6 @@ constexpr Currency kVSPMAX1 = 1334_cur;  // maximum beyond the prior deduction
 constexpr Currency kVSPMAX2 = 667_cur;   // half of the rest, at most
 constexpr Currency kVSPKURZ = 1134_cur;  // maximum when not pension-insured (KRV 1)
 
-Exact satz(std::int64_t hundertstel)
-{
-    return Exact::ratio(hundertstel, 100);
-}
-
 }  // namespace
 
 void PlanModul::UPEVPVorwegabzug()
@@ -31,12 +26,12 @@ void PlanModul::UPEVPVorwegabzug()
     if (z_.KRV == 0) {
         if (z_.ZRE4VP > z_.BBGRV) z_.ZRE4VP = z_.BBGRV;
         Currency basis = z_.ZRE4VP;
-        if (p_->TBSVORV) basis = AbrundenCentExakt(Exact(basis) * p_->TBSVORV->exact());
-        z_.VSP1 = AbrundenCentExakt(Exact(basis) * z_.RVSATZAN);
+        if (p_->TBSVORV) basis = AbrundenCentExakt(dez(basis) * *p_->TBSVORV);
+        z_.VSP1 = AbrundenCentExakt(dez(basis) * z_.RVSATZAN);
     } else {
         z_.VSP1 = 0_cur;
     }
-    z_.VSP2 = AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(11));
+    z_.VSP2 = AbrundenCentExakt(dez(z_.ZRE4VP) * 0.11_d);
     const Currency VHB = kVHB * z_.KZTAB;
     if (z_.VSP2 > VHB) z_.VSP2 = VHB;
     z_.VSPN = AufrundenEuro(z_.VSP1 + z_.VSP2);
@@ -46,7 +41,7 @@ void PlanModul::UPEVPVorwegabzug()
 
 void PlanModul::MVSPVorwegabzug()
 {
-    const Currency VSPO = AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(20));
+    const Currency VSPO = AbrundenCentExakt(dez(z_.ZRE4VP) * 0.20_d);
     if (z_.KRV == 1) {
         const Currency VSPKURZ = kVSPKURZ * z_.KZTAB;
         z_.VSP = VSPO <= VSPKURZ ? AbrundenEuro(VSPO) : VSPKURZ;
@@ -57,7 +52,7 @@ void PlanModul::MVSPVorwegabzug()
 
 void PlanModul::UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency VSPMAX2)
 {
-    VSPVOR = std::max(VSPVOR - AbrundenCentExakt(Exact(z_.ZRE4VP) * satz(16)), 0_cur);
+    VSPVOR = std::max(VSPVOR - AbrundenCentExakt(dez(z_.ZRE4VP) * 0.16_d), 0_cur);
     if (VSPO <= VSPVOR) {
         z_.VSP = AbrundenEuro(VSPO);
         return;
@@ -67,7 +62,7 @@ void PlanModul::UMVSP(Currency VSPO, Currency VSPVOR, Currency VSPMAX1, Currency
         z_.VSP = AbrundenEuro(VSPVOR + VSPREST);
         return;
     }
-    VSPREST = AufrundenCentExakt(Exact(VSPREST - VSPMAX1) / 2);
+    VSPREST = AufrundenCentExakt(Haelfte(dez(VSPREST - VSPMAX1)));
     z_.VSP = AbrundenEuro(VSPVOR + VSPMAX1 + std::min(VSPREST, VSPMAX2));
 }
 
@@ -79,8 +74,8 @@ Currency PlanModul::MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1)
     z_.FVBZA = z_.FVBZ;
 
     z_.VBEZBSO = 0_cur;
-    z_.ZRE4J = AbrundenCentExakt(Exact(z_.VMT + z_.JRE4 + SONSTB * 100) / 100);
-    z_.ZVBEZJ = AbrundenCentExakt(Exact(z_.JVBEZ + z_.VBS) / 100);
+    z_.ZRE4J = AbrundenCentExakt(dez(z_.VMT + z_.JRE4 + SONSTB * 100).div10<2>());
+    z_.ZVBEZJ = AbrundenCentExakt(dez(z_.JVBEZ + z_.VBS).div10<2>());
     MRE4SONST();
     MLSTJAHR();  // KENNVMT 0: normal taxation of the whole pay
     const Currency normal = z_.ST * 100;
@@ -89,7 +84,7 @@ Currency PlanModul::MVMTAufGespeicherteBasis(Currency SONSTB, Currency LST1)
     Currency STV;
     if (SONSTB * 100 + z_.JRE4 - z_.JFREIB + z_.JHINZU >= 0_cur) {
         z_.KENNVMT = 1;
-        z_.VMTA = ((Exact(z_.VMT) / 100 - Exact(z_.ZTABFB) + Exact(z_.ZTABFBS)) / 5).toCurrency(Round::Cut, kFull);
+        z_.VMTA = Fuenftel(dez(z_.VMT).div10<2>() - dez(z_.ZTABFB) + dez(z_.ZTABFBS)).toCurrency(Round::Cut);
         MLSTJAHR();
         STV = (z_.ST * 100 - LST1) * 5;
     } else {

@@ -33,35 +33,18 @@
 #include <string_view>
 
 #include "Currency.h"
-#include "Exact.h"
+#include "Dez.h"
 
 namespace lx {
 
-// Exact decimal constant with up to nine decimals, for rates and factors that
+// Exact decimal constant with nine decimals, for rates and factors that
 // Currency's four decimals cannot hold (0.016125_dez).
-class Dezimal {
-public:
-    static constexpr std::int64_t kScale = 1'000'000'000;
-    constexpr Dezimal() = default;
-    static constexpr Dezimal fromNano(std::int64_t nano)
-    {
-        Dezimal d;
-        d.nano_ = nano;
-        return d;
-    }
-    constexpr std::int64_t nano() const { return nano_; }
-    Exact exact() const { return Exact::ratio(nano_, kScale); }
-    constexpr bool operator==(const Dezimal&) const = default;
-
-private:
-    std::int64_t nano_ = 0;
-};
-
+using Dezimal = Dez<9>;
 
 inline namespace literals {
 consteval Dezimal operator""_dez(const char* digits)
 {
-    return Dezimal::fromNano(detail::parseFixedPoint<9>(digits));
+    return Dezimal::fromMantissa(detail::parseFixedPoint<9>(digits));
 }
 }  // namespace literals
 

@@ -4,9 +4,57 @@
 // gives the same result as its LxMath rule on the exact decimal value.
 
 #include "Currency.h"
+#include "Dez.h"
 #include "Exact.h"
+#include "LxMath.h"
 
 namespace lx {
+
+// The same rules on decimals of any scale.
+template <int S, class M>
+Currency RundeCentExakt(Dez<S, M> x)
+{
+    return (x + 0.005_d).template toCurrency<kCents>(Round::Cut);
+}
+template <int S, class M>
+Currency AufrundenCentExakt(Dez<S, M> x)
+{
+    return (x + 0.009_d).template toCurrency<kCents>(Round::Cut);
+}
+template <int S, class M>
+Currency RundeModusExakt(int mode, Dez<S, M> x)
+{
+    return RundeModus(mode, RundeCentExakt(x));
+}
+template <int S, class M>
+Currency AbrundenCentExakt(Dez<S, M> x)
+{
+    return x.template toCurrency<kCents>(Round::Cut);
+}
+template <int S, class M>
+Currency AbrundenEuroExakt(Dez<S, M> x)
+{
+    return x.template toCurrency<kEuros>(Round::Cut);
+}
+// RundeCentExakt(n / d) for d > 0 in one exact division: Int(100 n / d + 0.5) / 100.
+template <int S, class M>
+Currency RundeCentQuotient(Dez<S, M> n, std::int64_t d)
+{
+    if (d <= 0) throwDivisionByZero();
+    return (n + 0.005_d * d).template divide<kCents>(d, Round::Cut).toCurrency(Round::Cut);
+}
+// x / 5 exactly (one more decimal).
+template <int S, class M>
+constexpr Dez<S + 1, M> Fuenftel(Dez<S, M> x)
+{
+    return (x * 2).template div10<1>();
+}
+// x / 2 exactly (one more decimal).
+template <int S, class M>
+constexpr Dez<S + 1, M> Haelfte(Dez<S, M> x)
+{
+    return (x * 5).template div10<1>();
+}
 
 Currency RundeCentExakt(const Exact& x);             // Int(100x + 0.5) / 100
 Currency AufrundenCentExakt(const Exact& x);         // Int(100x + 0.9) / 100

@@ -14,7 +14,7 @@ int promille(int index)
 
 Currency betrag(int index, int hoechstbetragBei100Prozent)
 {
-    return (Exact::ratio(promille(index), 1000) * hoechstbetragBei100Prozent).toCurrency(Round::Cut, kFull);
+    return (Dez<3>::fromMantissa(promille(index)) * hoechstbetragBei100Prozent).toCurrency(Round::Cut);
 }
 }  // namespace
 
@@ -25,9 +25,9 @@ int versorgungsIndex(int jahr)
     return jahr - 2004;
 }
 
-Exact TAB1(int index)
+Dez<3> TAB1(int index)
 {
-    return Exact::ratio(promille(index), 1000);
+    return Dez<3>::fromMantissa(promille(index));
 }
 Currency TAB2(int index)
 {
@@ -37,7 +37,7 @@ Currency TAB3(int index)
 {
     return betrag(index, 2250);
 }
-Exact TAB4(int index)
+Dez<3> TAB4(int index)
 {
     return TAB1(index);
 }

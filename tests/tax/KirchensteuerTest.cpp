@@ -100,7 +100,7 @@ TEST(Kirchensteuer, ModuleLeviesOnTheBaseWithChildAllowances)
     e.KVZ = 1.70_cur;
     const Currency lst = m.LohnsteuerLzz(e);
     const Currency kist = m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur);
-    EXPECT_EQ(kist, AbrundenCentExakt(Exact(lst) * Exact::ratio(9, 100))) << "without children: 9 % of the wage tax";
+    EXPECT_EQ(kist, AbrundenCentExakt(dez(lst) * 0.09_d)) << "without children: 9 % of the wage tax";
 
     e.ZKF = 1_cur;
     EXPECT_EQ(m.LohnsteuerLzz(e), lst) << "child allowances do not change the wage tax";

@@ -1,7 +1,7 @@
 #pragma once
 // Opens the tariff routines of any plan table for tests.
 
-#include "Exact.h"
+#include "Dez.h"
 #include "PlanModul.h"
 
 namespace lx::test {
@@ -28,7 +28,7 @@ public:
     // ST of an annual taxable income: classes 1 to 4 split it by KZTAB first.
     Currency st(Currency X, int stkl)
     {
-        const Currency geteilt = stkl < 5 ? (Exact(X) / (stkl == 3 ? 2 : 1)).toCurrency(Round::Cut, kEuros) : X;
+        const Currency geteilt = stkl < 5 ? dez(X).divide<kEuros>(stkl == 3 ? 2 : 1, Round::Cut).toCurrency(Round::Cut) : X;
         return tarif(geteilt, stkl);
     }
 };

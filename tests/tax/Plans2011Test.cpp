@@ -152,7 +152,7 @@ TEST(Plans2011, HealthRateAndPensionAllowance)
         auto e = lohn(3000_cur, 1);
         e.KVZ = f.KVZ;
         m.LohnsteuerLzz(e);
-        EXPECT_EQ(m.zustand().KVSATZAN, Exact(f.KVSATZAN)) << f.plan << " KVZ " << f.KVZ;
+        EXPECT_EQ(m.zustand().KVSATZAN, dez(f.KVSATZAN)) << f.plan << " KVZ " << f.KVZ;
     }
 
     // A pension of 100 a month whose first full month was 1000 (2011: 30.4 %,
@@ -266,7 +266,7 @@ TEST(December2015, MonthlyPayFromTheTwoAnnualCalculations)
         const Currency solzNeu = neu.SolzLzz() * 100;
         auto dezember = [](Currency a, Currency n) {
             const Currency D = n - (a - n) * 11;
-            return D.isNegative() ? 0_cur : (Exact(D) / 12).toCurrency(Round::Cut, kEuros);
+            return D.isNegative() ? 0_cur : dez(D).divide<kEuros>(12, Round::Cut).toCurrency(Round::Cut);
         };
         const Currency BK = dezember(alt.zustand().JBMG * 100, neu.zustand().JBMG * 100);
 
@@ -275,7 +275,7 @@ TEST(December2015, MonthlyPayFromTheTwoAnnualCalculations)
         LxSteuern1215 m;
         EXPECT_EQ(m.LohnsteuerLzz(e) * 100, dezember(lstAlt, lstNeu)) << "RE4 " << f.RE4 << " class " << f.stkl;
         EXPECT_EQ(m.SolzLzz() * 100, dezember(solzAlt, solzNeu)) << "RE4 " << f.RE4;
-        EXPECT_EQ(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), (Exact(BK) * 9 / 10000).toCurrency(Round::Cut, 2))
+        EXPECT_EQ(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), (dez(BK) * 9).div10<4>().toCurrency<kCents>(Round::Cut))
             << "church tax on the combined base, RE4 " << f.RE4;
         EXPECT_EQ(m.zustand().BK, BK) << "RE4 " << f.RE4;
     }

@@ -39,7 +39,7 @@ public:
         z_.KZTAB = KZTAB;
         z_.JBMG = JBMG;
         MSOLZ();
-        return (Exact(z_.SOLZLZZ) / 100).toCurrency(Round::Cut, kFull);
+        return dez(z_.SOLZLZZ).div10<2>().toCurrency(Round::Cut);
     }
     // The pension-insurance allowance of tax class 1, West.
     const PlanZustand& vorsorge(Currency ZRE4VP)
@@ -208,13 +208,13 @@ TEST(Plans2016To2023, CareRateOfJulyToDecember2023ByPayPeriod)
         e.PVZ = f.PVZ;
         m->LohnsteuerLzz(e);
         const PlanZustand& z = static_cast<const PlanModul&>(*m).zustand();
-        EXPECT_EQ(z.PVSATZAN, f.PVSATZAN.exact()) << f.plan << " LZZ " << f.LZZ << " PVS " << f.PVS << " PVZ " << f.PVZ;
-        EXPECT_EQ(z.PVSATZAG, f.PVSATZAG.exact()) << f.plan << " LZZ " << f.LZZ << " PVS " << f.PVS << " PVZ " << f.PVZ;
+        EXPECT_EQ(z.PVSATZAN, f.PVSATZAN) << f.plan << " LZZ " << f.LZZ << " PVS " << f.PVS << " PVZ " << f.PVZ;
+        EXPECT_EQ(z.PVSATZAG, f.PVSATZAG) << f.plan << " LZZ " << f.LZZ << " PVS " << f.PVS << " PVZ " << f.PVZ;
 
         // A special payment is taxed on annual amounts but keeps the rates of the pay period.
         m->LohnsteuerSonst(5000_cur, 36000_cur, 0_cur, 0_cur);
         EXPECT_EQ(z.LZZ, 1);
-        EXPECT_EQ(z.PVSATZAN, f.PVSATZAN.exact()) << f.plan << " after a special payment, LZZ " << f.LZZ;
+        EXPECT_EQ(z.PVSATZAN, f.PVSATZAN) << f.plan << " after a special payment, LZZ " << f.LZZ;
     }
 }
 
@@ -335,8 +335,8 @@ TEST(Plans2016To2023, SurchargeOnSpecialPaymentsByYearGroup)
         const bool ohneFreigrenze = std::string_view(name) < "2021" && std::string_view(name) != "0723";
         if (ohneFreigrenze) {
             // 5.5 % of the tax, cut to cents, whatever the income
-            EXPECT_EQ(r.solzS, (Exact(r.sts) * Exact::ratio(55, 1000)).toCurrency(Round::Cut, kCents)) << name;
-            EXPECT_EQ(r.solzV, (Exact(r.stv) * Exact::ratio(55, 1000)).toCurrency(Round::Cut, kCents)) << name;
+            EXPECT_EQ(r.solzS, (dez(r.sts) * 0.055_d).toCurrency<kCents>(Round::Cut)) << name;
+            EXPECT_EQ(r.solzV, (dez(r.stv) * 0.055_d).toCurrency<kCents>(Round::Cut)) << name;
         } else {
             EXPECT_EQ(r.solzS, 0_cur) << name;
             EXPECT_EQ(r.solzV, 0_cur) << name;
