@@ -1,4 +1,4 @@
-// lx_bench [FILE] [--passes N]
+// lx_bench [FILE] [--passes N] [--only K]
 //
 // Times the 2024 monthly rows of the official results (FILE, by default
 // tests/data/official-plans.tsv) cycled over N passes (default 200) and prints
@@ -8,8 +8,9 @@
 //   - a whole TLohnGehalt month, code "1111": setters and Berechnen;
 //   - 300 months in a row on one engine, only the gross changing (the
 //     net-to-gross search), per run of 300.
-// Before it times anything it checks every row used against the file and
-// stops with status 1 on a difference.
+// --only K times only the K-th of them (1..4), for a profiler. Before it times
+// anything it checks every row used against the file and stops with status 1
+// on a difference.
 
 #include <algorithm>
 #include <chrono>
@@ -105,8 +106,13 @@ bool pruefe(const char* was, int nummer, Currency erwartetCent, Currency ist)
 }
 
 // Minimum and median of the ns per unit over the passes.
+int gemessen = 0;
+int nurFall = 0;
+
 void messe(const char* titel, int passes, std::int64_t einheiten, const std::function<void()>& lauf)
 {
+    if (nurFall != 0 && ++gemessen != nurFall) return;
+    if (nurFall == 0) ++gemessen;
     std::vector<double> ns;
     lauf();  // warm
     for (int i = 0; i < passes; ++i) {
@@ -128,14 +134,17 @@ int main(int argc, char** argv)
 {
     std::string datei = LX_BENCH_DATA;
     int passes = 200;
+    int nur = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--passes" && i + 1 < argc) {
             passes = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--only" && i + 1 < argc) {
+            nur = std::atoi(argv[++i]);
         } else if (!arg.starts_with("--")) {
             datei = arg;
         } else {
-            std::cerr << "usage: lx_bench [FILE] [--passes N]\n";
+            std::cerr << "usage: lx_bench [FILE] [--passes N] [--only K]\n";
             return 2;
         }
     }
@@ -192,6 +201,7 @@ int main(int argc, char** argv)
         std::cout << "results differ from " << datei << ": nothing timed\n";
         return 1;
     }
+    nurFall = nur;
     std::cout << alle.size() << " monthly 2024 rows, " << sonst.size() << " with a special payment, " << monate.size()
               << " as engine months: all results as in the file\n"
               << passes << " passes\n";

@@ -6,33 +6,6 @@
 
 namespace lx {
 
-Currency Currency::fromCents(std::int64_t cents)
-{
-    return fromRaw(narrowToInt64(checkedMul(cents, kScale / 100)));
-}
-
-Currency Currency::fromUnits(std::int64_t units)
-{
-    return fromRaw(narrowToInt64(checkedMul(units, kScale)));
-}
-
-Currency Currency::operator+(Currency o) const
-{
-    return fromRaw(narrowToInt64(Int128(raw_) + o.raw_));
-}
-
-Currency Currency::operator-(Currency o) const
-{
-    return fromRaw(narrowToInt64(Int128(raw_) - o.raw_));
-}
-
-Currency Currency::operator-() const { return fromRaw(narrowToInt64(-Int128(raw_))); }
-
-Currency Currency::operator*(std::int64_t factor) const
-{
-    return fromRaw(narrowToInt64(checkedMul(raw_, factor)));
-}
-
 std::string Currency::toString() const
 {
     Int128 v = raw_;

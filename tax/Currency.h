@@ -9,6 +9,7 @@
 #include <string>
 
 #include "DecimalLiteral.h"
+#include "Int128.h"
 
 namespace lx {
 
@@ -24,20 +25,51 @@ public:
         c.raw_ = tenThousandths;
         return c;
     }
-    static Currency fromCents(std::int64_t cents);
-    static Currency fromUnits(std::int64_t units);  // whole euros (or whole cents inside a plan)
+    static Currency fromCents(std::int64_t cents)
+    {
+        std::int64_t r;
+        if (__builtin_mul_overflow(cents, kScale / 100, &r)) throwOverflow();
+        return fromRaw(r);
+    }
+    // whole euros (or whole cents inside a plan)
+    static Currency fromUnits(std::int64_t units)
+    {
+        std::int64_t r;
+        if (__builtin_mul_overflow(units, kScale, &r)) throwOverflow();
+        return fromRaw(r);
+    }
 
     constexpr std::int64_t raw() const { return raw_; }
     constexpr bool isZero() const { return raw_ == 0; }
     constexpr bool isNegative() const { return raw_ < 0; }
 
-    Currency operator+(Currency o) const;
-    Currency operator-(Currency o) const;
-    Currency operator-() const;
+    Currency operator+(Currency o) const
+    {
+        std::int64_t r;
+        if (__builtin_add_overflow(raw_, o.raw_, &r)) throwOverflow();
+        return fromRaw(r);
+    }
+    Currency operator-(Currency o) const
+    {
+        std::int64_t r;
+        if (__builtin_sub_overflow(raw_, o.raw_, &r)) throwOverflow();
+        return fromRaw(r);
+    }
+    Currency operator-() const
+    {
+        std::int64_t r;
+        if (__builtin_sub_overflow(std::int64_t(0), raw_, &r)) throwOverflow();
+        return fromRaw(r);
+    }
     Currency& operator+=(Currency o) { return *this = *this + o; }
     Currency& operator-=(Currency o) { return *this = *this - o; }
     // Scaling by a whole number is exact and stays Currency.
-    Currency operator*(std::int64_t factor) const;
+    Currency operator*(std::int64_t factor) const
+    {
+        std::int64_t r;
+        if (__builtin_mul_overflow(raw_, factor, &r)) throwOverflow();
+        return fromRaw(r);
+    }
 
     constexpr auto operator<=>(const Currency&) const = default;
 

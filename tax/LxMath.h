@@ -3,6 +3,7 @@
 // rounding of an amount in the program is one of these (or an Exact rounding
 // named at its call).
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,15 +14,43 @@ namespace lx {
 
 // The amount rules add an offset and then cut toward zero, whatever the sign:
 // RundeCent(-1.2340) is -1.22.
-Currency RundeCent(Currency x);       // Int(100x + 0.5) / 100
-Currency AufrundenCent(Currency x);   // Int(100x + 0.9) / 100
-Currency AbrundenCent(Currency x);    // Int(100x) / 100
-Currency AufrundenEuro(Currency x);   // Int(x + 0.99)
-Currency AbrundenEuro(Currency x);    // Int(x)
+namespace detail {
+// Int((raw + offset) / step) * step on the ten-thousandths count; C++ division
+// truncates toward zero, which is the rule's Int.
+inline Currency offsetCut(Currency x, std::int64_t offset, std::int64_t step)
+{
+    const Currency shifted = x + Currency::fromRaw(offset);
+    return Currency::fromRaw(shifted.raw() / step * step);
+}
+}  // namespace detail
+
+inline Currency RundeCent(Currency x) { return detail::offsetCut(x, 50, 100); }         // Int(100x + 0.5) / 100
+inline Currency AufrundenCent(Currency x) { return detail::offsetCut(x, 90, 100); }     // Int(100x + 0.9) / 100
+inline Currency AbrundenCent(Currency x) { return detail::offsetCut(x, 0, 100); }       // Int(100x) / 100
+inline Currency AufrundenEuro(Currency x) { return detail::offsetCut(x, 9900, 10000); }  // Int(x + 0.99)
+inline Currency AbrundenEuro(Currency x) { return detail::offsetCut(x, 0, 10000); }     // Int(x)
 
 // Rounds to cents, then by mode: 2 up to a multiple of 0.10, 3 of 0.50, 4 up to
 // whole euros; any other mode (1 "Kaufmännisch runden") keeps the cent value.
-Currency RundeModus(int mode, Currency x);
+inline Currency RundeModus(int mode, Currency x)
+{
+    const Currency cents = RundeCent(x);
+    const std::int64_t raw = cents.raw();
+    const std::int64_t euros = raw / 10000 * 10000;                // whole euros toward zero, keeping the sign
+    const std::int64_t c = (raw < 0 ? -raw : raw) % 10000 / 100;  // cents 0..99 of the absolute value
+    switch (mode) {
+        case 2:
+            if (c % 10 == 0) return cents;
+            return Currency::fromRaw(euros) + Currency::fromRaw((c / 10 + 1) * 1000);
+        case 3:
+            if (c == 0) return cents;
+            return Currency::fromRaw(euros) + Currency::fromRaw(c <= 50 ? 5000 : 10000);
+        case 4:
+            return AufrundenEuro(cents);
+        default:
+            return cents;
+    }
+}
 
 // Truncation toward zero by mode: 1 whole part, 2..7 keep 1..6 decimals; 0 and
 // 8 or more return the value unchanged. Works on exact values, so an amount with
