@@ -42,7 +42,12 @@ struct Steuer {
     Currency LSTLZZ, SOLZLZZ, KiSt, STS, SOLZS, KiStS;
 };
 
-Steuer steuer(LxSteuernPlan& plan, const LohnsteuerEingaben& e, const Zeile& z, bool sonst)
+// The arguments of a special payment, read from the row before timing.
+struct Sonst {
+    Currency SONSTB, JRE4, JVBEZ, VBS;
+};
+
+Steuer steuer(LxSteuernPlan& plan, const LohnsteuerEingaben& e, const Sonst* sonst)
 {
     Steuer s;
     s.LSTLZZ = plan.LohnsteuerLzz(e);
@@ -50,7 +55,7 @@ Steuer steuer(LxSteuernPlan& plan, const LohnsteuerEingaben& e, const Zeile& z, 
     s.KiSt = plan.KirchensteuerLzz(1, kBundesland, kKonfession, 1, 0_cur, 0_cur) +
              plan.KirchensteuerLzz(1, kBundesland, kKonfession, 0, 0_cur, 0_cur);
     if (sonst) {
-        s.STS = plan.LohnsteuerSonst(z.euro("SONSTB"), z.euro("JRE4"), z.euro("JVBEZ"), z.euro("VBS"));
+        s.STS = plan.LohnsteuerSonst(sonst->SONSTB, sonst->JRE4, sonst->JVBEZ, sonst->VBS);
         s.SOLZS = plan.SolzSonst();
         s.KiStS = plan.KirchensteuerSonst(1, kBundesland, kKonfession, 1, 0, 0_cur, 0_cur) +
                   plan.KirchensteuerSonst(1, kBundesland, kKonfession, 0, 0, 0_cur, 0_cur);
@@ -167,12 +172,17 @@ int main(int argc, char** argv)
     struct Fall {
         const NummerierteZeile* zeile;
         LohnsteuerEingaben e;
+        Sonst sonst;
+        bool mitSonst;
     };
     std::vector<Fall> alle, sonst;
     std::vector<const NummerierteZeile*> monate;
     for (const auto& nz : zeilen) {
-        alle.push_back({&nz, eingaben(nz.zeile)});
-        if (nz.zeile.euro("SONSTB") > 0_cur) sonst.push_back({&nz, eingaben(nz.zeile)});
+        const Zeile& z = nz.zeile;
+        const Fall f{&nz, eingaben(z), {z.euro("SONSTB"), z.euro("JRE4"), z.euro("JVBEZ"), z.euro("VBS")},
+                     z.euro("SONSTB") > 0_cur};
+        alle.push_back(f);
+        if (f.mitSonst) sonst.push_back(f);
         if (monatsfaehig(nz.zeile)) monate.push_back(&nz);
     }
 
@@ -180,8 +190,8 @@ int main(int argc, char** argv)
     bool gut = true;
     for (const Fall& f : alle) {
         const Zeile& z = f.zeile->zeile;
-        const bool mitSonst = z.euro("SONSTB") > 0_cur;
-        const Steuer s = steuer(*plan, f.e, z, mitSonst);
+        const bool mitSonst = f.mitSonst;
+        const Steuer s = steuer(*plan, f.e, mitSonst ? &f.sonst : nullptr);
         gut &= pruefe("LSTLZZ", f.zeile->nummer, z.wert("LSTLZZ"), s.LSTLZZ);
         gut &= pruefe("SOLZLZZ", f.zeile->nummer, z.wert("SOLZLZZ"), s.SOLZLZZ);
         if (mitSonst) {
@@ -208,12 +218,12 @@ int main(int argc, char** argv)
 
     messe("wage tax: entry, surcharge, church tax", passes, std::int64_t(alle.size()), [&] {
         std::int64_t summe = 0;
-        for (const Fall& f : alle) summe += steuer(*plan, f.e, f.zeile->zeile, false).KiSt.raw();
+        for (const Fall& f : alle) summe += steuer(*plan, f.e, nullptr).KiSt.raw();
         senke = summe;
     });
     messe("wage tax with a special payment", passes, std::int64_t(sonst.size()), [&] {
         std::int64_t summe = 0;
-        for (const Fall& f : sonst) summe += steuer(*plan, f.e, f.zeile->zeile, true).KiStS.raw();
+        for (const Fall& f : sonst) summe += steuer(*plan, f.e, &f.sonst).KiStS.raw();
         senke = summe;
     });
     messe("TLohnGehalt month (setters, Berechnen)", passes, std::int64_t(monate.size()), [&] {

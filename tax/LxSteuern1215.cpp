@@ -67,7 +67,7 @@ constinit const PlanParameter kPlan1215 = {
 
 Currency LxSteuern1215::LohnsteuerLzz(const LohnsteuerEingaben& e)
 {
-    z_ = PlanZustand{};
+    neuerZustand();
     p_ = &kPlan1215;
     BKDezember_ = 0_cur;
     if (e.STKL == 0) return 0_cur;  // flat-taxed mini-job: every follow-up operation gives 0 too

@@ -53,7 +53,7 @@ Currency PlanModul::LohnsteuerLzz(const LohnsteuerEingaben& e)
 {
     // A new calculation starts from a clean state: nothing of an earlier one
     // (special payment, multi-year flag, church-tax base) may reach it.
-    z_ = PlanZustand{};
+    neuerZustand();
     if (e.STKL == 0) return 0_cur;  // flat-taxed mini-job: every follow-up operation gives 0 too
 
     eingabenSpeichern(e);

@@ -11,6 +11,8 @@
 // from PlanModul and reuses the routines; `p_` may be pointed at another table
 // between two passes.
 
+#include <memory>
+
 #include "Dez.h"
 #include "LxSteuernPlan.h"
 #include "PlanParameter.h"
@@ -78,6 +80,13 @@ public:
     const PlanZustand& zustand() const { return z_; }
 
 protected:
+    // A cleared state, built in place (no temporary copied over the state).
+    void neuerZustand()
+    {
+        std::destroy_at(&z_);
+        std::construct_at(&z_);
+    }
+
     // The plan's routines under their names.
     void eingabenSpeichern(const LohnsteuerEingaben& e);
     void MPARA();
