@@ -15,7 +15,7 @@ namespace {
 // Month base against the ceiling `c` (health/care or pension/unemployment).
 Currency monatsBasis(Currency c, const LohnEingaben& e)
 {
-    Currency basis = e.FSVTage >= 30 ? c : RundeCentExakt(c * Exact::integer(e.FSVTage) / 30);
+    Currency basis = e.FSVTage >= 30 ? c : RundeCentQuotient(dez(c) * e.FSVTage, 30);
     if (e.FSVBrutto <= basis) basis = e.FSVBrutto;
     if (e.FMehrfach == 1 && c < basis + e.FBruttoAnderer) {
         Currency s = e.FSVBrutto;
@@ -25,7 +25,7 @@ Currency monatsBasis(Currency c, const LohnEingaben& e)
             a = std::min(a, c);
         }
         const Currency summe = s + a;
-        basis = summe > 0_cur ? RundeCentExakt(c * s / summe) : 0_cur;
+        basis = summe > 0_cur ? RundeCentQuotient(dez(c) * dez(s), summe) : 0_cur;
     }
     return basis;
 }
@@ -35,7 +35,7 @@ Currency monatsBasis(Currency c, const LohnEingaben& e)
 Currency bbgAnteil(Currency c, const LohnEingaben& e)
 {
     if (e.FSVTageVorher == 0 && e.FSVTage >= 30) return c;
-    return (c * Exact::integer(e.FSVTageVorher + e.FSVTage) / 30).toCurrency(Round::HalfUp, kFull);
+    return (dez(c) * (e.FSVTageVorher + e.FSVTage)).divide<kFull>(30, Round::HalfUp).toCurrency(Round::Cut);
 }
 
 Currency basisEB(Currency anteil, Currency vorher, Currency monatsbasis, Currency brutto)
@@ -96,13 +96,13 @@ Currency TLohnGehalt::BerechneRVBasisEB() const
 Currency TLohnGehalt::aufMonat(Currency betrag) const
 {
     if (FSVTage >= 30 || FSVTage == 0) return betrag;
-    return RundeCentExakt(betrag * Exact::integer(30) / FSVTage);
+    return RundeCentQuotient(dez(betrag) * 30, FSVTage);
 }
 
 Currency TLohnGehalt::aufTage(Currency betrag) const
 {
     if (FSVTage >= 30 || FSVTage == 0) return betrag;
-    return RundeCentExakt(betrag * Exact::integer(FSVTage) / 30);
+    return RundeCentQuotient(dez(betrag) * FSVTage, 30);
 }
 
 // Zone rule of the shares: zone on and the month's pay below the upper bound.
@@ -177,7 +177,7 @@ Currency TLohnGehalt::aufteilen(Currency betrag) const
 {
     const Currency summe = FSVBrutto + FBruttoAnderer;
     if (summe <= 0_cur) return betrag;
-    return RundeCentExakt(betrag * FSVBrutto / summe);
+    return RundeCentQuotient(dez(betrag) * dez(FSVBrutto), summe);
 }
 
 }  // namespace lx

@@ -4,19 +4,29 @@
 // one of the roundings below.
 
 #include "Currency.h"
-#include "Exact.h"
-#include "PlanRundung.h"  // RundeCentExakt, AbrundenCentExakt
+#include "Dez.h"
+#include "LxMath.h"
+#include "PlanRundung.h"  // RundeCentExakt, AbrundenCentExakt, RundeCentQuotient, Haelfte
 
 namespace lx {
 
 // amount x rate / 100, exactly (rates are percent: 14.60 is 14.6000)
-Exact Prozent(Currency betrag, Currency satz);
-Exact Prozent(const Exact& betrag, Currency satz);
+inline DezBreit<10> Prozent(Currency betrag, Currency satz)
+{
+    return (dez(betrag) * dez(satz)).div10<2>();
+}
 
 // "Rounded": cut to three decimals, then to cents by the RundeCent rule.
-Currency Gerundet(const Exact& x);
+template <int S, class M>
+Currency Gerundet(Dez<S, M> x)
+{
+    return RundeCent(x.template toCurrency<3>(Round::Cut));
+}
 
 // A rate divided by two at Currency precision.
-Currency HalberSatz(Currency satz);
+inline Currency HalberSatz(Currency satz)
+{
+    return Haelfte(dez(satz)).toCurrency(Round::HalfUp);
+}
 
 }  // namespace lx

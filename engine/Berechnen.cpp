@@ -35,7 +35,7 @@ void TLohnGehalt::Berechnen()
     FBAVSVLfd = BerechneBAVSV();
 
     if (mitZusatzversorgung(FZVArt)) {
-        Currency deckel = (Exact(FBBGRV) * 5 / 2).toCurrency(Round::HalfUp, kFull);
+        Currency deckel = Haelfte(dez(FBBGRV) * 5).toCurrency(Round::HalfUp);
         if (FMonat == 11) deckel = deckel * 2;
         if (FZVBrutto > deckel) FZVBrutto = deckel;
         FZVUmlageSatz = ZVUmlageSatz();
@@ -55,7 +55,7 @@ void TLohnGehalt::Berechnen()
     stBruttoMonat_ = FStBrutto;
     if (FStTage < 30) {
         FLZZ = 4;
-        FStBrutto = RundeCentExakt(Exact(FStBrutto) / std::max<int>(FStTage, 1));
+        FStBrutto = RundeCentQuotient(dez(FStBrutto), std::max<int>(FStTage, 1));
     }
 
     FMinijob = IstMinijob(FBGRKV, FBGRRV) ? 1 : 0;

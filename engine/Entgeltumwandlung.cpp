@@ -24,7 +24,7 @@ Currency nimmVonEinmal(Currency& einmal, Currency betrag)
 // Limit of flat-rate taxation, per month or per year.
 Currency pauschalGrenze(const TLohnGehalt& lg)
 {
-    return lg.FBAVMonatlich == 1 ? RundeCentExakt(Exact(lg.FBAVPauschal) / 12) : lg.FBAVPauschal;
+    return lg.FBAVMonatlich == 1 ? RundeCentQuotient(dez(lg.FBAVPauschal), 12) : lg.FBAVPauschal;
 }
 
 // The free limits are shares of the West pension ceiling, in the East as well.

@@ -16,7 +16,7 @@ namespace {
 // Half of a private premium, cut to cents; the other half is the premium less it.
 Currency halbePraemie(Currency p)
 {
-    return AbrundenCentExakt(Exact(p) / 2);
+    return AbrundenCentExakt(Haelfte(dez(p)));
 }
 
 bool vorJuli2005(int jahr, int monat)
@@ -33,7 +33,7 @@ Currency TLohnGehalt::kvOrdentlichAN(Currency basis) const
     const Currency s2 = HalberSatz(FKVSatz);
     const Currency z = FKVZusatz;
     if (vorJuli2005(FJahr, FMonat)) return Gerundet(Prozent(basis, s2));
-    if (FJahr == 2005) return Gerundet(Prozent(basis, z) + Exact(Gerundet(Prozent(basis, s2))));
+    if (FJahr == 2005) return Gerundet(Prozent(basis, z) + dez(Gerundet(Prozent(basis, s2))));
     if (FJahr <= 2014) return Gerundet(Prozent(basis, s2 + z));
     if (FJahr <= 2018) return Gerundet(Prozent(basis, s2)) + Gerundet(Prozent(basis, z));
     return Gerundet(Prozent(basis, s2)) + Gerundet(Prozent(basis, HalberSatz(z)));
@@ -97,7 +97,7 @@ Currency TLohnGehalt::BerechneKVAN() const
         const Currency p = FPKVBeitrag;
         anteil = p - std::min(FPKVZuschussMax, p - halbePraemie(p));
         if (FPKVNachSVBrutto == 1 && b < FBBGKV) {
-            anteil = Gerundet(Exact(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
+            anteil = Gerundet(dez(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
         }
         if (mehrfachAufteilen()) anteil = aufteilen(anteil);
     }
@@ -148,15 +148,16 @@ Currency TLohnGehalt::BerechneKVAG() const
         const Currency p = FPKVBeitrag;
         anteil = std::min(FPKVZuschussMax, p - halbePraemie(p));
         if (FPKVNachSVBrutto == 1 && b < FBBGKV) {
-            anteil = Gerundet(Exact(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
+            anteil = Gerundet(dez(Gerundet(Prozent(b, FKVSatzZuschuss))) - Prozent(b, HalberSatz(FKVSatzZuschuss)));
         }
         if (mehrfachAufteilen()) {
             if (FJahr < 2012) {
                 anteil = aufteilen(anteil);
             } else {
-                const Exact halbeP = Exact(p) / 2;
-                const Currency e = Exact(FPKVZuschussMax) >= halbeP ? RundeCentExakt(halbeP) : FPKVZuschussMax;
-                anteil = FBBGKV > 0_cur ? RundeCentExakt(e / FBBGKV * Exact(b)) : 0_cur;
+                const auto halbeP = Haelfte(dez(p));
+                const Currency e = dez(FPKVZuschussMax) >= halbeP ? RundeCentExakt(halbeP) : FPKVZuschussMax;
+                // e / FBBGKV x b, divided last
+                anteil = FBBGKV > 0_cur ? RundeCentQuotient(dez(e) * dez(b), FBBGKV) : 0_cur;
             }
         }
     }
@@ -311,7 +312,7 @@ Currency TLohnGehalt::BerechnePVAG() const
                 anteil = aufteilen(anteil);
             } else {
                 const Currency j = hq <= zuschussMax ? hq : zuschussMax;
-                anteil = FBBGKV > 0_cur ? RundeCentExakt(j / FBBGKV * Exact(b)) : 0_cur;
+                anteil = FBBGKV > 0_cur ? RundeCentQuotient(dez(j) * dez(b), FBBGKV) : 0_cur;
             }
         }
     }

@@ -84,8 +84,8 @@ Currency TLohnGehalt::BerechnePfaendbar() const
     const Currency a = AbrundeZehn(betrachtet);
     const int personen = std::min<int>(FUnterhaltPers, 5);
     const Currency frei = g.grundfreibetrag[personen];
-    const Exact ueberFrei = Exact(a - frei);
-    Currency pfaendbar = RundeCentExakt(ueberFrei - ueberFrei / 10 * FreieZehntel(FUnterhaltPers) + Exact(ueber));
+    const Dez<4> ueberFrei = dez(a - frei);
+    Currency pfaendbar = RundeCentExakt(ueberFrei - (ueberFrei * FreieZehntel(FUnterhaltPers)).div10<1>() + dez(ueber));
     if (FPfaendVerbleib > 0_cur && FPfaendVerbleib > r - pfaendbar) pfaendbar = r - FPfaendVerbleib;
     return std::max(pfaendbar, 0_cur);
 }

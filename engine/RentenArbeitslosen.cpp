@@ -47,7 +47,7 @@ Currency TLohnGehalt::BerechneRVAN() const
         // the employee tops the employer's flat rate up to the full rate, at least on the minimum base
         const Currency f = minijobRVSatz();
         Currency mindest = MinijobRVMindestbemessung(FJahr);
-        if (FSVTage < 30) mindest = RundeCentExakt(mindest * Exact::integer(FSVTage) / 30);
+        if (FSVTage < 30) mindest = RundeCentQuotient(dez(mindest) * FSVTage, 30);
         // the minimum is a floor of the month's whole pay, a one-off payment included
         // (SGB VI § 163 (8)): below it the employee's share of the month is what the
         // whole pay needs beyond the one-off payment's shares, computed already

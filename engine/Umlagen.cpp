@@ -14,7 +14,7 @@ namespace lx {
 Currency TLohnGehalt::umlageBasis() const
 {
     if (!inGleitzone()) return FRVBasis;
-    const Currency grenze = FSVTage >= 30 ? FBBGRV : RundeCentExakt(FBBGRV * Exact::integer(FSVTage) / 30);
+    const Currency grenze = FSVTage >= 30 ? FBBGRV : RundeCentQuotient(dez(FBBGRV) * FSVTage, 30);
     return std::min(FSVBruttoUngek, grenze);
 }
 

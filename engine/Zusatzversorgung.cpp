@@ -78,7 +78,7 @@ Currency TLohnGehalt::BerechneZVSVPfl() const
     // without employer rate has none.
     const Currency satz = FZVUmlageSatz;
     auto bruttoWert = [satz](Currency x) {
-        return satz == 0_cur ? 0_cur : RundeCentExakt(Exact(x) / Exact(satz) * 100);
+        return satz == 0_cur ? 0_cur : RundeCentQuotient(dez(x) * 100, satz);
     };
     Currency ergebnis;
     if (frei + FZVPauschal > 100_cur) {

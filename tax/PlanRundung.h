@@ -36,12 +36,25 @@ Currency AbrundenEuroExakt(Dez<S, M> x)
 {
     return x.template toCurrency<kEuros>(Round::Cut);
 }
-// RundeCentExakt(n / d) for d > 0 in one exact division: Int(100 n / d + 0.5) / 100.
-template <int S, class M>
-Currency RundeCentQuotient(Dez<S, M> n, std::int64_t d)
+// RundeCentExakt(n / d) in one exact division, d a whole number or a decimal:
+// Int(100 n / d + 0.5) / 100 is (n + 0.005 d) / d cut, once d is positive.
+template <int S, class M, class D>
+Currency RundeCentQuotient(Dez<S, M> n, D d)
 {
-    if (d <= 0) throwDivisionByZero();
+    if (d.isZero()) throwDivisionByZero();
+    if (d.isNegative()) return RundeCentQuotient(-n, -d);
     return (n + 0.005_d * d).template divide<kCents>(d, Round::Cut).toCurrency(Round::Cut);
+}
+template <int S, class M, class I>
+    requires std::integral<I>
+Currency RundeCentQuotient(Dez<S, M> n, I d)
+{
+    return RundeCentQuotient(n, Dez<0>::integer(d));
+}
+template <int S, class M>
+Currency RundeCentQuotient(Dez<S, M> n, Currency d)
+{
+    return RundeCentQuotient(n, dez(d));
 }
 // x / 5 exactly (one more decimal).
 template <int S, class M>
