@@ -237,3 +237,35 @@ TEST(LxSteuern2024, SurchargeOfThePeriodCanBeAskedTwice)
     EXPECT_GT(solz, 0_cur);
     EXPECT_EQ(m.SolzLzz(), solz) << "the exemption limit must not be doubled again";
 }
+
+TEST(PlanModul, PensionMonthsTakeTwelfthsOfTheYearExactly)
+{
+    // HFVB = TAB2 / 12 x ZMVB cut to euros and FVBZ = TAB3 / 12 x ZMVB up to
+    // euros (LZZ 1): the twelfths of TAB3 end in halves for these years.
+    struct Fall {
+        int VJAHR;
+        int ZMVB;
+        Currency HFVB, FVBZ;
+    } const faelle[] = {
+        {2021, 5, 475_cur, 143_cur},  // TAB2 1140, TAB3 342: 142.50 up to 143
+        {2021, 7, 665_cur, 200_cur},  // 199.50
+        {2023, 3, 255_cur, 77_cur},   // TAB2 1020, TAB3 306: 76.50
+        {2023, 12, 1020_cur, 306_cur},
+        {2005, 1, 250_cur, 75_cur},  // TAB2 3000, TAB3 900
+    };
+    for (const auto& f : faelle) {
+        Pruefling m;
+        LohnsteuerEingaben e;
+        e.STKL = 1;
+        e.LZZ = 1;
+        e.RE4 = 40000_cur;
+        e.VBEZ = 15000_cur;
+        e.VBEZM = 3000_cur;
+        e.ZMVB = f.ZMVB;
+        e.VJAHR = f.VJAHR;
+        e.KVZ = 1.70_cur;
+        m.LohnsteuerLzz(e);
+        EXPECT_EQ(m.zustand().HFVB, f.HFVB) << f.VJAHR << " ZMVB " << f.ZMVB;
+        EXPECT_EQ(m.zustand().FVBZ, f.FVBZ) << f.VJAHR << " ZMVB " << f.ZMVB;
+    }
+}
