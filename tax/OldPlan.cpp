@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "Kirchensteuer.h"
 
 namespace lx {
@@ -11,39 +11,68 @@ namespace {
 
 // The plans' own rounding routines ("Int" cuts toward zero). They work on the
 // exact value and return it with at most four decimals.
-Currency roundToCents(const Exact& v)
+template <int S, class M>
+Currency roundToCents(Dez<S, M> v)
 {
-    return (v + Exact(0.005_cur)).toCurrency(Round::Cut, kCents);
+    return (v + 0.005_d).template toCurrency<kCents>(Round::Cut);
 }
-Currency upToCents(const Exact& v)
+template <int S, class M>
+Currency upToCents(Dez<S, M> v)
 {
-    return (v + Exact(0.009_cur)).toCurrency(Round::Cut, kCents);
+    return (v + 0.009_d).template toCurrency<kCents>(Round::Cut);
 }
-Currency upToUnits(const Exact& v)
+template <int S, class M>
+Currency upToUnits(Dez<S, M> v)
 {
-    return (v + Exact(0.99_cur)).toCurrency(Round::Cut, kEuros);
+    return (v + 0.99_d).template toCurrency<kEuros>(Round::Cut);
 }
-Currency downToCents(const Exact& v)
+Currency upToUnits(Currency v)
 {
-    return v.toCurrency(Round::Cut, kCents);
+    return upToUnits(dez(v));
 }
-Currency downToUnits(const Exact& v)
+template <int S, class M>
+Currency downToCents(Dez<S, M> v)
 {
-    return v.toCurrency(Round::Cut, kEuros);
+    return v.template toCurrency<kCents>(Round::Cut);
 }
-Exact cutToSix(const Exact& v)
+Currency downToCents(Currency v)
 {
-    return v.round(Round::Cut, 6);
+    return downToCents(dez(v));
+}
+template <int S, class M>
+Currency downToUnits(Dez<S, M> v)
+{
+    return v.template toCurrency<kEuros>(Round::Cut);
+}
+Currency downToUnits(Currency v)
+{
+    return downToUnits(dez(v));
 }
 // A value the plan keeps at four decimals.
-Currency keepFour(const Exact& v)
+template <int S, class M>
+Currency keepFour(Dez<S, M> v)
 {
-    return v.toCurrency(Round::HalfUp, kFull);
+    return v.toCurrency(Round::HalfUp);
 }
-// A value that needs no rounding (at most four decimals by construction).
-Currency exact(const Exact& v)
+// A value that needs no rounding beyond the four decimals of Currency.
+template <int S, class M>
+Currency exact(Dez<S, M> v)
 {
-    return v.toCurrency(Round::Cut, kFull);
+    return v.toCurrency(Round::Cut);
+}
+// The rules on a quotient n / d (d > 0), in one exact division: the offset is
+// added to n as d times the offset.
+Currency upToUnits(Currency n, std::int64_t d)
+{
+    return (dez(n) + 0.99_d * d).divide<kEuros>(d, Round::Cut).toCurrency(Round::Cut);
+}
+Currency downToUnits(Currency n, std::int64_t d)
+{
+    return dez(n).divide<kEuros>(d, Round::Cut).toCurrency(Round::Cut);
+}
+Currency exact(Currency n, std::int64_t d)
+{
+    return dez(n).divide<kFull>(d, Round::Cut).toCurrency(Round::Cut);
 }
 
 // Pension allowance tables, index n for the year 2004 + n (1 up to 2005, 36 from 2040).
@@ -61,15 +90,15 @@ Currency tab1(int n)  // allowance and relief percentage as a fraction
 }
 Currency tab2(int n)
 {
-    return n == 1 ? 3000_cur : exact(tab1(n) * 7500_cur);
+    return n == 1 ? 3000_cur : tab1(n) * 7500;
 }  // maximum allowance
 Currency tab3(int n)
 {
-    return n == 1 ? 900_cur : exact(tab1(n) * 2250_cur);
+    return n == 1 ? 900_cur : tab1(n) * 2250;
 }  // allowance supplement
 Currency tab5(int n)
 {
-    return n == 1 ? 1900_cur : exact(tab1(n) * 4750_cur);
+    return n == 1 ? 1900_cur : tab1(n) * 4750;
 }  // maximum old-age relief
 
 // Amounts that the four plans share, each per tariff unit KZTAB.
@@ -80,36 +109,40 @@ constexpr Currency kVspKurz = 1134_cur;         // VSPKURZ, special table
 constexpr Currency kVspHealthLimit = 1500_cur;  // limit of VSP2
 constexpr Currency kSolzFreigrenze = 972_cur;   // SOLZFREI
 
-Currency centRounding(CentRounding mode, const Exact& v)
+template <int S, class M>
+Currency centRounding(CentRounding mode, Dez<S, M> v)
 {
     return mode == CentRounding::Nearest ? roundToCents(v) : downToCents(v);
 }
 
 // A period amount in cents rounded up to whole units of the plan's unit.
-Currency upToPlanUnits(PlanUnit unit, const Exact& cents)
+template <int S, class M>
+Currency upToPlanUnits(PlanUnit unit, Dez<S, M> cents)
 {
-    return unit == PlanUnit::Euro ? upToUnits(cents / 100) * 100 : upToUnits(cents);
+    return unit == PlanUnit::Euro ? upToUnits(cents.template div10<2>()) * 100 : upToUnits(cents);
 }
 
 // Period share of an annual amount in cents; rounded up or cut to whole cents
 // except for a yearly pay period.
 Currency periodShare(int lzz, Currency annualCents, bool up)
 {
-    Exact share;
+    Currency n = annualCents;
+    std::int64_t d;
     switch (lzz) {
         case 1:
             return annualCents;
         case 2:
-            share = annualCents / 12;
+            d = 12;
             break;
         case 3:
-            share = annualCents * 7_cur / 360;
+            n = annualCents * 7;
+            d = 360;
             break;
         default:
-            share = annualCents / 360;
+            d = 360;
             break;
     }
-    return up ? upToUnits(share) : downToUnits(share);
+    return up ? upToUnits(n, d) : downToUnits(n, d);
 }
 
 }  // namespace
@@ -123,7 +156,7 @@ void OldPlan::pensionAllowance()
     switch (r.pensionAllowance) {
         case PensionAllowanceKind::PeriodFlat: {
             // A rate of the period's pension, at most the period's share of the maximum.
-            const Currency vfb = upToPlanUnits(r.unit, v_.VBEZ * r.flatPensionRate);
+            const Currency vfb = upToPlanUnits(r.unit, dez(v_.VBEZ) * dez(r.flatPensionRate));
             v_.VFB = std::min(vfb, periodShare(v_.LZZ, r.flatPensionMaximum * 100, true));
             return;
         }
@@ -131,12 +164,13 @@ void OldPlan::pensionAllowance()
             Currency vbezb;
             if (v_.LZZ == 1) {
                 vbezb = v_.VBEZM * v_.ZMVB + v_.VBEZS;
-                v_.FVBZ = exact(r.flatPensionSupplement * v_.ZMVB / 12);
+                v_.FVBZ = exact(r.flatPensionSupplement * v_.ZMVB, 12);
             } else {
                 vbezb = v_.VBEZM * 12 + v_.VBEZS;
                 v_.FVBZ = r.flatPensionSupplement;
             }
-            const Currency fvb = std::min(upToPlanUnits(r.unit, vbezb * r.flatPensionRate), r.flatPensionMaximum * 100);
+            const Currency fvb =
+                std::min(upToPlanUnits(r.unit, dez(vbezb) * dez(r.flatPensionRate)), r.flatPensionMaximum * 100);
             v_.VFB = periodShare(v_.LZZ, fvb, true);
             return;
         }
@@ -150,8 +184,8 @@ void OldPlan::pensionAllowance()
                     hfvb = tab2(j) * 100;
                     v_.FVBZ = tab3(j);
                 } else {
-                    hfvb = exact(tab2(j) * 100 * v_.ZMVB / 12);
-                    v_.FVBZ = upToUnits(tab3(j) * v_.ZMVB / 12);
+                    hfvb = exact(tab2(j) * 100 * v_.ZMVB, 12);
+                    v_.FVBZ = upToUnits(tab3(j) * v_.ZMVB, 12);
                 }
             } else {
                 vbezb = v_.VBEZM * 12 + v_.VBEZS;
@@ -159,7 +193,7 @@ void OldPlan::pensionAllowance()
                 v_.FVBZ = tab3(j);
             }
             // This plan rounds the cent amount with its up-to-cents routine (to hundredths of a cent).
-            const Currency fvb = std::min(upToCents(vbezb * tab1(j)), hfvb);
+            const Currency fvb = std::min(upToCents(dez(vbezb) * dez(tab1(j))), hfvb);
             v_.VFB = periodShare(v_.LZZ, fvb, true);
             return;
         }
@@ -176,10 +210,10 @@ void OldPlan::oldAgeRelief()
     Currency maximum;  // a year, euros
     if (r.pensionAllowance == PensionAllowanceKind::Tables) {
         const int k = tableIndex(v_.AJAHR);
-        alte = upToUnits(base * tab1(k));
+        alte = upToUnits(dez(base) * dez(tab1(k)));
         maximum = tab5(k);
     } else {
-        alte = upToPlanUnits(r.unit, base * r.flatReliefRate);
+        alte = upToPlanUnits(r.unit, dez(base) * dez(r.flatReliefRate));
         maximum = r.flatReliefMaximum;
     }
     v_.ALTE = std::min(alte, periodShare(v_.LZZ, maximum * 100, true));
@@ -190,22 +224,23 @@ void OldPlan::reduceAndAnnualise()
     const OldPlanRules& r = *rules_;
     // Annual amount in euros of a period amount in cents, by the plans' fixed formulas.
     auto annual = [&](Currency p) {
-        Exact a;
+        auto gerundet = [&](auto a) { return r.annualToWholeEuros ? downToUnits(a) : downToCents(a); };
         switch (v_.LZZ) {
-            case 1:
-                a = p / 100;
+            case 1: {
+                const auto a = dez(p).div10<2>();
                 return r.annualToWholeEuros ? exact(a) : downToCents(a);
+            }
             case 2:
-                a = (p + 0.67_cur) * 0.12_cur;
-                break;
-            case 3:
-                a = (p + 0.89_cur) * 3.6_cur / 7;
-                break;
+                return gerundet(dez(p + 0.67_cur) * 0.12_d);
+            case 3: {
+                // (p + 0.89) x 3.6 / 7, one division at the rounding
+                const auto a = dez(p + 0.89_cur) * 3.6_d;
+                return r.annualToWholeEuros ? a.divide<kEuros>(7, Round::Cut).toCurrency(Round::Cut)
+                                            : a.divide<kCents>(7, Round::Cut).toCurrency(Round::Cut);
+            }
             default:
-                a = (p + 0.56_cur) * 3.6_cur;
-                break;
+                return gerundet(dez(p + 0.56_cur) * 3.6_d);
         }
-        return r.annualToWholeEuros ? downToUnits(a) : downToCents(a);
     };
     const Currency zre4vp = v_.RE4 - v_.VFB - v_.ALTE;
     v_.ZRE4J = std::max(0_cur, annual(zre4vp - v_.FREIB));
@@ -231,9 +266,9 @@ void OldPlan::builtInAllowances()
     const auto cls = static_cast<std::size_t>(stkl - 1);
     v_.KZTAB = stkl == 3 ? 2 : 1;
     if (stkl <= 3)
-        v_.KFB = exact(v_.ZKF * r.childAllowance);
+        v_.KFB = exact(dez(v_.ZKF) * dez(r.childAllowance));
     else if (stkl == 4)
-        v_.KFB = exact(v_.ZKF * r.childAllowanceClass4);
+        v_.KFB = exact(dez(v_.ZKF) * dez(r.childAllowanceClass4));
     else
         v_.KFB = 0_cur;
 
@@ -284,14 +319,14 @@ void OldPlan::contributionAllowance()
         Currency vsp1;
         if (v_.KRV != 1) {
             v_.ZRE4VP = std::min(v_.ZRE4VP, r.pensionPart.ceiling);
-            vsp1 = keepFour(v_.ZRE4VP * r.pensionPart.share * r.pensionPart.rate);
+            vsp1 = keepFour(dez(v_.ZRE4VP) * dez(r.pensionPart.share) * dez(r.pensionPart.rate));
         }
-        const Currency vsp2 = std::min(keepFour(v_.ZRE4VP * 0.11_cur), kVspHealthLimit * kztab);
+        const Currency vsp2 = std::min(keepFour(dez(v_.ZRE4VP) * 0.11_d), kVspHealthLimit * kztab);
         vspn = upToUnits(vsp1 + vsp2);
     }
 
     // MVSP and UMVSP: the allowance with its pre-deduction.
-    const Currency vspo = centRounding(r.contributionCents, v_.ZRE4VP * 0.2_cur);
+    const Currency vspo = centRounding(r.contributionCents, dez(v_.ZRE4VP) * 0.2_d);
     Currency vspvor = kVspVor * kztab;
     const Currency vspmax1 = kVspMax1 * kztab;
     const Currency vspmax2 = kVspMax2 * kztab;
@@ -300,7 +335,7 @@ void OldPlan::contributionAllowance()
         const Currency vspkurz = kVspKurz * kztab;
         vsp = vspo <= vspkurz ? wholeEuros(vspo) : vspkurz;
     } else {
-        vspvor = std::max(0_cur, vspvor - centRounding(r.contributionCents, v_.ZRE4VP * 0.16_cur));
+        vspvor = std::max(0_cur, vspvor - centRounding(r.contributionCents, dez(v_.ZRE4VP) * 0.16_d));
         if (vspo <= vspvor) {
             vsp = wholeEuros(vspo);
         } else {
@@ -308,7 +343,7 @@ void OldPlan::contributionAllowance()
             if (vsprest <= vspmax1) {
                 vsp = wholeEuros(vspvor + vsprest);
             } else {
-                const Exact half = (vsprest - vspmax1) / 2;
+                const auto half = (dez(vsprest - vspmax1) * 5).div10<1>();
                 const Currency halfRest = r.halfUpToCents ? upToCents(half) : exact(half);
                 vsp = wholeEuros(vspvor + vspmax1 + std::min(halfRest, vspmax2));
             }
@@ -322,27 +357,27 @@ Currency OldPlanTariff(const OldPlanRules& rules, Currency x)
     const Tariff& t = rules.tariff;
     if (x < t.basicAllowance + 1_cur) return 0_cur;
     if (x < t.zone3From) {
-        const Exact y = cutToSix((x - t.basicAllowance) / 10000);
-        const Exact rw = y * t.zone2Factor + t.zone2Base;
+        const Dez<6> y = dez(x - t.basicAllowance).div10<4>().rescale<6>(Round::Cut);
+        const auto rw = y * dez(t.zone2Factor) + dez(t.zone2Base);
         return downToUnits(rw * y);
     }
     if (x < t.zone4From) {
-        const Exact y = cutToSix((x - (t.zone3From - 1_cur)) / 10000);
-        const Exact rw = y * t.zone3Factor + t.zone3Base;
-        return downToUnits(rw * y + t.zone3Constant);
+        const Dez<6> y = dez(x - (t.zone3From - 1_cur)).div10<4>().rescale<6>(Round::Cut);
+        const auto rw = y * dez(t.zone3Factor) + dez(t.zone3Base);
+        return downToUnits(rw * y + dez(t.zone3Constant));
     }
-    if (!t.zone5From.isZero() && x >= t.zone5From) return downToUnits(x * t.zone5Rate - t.zone5Less);
-    return downToUnits(x * t.zone4Rate - t.zone4Less);
+    if (!t.zone5From.isZero() && x >= t.zone5From) return downToUnits(dez(x) * dez(t.zone5Rate) - dez(t.zone5Less));
+    return downToUnits(dez(x) * dez(t.zone4Rate) - dez(t.zone4Less));
 }
 
 namespace {
 // UP5_6: twice the tax difference between 125 % and 75 % of the income, at least MIST.
 Currency up56(const OldPlanRules& rules, Currency zx)
 {
-    const Currency st1 = OldPlanTariff(rules, downToCents(zx * 1.25_cur));
-    const Currency st2 = OldPlanTariff(rules, downToCents(zx * 0.75_cur));
+    const Currency st1 = OldPlanTariff(rules, downToCents(dez(zx) * 1.25_d));
+    const Currency st2 = OldPlanTariff(rules, downToCents(dez(zx) * 0.75_d));
     const Currency diff = (st1 - st2) * 2;
-    const Currency mist = downToUnits(zx * rules.classFiveSix.minimumRate);
+    const Currency mist = downToUnits(dez(zx) * dez(rules.classFiveSix.minimumRate));
     return diff >= mist ? diff : mist;
 }
 }  // namespace
@@ -353,16 +388,16 @@ Currency OldPlanClassFiveSix(const OldPlanRules& rules, Currency zzx)
     if (zzx <= c.limit2) {
         Currency st = up56(rules, zzx);
         if (zzx > c.limit1) {
-            const Currency hoch = downToUnits(Exact(up56(rules, c.limit1)) + (zzx - c.limit1) * c.rate);
+            const Currency hoch = downToUnits(dez(up56(rules, c.limit1)) + dez(zzx - c.limit1) * dez(c.rate));
             st = std::min(st, hoch);
         }
         return st;
     }
     Currency st = up56(rules, c.limit2);
-    if (c.limit3.isZero() || zzx <= c.limit3) return downToUnits(Exact(st) + (zzx - c.limit2) * c.rate);
+    if (c.limit3.isZero() || zzx <= c.limit3) return downToUnits(dez(st) + dez(zzx - c.limit2) * dez(c.rate));
     // Cut to whole euros at each limit, as the official plan does.
-    st = downToUnits(Exact(st) + (c.limit3 - c.limit2) * c.rate);
-    return downToUnits(Exact(st) + (zzx - c.limit3) * c.topRate);
+    st = downToUnits(dez(st) + dez(c.limit3 - c.limit2) * dez(c.rate));
+    return downToUnits(dez(st) + dez(zzx - c.limit3) * dez(c.topRate));
 }
 
 Currency OldPlanSurchargeYear(const OldPlanRules& rules, Currency jbmg, int kztab)
@@ -370,8 +405,8 @@ Currency OldPlanSurchargeYear(const OldPlanRules& rules, Currency jbmg, int kzta
     const Currency solzfrei = kSolzFreigrenze * kztab;
     if (jbmg <= solzfrei) return 0_cur;
     // 5.5 % of the base, but no more than 20 % of the part above the exemption limit.
-    const Currency full = downToCents(jbmg * 0.055_cur);
-    const Exact taper = (jbmg - solzfrei) * 0.20_cur;
+    const Currency full = downToCents(dez(jbmg) * 0.055_d);
+    const auto taper = dez(jbmg - solzfrei) * 0.20_d;
     return std::min(full, rules.surchargeTaperCutToCents ? downToCents(taper) : exact(taper));
 }
 
@@ -383,7 +418,7 @@ Currency OldPlan::annualTax(Currency ztabfb)
         v_.X = 0_cur;
     } else {
         v_.ZVE = zve;
-        v_.X = downToUnits(zve / v_.KZTAB);
+        v_.X = downToUnits(zve, v_.KZTAB);
     }
     if (v_.STKL >= 5) return OldPlanClassFiveSix(*rules_, v_.X);
     return OldPlanTariff(*rules_, v_.X) * v_.KZTAB;
@@ -425,7 +460,7 @@ Currency OldPlan::LohnsteuerLzz(const OldPlanInput& in)
     const Currency jbmg = v_.ZKF > 0_cur ? annualTax(v_.ZTABFB + v_.KFB) : v_.ST;
     solzLzz_ = periodShare(v_.LZZ, OldPlanSurchargeYear(*rules_, jbmg, v_.KZTAB) * 100, false);
     bk_ = periodShare(v_.LZZ, jbmg * 100, false);
-    return exact(lstLzz_ / 100);
+    return exact(dez(lstLzz_).div10<2>());
 }
 
 Currency OldPlan::churchTax(Currency baseCents, const OldChurchTaxArgs& args, Currency re4Cents, int lzz) const
@@ -481,7 +516,7 @@ Currency OldPlan::LohnsteuerSonst(int ALTER1, Currency SONSTB, Currency VBS, Cur
 Currency OldPlan::SolzSonst() const
 {
     if (!active() || sts_.isZero()) return 0_cur;
-    return downToCents(sts_ * 0.055_cur);
+    return downToCents(dez(sts_) * 0.055_d);
 }
 
 Currency OldPlan::KirchensteuerSonst(const OldChurchTaxArgs& args) const
