@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "Int128.h"
 
 namespace lx {
@@ -57,8 +57,10 @@ std::optional<Currency> parseAmount(std::string_view text)
 
 std::string formatAmount(Currency value, int decimals, bool thousands)
 {
-    Exact rounded = Exact(value).round(Round::HalfUp, decimals);
-    Int128 mantissa = rounded.numerator() * (pow10(decimals) / rounded.denominator());
+    if (decimals < 0 || decimals > 30) throw MoneyError("Unzulässige Anzahl von Dezimalstellen");
+    // the ten-thousandths count at `decimals` decimals, halves away from zero
+    Int128 mantissa = decimals >= 4 ? checkedMul(value.raw(), pow10(decimals - 4))
+                                    : dezdetail::teile<Int128>(value.raw(), pow10(4 - decimals), Round::HalfUp);
     bool negative = mantissa < 0;
     if (negative) mantissa = -mantissa;
     std::string digits = toString(mantissa);

@@ -1,7 +1,8 @@
 #pragma once
 // Money: a signed 64-bit count of ten-thousandths of a euro. Sums and
-// differences stay exact Currency values; products and quotients widen to
-// Exact (see Exact.h) and come back only through a rounding named at the call.
+// differences stay exact Currency values; products and quotients are formed
+// as decimals (dez(c), see Dez.h) and come back only through a rounding named
+// at the call.
 
 #include <compare>
 #include <cstdint>

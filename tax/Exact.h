@@ -1,4 +1,7 @@
 #pragma once
+// Kept for the window code's few exact fractions (forms/); the plans and the
+// engine compute with Dez (Dez.h), which needs no reduction.
+//
 // Exact wide value: a fraction of two 128-bit integers, always reduced, with a
 // positive denominator. Products and quotients of amounts and rates are held
 // this way without any loss; a value turns back into Currency (or into a

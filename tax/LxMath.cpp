@@ -17,16 +17,10 @@ std::size_t utf8Length(std::string_view s)
 
 }  // namespace
 
-Exact Abschneiden(int mode, const Exact& x)
-{
-    if (mode < 1 || mode > 7) return x;
-    return x.round(Round::Cut, mode - 1);
-}
-
 Currency Abschneiden(int mode, Currency x)
 {
     if (mode < 1 || mode > 5) return x;  // modes 6 and 7 keep more decimals than Currency has
-    return Exact(x).toCurrency(Round::Cut, mode - 1);
+    return Currency::fromRaw(Abschneiden(mode, dez(x)).mantissa());
 }
 
 std::string OhnePunkte(std::string_view text)

@@ -1,6 +1,6 @@
 #pragma once
 // The system's rounding rules for money and its small text predicates. Every
-// rounding of an amount in the program is one of these (or an Exact rounding
+// rounding of an amount in the program is one of these (or a Dez rounding
 // named at its call).
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "Currency.h"
-#include "Exact.h"
+#include "Dez.h"
 
 namespace lx {
 
@@ -55,7 +55,14 @@ inline Currency RundeModus(int mode, Currency x)
 // Truncation toward zero by mode: 1 whole part, 2..7 keep 1..6 decimals; 0 and
 // 8 or more return the value unchanged. Works on exact values, so an amount with
 // at most k decimals comes back unchanged.
-Exact Abschneiden(int mode, const Exact& x);
+template <int S, class M>
+Dez<S, M> Abschneiden(int mode, Dez<S, M> x)
+{
+    if (mode < 1 || mode > 7) return x;
+    M schritt = 1;
+    for (int i = mode - 1; i < S; ++i) schritt *= 10;
+    return Dez<S, M>::fromMantissa(x.mantissa() / schritt * schritt);
+}
 Currency Abschneiden(int mode, Currency x);
 
 // The text with its first three "." removed ("1.234.567,89" -> "1234567,89").

@@ -5,7 +5,6 @@
 
 #include "Currency.h"
 #include "Dez.h"
-#include "Exact.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -68,11 +67,5 @@ constexpr Dez<S + 1, M> Haelfte(Dez<S, M> x)
 {
     return (x * 5).template div10<1>();
 }
-
-Currency RundeCentExakt(const Exact& x);             // Int(100x + 0.5) / 100
-Currency AufrundenCentExakt(const Exact& x);         // Int(100x + 0.9) / 100
-Currency RundeModusExakt(int mode, const Exact& x);  // RundeModus of RundeCentExakt(x)
-Currency AbrundenCentExakt(const Exact& x);          // cut toward zero to cents
-Currency AbrundenEuroExakt(const Exact& x);          // cut toward zero to whole units
 
 }  // namespace lx

@@ -2,16 +2,17 @@
 
 #include <utility>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "Rechengroessen.h"
 
 using namespace lx;
 
 namespace {
 
-Currency halbeCent(const Exact& x)
+// ceiling x rate in percent / 2, to cents with halves up
+Currency halberBeitrag(Currency bbg, Currency satz)
 {
-    return x.toCurrency(Round::HalfUp, kCents);
+    return (dez(bbg) * dez(satz)).divide<kCents>(200, Round::HalfUp).toCurrency(Round::Cut);
 }
 
 }  // namespace
@@ -24,8 +25,8 @@ TEST(Rechengroessen, SubsidyMaximaFollowCeilingTimesRateHalf)
             auto bbg = BBGFuer(jahr);
             ASSERT_NE(z, nullptr) << jahr << "/" << monat;
             ASSERT_TRUE(bbg && z->kvSatzZuschuss) << jahr << "/" << monat;
-            EXPECT_EQ(z->pkvZuschussMax, halbeCent(bbg->kvpv * *z->kvSatzZuschuss / 200)) << jahr << "/" << monat;
-            EXPECT_EQ(z->ppvZuschussMax, halbeCent(bbg->kvpv * z->pvSatz / 200)) << jahr << "/" << monat;
+            EXPECT_EQ(z->pkvZuschussMax, halberBeitrag(bbg->kvpv, *z->kvSatzZuschuss)) << jahr << "/" << monat;
+            EXPECT_EQ(z->ppvZuschussMax, halberBeitrag(bbg->kvpv, z->pvSatz)) << jahr << "/" << monat;
         }
     }
 }

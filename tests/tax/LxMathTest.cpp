@@ -61,18 +61,18 @@ TEST(LxMath, AbschneidenKeepsExactDecimals)
 {
     struct Case {
         int mode;
-        Exact in;
-        Exact out;
+        Dez<7> in;
+        Dez<7> out;
     };
     const Case cases[] = {
-        {3, Exact::decimal(53, 2), Exact::decimal(53, 2)},
-        {3, Exact::decimal(2999, 3), Exact::decimal(299, 2)},
-        {3, Exact::decimal(-2999, 3), Exact::decimal(-299, 2)},
-        {1, Exact::decimal(-78, 1), Exact::integer(-7)},
-        {9, Exact::decimal(-78, 1), Exact::decimal(-78, 1)},
-        {0, Exact::ratio(1, 3), Exact::ratio(1, 3)},
-        {7, Exact::ratio(1, 3), Exact::decimal(333333, 6)},
-        {2, Exact::decimal(199, 2), Exact::decimal(19, 1)},
+        {3, Dez<7>::fromMantissa(5300000), Dez<7>::fromMantissa(5300000)},       // 0.53
+        {3, Dez<7>::fromMantissa(29990000), Dez<7>::fromMantissa(29900000)},     // 2.999 -> 2.99
+        {3, Dez<7>::fromMantissa(-29990000), Dez<7>::fromMantissa(-29900000)},   // toward zero
+        {1, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-70000000)},   // -7.8 -> -7
+        {9, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-78000000)},   // mode 9: unchanged
+        {0, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333333)},       // mode 0: unchanged
+        {7, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333330)},       // six decimals
+        {2, Dez<7>::fromMantissa(19900000), Dez<7>::fromMantissa(19000000)},     // 1.99 -> 1.9
     };
     for (const auto& c : cases) EXPECT_EQ(Abschneiden(c.mode, c.in), c.out) << "mode " << c.mode << " of " << c.in;
     EXPECT_EQ(Abschneiden(3, 0.53_cur), 0.53_cur);
