@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "PlanRundung.h"
+
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -190,6 +192,44 @@ TEST(Dez, CurrencyComesBackThroughANamedRounding)
     std::ostringstream s;
     s << -(0.05_d);
     EXPECT_EQ(s.str(), "-0.05");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlanRundung, RulesOnDecimalsAndQuotients)
+{
+    struct Fall {
+        const char* text;
+        Currency ist;
+        Currency erwartet;
+    } const faelle[] = {
+        // Int(100x + 0.5) / 100 cuts toward zero after the offset, also below zero
+        {"RundeCent 1.235", RundeCentExakt(1.235_d), 1.24_cur},
+        {"RundeCent 1.2349999", RundeCentExakt(1.2349999_d), 1.23_cur},
+        {"RundeCent -1.234", RundeCentExakt(-(1.234_d)), -(1.22_cur)},
+        {"RundeCent -0.03", RundeCentExakt(-(0.03_d)), -(0.02_cur)},
+        {"RundeCent of a 128-bit product", RundeCentExakt(dez(1234.5678_cur) * 0.0935_d), 115.43_cur},
+        {"AufrundenCent 1.2311", AufrundenCentExakt(1.2311_d), 1.24_cur},
+        {"AufrundenCent 1.231", AufrundenCentExakt(1.231_d), 1.24_cur},
+        {"AufrundenCent 1.2309", AufrundenCentExakt(1.2309_d), 1.23_cur},
+        {"AbrundenCent -1.239", AbrundenCentExakt(-(1.239_d)), -(1.23_cur)},
+        {"AbrundenEuro 99.999999", AbrundenEuroExakt(99.999999_d), 99_cur},
+        {"RundeModus 4 of 142.5", RundeModusExakt(4, 142.5_d), 143_cur},
+        // RundeCent of n / d in one division
+        {"1000 / 7", RundeCentQuotient(dez(1000_cur), 7), 142.86_cur},
+        {"-1000 / 7", RundeCentQuotient(dez(-1000_cur), 7), -(142.85_cur)},
+        {"1000 / -7", RundeCentQuotient(dez(1000_cur), -7), -(142.85_cur)},
+        {"1 / 200: a half cent", RundeCentQuotient(dez(1_cur), 200), 0.01_cur},
+        {"-1 / 200", RundeCentQuotient(dez(-1_cur), 200), 0_cur},
+        {"by a Currency", RundeCentQuotient(dez(100_cur) * dez(3_cur), 7.5_cur), 40_cur},
+        {"by a product", RundeCentQuotient(dez(2_cur) * dez(3_cur), dez(3_cur) * dez(7_cur)), 0.29_cur},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(f.ist, f.erwartet) << f.text;
+    EXPECT_THROW((void)RundeCentQuotient(dez(1_cur), 0), MoneyError);
+    EXPECT_EQ(Fuenftel(dez(1_cur)).toString(), "0.20000");
+    EXPECT_EQ(Haelfte(dez(-(0.0001_cur))).toString(), "-0.00005");
 }
 
 }  // namespace
