@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "PlanRundung.h"
-
 #include <cstdint>
 #include <sstream>
 #include <string>
+
+#include "PlanRundung.h"
 
 using namespace lx;
 
