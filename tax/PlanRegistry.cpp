@@ -107,7 +107,15 @@ std::string_view planName(int year, int month)
 
 LxSteuernPlan* planFor(int year, int month)
 {
-    return planByName(planName(year, month));
+    // The engine asks once per computation: remember each month's module
+    // instead of searching the names every time.
+    constexpr int kErstesJahr = 2004;
+    constexpr int kLetztesJahr = 2024;
+    static std::array<LxSteuernPlan*, (kLetztesJahr - kErstesJahr + 1) * 12> proMonat{};
+    if (year < kErstesJahr || year > kLetztesJahr || month < 1 || month > 12) return planByName(planName(year, month));
+    LxSteuernPlan*& plan = proMonat[std::size_t((year - kErstesJahr) * 12 + month - 1)];
+    if (plan == nullptr) plan = planByName(planName(year, month));
+    return plan;
 }
 
 LxSteuernPlan* planByName(std::string_view name)
