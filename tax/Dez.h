@@ -269,6 +269,8 @@ public:
             n = dezdetail::malZehnHoch<diff, Int128>(n);
         else
             nenner = dezdetail::malZehnHoch<-diff, Int128>(nenner);
+        if (n >= INT64_MIN && n <= INT64_MAX && nenner <= INT64_MAX)
+            return Dez<T>::fromMantissa(dezdetail::teile<std::int64_t>(std::int64_t(n), std::int64_t(nenner), mode));
         return Dez<T>::fromMantissa(dezdetail::narrow<std::int64_t>(dezdetail::teile<Int128>(n, nenner, mode)));
     }
 
