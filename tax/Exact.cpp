@@ -121,4 +121,23 @@ std::string Exact::toString() const
 
 std::ostream& operator<<(std::ostream& os, const Exact& e) { return os << e.toString(); }
 
+namespace {
+// Int(100x + offset) / 100: the offset is added before the cut toward zero, whatever the sign.
+Currency centNachVersatz(const Exact& x, const Exact& versatz)
+{
+    return Currency::fromCents((x * 100 + versatz).toInteger(Round::Cut));
+}
+}  // namespace
+
+Currency RundeCentExakt(const Exact& x) { return centNachVersatz(x, Exact::ratio(1, 2)); }
+Currency AufrundenCentExakt(const Exact& x) { return centNachVersatz(x, Exact::ratio(9, 10)); }
+Currency AbrundenCentExakt(const Exact& x) { return x.toCurrency(Round::Cut, kCents); }
+Currency AbrundenEuroExakt(const Exact& x) { return x.toCurrency(Round::Cut, kEuros); }
+
+Exact Abschneiden(int mode, const Exact& x)
+{
+    if (mode < 1 || mode > 7) return x;
+    return x.round(Round::Cut, mode - 1);
+}
+
 }  // namespace lx

@@ -1,5 +1,5 @@
 #pragma once
-// Kept for the window code's few exact fractions (forms/); the plans and the
+// Kept for the few exact fractions of forms/ and payslip/; the plans and the
 // engine compute with Dez (Dez.h), which needs no reduction.
 //
 // Exact wide value: a fraction of two 128-bit integers, always reduced, with a
@@ -72,5 +72,13 @@ inline Exact operator*(Currency a, const Exact& b) { return Exact(a) * b; }
 inline Exact operator/(Currency a, const Exact& b) { return Exact(a) / b; }
 
 std::ostream& operator<<(std::ostream& os, const Exact& e);
+
+// The rules of PlanRundung.h and LxMath.h on fractions.
+Currency RundeCentExakt(const Exact& x);      // Int(100x + 0.5) / 100
+Currency AufrundenCentExakt(const Exact& x);  // Int(100x + 0.9) / 100
+Currency AbrundenCentExakt(const Exact& x);   // cut toward zero to cents
+Currency AbrundenEuroExakt(const Exact& x);   // cut toward zero to whole units
+// Truncation toward zero by mode: 1 whole part, 2..7 keep 1..6 decimals; other modes keep the value.
+Exact Abschneiden(int mode, const Exact& x);
 
 }  // namespace lx

@@ -70,3 +70,15 @@ TEST(Exact, ToIntegerByMode)
     EXPECT_EQ((7_cur / 2).toInteger(Round::HalfUp), 4);
     EXPECT_EQ((-(7_cur) / 2).toInteger(Round::Floor), -4);
 }
+
+TEST(Exact, RoundingRulesOnFractions)
+{
+    EXPECT_EQ(RundeCentExakt(Exact::ratio(-1234, 1000)), -(1.22_cur));
+    EXPECT_EQ(RundeCentExakt(Exact::ratio(1, 200)), 0.01_cur);
+    EXPECT_EQ(AufrundenCentExakt(Exact::decimal(1231, 3)), 1.24_cur);
+    EXPECT_EQ(AbrundenCentExakt(Exact::ratio(-1, 3)), -(0.33_cur));
+    EXPECT_EQ(AbrundenEuroExakt(Exact::ratio(1999, 10)), 199_cur);
+    EXPECT_EQ(Abschneiden(7, Exact::ratio(1, 3)), Exact::decimal(333333, 6));
+    EXPECT_EQ(Abschneiden(1, Exact::decimal(-78, 1)), Exact::integer(-7));
+    EXPECT_EQ(Abschneiden(0, Exact::ratio(1, 3)), Exact::ratio(1, 3));
+}
