@@ -67,8 +67,8 @@ Steuer steuer(LxSteuernPlan& plan, const LohnsteuerEingaben& e, const Sonst* son
 // factor, no pension, no allowance, no special payment.
 bool monatsfaehig(const Zeile& z)
 {
-    for (const char* spalte : {"PKV", "AF", "ALTER1", "VBEZ", "LZZFREIB", "LZZHINZU", "JFREIB", "JHINZU", "SONSTB",
-                               "VMT", "WFUNDF"}) {
+    for (const char* spalte :
+         {"PKV", "AF", "ALTER1", "VBEZ", "LZZFREIB", "LZZHINZU", "JFREIB", "JHINZU", "SONSTB", "VMT", "WFUNDF"}) {
         if (!z.wert(spalte).isZero()) return false;
     }
     return true;
@@ -149,9 +149,8 @@ void messe(const char* titel, int passes, std::int64_t einheiten, const std::fun
                      double(einheiten));
     }
     std::sort(ns.begin(), ns.end());
-    std::cout << std::left << std::setw(44) << titel << std::right << std::fixed << std::setprecision(1)
-              << " min " << std::setw(11) << ns.front() << " ns   median " << std::setw(11) << ns[ns.size() / 2]
-              << " ns\n";
+    std::cout << std::left << std::setw(44) << titel << std::right << std::fixed << std::setprecision(1) << " min "
+              << std::setw(11) << ns.front() << " ns   median " << std::setw(11) << ns[ns.size() / 2] << " ns\n";
 }
 
 }  // namespace
@@ -200,7 +199,9 @@ int main(int argc, char** argv)
     std::vector<Monat> monate;
     for (const auto& nz : zeilen) {
         const Zeile& z = nz.zeile;
-        const Fall f{&nz, eingaben(z), {z.euro("SONSTB"), z.euro("JRE4"), z.euro("JVBEZ"), z.euro("VBS")},
+        const Fall f{&nz,
+                     eingaben(z),
+                     {z.euro("SONSTB"), z.euro("JRE4"), z.euro("JVBEZ"), z.euro("VBS")},
                      z.euro("SONSTB") > 0_cur};
         alle.push_back(f);
         if (f.mitSonst) sonst.push_back(f);

@@ -77,9 +77,7 @@ Currency TLohnGehalt::BerechneZVSVPfl() const
     // Gross equivalent of a levy amount at the scheme's rate; a scheme
     // without employer rate has none.
     const Currency satz = FZVUmlageSatz;
-    auto bruttoWert = [satz](Currency x) {
-        return satz == 0_cur ? 0_cur : RundeCentQuotient(dez(x) * 100, satz);
-    };
+    auto bruttoWert = [satz](Currency x) { return satz == 0_cur ? 0_cur : RundeCentQuotient(dez(x) * 100, satz); };
     Currency ergebnis;
     if (frei + FZVPauschal > 100_cur) {
         const Currency hinzu100 = RundeCentExakt(Prozent(bruttoWert(100_cur), 2.5_cur)) - 13.30_cur;

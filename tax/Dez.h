@@ -182,8 +182,7 @@ public:
     }
     static constexpr Dez integer(std::int64_t n) { return fromMantissa(dezdetail::malZehnHoch<S, M>(M(n))); }
     // Currency at four decimals or more (exact).
-    static constexpr Dez from(Currency c)
-        requires(S >= 4)
+    static constexpr Dez from(Currency c) requires(S >= 4)
     {
         return fromMantissa(dezdetail::malZehnHoch<S - 4, M>(M(c.raw())));
     }
@@ -206,8 +205,7 @@ public:
     }
     // Exact: the value at T >= S decimals.
     template <int T, class N = M>
-    constexpr Dez<T, N> widen() const
-        requires(T >= S)
+    constexpr Dez<T, N> widen() const requires(T >= S)
     {
         return rescale<T, N>(Round::Cut);
     }
@@ -233,7 +231,7 @@ public:
 
     // This value divided by d > 0 (or d < 0), at T decimals by mode: one exact integer division.
     template <int T, class D>
-        requires std::integral<D>
+    requires std::integral<D>
     constexpr Dez<T> divide(D d, Round mode) const
     {
         if (d == 0) throwDivisionByZero();
@@ -278,11 +276,8 @@ public:
 
     // A whole-number factor keeps the scale.
     template <class I>
-        requires std::integral<I>
-    constexpr Dez operator*(I n) const
-    {
-        return fromMantissa(dezdetail::mul<M>(m_, M(n)));
-    }
+    requires std::integral<I>
+    constexpr Dez operator*(I n) const { return fromMantissa(dezdetail::mul<M>(m_, M(n))); }
 
     constexpr Dez& operator+=(Dez o) { return *this = *this + o; }
     constexpr Dez& operator-=(Dez o) { return *this = *this - o; }
@@ -299,16 +294,16 @@ constexpr auto operator+(Dez<A, MA> a, Dez<B, MB> b)
 {
     constexpr int S = A > B ? A : B;
     using M = dezdetail::Breiter<MA, MB>;
-    return Dez<S, M>::fromMantissa(
-        dezdetail::add<M>(a.template rescale<S, M>(Round::Cut).mantissa(), b.template rescale<S, M>(Round::Cut).mantissa()));
+    return Dez<S, M>::fromMantissa(dezdetail::add<M>(a.template rescale<S, M>(Round::Cut).mantissa(),
+                                                     b.template rescale<S, M>(Round::Cut).mantissa()));
 }
 template <int A, class MA, int B, class MB>
 constexpr auto operator-(Dez<A, MA> a, Dez<B, MB> b)
 {
     constexpr int S = A > B ? A : B;
     using M = dezdetail::Breiter<MA, MB>;
-    return Dez<S, M>::fromMantissa(
-        dezdetail::sub<M>(a.template rescale<S, M>(Round::Cut).mantissa(), b.template rescale<S, M>(Round::Cut).mantissa()));
+    return Dez<S, M>::fromMantissa(dezdetail::sub<M>(a.template rescale<S, M>(Round::Cut).mantissa(),
+                                                     b.template rescale<S, M>(Round::Cut).mantissa()));
 }
 
 // A product adds the scales; two 64-bit mantissas give an exact 128-bit one.
@@ -325,7 +320,8 @@ constexpr std::strong_ordering operator<=>(Dez<A, MA> a, Dez<B, MB> b)
         return a.mantissa() <=> b.mantissa();
     } else {
         constexpr int S = A > B ? A : B;
-        return a.template rescale<S, Int128>(Round::Cut).mantissa() <=> b.template rescale<S, Int128>(Round::Cut).mantissa();
+        return a.template rescale<S, Int128>(Round::Cut).mantissa() <=>
+               b.template rescale<S, Int128>(Round::Cut).mantissa();
     }
 }
 template <int A, class MA, int B, class MB>
@@ -354,8 +350,10 @@ consteval int stellen(const char* s)
     int n = 0;
     bool punkt = false;
     for (; *s != '\0'; ++s) {
-        if (*s == '.') punkt = true;
-        else if (punkt && *s != '\'') ++n;
+        if (*s == '.')
+            punkt = true;
+        else if (punkt && *s != '\'')
+            ++n;
     }
     return n;
 }

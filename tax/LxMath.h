@@ -24,11 +24,31 @@ inline Currency offsetCut(Currency x, std::int64_t offset, std::int64_t step)
 }
 }  // namespace detail
 
-inline Currency RundeCent(Currency x) { return detail::offsetCut(x, 50, 100); }         // Int(100x + 0.5) / 100
-inline Currency AufrundenCent(Currency x) { return detail::offsetCut(x, 90, 100); }     // Int(100x + 0.9) / 100
-inline Currency AbrundenCent(Currency x) { return detail::offsetCut(x, 0, 100); }       // Int(100x) / 100
-inline Currency AufrundenEuro(Currency x) { return detail::offsetCut(x, 9900, 10000); }  // Int(x + 0.99)
-inline Currency AbrundenEuro(Currency x) { return detail::offsetCut(x, 0, 10000); }     // Int(x)
+// Int(100x + 0.5) / 100
+inline Currency RundeCent(Currency x)
+{
+    return detail::offsetCut(x, 50, 100);
+}
+// Int(100x + 0.9) / 100
+inline Currency AufrundenCent(Currency x)
+{
+    return detail::offsetCut(x, 90, 100);
+}
+// Int(100x) / 100
+inline Currency AbrundenCent(Currency x)
+{
+    return detail::offsetCut(x, 0, 100);
+}
+// Int(x + 0.99)
+inline Currency AufrundenEuro(Currency x)
+{
+    return detail::offsetCut(x, 9900, 10000);
+}
+// Int(x)
+inline Currency AbrundenEuro(Currency x)
+{
+    return detail::offsetCut(x, 0, 10000);
+}
 
 // Rounds to cents, then by mode: 2 up to a multiple of 0.10, 3 of 0.50, 4 up to
 // whole euros; any other mode (1 "Kaufmännisch runden") keeps the cent value.
@@ -36,7 +56,7 @@ inline Currency RundeModus(int mode, Currency x)
 {
     const Currency cents = RundeCent(x);
     const std::int64_t raw = cents.raw();
-    const std::int64_t euros = raw / 10000 * 10000;                // whole euros toward zero, keeping the sign
+    const std::int64_t euros = raw / 10000 * 10000;               // whole euros toward zero, keeping the sign
     const std::int64_t c = (raw < 0 ? -raw : raw) % 10000 / 100;  // cents 0..99 of the absolute value
     switch (mode) {
         case 2:

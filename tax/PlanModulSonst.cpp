@@ -210,7 +210,8 @@ Currency PlanModul::LohnsteuerVmt(Currency SONSTB, Currency JRE4)
         z_.STV = 0_cur;
     } else {
         const auto mitF = dez(z_.STV) * dez(z_.f);
-        z_.STV = p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF.div10<2>()) * 100 : AbrundenEuroExakt(mitF);
+        z_.STV =
+            p_->stsStv == SonstRundung::GanzeEuro ? AbrundenEuroExakt(mitF.div10<2>()) * 100 : AbrundenEuroExakt(mitF);
     }
     return zuEuro(z_.STV);
 }

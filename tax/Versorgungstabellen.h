@@ -11,10 +11,10 @@ namespace lx {
 // Index of a year: 1 up to 2005, the year - 2004 up to 2039, 36 from 2040 (whose entries are 0).
 int versorgungsIndex(int jahr);
 
-Dez<3> TAB1(int index);     // pension allowance, fraction
+Dez<3> TAB1(int index);    // pension allowance, fraction
 Currency TAB2(int index);  // maximum pension allowance, euros
 Currency TAB3(int index);  // pension allowance supplement, euros
-Dez<3> TAB4(int index);     // old-age relief, fraction
+Dez<3> TAB4(int index);    // old-age relief, fraction
 Currency TAB5(int index);  // maximum old-age relief, euros
 
 }  // namespace lx

@@ -1,11 +1,10 @@
-#include "Dez.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <sstream>
 #include <string>
 
+#include "Dez.h"
 #include "PlanRundung.h"
 
 using namespace lx;
@@ -39,19 +38,35 @@ TEST(Dez, RescaleByEveryMode)
 {
     const RundungsFall faelle[] = {
         // 1.250 and -1.250: a half
-        {1250, Round::Cut, 12},     {1250, Round::Up, 13},      {1250, Round::Floor, 12},
-        {1250, Round::Ceiling, 13}, {1250, Round::HalfUp, 13},  {-1250, Round::Cut, -12},
-        {-1250, Round::Up, -13},    {-1250, Round::Floor, -13}, {-1250, Round::Ceiling, -12},
+        {1250, Round::Cut, 12},
+        {1250, Round::Up, 13},
+        {1250, Round::Floor, 12},
+        {1250, Round::Ceiling, 13},
+        {1250, Round::HalfUp, 13},
+        {-1250, Round::Cut, -12},
+        {-1250, Round::Up, -13},
+        {-1250, Round::Floor, -13},
+        {-1250, Round::Ceiling, -12},
         {-1250, Round::HalfUp, -13},
         // 1.249 and -1.249: just below a half
-        {1249, Round::HalfUp, 12},  {-1249, Round::HalfUp, -12}, {1249, Round::Up, 13},
-        {-1249, Round::Floor, -13}, {1201, Round::Ceiling, 13},  {-1201, Round::Ceiling, -12},
+        {1249, Round::HalfUp, 12},
+        {-1249, Round::HalfUp, -12},
+        {1249, Round::Up, 13},
+        {-1249, Round::Floor, -13},
+        {1201, Round::Ceiling, 13},
+        {-1201, Round::Ceiling, -12},
         // exact values stay in every mode
-        {1200, Round::Up, 12},      {-1200, Round::Floor, -12},  {1200, Round::HalfUp, 12},
+        {1200, Round::Up, 12},
+        {-1200, Round::Floor, -12},
+        {1200, Round::HalfUp, 12},
         {0, Round::Up, 0},
         // below one step
-        {1, Round::Up, 1},          {-1, Round::Up, -1},         {-1, Round::Cut, 0},
-        {49, Round::HalfUp, 0},     {50, Round::HalfUp, 1},      {-50, Round::HalfUp, -1},
+        {1, Round::Up, 1},
+        {-1, Round::Up, -1},
+        {-1, Round::Cut, 0},
+        {49, Round::HalfUp, 0},
+        {50, Round::HalfUp, 1},
+        {-50, Round::HalfUp, -1},
     };
     for (const auto& f : faelle) {
         const Dez<1> r = Dez<3>::fromMantissa(f.mantisse).rescale<1>(f.mode);
@@ -68,15 +83,15 @@ TEST(Dez, RescaleOfWideValuesByEveryMode)
         Round mode;
         Int128 erwartet;
     } const faelle[] = {
-        {gross, Round::Cut, gross / 10},           {gross, Round::Up, gross / 10 + 1},
-        {gross, Round::HalfUp, gross / 10 + 1},    {-gross, Round::Floor, -(gross / 10) - 1},
-        {-gross, Round::Ceiling, -(gross / 10)},   {gross - 1, Round::HalfUp, gross / 10},
-        {Int128(-15), Round::HalfUp, Int128(-2)},  {Int128(-14), Round::Ceiling, Int128(-1)},
+        {gross, Round::Cut, gross / 10},          {gross, Round::Up, gross / 10 + 1},
+        {gross, Round::HalfUp, gross / 10 + 1},   {-gross, Round::Floor, -(gross / 10) - 1},
+        {-gross, Round::Ceiling, -(gross / 10)},  {gross - 1, Round::HalfUp, gross / 10},
+        {Int128(-15), Round::HalfUp, Int128(-2)}, {Int128(-14), Round::Ceiling, Int128(-1)},
     };
     for (const auto& f : faelle) {
         const auto r = DezBreit<1>::fromMantissa(f.mantisse).rescale<0, Int128>(f.mode);
-        EXPECT_TRUE(r.mantissa() == f.erwartet) << toString(f.mantisse) << " " << name(f.mode) << ": "
-                                                << toString(r.mantissa());
+        EXPECT_TRUE(r.mantissa() == f.erwartet)
+            << toString(f.mantisse) << " " << name(f.mode) << ": " << toString(r.mantissa());
     }
 }
 
