@@ -1,10 +1,26 @@
 #pragma once
-// The main window. It fills plain models and shows results; it never computes.
+// The main window: the deductions list, the status bar and the toolbar. Its
+// state and handlers live in forms/ (HauptZustand, Programmstart); the window
+// only shows them. Closing it is never refused and ends the program.
 
 #include <QMainWindow>
+
+#include "Binder.h"
+#include "ProgrammZustand.h"
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // Builds the widgets, then runs FormCreate.
+    TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige);
+
+    void aktualisieren() { bindungen_.zeigen(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    lx::ProgrammZustand& p_;
+    lx::Bindungen bindungen_;
 };

@@ -1,25 +1,94 @@
 #include "Program.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyle>
+#include <QTranslator>
 
 #include "MainUnit.h"
+#include "Programmstart.h"
+#include "UnitAbout.h"
+#include "UnitAbr.h"
+#include "UnitErfass.h"
+#include "UnitOpt.h"
 #include "Version.h"
 
 namespace lx {
 
-ProgramWindows startProgram(QApplication& app)
+namespace {
+
+Dialoge& dialogeVon(const Umgebung& u, std::unique_ptr<DialogeQt>& eigene)
+{
+    if (u.dialoge != nullptr) return *u.dialoge;
+    eigene = std::make_unique<DialogeQt>();
+    return *eigene;
+}
+
+const Uhr& uhrVon(const Umgebung& u, std::unique_ptr<SystemUhr>& eigene)
+{
+    if (u.uhr != nullptr) return *u.uhr;
+    eigene = std::make_unique<SystemUhr>();
+    return *eigene;
+}
+
+}  // namespace
+
+ProgramWindows::ProgramWindows(const Umgebung& umgebung)
+    : zustand(dialogeVon(umgebung, dialogeQt), uhrVon(umgebung, systemUhr))
+{
+    zustand.programmOrdner =
+        (umgebung.programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : umgebung.programmOrdner)
+            .toStdString();
+    form1 = std::make_unique<TForm1>(zustand, anzeige);
+    frmErfass = std::make_unique<TFrmErfass>(zustand, anzeige);
+    frmOpt = std::make_unique<TFrmOpt>(zustand, anzeige);
+    frmAbrechnung = std::make_unique<TFrmAbrechnung>(zustand, anzeige);
+    aboutBox = std::make_unique<TAboutBox>(zustand, anzeige);
+    if (dialogeQt) {
+        dialogeQt->anmelden(Fenster::Haupt, form1.get());
+        dialogeQt->anmelden(Fenster::Erfass, frmErfass.get());
+        dialogeQt->anmeldenOptionen(frmOpt.get());
+        dialogeQt->anmelden(Fenster::Abrechnung, frmAbrechnung.get());
+        dialogeQt->anmelden(Fenster::About, aboutBox.get());
+    }
+    anzeige.alles();
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    FormDestroy(zustand);
+    aboutBox.reset();
+    frmAbrechnung.reset();
+    frmOpt.reset();
+    frmErfass.reset();
+    form1.reset();
+}
+
+bool ladeUebersetzung(QApplication& app)
+{
+    auto* uebersetzung = new QTranslator(&app);
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzung;
+        return false;
+    }
+    QApplication::installTranslator(uebersetzung);
+    return true;
+}
+
+std::unique_ptr<ProgramWindows> startProgram(QApplication& app, const Umgebung& umgebung)
 {
     app.setApplicationName(QString::fromUtf8(kAppTitle));
-    ProgramWindows windows;
-    windows.form1 = std::make_unique<TForm1>();
+    // The main window's close ends the program; a message box shown before
+    // it must not.
+    app.setQuitOnLastWindowClosed(false);
+    ladeUebersetzung(app);
+    auto fenster = std::make_unique<ProgramWindows>(umgebung);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        windows.form1->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, windows.form1->size(),
-                                                       screen->availableGeometry()));
+        fenster->form1->setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fenster->form1->size(), screen->availableGeometry()));
     }
-    return windows;
+    return fenster;
 }
 
 }  // namespace lx

@@ -9,7 +9,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    lx::ProgramWindows windows = lx::startProgram(app);
-    windows.form1->show();
-    return app.exec();
+    std::unique_ptr<lx::ProgramWindows> windows = lx::startProgram(app);
+    windows->form1->show();
+    const int code = QApplication::exec();
+    windows.reset();
+    return code;
 }

@@ -1,0 +1,53 @@
+#pragma once
+// The program's state: everything the windows show and the handlers work on,
+// in one object without any widget. The program creates it before the first
+// window and frees it after the last one, so no handler that runs while the
+// windows close can reach a freed engine. Tests build it without any window.
+
+#include <string>
+
+#include "AbrZustand.h"
+#include "Currency.h"
+#include "Dialoge.h"
+#include "ErfassZustand.h"
+#include "Gehaltsroutinen.h"
+#include "HauptZustand.h"
+#include "OptionenZustand.h"
+#include "Uhr.h"
+
+namespace lx {
+
+struct ProgrammZustand {
+    ProgrammZustand(Dialoge& d, const Uhr& u) : dialoge(d), uhr(u) {}
+    ProgrammZustand(const ProgrammZustand&) = delete;
+    ProgrammZustand& operator=(const ProgrammZustand&) = delete;
+
+    Dialoge& dialoge;
+    const Uhr& uhr;
+
+    // The folder of the running program, without a trailing separator; set by
+    // the program before the windows are created.
+    std::string programmOrdner;
+    // The help file's full path (FormCreate).
+    std::string hilfeDatei;
+
+    // The working engine and the second one for the gross-up of net-marked
+    // items and the garnishment special calculation; all fields zero until
+    // their year is set.
+    TLohnGehalt LohnGehalt;
+    TLohnGehalt LohnGehalt2;
+
+    Byte FNTHochrechnung = 0;  // 1 when the last calculation grossed up net-marked items
+    // Net amounts of the net-marked items: current, one-off, multi-year.
+    Currency NTSummeLfd;
+    Currency NTSummeEBZ;
+    Currency NTSummeLMJ;
+
+    // The windows' controls.
+    HauptZustand haupt;
+    ErfassZustand erfass;
+    OptionenZustand opt;
+    AbrZustand abr;
+};
+
+}  // namespace lx

@@ -1,0 +1,119 @@
+#include "Programmstart.h"
+
+#include <filesystem>
+
+#include "AmountText.h"
+#include "DatumUnit.h"
+
+namespace lx {
+
+namespace {
+
+// --- FormCreate
+
+void HilfeDateiPruefen(ProgrammZustand& p)  // steps 1 and 2
+{
+    p.hilfeDatei = p.programmOrdner + "/" + kHilfeDateiName;
+    std::error_code fehler;
+    if (!std::filesystem::exists(p.hilfeDatei, fehler)) {
+        p.dialoge.Fehler("Hilfe-Datei nicht gefunden\r" + p.hilfeDatei);
+    }
+}
+
+void HilfeLaufzeitPruefen(ProgrammZustand&)  // step 3: the help's runtime check (help)
+{
+}
+
+void HilfeHookAnlegen(ProgrammZustand&)  // step 4: the help hook (help)
+{
+}
+
+void MonatVorbelegen(ProgrammZustand& p)  // step 5
+{
+    const Datum heute = p.uhr.heute();
+    auto& monat = p.haupt[Haupt::ComboMonat];
+    const std::size_t index = heute.jahr < StrToInt(p.haupt.text(Haupt::ComboJahr)) ? 0 : heute.monat - 1;
+    monat.text = monat.items.at(index);
+}
+
+// Step 7, the two engines, needs nothing here: they are members of the state,
+// created with it and all zero until their year is set.
+
+// --- FormShow
+
+void StammPfadLesen(ProgrammZustand&)  // step 1: master-data folder into JVEdiPfad (records)
+{
+}
+
+void StammdatenAuflisten(ProgrammZustand&)  // step 2: the ".abr" records into ComboStamm (records)
+{
+}
+
+void StammlistenKopieren(ProgrammZustand&)  // step 3: month and record names into the options (records)
+{
+}
+
+void StandardLaden(ProgrammZustand&)  // step 4: "Standard.abr" when it exists (records)
+{
+}
+
+void EngineJahrMonat(ProgrammZustand& p)  // step 5
+{
+    p.LohnGehalt.SetJahr(StrToInt(p.haupt.text(Haupt::ComboJahr)));
+    p.LohnGehalt.SetMonat(MonatNr(p.haupt.text(Haupt::ComboMonat)));
+}
+
+void OptionenJahrMonat(ProgrammZustand&)  // step 6: month and year into the options' lists (options)
+{
+}
+
+void RVVollFreigeben(ProgrammZustand&)  // step 7: SVComboRVVoll by the engine's year (options)
+{
+}
+
+void TeilmonatBis(ProgrammZustand&)  // step 8: TBVEdiBis := days of the engine's month (partial month)
+{
+}
+
+void VortageUndTeilmonat(ProgrammZustand&)  // step 9: ActSetSVVorTage, ActTeilmonatGrund (main window, partial month)
+{
+}
+
+// --- FormDestroy
+
+void HilfeSchliessen(ProgrammZustand&)  // close all help windows, then free the hook (help)
+{
+}
+
+}  // namespace
+
+void FormCreate(ProgrammZustand& p)
+{
+    HilfeDateiPruefen(p);
+    HilfeLaufzeitPruefen(p);
+    HilfeHookAnlegen(p);
+    MonatVorbelegen(p);
+    ActLVGrundExecute(p);
+}
+
+void FormShow(ProgrammZustand& p)
+{
+    if (p.haupt.formShowGelaufen) return;
+    p.haupt.formShowGelaufen = true;
+    StammPfadLesen(p);
+    StammdatenAuflisten(p);
+    StammlistenKopieren(p);
+    StandardLaden(p);
+    EngineJahrMonat(p);
+    OptionenJahrMonat(p);
+    RVVollFreigeben(p);
+    TeilmonatBis(p);
+    VortageUndTeilmonat(p);
+}
+
+void FormDestroy(ProgrammZustand& p)
+{
+    HilfeSchliessen(p);
+}
+
+}  // namespace lx

@@ -1,0 +1,6 @@
+#include "GuiTest.h"
+
+int main(int argc, char** argv)
+{
+    return lx::test::guiMain(argc, argv);
+}
