@@ -1,0 +1,10 @@
+#include "OptionenZustand.h"
+
+namespace lx {
+
+std::vector<Eintrag<Opt>> optionenSeite7()
+{
+    return {};
+}
+
+}  // namespace lx
