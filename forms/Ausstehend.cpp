@@ -1,0 +1,24 @@
+#include "Ausstehend.h"
+
+namespace lx {
+
+void ActMMJJChange(ProgrammZustand&) {}
+void LxEdiBGRChange(ProgrammZustand&) {}
+void ActSetSVVorTage(ProgrammZustand&) {}
+void BtnNeuClick(ProgrammZustand&) {}
+void LadeStandard(ProgrammZustand&) {}
+void ActBerechnen(ProgrammZustand&) {}
+
+namespace erfass {
+void ActATZAktualis(ProgrammZustand&) {}
+void ActTZAktualis(ProgrammZustand&) {}
+void ActTZAktiv(ProgrammZustand&, bool) {}
+void ActTBAktiv(ProgrammZustand&, bool) {}
+}  // namespace erfass
+
+namespace optionen {
+void ActZVAktualis(ProgrammZustand&) {}
+void ActTeilmonatGrund(ProgrammZustand&) {}
+}  // namespace optionen
+
+}  // namespace lx

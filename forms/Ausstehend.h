@@ -1,0 +1,34 @@
+#pragma once
+// Handlers that one window calls and another window's work builds. Until that
+// work lands they do nothing here; whoever builds one moves it to its own file
+// (same name, same namespace) and deletes it from this list.
+//
+// Namespaces: the main window's handlers are in lx, the entry dialog's in
+// lx::erfass, the options dialog's in lx::optionen (both dialogs have an
+// `ActGrundstellung` and an `ActTZUebernehmen` of their own).
+
+namespace lx {
+
+struct ProgrammZustand;
+
+// Main window
+void ActMMJJChange(ProgrammZustand& p);   // year or month changed
+void LxEdiBGRChange(ProgrammZustand& p);  // contribution-group code edited
+void ActSetSVVorTage(ProgrammZustand& p); // earlier social-insurance days
+void BtnNeuClick(ProgrammZustand& p);     // "Neue Abrechnung"
+void LadeStandard(ProgrammZustand& p);    // the "Standard" record, else ComboStamm emptied
+void ActBerechnen(ProgrammZustand& p);    // the calculation in the current mode
+
+namespace erfass {
+void ActATZAktualis(ProgrammZustand& p);           // partial-retirement figures of the pay items
+void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
+void ActTZAktiv(ProgrammZustand& p, bool ein);     // part time on or off
+void ActTBAktiv(ProgrammZustand& p, bool ein);     // partial month on or off
+}  // namespace erfass
+
+namespace optionen {
+void ActZVAktualis(ProgrammZustand& p);      // supplementary-scheme presets
+void ActTeilmonatGrund(ProgrammZustand& p);  // partial-month page set up for the month
+}  // namespace optionen
+
+}  // namespace lx
