@@ -1,0 +1,16 @@
+#include "HelpFakes.h"
+
+#include <QFile>
+
+namespace lxtest {
+
+QStringList ReadLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+}  // namespace lxtest
