@@ -4,12 +4,16 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "DLogFile.h"
 #include "HelpFacts.h"
 #include "hh.h"
 #include "hh_funcs.h"
+
+// gtest shows QStrings as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace lxtest {
 
