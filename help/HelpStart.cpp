@@ -1,0 +1,57 @@
+#include "HelpStart.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace lx {
+
+namespace {
+
+QString ProgramFile(const QStringList& arguments)
+{
+    const QString app = QCoreApplication::applicationFilePath();
+    if (!app.isEmpty()) return app;
+    return arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).absoluteFilePath();
+}
+
+}  // namespace
+
+HelpStart::HelpStart(const QStringList& arguments, const QString& exeVersion, std::unique_ptr<ProcessStarter> starter,
+                     std::optional<LogPlaces> places, std::function<QString()> findViewer)
+    : starter_(std::move(starter)), runtime_(*starter_, std::move(findViewer))
+{
+    runtime_.LoadRuntime();
+    const QString program = ProgramFile(arguments);
+    const LogPlaces where = places ? *places : DefaultLogPlaces(QFileInfo(program).absolutePath());
+    env_ = ComputeHelpEnvironment(program, arguments, exeVersion, where, runtime_.ViewerPath());
+    // The warning box is looked up when used, so it can be connected later.
+    const WarningBox box = [this](const QString& text) {
+        if (warningBox_) warningBox_(text);
+    };
+    log_ = std::make_unique<TDLogFile>(QString(), false, true, true, env_.debugMode, env_, where, box);
+    help_ = std::make_unique<HelpUtilities>(env_, *log_, runtime_, box);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&keyFilter_);
+}
+
+HelpStart::~HelpStart()
+{
+    FormDestroy();
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&keyFilter_);
+}
+
+void HelpStart::SetWarningBox(WarningBox box) { warningBox_ = std::move(box); }
+
+void HelpStart::FormCreate(const QString& chmFile, const std::function<void(const QString&)>& message)
+{
+    if (!HelpRuntimeUsable(runtime_, env_.hhVersion) && message) message(QString::fromUtf8(kHelpRuntimeFehlt));
+    hook_ = std::make_unique<THookHelpSystem>(chmFile, QString(), 0, *help_);
+}
+
+void HelpStart::FormDestroy()
+{
+    if (!hook_) return;
+    help_->HHCloseAll();
+    hook_.reset();
+}
+
+}  // namespace lx
