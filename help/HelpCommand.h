@@ -51,7 +51,7 @@ bool ApplicationHelpCommand(quint16 command, const HelpData& data = {});
 
 // A widget's help context, 0 for none. Kept as a dynamic property so that any
 // widget, generated from a control table or not, can carry one.
-inline constexpr const char* kHelpContextProperty = "helpContext";
+inline constexpr const char* kHelpContextProperty = "HelpContext";
 void SetHelpContext(QWidget* widget, int context);
 int HelpContextOf(const QWidget* widget);
 

@@ -14,11 +14,18 @@ QString ProgramFile(const QStringList& arguments)
     return arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).absoluteFilePath();
 }
 
+ProcessStarter& StarterOr(ProcessStarter* given, std::unique_ptr<ProcessStarter>& own)
+{
+    if (given != nullptr) return *given;
+    own = std::make_unique<QProcessStarter>();
+    return *own;
+}
+
 }  // namespace
 
-HelpStart::HelpStart(const QStringList& arguments, const QString& exeVersion, std::unique_ptr<ProcessStarter> starter,
+HelpStart::HelpStart(const QStringList& arguments, const QString& exeVersion, ProcessStarter* starter,
                      std::optional<LogPlaces> places, std::function<QString()> findViewer)
-    : starter_(std::move(starter)), runtime_(*starter_, std::move(findViewer))
+    : runtime_(StarterOr(starter, ownStarter_), std::move(findViewer))
 {
     runtime_.LoadRuntime();
     const QString program = ProgramFile(arguments);
@@ -35,19 +42,21 @@ HelpStart::HelpStart(const QStringList& arguments, const QString& exeVersion, st
 
 HelpStart::~HelpStart()
 {
-    FormDestroy();
+    HookFreigeben();
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&keyFilter_);
 }
 
 void HelpStart::SetWarningBox(WarningBox box) { warningBox_ = std::move(box); }
 
-void HelpStart::FormCreate(const QString& chmFile, const std::function<void(const QString&)>& message)
+bool HelpStart::LaufzeitBereit() const { return HelpRuntimeUsable(runtime_, env_.hhVersion); }
+
+void HelpStart::HookAnlegen(const std::string& hilfeDatei)
 {
-    if (!HelpRuntimeUsable(runtime_, env_.hhVersion) && message) message(QString::fromUtf8(kHelpRuntimeFehlt));
-    hook_ = std::make_unique<THookHelpSystem>(chmFile, QString(), 0, *help_);
+    hook_.reset();
+    hook_ = std::make_unique<THookHelpSystem>(QString::fromStdString(hilfeDatei), QString(), 0, *help_);
 }
 
-void HelpStart::FormDestroy()
+void HelpStart::HookFreigeben()
 {
     if (!hook_) return;
     help_->HHCloseAll();

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "DLogFile.h"
+#include "Hilfesystem.h"
 #include "HelpFacts.h"
 #include "HelpViewer.h"
 #include "hh.h"
@@ -16,31 +17,23 @@
 
 namespace lx {
 
-// Shown by the main window's creation when the help viewer is missing.
-inline constexpr const char* kHelpRuntimeFehlt =
-    "Diese Anwendung erfordert die Installation der MS HTML Help 1.2 oder höher";
-
-class HelpStart {
+class HelpStart final : public Hilfesystem {
 public:
-    // `arguments` as the program got them. The warning box may be set later,
-    // once the windows' message boxes exist.
-    HelpStart(const QStringList& arguments, const QString& exeVersion,
-              std::unique_ptr<ProcessStarter> starter = std::make_unique<QProcessStarter>(),
-              std::optional<LogPlaces> places = std::nullopt,
-              std::function<QString()> findViewer = FindHelpViewer);
+    // `arguments` as the program got them; `starter` starts the viewer (null:
+    // a QProcessStarter of our own). The warning box may be set later, once
+    // the windows' message boxes exist.
+    HelpStart(const QStringList& arguments, const QString& exeVersion, ProcessStarter* starter = nullptr,
+              std::optional<LogPlaces> places = std::nullopt, std::function<QString()> findViewer = FindHelpViewer);
     // Frees the hook if the main window did not, then the log and the runtime.
-    ~HelpStart();
+    ~HelpStart() override;
     HelpStart(const HelpStart&) = delete;
     HelpStart& operator=(const HelpStart&) = delete;
 
     void SetWarningBox(WarningBox box);
 
-    // The main window's creation, steps 3 and 4: the viewer check (false and
-    // kHelpRuntimeFehlt to `message` when it fails; the start goes on), then
-    // the hook on `chmFile` with no window definition and host kind 0.
-    void FormCreate(const QString& chmFile, const std::function<void(const QString&)>& message);
-    // The main window's destruction: all help windows closed, the hook freed.
-    void FormDestroy();
+    bool LaufzeitBereit() const override;
+    void HookAnlegen(const std::string& hilfeDatei) override;
+    void HookFreigeben() override;
 
     HelpUtilities& Utilities() { return *help_; }
     const HelpEnvironment& Environment() const { return env_; }
@@ -48,7 +41,7 @@ public:
     THookHelpSystem* Hook() { return hook_.get(); }
 
 private:
-    std::unique_ptr<ProcessStarter> starter_;
+    std::unique_ptr<ProcessStarter> ownStarter_;
     HHRuntime runtime_;
     HelpEnvironment env_;
     std::unique_ptr<TDLogFile> log_;
