@@ -20,9 +20,10 @@ qint64 Packed(const QPoint& p)
 
 }  // namespace
 
-QWidget* HelpViewer::HelpWidget()
+QWidget* HelpViewer::HelpWidget(QWidget* start)
 {
     QWidget* w = QApplication::focusWidget();
+    if (w == nullptr) w = start;
     if (w == nullptr) w = QApplication::activeWindow();
     for (; w != nullptr; w = w->parentWidget()) {
         if (HelpContextOf(w) != 0) return w;
@@ -30,9 +31,9 @@ QWidget* HelpViewer::HelpWidget()
     return nullptr;
 }
 
-void HelpViewer::SetPopupPosition()
+void HelpViewer::SetPopupPosition(QWidget* start)
 {
-    if (QWidget* w = HelpWidget()) ApplicationHelpCommand(HELP_SETPOPUP_POS, {Packed(w->mapToGlobal(QPoint(0, 0))), {}});
+    if (QWidget* w = HelpWidget(start)) ApplicationHelpCommand(HELP_SETPOPUP_POS, {Packed(w->mapToGlobal(QPoint(0, 0))), {}});
 }
 
 void HelpViewer::ShowTableOfContents() { ApplicationHelpCommand(HELP_CONTENTS, {0, {}}); }
@@ -49,9 +50,9 @@ void HelpViewer::DisplayTopic(const QString& topic)
     ApplicationHelpCommand(HELP_KEY, {0, topic + QStringLiteral("zzz")});
 }
 
-void HelpViewer::DisplayHelpByContext(int context)
+void HelpViewer::DisplayHelpByContext(int context, QWidget* start)
 {
-    SetPopupPosition();
+    SetPopupPosition(start);
     ApplicationHelpCommand(HELP_CONTEXT, {context, {}});
 }
 
@@ -60,10 +61,12 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
-    QWidget* w = HelpViewer::HelpWidget();
+    // The key goes to the focus widget; without a focused window that is the
+    // widget the key was sent to.
+    QWidget* w = HelpViewer::HelpWidget(qobject_cast<QWidget*>(watched));
     if (w == nullptr) return false;
     const int context = HelpContextOf(w);
-    runGuarded(w, [context] { HelpViewer::DisplayHelpByContext(context); });
+    runGuarded(w, [context, w] { HelpViewer::DisplayHelpByContext(context, w); });
     return true;
 }
 

@@ -18,14 +18,14 @@ public:
     static void ShowHelp(const QString& keyword);
     static void DisplayTopic(const QString& topic);
     // The pop-up position first, then the context.
-    static void DisplayHelpByContext(int context);
+    static void DisplayHelpByContext(int context, QWidget* start = nullptr);
 
-    // The focused widget (else the active window) or its nearest parent with
-    // a help context; null when none has one.
-    static QWidget* HelpWidget();
+    // The focused widget (else `start`, else the active window) or its
+    // nearest parent with a help context; null when none has one.
+    static QWidget* HelpWidget(QWidget* start = nullptr);
     // Sends the pop-up position of HelpWidget(): its origin on the screen, x in
     // the low and y in the high 16 bits. Nothing without such a widget.
-    static void SetPopupPosition();
+    static void SetPopupPosition(QWidget* start = nullptr);
 };
 
 // Installed on the application: F1 becomes a context request. The key is
