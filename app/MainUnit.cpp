@@ -35,6 +35,7 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     knopf(Haupt::BtnBrErfass, QStyle::SP_FileDialogContentsView, [&p] { BtnBrErfassClick(p); });
     knopf(Haupt::BtnDetailberechnung, QStyle::SP_FileDialogDetailedView, [&p] { BtnDetailberechnungClick(p); });
     knopf(Haupt::BtnOptionen, QStyle::SP_FileDialogListView, [&p] { BtnOptionenClick(p); });
+    knopf(Haupt::BtnHilfe, QStyle::SP_DialogHelpButton, [&p] { BtnHilfeClick(p); });
     knopf(Haupt::BtnProgInto, QStyle::SP_MessageBoxInformation, [&p] { BtnProgIntoClick(p); });
     knopf(Haupt::BtnSchliessen, QStyle::SP_DialogCloseButton, [&p] { BtnSchliessenClick(p); });
 

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTranslator>
 
+#include "HelpViewer.h"
 #include "MainUnit.h"
 #include "Programmstart.h"
 #include "UnitAbout.h"
@@ -40,6 +41,8 @@ ProgramWindows::ProgramWindows(const Umgebung& umgebung)
     zustand.programmOrdner =
         (umgebung.programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : umgebung.programmOrdner)
             .toStdString();
+    zustand.hilfe = umgebung.hilfe;
+    if (dialogeQt) dialogeQt->setHilfe([](int kontext) { HelpViewer::DisplayHelpByContext(kontext); });
     form1 = std::make_unique<TForm1>(zustand, anzeige);
     frmErfass = std::make_unique<TFrmErfass>(zustand, anzeige);
     frmOpt = std::make_unique<TFrmOpt>(zustand, anzeige);

@@ -25,6 +25,9 @@ struct Umgebung {
     Dialoge* dialoge = nullptr;
     const Uhr* uhr = nullptr;
     QString programmOrdner{};  // default: QCoreApplication::applicationDirPath()
+    // The help units, started by the main block before the windows; none
+    // when left out.
+    Hilfesystem* hilfe = nullptr;
 };
 
 // Everything the program creates at start, owned in one place.

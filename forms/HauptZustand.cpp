@@ -57,6 +57,7 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
           .help = 5015}},
         {BtnOptionen,
          {.name = "BtnOptionen", .kind = SteuerArt::SpeedButton, .hint = "Optionen anzeigen", .help = 5002}},
+        {BtnHilfe, {.name = "BtnHilfe", .kind = SteuerArt::SpeedButton, .hint = "Hilfe anzeigen", .help = 5012}},
         {BtnProgInto, {.name = "BtnProgInto", .kind = SteuerArt::SpeedButton, .hint = "Programminfo", .help = 5002}},
         {BtnSchliessen,
          {.name = "BtnSchliessen", .kind = SteuerArt::SpeedButton, .hint = "Programm beenden", .help = 5002}},
@@ -84,6 +85,11 @@ void BtnOptionenClick(ProgrammZustand& p, int seite)
 void BtnDetailberechnungClick(ProgrammZustand& p)
 {
     p.dialoge.Zeigen(Fenster::Abrechnung);
+}
+
+void BtnHilfeClick(ProgrammZustand& p)
+{
+    p.dialoge.Hilfe(1001);
 }
 
 void BtnProgIntoClick(ProgrammZustand& p)

@@ -20,6 +20,7 @@ enum class Haupt {
     BtnBrErfass,
     BtnDetailberechnung,
     BtnOptionen,
+    BtnHilfe,
     BtnProgInto,
     BtnSchliessen,
     kAnzahl
@@ -57,6 +58,8 @@ void ActLVGrundExecute(ProgrammZustand& p);
 void BtnBrErfassClick(ProgrammZustand& p);
 void BtnOptionenClick(ProgrammZustand& p, int seite = 0);
 void BtnDetailberechnungClick(ProgrammZustand& p);
+// The help file at the main window's context.
+void BtnHilfeClick(ProgrammZustand& p);
 void BtnProgIntoClick(ProgrammZustand& p);
 // Closes the main window, which ends the program.
 void BtnSchliessenClick(ProgrammZustand& p);

@@ -12,6 +12,7 @@
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "HauptZustand.h"
+#include "Hilfesystem.h"
 #include "OptionenZustand.h"
 #include "Uhr.h"
 
@@ -30,6 +31,9 @@ struct ProgrammZustand {
     std::string programmOrdner;
     // The help file's full path (FormCreate).
     std::string hilfeDatei;
+    // The help integration; the program sets it before the windows are
+    // created, tests may leave it out.
+    Hilfesystem* hilfe = nullptr;
 
     // The working engine and the second one for the gross-up of net-marked
     // items and the garnishment special calculation; all fields zero until

@@ -20,12 +20,14 @@ void HilfeDateiPruefen(ProgrammZustand& p)  // steps 1 and 2
     }
 }
 
-void HilfeLaufzeitPruefen(ProgrammZustand&)  // step 3: the help's runtime check (help)
+void HilfeLaufzeitPruefen(ProgrammZustand& p)  // step 3; the start goes on
 {
+    if (p.hilfe != nullptr && !p.hilfe->LaufzeitBereit()) p.dialoge.Fehler(kHilfeLaufzeitFehlt);
 }
 
-void HilfeHookAnlegen(ProgrammZustand&)  // step 4: the help hook (help)
+void HilfeHookAnlegen(ProgrammZustand& p)  // step 4
 {
+    if (p.hilfe != nullptr) p.hilfe->HookAnlegen(p.hilfeDatei);
 }
 
 void MonatVorbelegen(ProgrammZustand& p)  // step 5
@@ -81,8 +83,9 @@ void VortageUndTeilmonat(ProgrammZustand&)  // step 9: ActSetSVVorTage, ActTeilm
 
 // --- FormDestroy
 
-void HilfeSchliessen(ProgrammZustand&)  // close all help windows, then free the hook (help)
+void HilfeSchliessen(ProgrammZustand& p)  // close all help windows, then free the hook
 {
+    if (p.hilfe != nullptr) p.hilfe->HookFreigeben();
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Hilfesystem.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"
 
@@ -128,11 +130,54 @@ TEST_F(ProgrammstartTest, ToolbarHandlersAskForTheirWindows)
     BtnOptionenClick(p);
     BtnOptionenClick(p, 2);
     BtnDetailberechnungClick(p);
+    BtnHilfeClick(p);
     BtnProgIntoClick(p);
     BtnSchliessenClick(p);
     EXPECT_EQ(dialoge.protokoll(),
               (std::vector<std::string>{"Zeigen: Erfass", "OptionenZeigen: 0", "OptionenZeigen: 2",
-                                        "Zeigen: Abrechnung", "Zeigen: About", "Verbergen: Haupt"}));
+                                        "Zeigen: Abrechnung", "Hilfe: 1001", "Zeigen: About", "Verbergen: Haupt"}));
+}
+
+// The help as the start sees it: viewer there or not, hook made and freed.
+class FakeHilfe : public Hilfesystem {
+public:
+    bool LaufzeitBereit() const override { return bereit; }
+    void HookAnlegen(const std::string& datei) override { protokoll.push_back("Hook " + datei); }
+    void HookFreigeben() override { protokoll.push_back("Freigeben"); }
+
+    bool bereit = true;
+    std::vector<std::string> protokoll;
+};
+
+TEST_F(ProgrammstartTest, HelpViewerCheckAndHook)
+{
+    HilfeDateiAnlegen();
+    const std::string datei = (ordner / "LxRarivizezoderizu.chm").string();
+    for (const bool bereit : {true, false}) {
+        test::FakeDialoge d;
+        ProgrammZustand zustand(d, uhr);
+        zustand.programmOrdner = ordner.string();
+        FakeHilfe hilfe;
+        hilfe.bereit = bereit;
+        zustand.hilfe = &hilfe;
+        FormCreate(zustand);
+        const std::vector<std::string> boxen =
+            bereit ? std::vector<std::string>{} : std::vector<std::string>{kHilfeLaufzeitFehlt};
+        EXPECT_EQ(d.texte(test::Art::Fehler), boxen) << bereit;
+        // The start goes on: the hook on the help file, the month preset.
+        EXPECT_EQ(hilfe.protokoll, std::vector<std::string>{"Hook " + datei});
+        EXPECT_EQ(zustand.haupt.text(Haupt::ComboMonat), "Mai");
+        FormDestroy(zustand);
+        EXPECT_EQ(hilfe.protokoll, (std::vector<std::string>{"Hook " + datei, "Freigeben"}));
+    }
+}
+
+TEST_F(ProgrammstartTest, WithoutHelpNoViewerCheck)
+{
+    HilfeDateiAnlegen();
+    FormCreate(p);
+    FormDestroy(p);
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << ::testing::PrintToString(dialoge.protokoll());
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <set>
 
+#include "AbrZustand.h"
+#include "ErfassZustand.h"
+#include "HauptZustand.h"
 #include "HelpFakes.h"
+#include "OptionenZustand.h"
 
 namespace {
 
@@ -55,6 +59,18 @@ TEST(HelpFile, EveryContextHasAPageInTheFile)
             << m.captured(1).toStdString() << " -> " << page.toStdString();
     }
     for (int c : ExpectedContexts()) EXPECT_TRUE(found.count(c) == 1) << "context " << c << " has no page";
+    // Whatever the windows' control tables name is in the file too.
+    const auto tabelle = [&found](auto eintraege) {
+        for (const auto& e : eintraege) {
+            if (e.e.help != 0) {
+                EXPECT_TRUE(found.count(e.e.help) == 1) << e.e.name << ": " << e.e.help;
+            }
+        }
+    };
+    tabelle(lx::hauptTabelle());
+    tabelle(lx::erfassTabelle());
+    tabelle(lx::optionenTabelle());
+    tabelle(lx::abrTabelle());
 }
 
 }  // namespace

@@ -3,57 +3,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
-#include <functional>
 
-#include "HelpFakes.h"
+#include "FakeServer.h"
+#include "GuiTest.h"
 #include "UpdateCheck.h"
 #include "UpdateInfo.h"
 
 namespace {
 
-// A loopback web server with one scripted answer: `reply` gets the socket once
-// the request's head is in.
-class FakeServer {
-public:
-    using Reply = std::function<void(QTcpSocket*)>;
-    explicit FakeServer(Reply reply) : reply_(std::move(reply))
-    {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* s = server_.nextPendingConnection()) {
-                ++connections;
-                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                    request += s->readAll();
-                    if (request.contains("\r\n\r\n") && !answered_) {
-                        answered_ = true;
-                        reply_(s);
-                    }
-                });
-            }
-        });
-    }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/LxUpdateInformationen.txt").arg(server_.serverPort())); }
-
-    QByteArray request;
-    int connections = 0;
-
-private:
-    QTcpServer server_;
-    Reply reply_;
-    bool answered_ = false;
-};
-
-FakeServer::Reply Answer(const QByteArray& status, const QByteArray& body, const QByteArray& extra = {})
-{
-    return [=](QTcpSocket* s) {
-        s->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                 QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + extra + "\r\n" + body);
-        s->disconnectFromHost();
-    };
-}
+using lx::test::Answer;
+using lx::test::FakeServer;
 
 QString Check(lx::UpdateCheck& check)
 {
