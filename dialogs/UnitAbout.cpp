@@ -73,7 +73,8 @@ TAboutBox::TAboutBox(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
 
     connect(ok, &QPushButton::clicked, this, [this] { lx::runGuarded(this, [this] { accept(); }); });
     connect(btnUpdate_, &QPushButton::clicked, this, [this] { lx::runGuarded(this, [this] { BtnUpdateClick(); }); });
-    connect(hilfe, &QPushButton::clicked, this, [this] { lx::runGuarded(this, [this] { this->p.dialoge.Hilfe(6000); }); });
+    connect(hilfe, &QPushButton::clicked, this,
+            [this] { lx::runGuarded(this, [this] { this->p.dialoge.Hilfe(6000); }); });
     connect(check_, &lx::UpdateCheck::finished, this, [this](const QString& message) {
         btnUpdate_->setEnabled(true);
         lx::runGuarded(this, [this, message] { this->p.dialoge.Information(message.toStdString()); });

@@ -15,7 +15,6 @@
 
 class QNetworkAccessManager;
 
-
 namespace lx {
 
 // The product's web site: the about box's link and the update file's home.

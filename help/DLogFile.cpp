@@ -25,7 +25,10 @@ void KernelNumbers(int& major, int& minor, int& build)
     build = parts.size() > 2 ? parts[2].toInt() : 0;
 }
 
-QString Hex4(int n) { return QStringLiteral("0x") + QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0')).toUpper(); }
+QString Hex4(int n)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0')).toUpper();
+}
 
 }  // namespace
 
@@ -33,24 +36,45 @@ QString SystemErrorText(int err)
 {
     const char* text = "General Failure";
     switch (err) {
-    case ENOENT: text = "File Not Found"; break;
-    case ENOTDIR: text = "Path Not Found"; break;
-    case EACCES:
-    case EPERM: text = "Access Denied"; break;
-    case ENOMEM: text = "Insufficient Memory"; break;
-    case EROFS: text = "Media Is Write Protected"; break;
-    case ENXIO:
-    case ENODEV:
-    case ENOMEDIUM: text = "Device Not Ready"; break;
-    case ETXTBSY:
-    case EBUSY: text = "File In Use"; break;
-    case ENOSPC:
-    case EDQUOT: text = "Disk Full"; break;
-    case EIO:
-    case EUCLEAN:
-    case EBADMSG: text = "Corrupt File Or Disk"; break;
-    case ENOEXEC: text = "Not A Windows Or MSDos Program"; break;
-    default: break;
+        case ENOENT:
+            text = "File Not Found";
+            break;
+        case ENOTDIR:
+            text = "Path Not Found";
+            break;
+        case EACCES:
+        case EPERM:
+            text = "Access Denied";
+            break;
+        case ENOMEM:
+            text = "Insufficient Memory";
+            break;
+        case EROFS:
+            text = "Media Is Write Protected";
+            break;
+        case ENXIO:
+        case ENODEV:
+        case ENOMEDIUM:
+            text = "Device Not Ready";
+            break;
+        case ETXTBSY:
+        case EBUSY:
+            text = "File In Use";
+            break;
+        case ENOSPC:
+        case EDQUOT:
+            text = "Disk Full";
+            break;
+        case EIO:
+        case EUCLEAN:
+        case EBADMSG:
+            text = "Corrupt File Or Disk";
+            break;
+        case ENOEXEC:
+            text = "Not A Windows Or MSDos Program";
+            break;
+        default:
+            break;
     }
     return FillPattern("[Error:%1] %2", err, text);
 }
@@ -68,12 +92,12 @@ TDLogFile::TDLogFile(const QString& fileName, bool appendMode, bool headerDump, 
     } else {
         const QFileInfo info(fileName);
         const bool writable = places.writable && places.writable(info.absolutePath());
-        FFilename = writable ? info.absoluteFilePath() : QDir(LogFolder({QString(), places.cacheDir, places.writable}))
-                                                             .filePath(info.fileName());
+        FFilename = writable ? info.absoluteFilePath()
+                             : QDir(LogFolder({QString(), places.cacheDir, places.writable})).filePath(info.fileName());
     }
     if (QFileInfo::exists(FFilename)) {
-        QFile::setPermissions(FFilename, QFile::permissions(FFilename) | QFileDevice::ReadOwner |
-                                             QFileDevice::WriteOwner);
+        QFile::setPermissions(FFilename,
+                              QFile::permissions(FFilename) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!FAppendMode) QFile::remove(FFilename);
     }
     if (FDebugMode && FHeaderDump) WriteHeader(env);

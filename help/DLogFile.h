@@ -21,8 +21,14 @@ QString SystemErrorText(int err);
 
 // Fills a constant pattern's %1, %2, ... in one pass, so a "%1" or "%s"
 // inside an argument stays as it is.
-inline QString LogArg(const QString& s) { return s; }
-inline QString LogArg(const char* s) { return QString::fromUtf8(s); }
+inline QString LogArg(const QString& s)
+{
+    return s;
+}
+inline QString LogArg(const char* s)
+{
+    return QString::fromUtf8(s);
+}
 template <typename N, typename = std::enable_if_t<std::is_integral_v<N>>>
 QString LogArg(N n)
 {

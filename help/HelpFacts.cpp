@@ -7,9 +7,24 @@
 #include <QTemporaryFile>
 #include <tuple>
 
-#include "hh_funcs.h"
-
 namespace lx {
+
+namespace {
+
+struct FriendlyRow {
+    int major, minor, release;
+    const char* name;
+};
+
+// The first row that the version reaches wins: above the row's major, minor
+// and release, or equal to them with build 0.
+constexpr FriendlyRow kFriendly[] = {
+    {5, 2, 3669, "1.4a"},  {5, 2, 3626, "1.4"},   {4, 74, 9273, "1.33"},  {4, 74, 8857, "1.32"}, {4, 74, 8793, "1.31"},
+    {4, 74, 8702, "1.3"},  {4, 73, 8561, "1.22"}, {4, 73, 8474, "1.21a"}, {4, 73, 8412, "1.21"}, {4, 73, 8252, "1.2"},
+    {4, 72, 8164, "1.1b"}, {4, 72, 7325, "1.1a"}, {4, 72, 7323, "1.1"},   {4, 72, 7290, "1.0"},
+};
+
+}  // namespace
 
 int CompareVersions(const FileVersion& a, const FileVersion& b)
 {
@@ -24,6 +39,24 @@ QString VersionText(const FileVersion& v)
     if (!v.valid) return {};
     return QStringLiteral("%1.%2.%3.%4")
         .arg(QString::number(v.major), QString::number(v.minor), QString::number(v.release), QString::number(v.build));
+}
+
+QString FriendlyHtmlHelpVersion(const FileVersion& v)
+{
+    if (!v.valid) return {};
+    const auto above = [&v](int ma, int mi, int re) {
+        return CompareVersions({v.major, v.minor, v.release, 0, true}, {ma, mi, re, 0, true}) > 0;
+    };
+    const auto equalBuild0 = [&v](int ma, int mi, int re) {
+        return v.major == ma && v.minor == mi && v.release == re && v.build == 0;
+    };
+    if (above(5, 2, 3669)) return QStringLiteral("> 1.4a");
+    for (const FriendlyRow& row : kFriendly) {
+        if (above(row.major, row.minor, row.release) || equalBuild0(row.major, row.minor, row.release)) {
+            return QString::fromUtf8(row.name);
+        }
+    }
+    return QStringLiteral("< 1.0");
 }
 
 bool ProbeWritable(const QString& dir)

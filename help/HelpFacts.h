@@ -26,6 +26,9 @@ int CompareVersions(const FileVersion& a, const FileVersion& b);
 // "major.minor.release.build", empty without a version.
 QString VersionText(const FileVersion& v);
 
+// The name of a help runtime's file version for the log, empty without one.
+QString FriendlyHtmlHelpVersion(const FileVersion& v);
+
 // True when a help file can be written into `dir`: creates and removes a
 // uniquely named file there, so no file of anybody else is touched.
 bool ProbeWritable(const QString& dir);

@@ -46,9 +46,15 @@ HelpStart::~HelpStart()
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&keyFilter_);
 }
 
-void HelpStart::SetWarningBox(WarningBox box) { warningBox_ = std::move(box); }
+void HelpStart::SetWarningBox(WarningBox box)
+{
+    warningBox_ = std::move(box);
+}
 
-bool HelpStart::LaufzeitBereit() const { return HelpRuntimeUsable(runtime_, env_.hhVersion); }
+bool HelpStart::LaufzeitBereit() const
+{
+    return HelpRuntimeUsable(runtime_, env_.hhVersion);
+}
 
 void HelpStart::HookAnlegen(const std::string& hilfeDatei)
 {

@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "DLogFile.h"
-#include "Hilfesystem.h"
 #include "HelpFacts.h"
 #include "HelpViewer.h"
+#include "Hilfesystem.h"
 #include "hh.h"
 #include "hh_funcs.h"
 

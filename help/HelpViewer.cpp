@@ -15,7 +15,8 @@ constexpr qsizetype kMaxKeyword = 255;
 
 qint64 Packed(const QPoint& p)
 {
-    return static_cast<qint64>((static_cast<quint32>(p.x()) & 0xFFFFu) | ((static_cast<quint32>(p.y()) & 0xFFFFu) << 16));
+    return static_cast<qint64>((static_cast<quint32>(p.x()) & 0xFFFFu) |
+                               ((static_cast<quint32>(p.y()) & 0xFFFFu) << 16));
 }
 
 }  // namespace
@@ -33,10 +34,14 @@ QWidget* HelpViewer::HelpWidget(QWidget* start)
 
 void HelpViewer::SetPopupPosition(QWidget* start)
 {
-    if (QWidget* w = HelpWidget(start)) ApplicationHelpCommand(HELP_SETPOPUP_POS, {Packed(w->mapToGlobal(QPoint(0, 0))), {}});
+    if (QWidget* w = HelpWidget(start))
+        ApplicationHelpCommand(HELP_SETPOPUP_POS, {Packed(w->mapToGlobal(QPoint(0, 0))), {}});
 }
 
-void HelpViewer::ShowTableOfContents() { ApplicationHelpCommand(HELP_CONTENTS, {0, {}}); }
+void HelpViewer::ShowTableOfContents()
+{
+    ApplicationHelpCommand(HELP_CONTENTS, {0, {}});
+}
 
 void HelpViewer::ShowHelp(const QString& keyword)
 {

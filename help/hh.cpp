@@ -47,14 +47,20 @@ void QProcessStarter::Stop(qint64 id)
     running_.erase(it);
 }
 
-QString FindHelpViewer() { return QStandardPaths::findExecutable(QStringLiteral("xchm")); }
+QString FindHelpViewer()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xchm"));
+}
 
 HHRuntime::HHRuntime(ProcessStarter& starter, std::function<QString()> findViewer)
     : starter_(starter), findViewer_(std::move(findViewer))
 {
 }
 
-HHRuntime::~HHRuntime() { UnloadRuntime(); }
+HHRuntime::~HHRuntime()
+{
+    UnloadRuntime();
+}
 
 bool HHRuntime::LoadRuntime()
 {

@@ -13,9 +13,6 @@
 
 namespace lx {
 
-// The name of a help runtime's file version for the log, empty without one.
-QString FriendlyHtmlHelpVersion(const FileVersion& v);
-
 // Whether the runtime serves the program: loaded and, where it has numbers,
 // at least 4.73.
 bool HelpRuntimeUsable(const HHRuntime& runtime, const FileVersion& v);

@@ -40,14 +40,16 @@ protected:
     // `eigeneDialoge`: the program's own message boxes instead of the fake.
     void Starten(bool mitViewer, bool eigeneDialoge = false)
     {
-        ordner = fs::temp_directory_path() / ("lx-hilfe-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        ordner = fs::temp_directory_path() /
+                 ("lx-hilfe-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         fs::create_directories(ordner);
         std::ofstream(ordner / "LxRarivizezoderizu.chm") << "x";
         LogPlaces orte;
         orte.programDir = QString::fromStdString(ordner.string());
         orte.cacheDir = orte.programDir + QStringLiteral("/cache");
-        hilfe = std::make_unique<HelpStart>(QStringList{QStringLiteral("prog")}, QStringLiteral("1.1.1.1"), &starter,
-                                            orte, [mitViewer] { return mitViewer ? QStringLiteral("/usr/bin/xchm") : QString(); });
+        hilfe = std::make_unique<HelpStart>(
+            QStringList{QStringLiteral("prog")}, QStringLiteral("1.1.1.1"), &starter, orte,
+            [mitViewer] { return mitViewer ? QStringLiteral("/usr/bin/xchm") : QString(); });
         hilfe->SetWarningBox([this](const QString& t) { dialoge.Warnung(t.toStdString()); });
         fenster = startProgram(*qApp, {.dialoge = eigeneDialoge ? nullptr : &dialoge,
                                        .uhr = &uhr,
@@ -87,8 +89,8 @@ TEST_F(HilfeTest, F1ShowsTheWindowsContextAndTheEndClosesTheViewer)
     ASSERT_NE(ok, nullptr);
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_F1);
-    EXPECT_EQ(starter.gestartet, (QStringList{"/usr/bin/xchm --contextid=2000 " + Datei(),
-                                              "/usr/bin/xchm --contextid=6000 " + Datei()}));
+    EXPECT_EQ(starter.gestartet,
+              (QStringList{"/usr/bin/xchm --contextid=2000 " + Datei(), "/usr/bin/xchm --contextid=6000 " + Datei()}));
     EXPECT_EQ(starter.beendet, std::vector<qint64>{1});
     fenster.reset();
     EXPECT_EQ(starter.beendet, (std::vector<qint64>{1, 2}));

@@ -113,11 +113,11 @@ TEST_F(StartupTest, MainWindowShowsTheDeductionsAndTheStatusBar)
         const char* hint;
         int hilfe;
     };
-    for (const Knopf& k : {Knopf{"BtnBrErfass", "Brutto einzeln erfassen", 5002},
-                           Knopf{"BtnDetailberechnung", "Detailabrechnung anzeigen", 5015},
-                           Knopf{"BtnOptionen", "Optionen anzeigen", 5002}, Knopf{"BtnHilfe", "Hilfe anzeigen", 5012},
-                           Knopf{"BtnProgInto", "Programminfo", 5002},
-                           Knopf{"BtnSchliessen", "Programm beenden", 5002}}) {
+    for (const Knopf& k :
+         {Knopf{"BtnBrErfass", "Brutto einzeln erfassen", 5002},
+          Knopf{"BtnDetailberechnung", "Detailabrechnung anzeigen", 5015},
+          Knopf{"BtnOptionen", "Optionen anzeigen", 5002}, Knopf{"BtnHilfe", "Hilfe anzeigen", 5012},
+          Knopf{"BtnProgInto", "Programminfo", 5002}, Knopf{"BtnSchliessen", "Programm beenden", 5002}}) {
         auto* b = fenster->form1->findChild<QToolButton*>(k.name);
         ASSERT_NE(b, nullptr) << k.name;
         EXPECT_EQ(b->toolTip(), QString::fromUtf8(k.hint)) << k.name;

@@ -29,7 +29,8 @@ TEST(ParseUpdateInfo, Texts)
 {
     const Fall faelle[] = {
         {"own version on line 2", "Kopf\nRiVodozazavudidavaz 1.1.1.1\n", kKeinUpdate},
-        {"other version", "Kopf\nRiVodozazavudidavaz 1.1.2.0\n", "Im Internet liegt ein Update auf Version 1.1.2.0 vor"},
+        {"other version", "Kopf\nRiVodozazavudidavaz 1.1.2.0\n",
+         "Im Internet liegt ein Update auf Version 1.1.2.0 vor"},
         {"match on line 1 only", "RiVodozazavudidavaz 1.1.2.0\n", lx::kUpdateFehler},
         {"the later of two decides", "Kopf\nRiVodozazavudidavaz 1.1.2.0\nRiVodozazavudidavaz 1.1.1.1\n", kKeinUpdate},
         {"the later of two decides (update)", "Kopf\nRiVodozazavudidavaz 1.1.1.1\nRiVodozazavudidavaz 2.0.0.0",
@@ -38,7 +39,8 @@ TEST(ParseUpdateInfo, Texts)
         {"no match", "Kopf\nneue Version 1.1.2.0\n", lx::kUpdateFehler},
         {"name without a version", "Kopf\nRiVodozazavudidavaz\n", lx::kUpdateFehler},
         // The name need not start the line: the first 20 characters go whatever they are.
-        {"name inside the line", "Kopf\nxRiVodozazavudidavaz1.1.2.0\n", "Im Internet liegt ein Update auf Version 1.1.2.0 vor"},
+        {"name inside the line", "Kopf\nxRiVodozazavudidavaz1.1.2.0\n",
+         "Im Internet liegt ein Update auf Version 1.1.2.0 vor"},
         {"trailing blank", "Kopf\nRiVodozazavudidavaz 1.1.1.1 \n", kKeinUpdate},
         {"trailing tab and CR", "Kopf\r\nRiVodozazavudidavaz 1.1.1.1\t\r\n", kKeinUpdate},
         {"CRLF file", Datei("crlf-update.txt"), "Im Internet liegt ein Update auf Version 1.1.2.0 vor"},

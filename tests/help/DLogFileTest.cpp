@@ -47,10 +47,11 @@ TEST(DLogFile, DebugSwitches)
         QStringList args;
         bool debug;
     } cases[] = {
-        {{"prog", "-DEBUG"}, true}, {{"prog", "/Debug"}, true},  {{"prog", "x", "-debug"}, true},
-        {{"prog"}, false},          {{"-debug"}, false},         {{"prog", "-debug "}, false},
+        {{"prog", "-DEBUG"}, true}, {{"prog", "/Debug"}, true}, {{"prog", "x", "-debug"}, true},
+        {{"prog"}, false},          {{"-debug"}, false},        {{"prog", "-debug "}, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(lx::IsDebugMode(c.args, prog.path()), c.debug) << c.args.join(' ').toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(lx::IsDebugMode(c.args, prog.path()), c.debug) << c.args.join(' ').toStdString();
     Touch(QDir(prog.path()).filePath("debug.debug"), "");
     EXPECT_TRUE(lx::IsDebugMode({"prog"}, prog.path()));
 }
@@ -68,12 +69,33 @@ TEST(DLogFile, DebugWritesTheHeaderInOrderAndAStampedLinePerRequest)
     }
     const QStringList lines = ReadLines(file);
     ASSERT_GE(lines.size(), 30);
-    const QStringList labels{
-        "=", "\tLog File:", "\tDate:", "\tOperating System:", "\tSysLocale.DefaultLCID:", "\tSysLocale.PriLangID:",
-        "\tSysLocale.SubLangID:", "\tDecimalSeparator:", "-", "\tEXE Path =", "\tEXE Version =",
-        "\tCmdline Param(s) =", "\tActual CmdLine =", "\t_RunDir =", "\t_ModuleName =", "\t_ModuleDir =",
-        "\t_ModulePath =", "\tModule Version =", "-", "\t_hhInstalled =", "\t_hhVerStr =",
-        "\t_hhFriendlyVerStr =", "-", "\t_ieInstalled =", "\t_ieVerStr =", "\t_ieFriendlyVerStr =", "="};
+    const QStringList labels{"=",
+                             "\tLog File:",
+                             "\tDate:",
+                             "\tOperating System:",
+                             "\tSysLocale.DefaultLCID:",
+                             "\tSysLocale.PriLangID:",
+                             "\tSysLocale.SubLangID:",
+                             "\tDecimalSeparator:",
+                             "-",
+                             "\tEXE Path =",
+                             "\tEXE Version =",
+                             "\tCmdline Param(s) =",
+                             "\tActual CmdLine =",
+                             "\t_RunDir =",
+                             "\t_ModuleName =",
+                             "\t_ModuleDir =",
+                             "\t_ModulePath =",
+                             "\tModule Version =",
+                             "-",
+                             "\t_hhInstalled =",
+                             "\t_hhVerStr =",
+                             "\t_hhFriendlyVerStr =",
+                             "-",
+                             "\t_ieInstalled =",
+                             "\t_ieVerStr =",
+                             "\t_ieFriendlyVerStr =",
+                             "="};
     for (qsizetype i = 0; i < labels.size(); ++i) {
         EXPECT_TRUE(lines[i].startsWith(labels[i])) << i << ": " << lines[i].toStdString();
     }
@@ -106,8 +128,8 @@ TEST(DLogFile, AnUnwritableProgramFolderPutsTheLogIntoTheCacheFolder)
     EXPECT_EQ(rig.env.logDir, rig.places.cacheDir);
     EXPECT_EQ(rig.log->FileName(), rig.places.cacheDir + "/HHDebug.txt");
     EXPECT_TRUE(QFileInfo::exists(rig.log->FileName()));
-    EXPECT_EQ(QFile::permissions(rig.places.cacheDir) & (QFileDevice::ReadOther | QFileDevice::WriteOther |
-                                                          QFileDevice::ReadGroup | QFileDevice::WriteGroup),
+    EXPECT_EQ(QFile::permissions(rig.places.cacheDir) &
+                  (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ReadGroup | QFileDevice::WriteGroup),
               QFileDevice::Permissions());
     EXPECT_TRUE(QDir(rig.programDir.path()).isEmpty());
 }
@@ -206,11 +228,21 @@ TEST(SystemErrorText, Texts)
         int err;
         const char* text;
     } cases[] = {
-        {ENOENT, "File Not Found"},  {ENOTDIR, "Path Not Found"}, {EACCES, "Access Denied"},
-        {EPERM, "Access Denied"},    {ENOMEM, "Insufficient Memory"}, {EROFS, "Media Is Write Protected"},
-        {ENODEV, "Device Not Ready"}, {ETXTBSY, "File In Use"},   {EBUSY, "File In Use"},
-        {ENOSPC, "Disk Full"},       {EDQUOT, "Disk Full"},       {EIO, "Corrupt File Or Disk"},
-        {ENOEXEC, "Not A Windows Or MSDos Program"}, {EINVAL, "General Failure"}, {0, "General Failure"},
+        {ENOENT, "File Not Found"},
+        {ENOTDIR, "Path Not Found"},
+        {EACCES, "Access Denied"},
+        {EPERM, "Access Denied"},
+        {ENOMEM, "Insufficient Memory"},
+        {EROFS, "Media Is Write Protected"},
+        {ENODEV, "Device Not Ready"},
+        {ETXTBSY, "File In Use"},
+        {EBUSY, "File In Use"},
+        {ENOSPC, "Disk Full"},
+        {EDQUOT, "Disk Full"},
+        {EIO, "Corrupt File Or Disk"},
+        {ENOEXEC, "Not A Windows Or MSDos Program"},
+        {EINVAL, "General Failure"},
+        {0, "General Failure"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(lx::SystemErrorText(c.err), QString("[Error:%1] %2").arg(c.err).arg(c.text)) << c.err;

@@ -13,7 +13,10 @@
 #include "hh_funcs.h"
 
 // gtest shows QStrings as text.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace lxtest {
 

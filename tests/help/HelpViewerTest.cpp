@@ -117,9 +117,8 @@ TEST_F(HelpViewerTest, TheViewersOperations)
     lx::HelpViewer::ShowHelp(QString(300, 'k'));
     lx::HelpViewer::DisplayTopic("Lohnsteuer");
     const std::vector<Request> expected{
-        {lx::HELP_SETPOPUP_POS, origin, {}}, {lx::HELP_CONTEXT, 6000, {}},
-        {lx::HELP_CONTENTS, 0, {}},          {lx::HELP_SETPOPUP_POS, origin, {}},
-        {lx::HELP_KEY, 0, QString(255, 'k')}, {lx::HELP_SETPOPUP_POS, origin, {}},
+        {lx::HELP_SETPOPUP_POS, origin, {}}, {lx::HELP_CONTEXT, 6000, {}},         {lx::HELP_CONTENTS, 0, {}},
+        {lx::HELP_SETPOPUP_POS, origin, {}}, {lx::HELP_KEY, 0, QString(255, 'k')}, {lx::HELP_SETPOPUP_POS, origin, {}},
         {lx::HELP_KEY, 0, "Lohnsteuerzzz"},
     };
     EXPECT_EQ(requests, expected);

@@ -35,12 +35,13 @@ TEST(FriendlyHtmlHelpVersion, Names)
         lx::FileVersion v;
         const char* name;
     } cases[] = {
-        {{4, 74, 8702, 0, true}, "1.3"},     {{5, 2, 3669, 0, true}, "1.4a"},   {{5, 2, 3669, 1, true}, "1.4"},
-        {{5, 2, 3700, 0, true}, "> 1.4a"},   {{4, 72, 7289, 0, true}, "< 1.0"}, {{4, 72, 7290, 0, true}, "1.0"},
-        {{4, 72, 7290, 5, true}, "< 1.0"},   {{4, 72, 7291, 5, true}, "1.0"},   {{4, 73, 8561, 0, true}, "1.22"},
-        {{4, 74, 9273, 1, true}, "1.32"},    {{6, 0, 0, 0, true}, "> 1.4a"},    {{0, 0, 0, 0, false}, ""},
+        {{4, 74, 8702, 0, true}, "1.3"},   {{5, 2, 3669, 0, true}, "1.4a"},   {{5, 2, 3669, 1, true}, "1.4"},
+        {{5, 2, 3700, 0, true}, "> 1.4a"}, {{4, 72, 7289, 0, true}, "< 1.0"}, {{4, 72, 7290, 0, true}, "1.0"},
+        {{4, 72, 7290, 5, true}, "< 1.0"}, {{4, 72, 7291, 5, true}, "1.0"},   {{4, 73, 8561, 0, true}, "1.22"},
+        {{4, 74, 9273, 1, true}, "1.32"},  {{6, 0, 0, 0, true}, "> 1.4a"},    {{0, 0, 0, 0, false}, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(lx::FriendlyHtmlHelpVersion(c.v), c.name) << lx::VersionText(c.v).toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(lx::FriendlyHtmlHelpVersion(c.v), c.name) << lx::VersionText(c.v).toStdString();
 }
 
 TEST(CompareVersions, Order)

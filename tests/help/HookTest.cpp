@@ -59,8 +59,9 @@ TEST(HelpHook, WithoutTheViewerTheWarningBox)
     lx::ApplicationHelpCommand(lx::HELP_CONTEXT, {4007, {}});
     EXPECT_EQ(rig.warnings, QStringList{"MS Html Help is not installed on this PC."});
     EXPECT_TRUE(rig.starter.starts.empty());
-    EXPECT_TRUE(ReadLines(rig.log->FileName()).last().endsWith(
-        "HHShowError(1), \"MS Html Help is not installed on this PC.\""));
+    EXPECT_TRUE(ReadLines(rig.log->FileName())
+                    .last()
+                    .endsWith("HHShowError(1), \"MS Html Help is not installed on this PC.\""));
 }
 
 TEST(HelpHook, ViewerProgramsOfTheOtherHostsAreNotThere)
@@ -94,7 +95,8 @@ TEST(HelpHook, AViewerThatDoesNotStartIsSilentAndLogged)
     lx::ApplicationHelpCommand(lx::HELP_CONTEXT, {4007, {}});
     EXPECT_TRUE(rig.warnings.isEmpty());
     const QString log = ReadLines(rig.log->FileName()).join('\n');
-    EXPECT_TRUE(log.contains("Function Start(--contextid=4007 " + kChm + ", /usr/bin/xchm)\rReturned: [Error:2] File Not Found"))
+    EXPECT_TRUE(log.contains("Function Start(--contextid=4007 " + kChm +
+                             ", /usr/bin/xchm)\rReturned: [Error:2] File Not Found"))
         << log.toStdString();
     EXPECT_TRUE(log.contains("  returned - 0"));
 }
@@ -145,7 +147,9 @@ TEST(HelpHook, HostsOtherThanZeroCloseNothingAtTheEnd)
 {
     HelpRig rig;
     rig.runtime.HtmlHelp(lx::HH_HELP_CONTEXT, kChm, 1);
-    { lx::THookHelpSystem hook(kChm, "", 2, *rig.help); }
+    {
+        lx::THookHelpSystem hook(kChm, "", 2, *rig.help);
+    }
     EXPECT_TRUE(rig.starter.stops.empty());
 }
 
