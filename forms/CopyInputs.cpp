@@ -1,6 +1,6 @@
 #include "CopyInputs.h"
 
-#include "Exact.h"
+#include "Dez.h"
 
 namespace lx {
 
@@ -84,7 +84,7 @@ void CopyInputs(const TLohnGehalt& von, TLohnGehalt& nach, const KopieVorgaben& 
     // Without the care children the comparison net would lack the child discount.
     nach.SetPVKinder(w.FPVKinder);
     // The engine holds the allowance times 100; the setter multiplies again.
-    nach.SetStFreibetrag((Exact(w.FStFreibetrag) / 100).toCurrency(Round::Cut, kFull));
+    nach.SetStFreibetrag(dez(w.FStFreibetrag).div10<2>().toCurrency(Round::Cut));
     nach.SetGebJahr(w.FGebJahr);
 
     nach.SetZVArt(w.FZVArt);

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <map>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "LxMath.h"
+#include "PlanRundung.h"
 
 namespace lx {
 
@@ -18,8 +19,7 @@ Currency abstand(Currency a, Currency b)
 // G moved by half the difference of its net n to the target, rounded to cents.
 Currency halbierungsschritt(Currency G, Currency n, Currency ziel)
 {
-    const Exact neu = Exact(G) - Exact(n - ziel) / 2;
-    return RundeCent(neu.toCurrency(Round::HalfUp, kFull));
+    return RundeCent((dez(G) - Haelfte(dez(n - ziel))).toCurrency(Round::HalfUp));
 }
 
 }  // namespace

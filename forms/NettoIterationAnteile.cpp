@@ -1,7 +1,7 @@
 #include "NettoIterationAnteile.h"
 
 #include "AmountText.h"
-#include "Exact.h"
+#include "Dez.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -63,7 +63,7 @@ NTSummen HochrechnungAnteile(Currency schritt, const NTSummen& summen)
     for (int i = 0; i < letzte; ++i) {
         if (quelle[i] <= 0_cur) continue;
         // Halves away from zero, so a step and its negative share alike.
-        *ziel[i] = (Exact(schritt) * Exact(quelle[i]) / Exact(gesamt)).toCurrency(Round::HalfUp, kCents);
+        *ziel[i] = (dez(schritt) * dez(quelle[i])).divide<kCents>(dez(gesamt), Round::HalfUp).toCurrency(Round::Cut);
         verteilt += *ziel[i];
     }
     *ziel[letzte] = schritt - verteilt;

@@ -5,7 +5,7 @@
 
 #include "AmountText.h"
 #include "DatumUnit.h"
-#include "Exact.h"
+#include "Dez.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -143,7 +143,7 @@ Currency TeilmonatKuerzung(int regel, Currency V, int D, int W, int M, int MW)
 {
     // The quotient is kept at four decimals before the cent rounding.
     auto anteil = [&](int tage, int von) {
-        return RundeCent((Exact(V) * Exact::integer(tage) / von).toCurrency(Round::HalfUp, kFull));
+        return RundeCent((dez(V) * tage).divide<kFull>(von, Round::HalfUp).toCurrency(Round::Cut));
     };
     switch (TeilmonatRegel(regel)) {
     case 1:

@@ -1,6 +1,6 @@
 #include "Teilzeit.h"
 
-#include "Exact.h"
+#include "Dez.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -21,7 +21,9 @@ std::optional<std::string> PruefeTeilzeitStunden(Currency vollzeitStunden)
 
 Currency TeilzeitBetrag(Currency V, Currency teilzeitStunden, Currency vollzeitStunden, std::string_view code)
 {
-    const Currency anteil = (Exact(V) / Exact(vollzeitStunden) * Exact(teilzeitStunden)).toCurrency(Round::HalfUp, kFull);
+    // V / full x part in one division at the end, so the share is rounded once.
+    const Currency anteil =
+        (dez(V) * dez(teilzeitStunden)).divide<kFull>(dez(vollzeitStunden), Round::HalfUp).toCurrency(Round::Cut);
     return RundeModus(TeilzeitRundungsModus(code), anteil);
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "AmountText.h"
+#include "Beitragsrundung.h"
 #include "DetailZeilen.h"
-#include "Exact.h"
 #include "LxMath.h"
 #include "PlanRundung.h"
 
@@ -19,7 +19,7 @@ Currency wert(std::string_view text)
 
 Currency haelfte(Currency a)
 {
-    return RundeCentExakt(Exact(a) / 2);
+    return RundeCentExakt(Haelfte(dez(a)));
 }
 
 std::string titelZusatz(const std::string& druckName, const std::string& monat, const std::string& jahr)
@@ -70,10 +70,10 @@ ATZZusatzbeitrag atzSchritte(const TLohnGehalt& lg, std::vector<std::string>* z)
     // A pay at or above the caps leaves no base; the engine floors it at 0 too.
     auto nichtNegativ = [](Currency b) { return std::max(b, 0_cur); };
 
-    Currency b = RundeCentExakt(Exact(lg.FATZRegelentgelt) * lg.FATZAufstRV / 100);
+    Currency b = RundeCentExakt(Prozent(lg.FATZRegelentgelt, lg.FATZAufstRV));
     zeile(shortestText(lg.FATZAufstRV) + "% vom Regelarbeitsentgelt", b);
     leer();
-    const Currency c90 = RundeCentExakt(Exact(lg.FBBGRV) * 90 / 100);
+    const Currency c90 = RundeCentExakt(Prozent(lg.FBBGRV, 90_cur));
     if (b > c90 - lg.FATZRegelentgelt) {
         zeile("max. Diff. 90% RV-BBG / Regelarb.", c90 - lg.FATZRegelentgelt);
         leer();
@@ -87,7 +87,7 @@ ATZZusatzbeitrag atzSchritte(const TLohnGehalt& lg, std::vector<std::string>* z)
         zeile("maximal Diff. RV-BBG / RV-Brutto", lg.FBBGRV - lg.FRVBasis);
         b = nichtNegativ(lg.FBBGRV - lg.FRVBasis);
     }
-    const Currency k = RundeCentExakt(Exact(b) * lg.FRVSatz / 100);
+    const Currency k = RundeCentExakt(Prozent(b, lg.FRVSatz));
     zeile("RV - Beitrag " + formatAmount(lg.FRVSatz) + "%", k);
     return {b, k};
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "AmountText.h"
+#include "Beitragsrundung.h"
 #include "DetailZeilen.h"
-#include "Exact.h"
 #include "LxMath.h"
 #include "Optionen.h"
 #include "PlanRundung.h"
@@ -261,7 +261,7 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
         }
     }
     if (ein.LEdiStKl == "0" && lg.FMinijob == 1) {
-        const Currency p2 = RundeCentExakt((Exact(wert(ein.steuerbrutto) + wert(ein.steuerbruttoEB)) * 2) / 100);
+        const Currency p2 = RundeCentExakt(Prozent(wert(ein.steuerbrutto) + wert(ein.steuerbruttoEB), 2_cur));
         l.push_back(linksZeile("Pauschalsteuer GfE", p2, "    " + SatzText(2_cur)));
         s += p2;
     }
@@ -513,7 +513,7 @@ std::vector<std::string> BAVSteuerfreiZeilen(const TLohnGehalt& lg)
     // The limit is a share of the West ceiling in the East as well, as the engine takes it.
     const auto bbg = BBGFuer(lg.FJahr);
     const Currency decke = bbg ? bbg->rvWest : lg.FBBGRV;
-    Currency f = RundeCentExakt(Exact(decke) * Currency::fromUnits(lg.FBAVGrenzeProz) / 100);
+    Currency f = RundeCentExakt(Prozent(decke, Currency::fromUnits(lg.FBAVGrenzeProz)));
     const bool monatlich = lg.FBAVMonatlich == 1;
     if (!monatlich) f = f * 12;
     if (a < f) f = a;
@@ -532,11 +532,11 @@ std::vector<std::string> BAVSteuerfreiZeilen(const TLohnGehalt& lg)
 std::vector<std::string> PauschalsteuerZeilen(const TLohnGehalt& lg, Currency basis, const PauschalLabels& labels,
                                               std::string_view comboKiJaNein, Currency& summe)
 {
-    auto geschnitten = [](const Exact& x) { return Abschneiden(3, x).toCurrency(Round::Cut, kCents); };
-    const Currency l = geschnitten(Exact(basis) * 20 / 100);
-    const Currency z = geschnitten(Exact(l) * Exact::decimal(55, 1) / 100);
+    // Each tax is the exact product cut to cents.
+    const Currency l = AbrundenCentExakt(Prozent(basis, 20_cur));
+    const Currency z = AbrundenCentExakt(Prozent(l, 5.5_cur));
     const Currency k = KiStSatz(lg.FErmKiSt, lg.FBundesland);
-    Currency c = geschnitten(Exact(l) * k / 100);
+    Currency c = AbrundenCentExakt(Prozent(l, k));
     if (lg.FErmKiSt == 0 && comboKiJaNein == "nein") c = 0_cur;
     summe += l + z + c;
     return {

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "Exact.h"
+#include "Dez.h"
 #include "Gehaltsroutinen.h"
 #include "LxMath.h"
 #include "NettoIteration.h"
@@ -31,7 +31,7 @@ struct Fake {
 // Net = 70 % of the gross, in cents; (G − 0,01 nets the same as G often).
 Currency siebzigProzent(Currency G)
 {
-    return RundeCent((Exact(G) * Exact::decimal(7, 1)).toCurrency(Round::HalfUp, kFull));
+    return RundeCent((dez(G) * 0.7_d).toCurrency(Round::HalfUp));
 }
 
 // The working engine of a plain case (West, "1111", church tax "ev" in

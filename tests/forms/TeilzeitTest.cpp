@@ -34,6 +34,23 @@ TEST(Teilzeit, HoursWithDecimals)
     EXPECT_EQ(TeilzeitBetrag(1000.00_cur, 20.00_cur, 39.00_cur, "kfm"), 512.82_cur);
 }
 
+TEST(Teilzeit, ShareIsRoundedOnceFromTheExactQuotient)
+{
+    // A quotient rounded to four decimals before the product would lose a cent:
+    // 1.000,00 / 35 = 28,5714 × 32 = 914,2848 -> 914,28, but exactly 914,2857... -> 914,29.
+    struct Fall {
+        Currency voll, teil, vollzeit, erwartet;
+    } faelle[] = {
+        {1000.00_cur, 32.00_cur, 35.00_cur, 914.29_cur},
+        {1000.00_cur, 21.00_cur, 41.00_cur, 512.20_cur},
+        {1234.56_cur, 8.00_cur, 35.00_cur, 282.19_cur},
+        {-(1000.00_cur), 32.00_cur, 35.00_cur, -(914.28_cur)},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(TeilzeitBetrag(f.voll, f.teil, f.vollzeit, "kfm"), f.erwartet) << f.voll << " " << f.teil << "/" << f.vollzeit;
+    }
+}
+
 TEST(Teilzeit, FullTimeHoursMustBeAboveZero)
 {
     EXPECT_EQ(PruefeTeilzeitStunden(0.00_cur), "Vollzeit-Wochenstunden müssen größer als 0 sein");
