@@ -47,7 +47,8 @@ TEST(Teilzeit, ShareIsRoundedOnceFromTheExactQuotient)
         {-(1000.00_cur), 32.00_cur, 35.00_cur, -(914.28_cur)},
     };
     for (const auto& f : faelle) {
-        EXPECT_EQ(TeilzeitBetrag(f.voll, f.teil, f.vollzeit, "kfm"), f.erwartet) << f.voll << " " << f.teil << "/" << f.vollzeit;
+        EXPECT_EQ(TeilzeitBetrag(f.voll, f.teil, f.vollzeit, "kfm"), f.erwartet)
+            << f.voll << " " << f.teil << "/" << f.vollzeit;
     }
 }
 
