@@ -65,7 +65,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
                 return;
         }
         key = 0;
-        bindungen.ausfuehren([&p, typ] { lx::ZeileNehmen(p, typ); });
+        bindungen.ausfuehren([&p, typ] { lx::erfass::ZeileNehmen(p, typ); });
     };
     betrag->OnKeyDown = nehmen;
     QWidget* vorige = betrag;
@@ -97,7 +97,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     const std::array<std::pair<Erfass, int>, 3> panels = {
         {{Erfass::PnlBezug, lx::kBezug}, {Erfass::PnlSachbezug, lx::kSachbezug}, {Erfass::PnlAbzug, lx::kAbzug}}};
     for (const auto& [id, typ] : panels) {
-        auto* panel = b.feld<lx::TLxPanel>(e, id, this, [&p, typ = typ] { lx::TypWaehlen(p, typ); });
+        auto* panel = b.feld<lx::TLxPanel>(e, id, this, [&p, typ = typ] { lx::erfass::TypWaehlen(p, typ); });
         panel->setFixedSize(24, 22);
         art->addWidget(panel);
     }
@@ -112,20 +112,20 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
         });
         art->addWidget(panel);
     };
-    indikator(Erfass::PnlTZAktiv, lx::PnlTZAktivClick);
-    indikator(Erfass::PnlTBAktiv, lx::PnlTBAktivClick);
+    indikator(Erfass::PnlTZAktiv, lx::erfass::PnlTZAktivClick);
+    indikator(Erfass::PnlTBAktiv, lx::erfass::PnlTBAktivClick);
 
     auto* knoepfe = new QHBoxLayout;
     haupt->addLayout(knoepfe);
     auto knopf = [&](QBoxLayout* layout, Erfass id, std::function<void()> h) {
         layout->addWidget(b.feld(e, id, this, std::move(h)));
     };
-    knopf(knoepfe, Erfass::BtnUebernehmen, [&p] { lx::ZeileNehmen(p); });
-    knopf(knoepfe, Erfass::BtnEditieren, [&p] { lx::ActEditStart(p); });
-    knopf(knoepfe, Erfass::BtnLoeschen, [&p] { lx::ZeileLoeschen(p); });
-    knopf(knoepfe, Erfass::BtnAllesLoeschen, [&p] { lx::AlleZeilenLoeschen(p); });
-    knopf(knoepfe, Erfass::BtnAenderung, [&p] { lx::ZeileNehmen(p); });
-    knopf(knoepfe, Erfass::BtnAbbrechen, [&p] { lx::ActEditAbbruch(p); });
+    knopf(knoepfe, Erfass::BtnUebernehmen, [&p] { lx::erfass::ZeileNehmen(p); });
+    knopf(knoepfe, Erfass::BtnEditieren, [&p] { lx::erfass::ActEditStart(p); });
+    knopf(knoepfe, Erfass::BtnLoeschen, [&p] { lx::erfass::ZeileLoeschen(p); });
+    knopf(knoepfe, Erfass::BtnAllesLoeschen, [&p] { lx::erfass::AlleZeilenLoeschen(p); });
+    knopf(knoepfe, Erfass::BtnAenderung, [&p] { lx::erfass::ZeileNehmen(p); });
+    knopf(knoepfe, Erfass::BtnAbbrechen, [&p] { lx::erfass::ActEditAbbruch(p); });
     knoepfe->addStretch(1);
 
     // The list, the totals beside it and the closing buttons below those.
@@ -136,15 +136,15 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     LView->installEventFilter(this);
     LView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(LView, &QTreeWidget::itemDoubleClicked, this,
-            [this, &p] { bindungen.ausfuehren([&p] { lx::ActEditStart(p); }); });
+            [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ActEditStart(p); }); });
     connect(LView, &QWidget::customContextMenuRequested, this, [this, &p](const QPoint& wo) {
         QMenu menue(this);
         menue.addAction(QStringLiteral("Zeile löschen"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::ZeileLoeschen(p); }); });
+                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ZeileLoeschen(p); }); });
         menue.addAction(QStringLiteral("Alles löschen"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::AlleZeilenLoeschen(p); }); });
+                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::AlleZeilenLoeschen(p); }); });
         menue.addAction(QStringLiteral("Zeile editieren"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::ActEditStart(p); }); });
+                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ActEditStart(p); }); });
         menue.exec(LView->viewport()->mapToGlobal(wo));
     });
     mitte->addWidget(LView, 1);
@@ -162,7 +162,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     rechts->addLayout(zeile);
     knopf(zeile, Erfass::BtnHilfe, [&p] { p.dialoge.Hilfe(4000); });
     knopf(zeile, Erfass::BtnSchliessen, [this] { hide(); });
-    knopf(rechts, Erfass::BtnBerechnen, [&p] { lx::ErfassBerechnen(p); });
+    knopf(rechts, Erfass::BtnBerechnen, [&p] { lx::erfass::ErfassBerechnen(p); });
 
     haupt->addWidget(b.feld<QStatusBar>(e, Erfass::StatusBar1, this));
     aktualisieren();
@@ -177,14 +177,14 @@ void TFrmErfass::aktualisieren()
 void TFrmErfass::hideEvent(QHideEvent* event)
 {
     TLxDialog::hideEvent(event);
-    bindungen.ausfuehren([this] { lx::ErfassSchliessen(p); });
+    bindungen.ausfuehren([this] { lx::erfass::ErfassSchliessen(p); });
 }
 
 bool TFrmErfass::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == LView && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        bindungen.ausfuehren([this] { lx::ZeileLoeschen(p); });
+        bindungen.ausfuehren([this] { lx::erfass::ZeileLoeschen(p); });
         return true;
     }
     return TLxDialog::eventFilter(watched, event);

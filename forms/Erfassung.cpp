@@ -245,6 +245,8 @@ Bruttosummen BerechneBrutto(const std::vector<Lohnart>& zeilen, bool ohneNT)
     return s;
 }
 
+namespace erfass {
+
 void ActGrundstellung(ProgrammZustand& p)
 {
     ErfassZustand& e = p.erfass;
@@ -322,7 +324,7 @@ void ZeileNehmen(ProgrammZustand& p, std::optional<int> typ)
 void ActEditStart(ProgrammZustand& p)
 {
     ErfassZustand& e = p.erfass;
-    if (e.zeilen.empty()) return;
+    if (e.zeilen.empty() || e.editiert) return;
     const std::size_t i = std::min<std::size_t>(static_cast<std::size_t>(std::max(e.auswahl, 0)), e.zeilen.size() - 1);
     const Lohnart& z = e.zeilen[i];
     e.editiert = i;
@@ -368,7 +370,7 @@ void ActEditAbbruch(ProgrammZustand& p)
 void ZeileLoeschen(ProgrammZustand& p)
 {
     ErfassZustand& e = p.erfass;
-    if (e.zeilen.empty()) return;
+    if (e.zeilen.empty() || e.editiert) return;
     const std::size_t i = std::min<std::size_t>(static_cast<std::size_t>(std::max(e.auswahl, 0)), e.zeilen.size() - 1);
     e.zeilen.erase(e.zeilen.begin() + static_cast<std::ptrdiff_t>(i));
     ActBrutti(p);
@@ -386,6 +388,7 @@ void ZeileLoeschen(ProgrammZustand& p)
 
 void AlleZeilenLoeschen(ProgrammZustand& p)
 {
+    if (p.erfass.editiert) return;
     if (!p.erfass.zeilen.empty() && p.dialoge.JaNein("Wirklich alles löschen?")) {
         ActGrundstellung(p);
         ActDelLViews(p);
@@ -438,37 +441,31 @@ void ActErfZurueck(ProgrammZustand& p)
     ActNTBrutti(p);
 }
 
-void ActTZAktualis(ProgrammZustand&)  // part time: the scaled amounts (partial month and part time)
+// The gross field takes "Gesamtbrutto" and the mode's recalculate button
+// shows with the main window's fields.
+void ErfassBerechnen(ProgrammZustand& p)
 {
-}
-
-void ActTZAktiv(ProgrammZustand&)  // part time on or off (partial month and part time)
-{
-}
-
-void ActTBAktiv(ProgrammZustand&)  // partial month on or off (partial month and part time)
-{
-}
-
-void ErfassBerechnen(ProgrammZustand& p)  // "Schließen und berechnen": the calculation comes with its driver
-{
+    ActBerechnen(p);
     p.dialoge.Verbergen(Fenster::Erfass);
 }
 
 void PnlTZAktivClick(ProgrammZustand& p, bool links)
 {
-    if (links) ActTZAktiv(p);
+    if (links) ActTZAktiv(p, p.erfass.tzStatus == Status::Aus);
     p.dialoge.OptionenZeigen(10);
 }
 
 void PnlTBAktivClick(ProgrammZustand& p, bool links)
 {
     if (links) {
-        if (p.erfass.taStatus == Status::Aus) p.erfass.taStatus = Status::An;
-        ActTBAktiv(p);
+        const bool ein = p.erfass.taStatus == Status::Aus;
+        if (ein) p.erfass.taStatus = Status::An;
+        ActTBAktiv(p, ein);
     }
     p.dialoge.OptionenZeigen(9);
 }
+
+}  // namespace erfass
 
 void ErfassAnzeigen(ErfassZustand& e)
 {

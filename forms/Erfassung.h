@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "Ausstehend.h"
 #include "ErfassZustand.h"
 #include "ProgrammZustand.h"
 
@@ -19,6 +20,13 @@ namespace lx {
 
 // The nine totals over the rows, or over those not marked NT.
 Bruttosummen BerechneBrutto(const std::vector<Lohnart>& zeilen, bool ohneNT);
+
+// Writes the rows, totals, colours, extra columns and buttons into the
+// controls' states, as the window shows them.
+void ErfassAnzeigen(ErfassZustand& e);
+
+// The entry dialog's handlers (the options dialog has its own of some names).
+namespace erfass {
 
 // Start state: no rows, totals zero, the entry band as at start, no row
 // selected or edited, the status panels empty, the mirrored lists empty.
@@ -37,6 +45,8 @@ void ActTZUebernehmen(ProgrammZustand& p);
 // finish the edit; an empty amount takes nothing.
 void ZeileNehmen(ProgrammZustand& p, std::optional<int> typ = std::nullopt);
 
+// While a row is being edited only finishing and cancelling act: starting
+// another edit, deleting and clearing do nothing.
 void ActEditStart(ProgrammZustand& p);
 void ActEditUebernahme(ProgrammZustand& p);
 void ActEditAbbruch(ProgrammZustand& p);
@@ -62,19 +72,13 @@ void ActDelLViews(ProgrammZustand& p);
 void ActErfSichern(ProgrammZustand& p);
 void ActErfZurueck(ProgrammZustand& p);
 
-// Steps that other pieces fill in: part time and partial month (on/off and
-// recomputation) and the calculation of "Schließen und berechnen".
-void ActTZAktualis(ProgrammZustand& p);
-void ActTZAktiv(ProgrammZustand& p);
-void ActTBAktiv(ProgrammZustand& p);
+// "Schließen und berechnen": the calculation in the current mode, then the
+// dialog hides. (ActTZAktualis, ActTZAktiv and ActTBAktiv: Ausstehend.h.)
 void ErfassBerechnen(ProgrammZustand& p);
 
 // The indicators: a left click switches, every click opens the options page.
 void PnlTZAktivClick(ProgrammZustand& p, bool links);
 void PnlTBAktivClick(ProgrammZustand& p, bool links);
 
-// Writes the rows, totals, colours, extra columns and buttons into the
-// controls' states, as the window shows them.
-void ErfassAnzeigen(ErfassZustand& e);
-
+}  // namespace erfass
 }  // namespace lx

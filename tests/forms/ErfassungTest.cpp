@@ -18,6 +18,7 @@ namespace lx {
 namespace {
 
 using enum Erfass;
+using namespace erfass;
 
 struct Zeilenangabe {
     const char* name;
@@ -214,6 +215,28 @@ TEST_F(ErfassungTest, EditingADeductionShowsAndStoresTheTypedSign)
     ErfassAnzeigen(p.erfass);
     EXPECT_TRUE(p.erfass[BtnUebernehmen].visible);
     EXPECT_FALSE(p.erfass[BtnAenderung].visible);
+}
+
+TEST_F(ErfassungTest, WhileEditingOnlyFinishingAndCancellingAct)
+{
+    Nimm({"Gehalt", "3.000,00", "xx....."});
+    Nimm({"Prämie", "500", "xx....."});
+    p.erfass.auswahl = 1;
+    ActEditStart(p);
+    dialoge.leeren();
+    ZeileLoeschen(p);
+    AlleZeilenLoeschen(p);
+    p.erfass.auswahl = 0;
+    ActEditStart(p);
+    EXPECT_EQ(p.erfass.zeilen.size(), 2u);
+    EXPECT_EQ(p.erfass.editiert, std::optional<std::size_t>(1));
+    EXPECT_EQ(p.erfass.text(AEdiLOA), "Prämie");
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << testing::PrintToString(dialoge.protokoll());
+    ActEditAbbruch(p);
+    EXPECT_EQ(p.erfass.text(AEdiLOA), "Gehalt");
+    EXPECT_EQ(p.erfass.text(VEdiBetrag), "0,00");
+    ZeileLoeschen(p);
+    EXPECT_EQ(p.erfass.zeilen.size(), 1u);
 }
 
 TEST_F(ErfassungTest, MirroredRowsAndTheirMarks)
