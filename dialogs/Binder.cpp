@@ -270,6 +270,11 @@ QWidget* Bindungen::erzeuge(const Steuerelement& e, QWidget* parent)
             tree->setSelectionBehavior(QAbstractItemView::SelectRows);
             tree->setSelectionMode(QAbstractItemView::SingleSelection);
             tree->header()->setStretchLastSection(false);
+            if (e.gridLines) {
+                tree->setStyleSheet(
+                    QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid "
+                                   "palette(mid); }"));
+            }
             w = tree;
             break;
         }

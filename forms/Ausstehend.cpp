@@ -10,7 +10,6 @@ void LadeStandard(ProgrammZustand&) {}
 void ActBerechnen(ProgrammZustand&) {}
 
 namespace erfass {
-void ActATZAktualis(ProgrammZustand&) {}
 void ActTZAktualis(ProgrammZustand&) {}
 void ActTZAktiv(ProgrammZustand&, bool) {}
 void ActTBAktiv(ProgrammZustand&, bool) {}

@@ -20,7 +20,6 @@ void LadeStandard(ProgrammZustand& p);    // the "Standard" record, else ComboSt
 void ActBerechnen(ProgrammZustand& p);    // the calculation in the current mode
 
 namespace erfass {
-void ActATZAktualis(ProgrammZustand& p);           // partial-retirement figures of the pay items
 void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
 void ActTZAktiv(ProgrammZustand& p, bool ein);     // part time on or off
 void ActTBAktiv(ProgrammZustand& p, bool ein);     // partial month on or off

@@ -21,10 +21,20 @@ enum class Opt {
     // Page 4 "Einmalbezüge": OptionenSeite4.cpp
     // Page 5 "Versorgungsbezüge": OptionenSeite5.cpp
     // Page 6 "Altersteilzeit": OptionenSeite6.cpp
+    ATZLxVEdiAufst,
+    ATZmanReg,
+    ATZLabRegEnt,
+    ATZLabAufst,
+    ATZLView,
     // Page 7 "Pfändung": OptionenSeite7.cpp
+    PfdLView,
     // Page 8 "Mehrfachbeschäftigung": OptionenSeite8.cpp
     // Page 9 "Teilmonat": OptionenSeite9.cpp
+    TALView,
     // Page 10 "Teilzeit": OptionenSeite10.cpp
+    TZComboJaNein,
+    TZLView,
+    TZLiBo,  // hidden: the entry row of each row of TZLView, TALView and ATZLView
     // Page 11 "Stammdaten": OptionenSeite11.cpp
     kAnzahl
 };

@@ -93,6 +93,7 @@ struct Steuerelement {
     bool checked = false;
     int tag = 0;
     Farbe colour = Farbe::Standard;
+    bool gridLines = false;  // a list view draws lines between its cells
 };
 
 // What a control shows now. Handlers change it; the window shows it after
