@@ -4,7 +4,7 @@
 #include <string>
 
 #include "AmountText.h"
-#include "Exact.h"
+#include "Beitragsrundung.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -220,7 +220,7 @@ void ATZAufstockung(ProgrammZustand& p, bool manuelleBasis)
     Currency basis = regel;
     const std::string& manuell = p.opt.text(Opt::ATZmanReg);
     if (manuelleBasis && !manuell.empty() && manuell != "0,00") basis = betragAus(manuell);
-    p.opt.text(Opt::ATZLabAufst) = text(RundeCentExakt(Exact(betragAus(prozent)) / 100 * Exact(basis)));
+    p.opt.text(Opt::ATZLabAufst) = text(RundeCentExakt(Prozent(basis, betragAus(prozent))));
 }
 
 }  // namespace
