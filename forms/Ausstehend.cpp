@@ -8,6 +8,11 @@ void ActSetSVVorTage(ProgrammZustand&) {}
 void BtnNeuClick(ProgrammZustand&) {}
 void LadeStandard(ProgrammZustand&) {}
 void ActBerechnen(ProgrammZustand&) {}
+void ActNettoHochrechnung(ProgrammZustand&) {}
+void ActSonderberechnung(ProgrammZustand&) {}
+void ActBPfaendungsabrechnung(ProgrammZustand&) {}
+void ActDetailabrechnung(ProgrammZustand&) {}
+void ActATZAbrechnung(ProgrammZustand&) {}
 
 namespace erfass {
 void ActTZAktualis(ProgrammZustand&) {}

@@ -18,6 +18,17 @@ void ActSetSVVorTage(ProgrammZustand& p); // earlier social-insurance days
 void BtnNeuClick(ProgrammZustand& p);     // "Neue Abrechnung"
 void LadeStandard(ProgrammZustand& p);    // the "Standard" record, else ComboStamm emptied
 void ActBerechnen(ProgrammZustand& p);    // the calculation in the current mode
+// The driver's step 7 for net-marked items: the gross-up iteration on the working engine after
+// the driver has set all inputs; writes the gross and net fields and sets FNTHochrechnung.
+void ActNettoHochrechnung(ProgrammZustand& p);
+// The driver's step 8: the garnishment special calculation on the second engine, and the
+// gross-method garnishment report.
+void ActSonderberechnung(ProgrammZustand& p);
+void ActBPfaendungsabrechnung(ProgrammZustand& p);
+// The driver's step 12: the detailed payslip into the payslip window, with its write-backs.
+void ActDetailabrechnung(ProgrammZustand& p);
+// Run by the payslip when partial retirement is on: the partial-retirement report.
+void ActATZAbrechnung(ProgrammZustand& p);
 
 namespace erfass {
 void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
