@@ -1,16 +1,224 @@
 #include "UnitOpt.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "LxErrorBox.h"
+#include "LxValueLabEdit.h"
+#include "Optionen.h"
+
 using lx::Opt;
+namespace opt = lx::optionen;
 
 TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "FrmOpt", "Optionen", 3000, 640, 520)
+    : TLxDialog(p, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
 {
     auto* layout = new QVBoxLayout(this);
     PageCtrl = bindungen.feld<QTabWidget>(p.opt, Opt::PageCtrl, this);
+    for (int i = 0; i < PageCtrl->count(); ++i) lx::setzeHilfe(PageCtrl->widget(i), 3001 + i);
     layout->addWidget(PageCtrl);
+    layout->addWidget(Knopfleiste());
+
+    BaueLohnsteuer();
+    BaueSozialversicherung();
+    BaueZusatzversicherung();
+    BaueAltersversorgung();
+    BaueEinmalbezuege();
+    BaueVersorgungsbezuege();
+    BaueMehrfachbeschaeftigung();
+
+    // ENTER in a field or a list presses no button.
+    for (auto* knopf : findChildren<QPushButton*>()) {
+        knopf->setAutoDefault(false);
+        knopf->setDefault(false);
+    }
+    lx::runGuarded(this, [&p] { opt::FormCreate(p); });
+    aktualisieren();
+}
+
+QWidget* TFrmOpt::Seite(int seite) const
+{
+    return PageCtrl->widget(seite);
+}
+
+QFormLayout* TFrmOpt::Formular(QWidget* parent)
+{
+    auto* form = new QFormLayout(parent);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    form->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return form;
+}
+
+QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt id, lx::Bindungen::Handler beiAenderung,
+                        lx::Bindungen::Handler beiVerlassen)
+{
+    QWidget* eltern = form->parentWidget();
+    QWidget* w = bindungen.feld(p.opt, id, eltern, std::move(beiAenderung), std::move(beiVerlassen));
+    const lx::Steuerelement& e = p.opt.element(id);
+    switch (e.kind) {
+        case lx::SteuerArt::ValueLabEdit:
+            form->addRow(static_cast<TLxValueLabEdit*>(w)->EditLabel(), w);
+            break;
+        case lx::SteuerArt::Check:
+        case lx::SteuerArt::Label:
+        case lx::SteuerArt::Button:
+            form->addRow(QString(), w);
+            break;
+        default:
+            if (e.label.empty()) {
+                form->addRow(QString(), w);
+            } else {
+                form->addRow(lx::Bindungen::beschriftung(e, w, eltern), w);
+            }
+            break;
+    }
+    return w;
+}
+
+QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt label, Opt id, lx::Bindungen::Handler beiAenderung)
+{
+    QWidget* eltern = form->parentWidget();
+    auto* beschriftung = bindungen.feld<QLabel>(p.opt, label, eltern);
+    QWidget* w = bindungen.feld(p.opt, id, eltern, std::move(beiAenderung));
+    beschriftung->setBuddy(w);
+    form->addRow(beschriftung, w);
+    return w;
+}
+
+QWidget* TFrmOpt::Knopfleiste()
+{
+    auto* leiste = new QWidget(this);
+    auto* zeile = new QHBoxLayout(leiste);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->addWidget(bindungen.feld(p.opt, Opt::BtnSchliessen, leiste, [this] { opt::BtnSchliessenClick(p); }));
+    zeile->addStretch();
+    for (Opt liste : {Opt::ComboMonat, Opt::ComboJahr}) {
+        zeile->addWidget(bindungen.feld(p.opt, liste, leiste, [this] { opt::ComboMonatJahrChange(p); }));
+    }
+    zeile->addStretch();
+    zeile->addWidget(bindungen.feld(p.opt, Opt::BtnErfassung, leiste, [this] { opt::BtnErfassungClick(p); }));
+    zeile->addWidget(bindungen.feld(p.opt, Opt::BtnGrundstellung, leiste, [this] { opt::ActGrundstellung(p); }));
+    zeile->addWidget(bindungen.feld(p.opt, Opt::BtnHilfe, leiste, [this] { opt::BtnHilfeClick(p); }));
+    return leiste;
+}
+
+void TFrmOpt::BaueLohnsteuer()
+{
+    QFormLayout* form = Formular(Seite(0));
+    for (Opt id : {Opt::LSTComboStTab, Opt::LSTVEdiStTage, Opt::LSTVEdiFBJahr, Opt::LSTChkFBJahr,
+                   Opt::LSTComboBundesland, Opt::LSTComboErmKiSt, Opt::LSTVEdiPKV, Opt::LSTChkPKV,
+                   Opt::LSTComboKammerbeitrag}) {
+        Zeile(form, id);
+    }
+}
+
+void TFrmOpt::BaueSozialversicherung()
+{
+    QWidget* seite = Seite(1);
+    auto* spalten = new QHBoxLayout(seite);
+    auto* links = new QWidget(seite);
+    auto* rechts = new QWidget(seite);
+    spalten->addWidget(links, 0, Qt::AlignTop);
+    spalten->addWidget(rechts, 0, Qt::AlignTop);
+    spalten->addStretch();
+
+    QFormLayout* l = Formular(links);
+    l->setContentsMargins(0, 0, 0, 0);
+    for (Opt id : {Opt::SVComboRechtskreis, Opt::SVVEdiSVTage, Opt::SVComboKVBez, Opt::SVComboRVBez,
+                   Opt::SVComboAVBez, Opt::SVComboPVBez, Opt::SVComboGleitzone, Opt::SVComboRVVoll,
+                   Opt::SVComboGfERV, Opt::SVComboFrWPKV}) {
+        Zeile(l, id);
+    }
+    auto* rechtsSpalte = new QVBoxLayout(rechts);
+    rechtsSpalte->setContentsMargins(0, 0, 0, 0);
+    auto* oben = new QWidget(rechts);
+    QFormLayout* r = Formular(oben);
+    r->setContentsMargins(0, 0, 0, 0);
+    for (Opt id : {Opt::SVComboUmlage, Opt::SVVEdiU1Satz, Opt::SVVEdiU2Satz, Opt::ComboSachsen}) Zeile(r, id);
+    Zeile(r, Opt::SVLabPVAnzKi, Opt::SVComboPVKi, [this] { opt::SVComboPVKiChange(p); });
+    for (Opt id : {Opt::LEdiPKV, Opt::LEdiPPV, Opt::SVLabEdiKKasse}) Zeile(r, id);
+    rechtsSpalte->addWidget(oben);
+
+    auto* saetze = new QGroupBox(QStringLiteral("Beitragssätze"), rechts);
+    saetze->setObjectName(QStringLiteral("GrpSaetze"));
+    QFormLayout* s = Formular(saetze);
+    auto panel = [&](Opt id) {
+        QWidget* w = bindungen.feld(p.opt, id, saetze);
+        w->setMinimumWidth(70);
+        return w;
+    };
+    auto paar = [&](Opt satz, Opt zusatz) {
+        auto* zeile = new QHBoxLayout;
+        zeile->addWidget(panel(satz));
+        zeile->addWidget(panel(zusatz));
+        s->addRow(lx::Bindungen::beschriftung(p.opt.element(satz), nullptr, saetze), zeile);
+    };
+    paar(Opt::PnlKVSatz, Opt::PnlZaehne);
+    s->addRow(lx::Bindungen::beschriftung(p.opt.element(Opt::PnlRVSatz), nullptr, saetze), panel(Opt::PnlRVSatz));
+    s->addRow(lx::Bindungen::beschriftung(p.opt.element(Opt::PnlAVSatz), nullptr, saetze), panel(Opt::PnlAVSatz));
+    paar(Opt::PnlPVSatz, Opt::PnlPVKinder);
+    rechtsSpalte->addWidget(saetze);
+}
+
+void TFrmOpt::BaueZusatzversicherung()
+{
+    QFormLayout* form = Formular(Seite(2));
+    Zeile(form, Opt::ZVComboArt, [this] { opt::ZVComboArtChange(p); });
+    for (Opt id : {Opt::ZVVEdiPAGA, Opt::ZVVEdiPANA, Opt::ZVVEdiSanGeld, Opt::ZVVEdiPSt}) Zeile(form, id);
+    Zeile(form, Opt::ZVLabStFrei, Opt::ZVComboStFrei);
+    for (Opt id : {Opt::ZVComboZusUml, Opt::ZVComboHochr, Opt::ZVVEdiMax56}) Zeile(form, id);
+    Zeile(form, Opt::ZVLabNameIndZV, Opt::ZVEdiNameIndZV);
+}
+
+void TFrmOpt::BaueAltersversorgung()
+{
+    QFormLayout* form = Formular(Seite(3));
+    for (Opt id : {Opt::AVCombo1Art, Opt::AVVEdiAG1, Opt::AVVEdiAN1, Opt::AVCombo1StFrei, Opt::AVCombo1ZStFrei,
+                   Opt::AVVEdi1Pst, Opt::AVCombo1AnsatzSt}) {
+        const bool wirkt = id == Opt::AVCombo1Art || id == Opt::AVCombo1StFrei || id == Opt::AVCombo1ZStFrei ||
+                           id == Opt::AVVEdi1Pst;
+        lx::Bindungen::Handler h;
+        if (wirkt) h = [this, id] { opt::AVChange(p, id); };
+        Zeile(form, id, h, id == Opt::AVVEdi1Pst ? h : lx::Bindungen::Handler{});
+    }
+    auto* grundlage = new QGroupBox(QStringLiteral("Gesetzesgrundlage"), Seite(3));
+    grundlage->setObjectName(QStringLiteral("GrpGesetz"));
+    auto* zeilen = new QVBoxLayout(grundlage);
+    zeilen->addWidget(bindungen.feld(p.opt, Opt::AVLabGesetzgrundlage, grundlage));
+    zeilen->addWidget(bindungen.feld(p.opt, Opt::AVLab2Gesetz, grundlage));
+    form->addRow(grundlage);
+}
+
+void TFrmOpt::BaueEinmalbezuege()
+{
+    QFormLayout* form = Formular(Seite(4));
+    for (Opt id : {Opt::EBVEdiKVBrVor, Opt::EBVEdiRVBrVor, Opt::EBVEdiTgVor, Opt::EBChkSVAuto, Opt::EBVEdiStJahr,
+                   Opt::EBVEdiVBJahr, Opt::EBChkStAuto}) {
+        Zeile(form, id);
+    }
+}
+
+void TFrmOpt::BaueVersorgungsbezuege()
+{
+    QFormLayout* form = Formular(Seite(5));
+    for (Opt id : {Opt::VBVEdiJahr, Opt::VBVEdiErsterVers, Opt::VBVEdiEB, Opt::VBVEdiMonate}) Zeile(form, id);
+    Zeile(form, Opt::SVComboVB, [this] { opt::SVComboVBChange(p); });
+    Zeile(form, Opt::SVVEdiVBMax);
+    Zeile(form, Opt::VBBtnErfassung, [this] { opt::VBBtnErfassungClick(p); });
+}
+
+void TFrmOpt::BaueMehrfachbeschaeftigung()
+{
+    QFormLayout* form = Formular(Seite(8));
+    Zeile(form, Opt::MfBComboJaNein, [this] { opt::MfBComboJaNeinChange(p); });
+    Zeile(form, Opt::MfBVEdiBrutAnd);
 }
 
 void TFrmOpt::ZeigeSeite(int seite, const QString& fokus)

@@ -18,11 +18,19 @@ namespace erfass {
 void ActTZAktualis(ProgrammZustand&) {}
 void ActTZAktiv(ProgrammZustand&, bool) {}
 void ActTBAktiv(ProgrammZustand&, bool) {}
+VBBrutti VBBruttoSummen(const ProgrammZustand&)
+{
+    return {};
+}
 }  // namespace erfass
 
 namespace optionen {
-void ActZVAktualis(ProgrammZustand&) {}
 void ActTeilmonatGrund(ProgrammZustand&) {}
+void GrundstellungSeite6(ProgrammZustand&) {}
+void GrundstellungSeite7(ProgrammZustand&) {}
+void GrundstellungSeite9(ProgrammZustand&) {}
+void GrundstellungSeite10(ProgrammZustand&) {}
+void GrundstellungSeite11(ProgrammZustand&) {}
 }  // namespace optionen
 
 }  // namespace lx

@@ -7,6 +7,8 @@
 // lx::erfass, the options dialog's in lx::optionen (both dialogs have an
 // `ActGrundstellung` and an `ActTZUebernehmen` of their own).
 
+#include "Currency.h"
+
 namespace lx {
 
 struct ProgrammZustand;
@@ -34,11 +36,23 @@ namespace erfass {
 void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
 void ActTZAktiv(ProgrammZustand& p, bool ein);     // part time on or off
 void ActTBAktiv(ProgrammZustand& p, bool ein);     // partial month on or off
+// The gross totals "VB-Brutto lfd." and "VB-Brutto EB".
+struct VBBrutti {
+    Currency lfd;
+    Currency eb;
+};
+VBBrutti VBBruttoSummen(const ProgrammZustand& p);
 }  // namespace erfass
 
 namespace optionen {
-void ActZVAktualis(ProgrammZustand& p);      // supplementary-scheme presets
 void ActTeilmonatGrund(ProgrammZustand& p);  // partial-month page set up for the month
+// Each page's share of the options reset beyond its table's reset texts (list
+// colours, flags); ActGrundstellung runs them in page order after the table.
+void GrundstellungSeite6(ProgrammZustand& p);
+void GrundstellungSeite7(ProgrammZustand& p);
+void GrundstellungSeite9(ProgrammZustand& p);
+void GrundstellungSeite10(ProgrammZustand& p);
+void GrundstellungSeite11(ProgrammZustand& p);
 }  // namespace optionen
 
 }  // namespace lx

@@ -62,6 +62,27 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
         {BtnProgInto, {.name = "BtnProgInto", .kind = SteuerArt::SpeedButton, .hint = "Programminfo", .help = 5002}},
         {BtnSchliessen,
          {.name = "BtnSchliessen", .kind = SteuerArt::SpeedButton, .hint = "Programm beenden", .help = 5002}},
+        {ComboZV,
+         {.name = "ComboZV",
+          .kind = SteuerArt::Combo,
+          .label = "Zusatzversicherung:",
+          .items = {"keine", "RZVK", "VBL", "kvw", "individuell"},
+          .preset = "keine"}},
+        {LxEdiBGR,
+         {.name = "LxEdiBGR",
+          .kind = SteuerArt::AdvEdit,
+          .label = "Beitragsgruppe:",
+          .length = 4,
+          .align = Ausrichtung::Mitte,
+          .preset = "1111"}},
+        // Pension-payment contributions: tag 0 none (hidden), 1 paid, 2 not paid below a twentieth.
+        {PnlVB,
+         {.name = "PnlVB",
+          .kind = SteuerArt::Panel,
+          .hint = "Soz.vers. für Versorgungsbezüge berechnen",
+          .preset = "VB",
+          .visible = false,
+          .colour = Farbe::SkyBlue}},
     };
     return tabelle;
 }

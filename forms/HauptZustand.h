@@ -23,6 +23,9 @@ enum class Haupt {
     BtnHilfe,
     BtnProgInto,
     BtnSchliessen,
+    ComboZV,
+    LxEdiBGR,
+    PnlVB,
     kAnzahl
 };
 

@@ -2,9 +2,78 @@
 
 namespace lx {
 
+namespace {
+using enum Opt;
+}  // namespace
+
 std::vector<Eintrag<Opt>> optionenSeite0()
 {
-    return {};
+    return {
+        {LSTComboStTab,
+         {.name = "LSTComboStTab",
+          .kind = SteuerArt::Combo,
+          .label = "Steuertabelle:",
+          .items = {"Allgemeine Steuertabelle", "Besondere Steuertabelle"},
+          .preset = "Allgemeine Steuertabelle",
+          .reset = "Allgemeine Steuertabelle"}},
+        {LSTVEdiStTage,
+         {.name = "LSTVEdiStTage",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Steuertage:",
+          .min = 1_cur,
+          .max = 30_cur,
+          .decimals = 0,
+          .length = 2,
+          .preset = "30",
+          .reset = "30"}},
+        {LSTVEdiFBJahr,
+         {.name = "LSTVEdiFBJahr",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Steuerfreibetrag Jahr:",
+          .preset = "0,00",
+          .reset = "0,00"}},
+        {LSTChkFBJahr,
+         {.name = "LSTChkFBJahr",
+          .kind = SteuerArt::Check,
+          .label = "automatisch berechnen",
+          .resetChecked = true,
+          .checked = true}},
+        {LSTComboBundesland,
+         {.name = "LSTComboBundesland",
+          .kind = SteuerArt::Combo,
+          .label = "Bundesland für Kirchensteuer:",
+          .items = {"Baden-Württemberg", "Bayern", "Berlin", "Brandenburg", "Bremen", "Bremerhaven", "Hamburg",
+                    "Hessen", "Mecklenburg-Vorpommern", "Niedersachsen", "bremische Evang. Kirche",
+                    "Nordrhein-Westfalen", "Rheinland-Pfalz", "Saarland", "Sachsen", "Sachsen-Anhalt",
+                    "Schleswig-Holstein", "Thüringen"},
+          .preset = "Nordrhein-Westfalen"}},
+        {LSTComboErmKiSt,
+         {.name = "LSTComboErmKiSt",
+          .kind = SteuerArt::Combo,
+          .label = "Ermäßigte pauschale Kirchensteuer:",
+          .items = {"ja", "nein"},
+          .preset = "ja"}},
+        {LSTVEdiPKV,
+         {.name = "LSTVEdiPKV",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "PKV + PPV-Grundversorgung:",
+          .max = 10000_cur,
+          .preset = "0,00",
+          .reset = "0,00"}},
+        {LSTChkPKV,
+         {.name = "LSTChkPKV",
+          .kind = SteuerArt::Check,
+          .label = "identisch mit PKV+PPV-Beträge  im Register Sozialversicherung",
+          .resetChecked = true,
+          .checked = true}},
+        {LSTComboKammerbeitrag,
+         {.name = "LSTComboKammerbeitrag",
+          .kind = SteuerArt::Combo,
+          .label = "Kammerbeitrag Bremen/Saarland:",
+          .items = {"automatisch berechnen", "nicht berechnen"},
+          .preset = "automatisch berechnen",
+          .reset = "automatisch berechnen"}},
+    };
 }
 
 }  // namespace lx

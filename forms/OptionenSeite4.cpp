@@ -2,9 +2,42 @@
 
 namespace lx {
 
+namespace {
+using enum Opt;
+
+Steuerelement betrag(std::string_view name, std::string_view label, std::string_view hint = {})
+{
+    return {.name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .hint = hint, .preset = "0,00", .reset = "0,00"};
+}
+
+Steuerelement automatisch(std::string_view name)
+{
+    return {.name = name, .kind = SteuerArt::Check, .label = "automatisch berechnen", .resetChecked = true, .checked = true};
+}
+
+constexpr std::string_view kOhneEB = "ohne Einmalbezüge aktueller Abrechnungsmonat";
+
+}  // namespace
+
 std::vector<Eintrag<Opt>> optionenSeite4()
 {
-    return {};
+    return {
+        {EBVEdiKVBrVor, betrag("EBVEdiKVBrVor", "KV-Brutto bis einschl. Vormonat:")},
+        {EBVEdiRVBrVor, betrag("EBVEdiRVBrVor", "RV-Brutto bis einschl. Vormonat:")},
+        // Set by the month; the reset leaves it.
+        {EBVEdiTgVor,
+         {.name = "EBVEdiTgVor",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "SV-Tage bis einschl. Vormonat:",
+          .max = 330_cur,
+          .decimals = 0,
+          .length = 3,
+          .preset = "1"}},
+        {EBChkSVAuto, automatisch("EBChkSVAuto")},
+        {EBVEdiStJahr, betrag("EBVEdiStJahr", "Steuerliches Jahreseinkommen:", kOhneEB)},
+        {EBVEdiVBJahr, betrag("EBVEdiVBJahr", "Steuerl. Jahreseink. Versorg.bezüge:", kOhneEB)},
+        {EBChkStAuto, automatisch("EBChkStAuto")},
+    };
 }
 
 }  // namespace lx

@@ -2,9 +2,67 @@
 
 namespace lx {
 
+namespace {
+using enum Opt;
+}  // namespace
+
 std::vector<Eintrag<Opt>> optionenSeite5()
 {
-    return {};
+    return {
+        {VBVEdiJahr,
+         {.name = "VBVEdiJahr",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Erstes Jahr der Zahlung des Versorgungsbezugs:",
+          .hint = "wenn vor 2005, dann 2005 eingeben",
+          .min = 2005_cur,
+          .max = 2023_cur,
+          .decimals = 0,
+          .length = 4,
+          .preset = "2005",
+          .reset = "2005"}},
+        {VBVEdiErsterVers,
+         {.name = "VBVEdiErsterVers",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Erster gezahlter monatlicher Versorgungsbezug:",
+          .preset = "0,00",
+          .reset = "0,00"}},
+        {VBVEdiEB,
+         {.name = "VBVEdiEB",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Einmalbezug im ersten Jahr des Versorgungsbezugs:",
+          .preset = "0,00",
+          .reset = "0,00"}},
+        {VBVEdiMonate,
+         {.name = "VBVEdiMonate",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "Zahl der Monate, für die Versorgungsbezug gezahlt wird:",
+          .min = 1_cur,
+          .max = 12_cur,
+          .decimals = 0,
+          .preset = "12",
+          .reset = "12"}},
+        {SVComboVB,
+         {.name = "SVComboVB",
+          .kind = SteuerArt::Combo,
+          .label = "Versorgungsbezugsrechnung Sozialversicherung:",
+          .items = {"keine KV- und PV-Beiträge berechnen", "Beitr. unter 1/20 der Bezugsgr. abführen",
+                    "Beitr. unter 1/20 der Bezugsgr. nicht abf."},
+          .preset = "keine KV- und PV-Beiträge berechnen",
+          .reset = "keine KV- und PV-Beiträge berechnen"}},
+        {SVVEdiVBMax,
+         {.name = "SVVEdiVBMax",
+          .kind = SteuerArt::ValueLabEdit,
+          .label = "VBMax:",
+          .max = 10000_cur,
+          .preset = "0,00",
+          .reset = "0,00",
+          .help = 4007}},
+        {VBBtnErfassung,
+         {.name = "VBBtnErfassung",
+          .kind = SteuerArt::Button,
+          .label = "Werte aus Erfassungsmaske einsetzen",
+          .preset = "Werte aus Erfassungsmaske einsetzen"}},
+    };
 }
 
 }  // namespace lx

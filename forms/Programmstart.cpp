@@ -65,12 +65,16 @@ void EngineJahrMonat(ProgrammZustand& p)  // step 5
     p.LohnGehalt.SetMonat(MonatNr(p.haupt.text(Haupt::ComboMonat)));
 }
 
-void OptionenJahrMonat(ProgrammZustand&)  // step 6: month and year into the options' lists (options)
+void OptionenJahrMonat(ProgrammZustand& p)  // step 6
 {
+    p.opt.text(Opt::ComboMonat) = p.haupt.text(Haupt::ComboMonat);
+    p.opt.text(Opt::ComboJahr) = p.haupt.text(Haupt::ComboJahr);
 }
 
-void RVVollFreigeben(ProgrammZustand&)  // step 7: SVComboRVVoll by the engine's year (options)
+void RVVollFreigeben(ProgrammZustand& p)  // step 7: no longer possible from July 2019
 {
+    const int jahr = p.LohnGehalt.FJahr;
+    p.opt[Opt::SVComboRVVoll].enabled = jahr <= 2018 || (jahr == 2019 && p.LohnGehalt.FMonat < 7);
 }
 
 void TeilmonatBis(ProgrammZustand&)  // step 8: TBVEdiBis := days of the engine's month (partial month)
