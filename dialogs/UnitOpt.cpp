@@ -112,9 +112,9 @@ QWidget* TFrmOpt::Knopfleiste()
 void TFrmOpt::BaueLohnsteuer()
 {
     QFormLayout* form = Formular(Seite(0));
-    for (Opt id : {Opt::LSTComboStTab, Opt::LSTVEdiStTage, Opt::LSTVEdiFBJahr, Opt::LSTChkFBJahr,
-                   Opt::LSTComboBundesland, Opt::LSTComboErmKiSt, Opt::LSTVEdiPKV, Opt::LSTChkPKV,
-                   Opt::LSTComboKammerbeitrag}) {
+    for (Opt id :
+         {Opt::LSTComboStTab, Opt::LSTVEdiStTage, Opt::LSTVEdiFBJahr, Opt::LSTChkFBJahr, Opt::LSTComboBundesland,
+          Opt::LSTComboErmKiSt, Opt::LSTVEdiPKV, Opt::LSTChkPKV, Opt::LSTComboKammerbeitrag}) {
         Zeile(form, id);
     }
 }
@@ -131,9 +131,9 @@ void TFrmOpt::BaueSozialversicherung()
 
     QFormLayout* l = Formular(links);
     l->setContentsMargins(0, 0, 0, 0);
-    for (Opt id : {Opt::SVComboRechtskreis, Opt::SVVEdiSVTage, Opt::SVComboKVBez, Opt::SVComboRVBez,
-                   Opt::SVComboAVBez, Opt::SVComboPVBez, Opt::SVComboGleitzone, Opt::SVComboRVVoll,
-                   Opt::SVComboGfERV, Opt::SVComboFrWPKV}) {
+    for (Opt id :
+         {Opt::SVComboRechtskreis, Opt::SVVEdiSVTage, Opt::SVComboKVBez, Opt::SVComboRVBez, Opt::SVComboAVBez,
+          Opt::SVComboPVBez, Opt::SVComboGleitzone, Opt::SVComboRVVoll, Opt::SVComboGfERV, Opt::SVComboFrWPKV}) {
         Zeile(l, id);
     }
     auto* rechtsSpalte = new QVBoxLayout(rechts);
@@ -182,8 +182,8 @@ void TFrmOpt::BaueAltersversorgung()
     QFormLayout* form = Formular(Seite(3));
     for (Opt id : {Opt::AVCombo1Art, Opt::AVVEdiAG1, Opt::AVVEdiAN1, Opt::AVCombo1StFrei, Opt::AVCombo1ZStFrei,
                    Opt::AVVEdi1Pst, Opt::AVCombo1AnsatzSt}) {
-        const bool wirkt = id == Opt::AVCombo1Art || id == Opt::AVCombo1StFrei || id == Opt::AVCombo1ZStFrei ||
-                           id == Opt::AVVEdi1Pst;
+        const bool wirkt =
+            id == Opt::AVCombo1Art || id == Opt::AVCombo1StFrei || id == Opt::AVCombo1ZStFrei || id == Opt::AVVEdi1Pst;
         lx::Bindungen::Handler h;
         if (wirkt) h = [this, id] { opt::AVChange(p, id); };
         Zeile(form, id, h, id == Opt::AVVEdi1Pst ? h : lx::Bindungen::Handler{});

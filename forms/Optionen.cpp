@@ -38,24 +38,24 @@ void setze(ProgrammZustand& p, Opt id, std::string_view text, bool aktiv)
 // --- scheme presets
 
 struct Schema {
-    std::string_view art;
     Currency ag;
     Currency an;
     Currency sanierung;
-    bool saetzeFrei;  // the three percentages editable
-    bool individuell; // also the tax-exemption list and the scheme's name
+    bool saetzeFrei;   // the three percentages editable
+    bool individuell;  // also the tax-exemption list and the scheme's name
 };
 
 Schema schemaFuer(std::string_view art, int jahr)
 {
-    if (art == "RZVK") return {art, 4.25_cur, 0.00_cur, jahr < 2010 ? 2.50_cur : 3.50_cur, false, false};
-    if (art == "VBL") return {art, jahr < 2023 ? 6.45_cur : 5.49_cur, 1.41_cur, 1.00_cur, true, false};
+    // The levy the engine computes with and the payslip prints: 3,50 from 2010.
+    if (art == "RZVK") return {4.25_cur, 0.00_cur, jahr < 2010 ? 2.50_cur : 3.50_cur, false, false};
+    if (art == "VBL") return {jahr < 2023 ? 6.45_cur : 5.49_cur, 1.41_cur, 1.00_cur, true, false};
     if (art == "kvw") {
         const Currency levy = jahr <= 2008 ? 1.00_cur : jahr < 2015 ? 3.00_cur : 3.25_cur;
-        return {art, 4.50_cur, 0.00_cur, levy, false, false};
+        return {4.50_cur, 0.00_cur, levy, false, false};
     }
-    if (art == "individuell") return {art, 0.00_cur, 0.00_cur, 1.00_cur, true, true};
-    return {art, 0.00_cur, 0.00_cur, 1.00_cur, false, false};
+    if (art == "individuell") return {0.00_cur, 0.00_cur, 1.00_cur, true, true};
+    return {0.00_cur, 0.00_cur, 1.00_cur, false, false};
 }
 
 std::string steuerfreiheitDerZV(int jahr)
@@ -90,7 +90,11 @@ const std::vector<Grundlage>& grundlagen()
         {kPF, kStFrei63, kZus1800, false, "Neuzusage nach § 3 Nr. 63", ""},
         {kPF, kStFrei63, kNichtsZus, false, "Neuzusage nach § 3 Nr. 63 ohne 1800 Euro",
          "bzw. Altzusage nach § 3 Nr. 63"},
-        {{"Unterstützungskasse"}, std::nullopt, std::nullopt, std::nullopt, "Beiträge unbegrenzt steuerfrei",
+        {{"Unterstützungskasse"},
+         std::nullopt,
+         std::nullopt,
+         std::nullopt,
+         "Beiträge unbegrenzt steuerfrei",
          "ANA bis 4 % der BBG beitragsfrei"},
     };
     return tabelle;
@@ -187,8 +191,8 @@ void ActAVGrundlage(ProgrammZustand& p)
     const std::string_view zusaetzlich = p.opt.text(AVCombo1ZStFrei);
     const bool pauschal = !IstNullText(p.opt.text(AVVEdi1Pst));
 
-    std::string_view zeile1 = art == "keine Altersversorgung" ? "keine Gesetzesgrundlage"
-                                                                : "Gesetzesgrundlage nicht ermittelbar";
+    std::string_view zeile1 =
+        art == "keine Altersversorgung" ? "keine Gesetzesgrundlage" : "Gesetzesgrundlage nicht ermittelbar";
     std::string_view zeile2;
     for (const Grundlage& g : grundlagen()) {
         bool artPasst = false;

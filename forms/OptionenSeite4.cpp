@@ -7,12 +7,17 @@ using enum Opt;
 
 Steuerelement betrag(std::string_view name, std::string_view label, std::string_view hint = {})
 {
-    return {.name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .hint = hint, .preset = "0,00", .reset = "0,00"};
+    return {
+        .name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .hint = hint, .preset = "0,00", .reset = "0,00"};
 }
 
 Steuerelement automatisch(std::string_view name)
 {
-    return {.name = name, .kind = SteuerArt::Check, .label = "automatisch berechnen", .resetChecked = true, .checked = true};
+    return {.name = name,
+            .kind = SteuerArt::Check,
+            .label = "automatisch berechnen",
+            .resetChecked = true,
+            .checked = true};
 }
 
 constexpr std::string_view kOhneEB = "ohne Einmalbezüge aktueller Abrechnungsmonat";

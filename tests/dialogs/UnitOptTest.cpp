@@ -57,20 +57,19 @@ struct Seite {
     Opt erstes, letztes;
 };
 // The ranges of the table this dialog lays out, by page.
-constexpr Seite kSeiten[] = {{0, Opt::LSTComboStTab, Opt::LSTComboKammerbeitrag},
-                             {1, Opt::SVComboRechtskreis, Opt::PnlPVKinder},
-                             {2, Opt::ZVComboArt, Opt::ZVEdiNameIndZV},
-                             {3, Opt::AVCombo1Art, Opt::AVLab2Gesetz},
-                             {4, Opt::EBVEdiKVBrVor, Opt::EBChkStAuto},
-                             {5, Opt::VBVEdiJahr, Opt::VBBtnErfassung},
-                             {8, Opt::MfBComboJaNein, Opt::MfBVEdiBrutAnd}};
+constexpr Seite kSeiten[] = {
+    {0, Opt::LSTComboStTab, Opt::LSTComboKammerbeitrag}, {1, Opt::SVComboRechtskreis, Opt::PnlPVKinder},
+    {2, Opt::ZVComboArt, Opt::ZVEdiNameIndZV},           {3, Opt::AVCombo1Art, Opt::AVLab2Gesetz},
+    {4, Opt::EBVEdiKVBrVor, Opt::EBChkStAuto},           {5, Opt::VBVEdiJahr, Opt::VBBtnErfassung},
+    {8, Opt::MfBComboJaNein, Opt::MfBVEdiBrutAnd}};
 
 TEST_F(UnitOptTest, TwelvePagesWithTheirHelpContexts)
 {
     ASSERT_EQ(frm->PageCtrl->count(), 12);
-    const QStringList titel = {"Lohnsteuer", "Sozialversicherung", "Zusatzversicherung", "Altersversorgung",
-                               "Einmalbezüge", "Versorgungsbezüge", "Altersteilzeit", "Pfändung",
-                               "Mehrfachbeschäftigung", "Teilmonat", "Teilzeit", "Stammdaten"};
+    const QStringList titel = {"Lohnsteuer",       "Sozialversicherung", "Zusatzversicherung",
+                               "Altersversorgung", "Einmalbezüge",       "Versorgungsbezüge",
+                               "Altersteilzeit",   "Pfändung",           "Mehrfachbeschäftigung",
+                               "Teilmonat",        "Teilzeit",           "Stammdaten"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(frm->PageCtrl->tabText(i), titel[i]);
         EXPECT_EQ(frm->PageCtrl->widget(i)->property(kHilfeKontext).toInt(), 3001 + i) << i;

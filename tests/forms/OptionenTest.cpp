@@ -78,12 +78,11 @@ TEST_F(OptionenTest, ResetSetsTheTablesValuesKeepsTheUnchangedOnesAndPassesSchem
         Opt id;
         const char* text;
     };
-    for (const Fall& f : {Fall{LEdiPKV, "350,00"}, Fall{LEdiPPV, "50,00"}, Fall{ZVVEdiSanGeld, "1,00"},
-                          Fall{AVVEdi1Pst, "1.752,00"}, Fall{AVLabGesetzgrundlage, "keine Gesetzesgrundlage"},
-                          Fall{AVLab2Gesetz, ""}, Fall{SVComboPVKi, "0 Kinder"}, Fall{VBVEdiMonate, "12"},
-                          Fall{LSTComboBundesland, "x"}, Fall{LSTComboErmKiSt, "x"}, Fall{ComboSachsen, "x"},
-                          Fall{SVVEdiU1Satz, "x"}, Fall{SVVEdiU2Satz, "x"}, Fall{SVLabEdiKKasse, "x"},
-                          Fall{EBVEdiTgVor, "x"}}) {
+    for (const Fall& f :
+         {Fall{LEdiPKV, "350,00"}, Fall{LEdiPPV, "50,00"}, Fall{ZVVEdiSanGeld, "1,00"}, Fall{AVVEdi1Pst, "1.752,00"},
+          Fall{AVLabGesetzgrundlage, "keine Gesetzesgrundlage"}, Fall{AVLab2Gesetz, ""}, Fall{SVComboPVKi, "0 Kinder"},
+          Fall{VBVEdiMonate, "12"}, Fall{LSTComboBundesland, "x"}, Fall{LSTComboErmKiSt, "x"}, Fall{ComboSachsen, "x"},
+          Fall{SVVEdiU1Satz, "x"}, Fall{SVVEdiU2Satz, "x"}, Fall{SVLabEdiKKasse, "x"}, Fall{EBVEdiTgVor, "x"}}) {
         EXPECT_EQ(t(f.id), f.text) << p.opt.name(f.id);
     }
     EXPECT_FALSE(p.opt[SVComboPVKi].enabled);
@@ -102,10 +101,10 @@ TEST_F(OptionenTest, StartTextsStandAsTheTablesGiveThem)
         Opt id;
         const char* text;
     };
-    for (const Fall& f : {Fall{LEdiPKV, "350"}, Fall{LEdiPPV, "50"}, Fall{ZVVEdiSanGeld, "1"}, Fall{AVVEdi1Pst, "1752"},
-                          Fall{SVVEdiU1Satz, "1,5"}, Fall{SVVEdiU2Satz, "0,2"}, Fall{PnlPVSatz, "3,40%"},
-                          Fall{PnlPVKinder, "+ 0,60%"}, Fall{LSTComboBundesland, "Nordrhein-Westfalen"},
-                          Fall{ComboJahr, "2024"}}) {
+    for (const Fall& f :
+         {Fall{LEdiPKV, "350"}, Fall{LEdiPPV, "50"}, Fall{ZVVEdiSanGeld, "1"}, Fall{AVVEdi1Pst, "1752"},
+          Fall{SVVEdiU1Satz, "1,5"}, Fall{SVVEdiU2Satz, "0,2"}, Fall{PnlPVSatz, "3,40%"}, Fall{PnlPVKinder, "+ 0,60%"},
+          Fall{LSTComboBundesland, "Nordrhein-Westfalen"}, Fall{ComboJahr, "2024"}}) {
         EXPECT_EQ(t(f.id), f.text) << p.opt.name(f.id);
     }
     EXPECT_EQ(p.opt.element(LSTChkPKV).label, "identisch mit PKV+PPV-Beträge  im Register Sozialversicherung");
@@ -322,8 +321,8 @@ TEST_F(OptionenTest, PensionModeDrivesTheMainWindowsMarkerAndCode)
 
 TEST_F(OptionenTest, MultipleEmploymentShowsMfBInPanelFive)
 {
-    for (const auto& [text, panel] : {std::pair{"ja", "MfB"}, std::pair{"nein", ""}, std::pair{"ja", "MfB"},
-                                      std::pair{"", ""}}) {
+    for (const auto& [text, panel] :
+         {std::pair{"ja", "MfB"}, std::pair{"nein", ""}, std::pair{"ja", "MfB"}, std::pair{"", ""}}) {
         p.opt.text(MfBComboJaNein) = text;
         opt::MfBComboJaNeinChange(p);
         EXPECT_EQ(p.haupt.panel(kPanelMfB), panel) << "'" << text << "'";
@@ -337,11 +336,10 @@ TEST_F(OptionenTest, ButtonsAndTheCreateHandler)
     opt::BtnErfassungClick(p);
     opt::BtnHilfeClick(p);
     opt::BtnSchliessenClick(p);
-    EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{test::beschreibe({.art = test::Art::Zeigen,
-                                                                               .fenster = Fenster::Erfass}),
-                                                             test::beschreibe({.art = test::Art::Hilfe, .zahl = 3000}),
-                                                             test::beschreibe({.art = test::Art::Verbergen,
-                                                                               .fenster = Fenster::Optionen})}));
+    EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{
+                                       test::beschreibe({.art = test::Art::Zeigen, .fenster = Fenster::Erfass}),
+                                       test::beschreibe({.art = test::Art::Hilfe, .zahl = 3000}),
+                                       test::beschreibe({.art = test::Art::Verbergen, .fenster = Fenster::Optionen})}));
 }
 
 TEST(OptionenStart, FirstShowCopiesMonthAndYearAndLocksTheFullPensionShare)
