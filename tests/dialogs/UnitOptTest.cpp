@@ -182,5 +182,34 @@ TEST_F(UnitOptTest, ResetButtonReturnsTypedFieldsToTheirResetTexts)
     EXPECT_TRUE(fehlerTexte.isEmpty());
 }
 
+TEST_F(UnitOptTest, ChoosingPensionskasseByKeysShowsItsLegalBasis)
+{
+    frm->ZeigeSeite(3, QStringLiteral("AVCombo1Art"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+    auto* art = w<QComboBox>(Opt::AVCombo1Art);
+    QTest::keyClick(art, Qt::Key_Down);  // "Direktversicherung"
+    QTest::keyClick(art, Qt::Key_Down);  // "Pensionskasse"
+    EXPECT_EQ(art->currentText(), QStringLiteral("Pensionskasse"));
+    EXPECT_EQ(w<QLabel>(Opt::AVLabGesetzgrundlage)->text(), QStringLiteral("Neuzusage nach § 3 Nr. 63 ohne 1800 Euro"));
+    EXPECT_EQ(w<QLineEdit>(Opt::AVVEdi1Pst)->text(), QStringLiteral("0,00"));
+
+    // A typed flat-tax limit turns it into the old commitment at once.
+    auto* pst = w<QLineEdit>(Opt::AVVEdi1Pst);
+    pst->setFocus();
+    pst->selectAll();
+    Tippe(pst, "1752");
+    EXPECT_EQ(w<QLabel>(Opt::AVLabGesetzgrundlage)->text(), QStringLiteral("Altzusage nach § 3 Nr. 63"));
+    EXPECT_EQ(w<QLabel>(Opt::AVLab2Gesetz)->text(), QStringLiteral("bzw. Altzusage nach § 40 b a.F."));
+}
+
+TEST_F(UnitOptTest, YearListShowsAYearItDoesNotList)
+{
+    p.opt.text(Opt::ComboJahr) = "2025";
+    frm->aktualisieren();
+    auto* jahr = w<QComboBox>(Opt::ComboJahr);
+    EXPECT_EQ(jahr->currentIndex(), -1);
+    EXPECT_EQ(jahr->placeholderText(), QStringLiteral("2025"));
+}
+
 }  // namespace
 }  // namespace lx
