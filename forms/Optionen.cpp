@@ -223,7 +223,7 @@ void SVComboVBChange(ProgrammZustand& p)
 
 void SVComboPVKiChange(ProgrammZustand& p)
 {
-    p.opt.text(PnlPVSatz) = PVSatzText(PVSatzFuerKinder(GetPVSatz(p), PVKinderZahl(p.opt.text(SVComboPVKi))));
+    p.opt.text(PnlPVSatz) = lx::PnlPVSatz(GetPVSatz(p), PVKinderAnzahl(p.opt.text(SVComboPVKi)));
 }
 
 void MfBComboJaNeinChange(ProgrammZustand& p)

@@ -1,28 +1,40 @@
 #pragma once
-// The care-insurance rate by number of children and the children list's texts,
-// shared by the options dialog's children list and the main window's check of
-// the children before a calculation.
+// The options dialog's number-of-children list and the care rate it shows:
+// the rate less the child discount (0,25 points per child from the second, at
+// most 1,00), as the engine takes it off from July 2023.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
+#include "AmountText.h"
 #include "Currency.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
-// "1 Kind" 1, "2 Kinder" 2, "3 Kinder" 3, "4 Kinder" 4, "5 oder mehr Kinder" 5;
-// any other text ("0 Kinder" among them) 0.
-int PVKinderZahl(std::string_view text);
+inline constexpr std::string_view kPVKinderTexte[] = {"0 Kinder", "1 Kind",   "2 Kinder",
+                                                      "3 Kinder", "4 Kinder", "5 oder mehr Kinder"};
 
-// The list's text for a number of children: 0 (or less) "0 Kinder", 5 and more
-// "5 oder mehr Kinder".
-std::string PVKinderText(int kinder);
+// "1 Kind" 1 ... "5 oder mehr Kinder" 5; any other text 0.
+inline int PVKinderAnzahl(std::string_view text)
+{
+    for (int i = 1; i <= 5; ++i) {
+        if (text == kPVKinderTexte[i]) return i;
+    }
+    return 0;
+}
 
-// The care rate less 0,25 percentage points for each child from the second,
-// at most 1,00 (five children and more).
-Currency PVSatzFuerKinder(Currency satz, int kinder);
+// The list's text for a number of children; 5 and more "5 oder mehr Kinder".
+inline std::string PVKinderText(int kinder)
+{
+    return std::string(kPVKinderTexte[std::clamp(kinder, 0, 5)]);
+}
 
-// "#,##0.00" followed by "%": 2,90%.
-std::string PVSatzText(Currency satz);
+// The care rate for `kinder` children, "#,##0.00" followed by "%".
+inline std::string PnlPVSatz(Currency satz, int kinder)
+{
+    return formatAmount(satz - PVKinderAbschlagFuer(std::clamp(kinder, 0, 5))) + "%";
+}
 
 }  // namespace lx

@@ -290,13 +290,13 @@ TEST(PVSatz, ChildrenTextsAndCounts)
     };
     for (const Fall& f : {Fall{"0 Kinder", 0}, Fall{"1 Kind", 1}, Fall{"2 Kinder", 2}, Fall{"3 Kinder", 3},
                           Fall{"4 Kinder", 4}, Fall{"5 oder mehr Kinder", 5}}) {
-        EXPECT_EQ(PVKinderZahl(f.text), f.zahl) << f.text;
+        EXPECT_EQ(PVKinderAnzahl(f.text), f.zahl) << f.text;
         EXPECT_EQ(PVKinderText(f.zahl), f.text) << f.zahl;
     }
-    for (const char* sonst : {"", "1 Kinder", "5", "6 Kinder"}) EXPECT_EQ(PVKinderZahl(sonst), 0) << sonst;
+    for (const char* sonst : {"", "1 Kinder", "5", "6 Kinder"}) EXPECT_EQ(PVKinderAnzahl(sonst), 0) << sonst;
     EXPECT_EQ(PVKinderText(7), "5 oder mehr Kinder");
     EXPECT_EQ(PVKinderText(-1), "0 Kinder");
-    EXPECT_EQ(PVSatzFuerKinder(3.40_cur, 9), 2.40_cur);
+    EXPECT_EQ(lx::PnlPVSatz(3.40_cur, 9), "2,40%");
 }
 
 TEST_F(OptionenTest, PensionModeDrivesTheMainWindowsMarkerAndCode)
