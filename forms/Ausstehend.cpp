@@ -18,10 +18,6 @@ namespace erfass {
 void ActTZAktualis(ProgrammZustand&) {}
 void ActTZAktiv(ProgrammZustand&, bool) {}
 void ActTBAktiv(ProgrammZustand&, bool) {}
-VBBrutti VBBruttoSummen(const ProgrammZustand&)
-{
-    return {};
-}
 }  // namespace erfass
 
 namespace optionen {

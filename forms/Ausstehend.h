@@ -7,8 +7,6 @@
 // lx::erfass, the options dialog's in lx::optionen (both dialogs have an
 // `ActGrundstellung` and an `ActTZUebernehmen` of their own).
 
-#include "Currency.h"
-
 namespace lx {
 
 struct ProgrammZustand;
@@ -36,12 +34,6 @@ namespace erfass {
 void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
 void ActTZAktiv(ProgrammZustand& p, bool ein);     // part time on or off
 void ActTBAktiv(ProgrammZustand& p, bool ein);     // partial month on or off
-// The gross totals "VB-Brutto lfd." and "VB-Brutto EB".
-struct VBBrutti {
-    Currency lfd;
-    Currency eb;
-};
-VBBrutti VBBruttoSummen(const ProgrammZustand& p);
 }  // namespace erfass
 
 namespace optionen {

@@ -233,9 +233,8 @@ void MfBComboJaNeinChange(ProgrammZustand& p)
 
 void VBBtnErfassungClick(ProgrammZustand& p)
 {
-    const erfass::VBBrutti summen = erfass::VBBruttoSummen(p);
-    p.opt.text(VBVEdiErsterVers) = formatAmount(summen.lfd);
-    p.opt.text(VBVEdiEB) = formatAmount(summen.eb);
+    p.opt.text(VBVEdiErsterVers) = formatAmount(p.erfass.brutto[kVBBrutto]);
+    p.opt.text(VBVEdiEB) = formatAmount(p.erfass.brutto[kVBBruttoEB]);
 }
 
 void BtnSchliessenClick(ProgrammZustand& p)

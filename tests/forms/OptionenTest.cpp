@@ -342,6 +342,16 @@ TEST_F(OptionenTest, ButtonsAndTheCreateHandler)
                                        test::beschreibe({.art = test::Art::Verbergen, .fenster = Fenster::Optionen})}));
 }
 
+TEST_F(OptionenTest, PensionPaymentsTakeTheEntryDialogsTotals)
+{
+    p.erfass.brutto[kVBBrutto] = 1234.5_cur;
+    p.erfass.brutto[kVBBruttoEB] = 500_cur;
+    p.erfass.brutto[kGesamtbrutto] = 9999_cur;
+    opt::VBBtnErfassungClick(p);
+    EXPECT_EQ(t(VBVEdiErsterVers), "1.234,50");
+    EXPECT_EQ(t(VBVEdiEB), "500,00");
+}
+
 TEST(OptionenStart, FirstShowCopiesMonthAndYearAndLocksTheFullPensionShare)
 {
     struct Fall {
