@@ -1,6 +1,5 @@
 #include "Optionen.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
