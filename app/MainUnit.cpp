@@ -1,7 +1,13 @@
 #include "MainUnit.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -9,11 +15,49 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Hauptfenster.h"
 #include "LxErrorBox.h"
+#include "LxValueLabEdit.h"
 #include "Programmstart.h"
 #include "Version.h"
 
 using lx::Haupt;
+
+namespace {
+
+// Widths that fit the field's longest text; the panels share the window's
+// width with the deductions list.
+int feldBreite(Haupt id)
+{
+    switch (id) {
+        case Haupt::ComboJahr:
+            return 70;
+        case Haupt::ComboMonat:
+            return 98;
+        case Haupt::LEdiStKl:
+        case Haupt::LxEdiBGR:
+        case Haupt::LEdiGebJahr:
+            return 50;
+        case Haupt::LEdiKiFB:
+        case Haupt::LEdiFaktor:
+        case Haupt::MEdiKV:
+        case Haupt::MEdiKVZus:
+        case Haupt::ComboPVerh:
+            return 64;
+        case Haupt::ComboKiJaNein:
+            return 75;
+        case Haupt::LEdiStFB:
+        case Haupt::LEdiBrutto:
+        case Haupt::LEdiNetto:
+            return 100;
+        case Haupt::ComboZV:
+            return 100;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
 
 TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullptr), p_(p), bindungen_(this, anzeige)
 {
@@ -32,22 +76,154 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         k->setIcon(style()->standardIcon(bild));
         leiste->addWidget(k);
     };
+    knopf(Haupt::BtnNeu, QStyle::SP_FileIcon, [&p] { BtnNeuClick(p); });
     knopf(Haupt::BtnBrErfass, QStyle::SP_FileDialogContentsView, [&p] { BtnBrErfassClick(p); });
+    knopf(Haupt::BtnBerechnen, QStyle::SP_BrowserReload, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBerechnen); });
     knopf(Haupt::BtnDetailberechnung, QStyle::SP_FileDialogDetailedView, [&p] { BtnDetailberechnungClick(p); });
+    knopf(Haupt::BtnDrucken, QStyle::SP_DialogSaveButton, [&p] { ActDrucken(p); });
+    knopf(Haupt::BtnSpeichern, QStyle::SP_DriveFDIcon, [&p] { ActAbrSave(p); });
     knopf(Haupt::BtnOptionen, QStyle::SP_FileDialogListView, [&p] { BtnOptionenClick(p); });
+    knopf(Haupt::BtnStammSpeichern, QStyle::SP_DirIcon, [&p] { ActStammSaveExecute(p); });
     knopf(Haupt::BtnHilfe, QStyle::SP_DialogHelpButton, [&p] { BtnHilfeClick(p); });
     knopf(Haupt::BtnProgInto, QStyle::SP_MessageBoxInformation, [&p] { BtnProgIntoClick(p); });
     knopf(Haupt::BtnSchliessen, QStyle::SP_DialogCloseButton, [&p] { BtnSchliessenClick(p); });
 
     auto* mitte = new QWidget(this);
-    auto* layout = new QVBoxLayout(mitte);
-    layout->addWidget(bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte));
+    auto* spalten = new QHBoxLayout(mitte);
+    spalten->setContentsMargins(4, 4, 4, 0);
+    spalten->setSpacing(6);
+    auto* links = new QVBoxLayout;
+    spalten->addLayout(links);
+
+    // A field in a row of a panel's grid: its caption (the value edits bring
+    // their own) in column 0, the field in column 1.
+    auto zeile = [&](QGridLayout* g, int reihe, Haupt id, QWidget* rahmen, lx::Bindungen::Handler h = {}) {
+        QWidget* w = bindungen_.feld(p.haupt, id, rahmen, std::move(h));
+        if (auto* lab = qobject_cast<TLxValueLabEdit*>(w)) {
+            g->addWidget(lab->EditLabel(), reihe, 0);
+        } else if (!p.haupt.element(id).label.empty()) {
+            g->addWidget(lx::Bindungen::beschriftung(p.haupt.element(id), w, rahmen), reihe, 0);
+        }
+        g->addWidget(w, reihe, 1);
+        g->setColumnStretch(3, 1);
+        if (const int breite = feldBreite(id); breite > 0) w->setFixedWidth(breite);
+        return w;
+    };
+    auto gruppe = [&](const char* name, int hilfe) {
+        auto* box = new QGroupBox(this);
+        box->setObjectName(QString::fromUtf8(name));
+        lx::setzeHilfe(box, hilfe);
+        auto* g = new QGridLayout(box);
+        g->setVerticalSpacing(2);
+        g->setContentsMargins(6, 4, 6, 4);
+        links->addWidget(box);
+        return std::pair{box, g};
+    };
+    auto weiter = [&](QGridLayout* g, int reihe, Haupt id, QWidget* rahmen, int seite) {
+        auto* b = bindungen_.feld<QPushButton>(p.haupt, id, rahmen, [&p, seite] { BtnOptionenClick(p, seite); });
+        b->setFixedWidth(30);
+        g->addWidget(b, reihe, 2);
+    };
+    auto nurZiffern = [](QWidget* w) {
+        static_cast<TLxEditBase*>(w)->OnKeyPress = [](QChar& taste) {
+            if (!lx::LxEdiBGRKeyPress(taste.unicode())) taste = QChar();
+        };
+    };
+
+    {
+        auto [box, g] = gruppe("PnlJahrMonat", 2000);
+        auto* jahr = qobject_cast<QComboBox*>(zeile(g, 0, Haupt::ComboJahr, box));
+        // A choice from the list applies at once; a typed year on ENTER or on
+        // leaving the list, and only when it is not the year already taken.
+        jahrGewaehlt_ = connect(jahr, &QComboBox::activated, this,
+                                [this] { bindungen_.ausfuehren([this] { ActMMJJChange(p_); }); });
+        jahrGetippt_ = connect(jahr->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+            if (p_.haupt.text(Haupt::ComboJahr) == p_.haupt.jahrAngenommen) return;
+            bindungen_.ausfuehren([this] { ActMMJJChange(p_); });
+        });
+        auto* monat = bindungen_.feld(p.haupt, Haupt::ComboMonat, box, [&p] { ActMMJJChange(p); });
+        monat->setFixedWidth(feldBreite(Haupt::ComboMonat));
+        g->addWidget(monat, 0, 2);
+    }
+    {
+        auto [box, g] = gruppe("PnlSteuer", 2002);
+        zeile(g, 0, Haupt::LEdiStKl, box, [&p] { LEdiStKlChange(p); });
+        auto* faktor = bindungen_.feld(p.haupt, Haupt::LEdiFaktor, box);
+        faktor->setFixedWidth(feldBreite(Haupt::LEdiFaktor));
+        g->addWidget(faktor, 0, 2);
+        zeile(g, 1, Haupt::LEdiKiFB, box);
+        zeile(g, 2, Haupt::LEdiStFB, box, [&p] { LEdiStFBChange(p); });
+        zeile(g, 3, Haupt::ComboKiJaNein, box);
+        weiter(g, 3, Haupt::BtnSteuerErfass, box, 0);
+    }
+    {
+        auto [box, g] = gruppe("PnlSozVers", 3002);
+        nurZiffern(zeile(g, 0, Haupt::LxEdiBGR, box, [&p] { LxEdiBGRChange(p); }));
+        auto* vb = bindungen_.feld(p.haupt, Haupt::PnlVB, box);
+        vb->setFixedWidth(30);
+        g->addWidget(vb, 0, 2, Qt::AlignLeft);
+        zeile(g, 1, Haupt::MEdiKV, box, [&p] { MEdiKVChange(p); });
+        auto* zusatz = bindungen_.feld(p.haupt, Haupt::MEdiKVZus, box, [&p] { MEdiKVChange(p); });
+        zusatz->setFixedWidth(feldBreite(Haupt::MEdiKVZus));
+        g->addWidget(zusatz, 1, 2);
+        zeile(g, 2, Haupt::ComboPVerh, box, [&p] { ComboPVerhChange(p); });
+        nurZiffern(zeile(g, 3, Haupt::LEdiGebJahr, box));
+        weiter(g, 3, Haupt::BtnSozVersErfass, box, 1);
+    }
+    {
+        auto [box, g] = gruppe("PnlZV", 2005);
+        zeile(g, 0, Haupt::ComboZV, box, [&p] { ComboZVChange(p); });
+        weiter(g, 0, Haupt::BtnZVErfass, box, 2);
+    }
+    links->addStretch(1);
+
+    auto* rechts = new QVBoxLayout;
+    spalten->addLayout(rechts, 1);
+    spalten->setStretch(0, 0);
+    {
+        auto* box = new QGroupBox(this);
+        box->setObjectName(QStringLiteral("PnlBrutto"));
+        lx::setzeHilfe(box, 2006);
+        auto* g = new QGridLayout(box);
+        g->setContentsMargins(6, 4, 6, 4);
+        zeile(g, 0, Haupt::LEdiBrutto, box);
+        auto* erfassen =
+            bindungen_.feld<QPushButton>(p.haupt, Haupt::BtnBruttoErfass, box, [&p] { BtnBrErfassClick(p); });
+        erfassen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        g->addWidget(erfassen, 0, 2);
+        // the recalculate buttons under their fields, right-aligned, so that
+        // they widen no column when shown
+        auto* bruttoNeu =
+            bindungen_.feld(p.haupt, Haupt::BtnBruttoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBruttoNeu); });
+        g->addWidget(bruttoNeu, 1, 0, 1, 3, Qt::AlignRight);
+        zeile(g, 2, Haupt::LEdiNetto, box);
+        auto* nettoNeu =
+            bindungen_.feld(p.haupt, Haupt::BtnNettoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnNettoNeu); });
+        g->addWidget(nettoNeu, 3, 0, 1, 3, Qt::AlignRight);
+        rechts->addWidget(box);
+    }
+    auto* abzuege = bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte);
+    abzuege->setMinimumWidth(225 + 90 + 2 * abzuege->frameWidth());
+    rechts->addWidget(abzuege, 1);
+    {
+        auto* g = new QGridLayout;
+        zeile(g, 0, Haupt::ComboStamm, mitte)->setMinimumWidth(180);
+        rechts->addLayout(g);
+    }
+    bindungen_.feld(p.haupt, Haupt::LiBoUniversal, mitte);
     setCentralWidget(mitte);
     setStatusBar(bindungen_.feld<QStatusBar>(p.haupt, Haupt::StatusBar, this));
 
     anzeige.anmelden(this, [this] { aktualisieren(); });
     lx::runGuarded(this, [&p] { lx::FormCreate(p); });
     aktualisieren();
+}
+
+TForm1::~TForm1()
+{
+    // The focus leaves the year list while the children go, after this window's part.
+    disconnect(jahrGewaehlt_);
+    disconnect(jahrGetippt_);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -13,6 +13,7 @@ class TForm1 : public QMainWindow {
 public:
     // Builds the widgets, then runs FormCreate.
     TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige);
+    ~TForm1() override;
 
     void aktualisieren() { bindungen_.zeigen(); }
 
@@ -23,4 +24,6 @@ protected:
 private:
     lx::ProgrammZustand& p_;
     lx::Bindungen bindungen_;
+    QMetaObject::Connection jahrGewaehlt_;
+    QMetaObject::Connection jahrGetippt_;
 };

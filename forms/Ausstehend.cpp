@@ -1,18 +1,25 @@
 #include "Ausstehend.h"
 
+#include "ProgrammZustand.h"
+
 namespace lx {
 
-void ActMMJJChange(ProgrammZustand&) {}
-void LxEdiBGRChange(ProgrammZustand&) {}
-void ActSetSVVorTage(ProgrammZustand&) {}
-void BtnNeuClick(ProgrammZustand&) {}
-void LadeStandard(ProgrammZustand&) {}
+// Until the records can load "Standard", there is none to load.
+void LadeStandard(ProgrammZustand& p)
+{
+    p.haupt.text(Haupt::ComboStamm).clear();
+}
 void ActBerechnen(ProgrammZustand&) {}
 void ActNettoHochrechnung(ProgrammZustand&) {}
 void ActSonderberechnung(ProgrammZustand&) {}
 void ActBPfaendungsabrechnung(ProgrammZustand&) {}
 void ActDetailabrechnung(ProgrammZustand&) {}
 void ActATZAbrechnung(ProgrammZustand&) {}
+
+void BtnBruttoNeuClick(ProgrammZustand&, Haupt) {}
+void ActDrucken(ProgrammZustand&) {}
+void ActAbrSave(ProgrammZustand&) {}
+void ActStammSaveExecute(ProgrammZustand&) {}
 
 namespace erfass {
 void ActTZAktualis(ProgrammZustand&) {}

@@ -10,12 +10,9 @@
 namespace lx {
 
 struct ProgrammZustand;
+enum class Haupt;
 
 // Main window
-void ActMMJJChange(ProgrammZustand& p);   // year or month changed
-void LxEdiBGRChange(ProgrammZustand& p);  // contribution-group code edited
-void ActSetSVVorTage(ProgrammZustand& p); // earlier social-insurance days
-void BtnNeuClick(ProgrammZustand& p);     // "Neue Abrechnung"
 void LadeStandard(ProgrammZustand& p);    // the "Standard" record, else ComboStamm emptied
 void ActBerechnen(ProgrammZustand& p);    // the calculation in the current mode
 // The driver's step 7 for net-marked items: the gross-up iteration on the working engine after
@@ -29,6 +26,11 @@ void ActBPfaendungsabrechnung(ProgrammZustand& p);
 void ActDetailabrechnung(ProgrammZustand& p);
 // Run by the payslip when partial retirement is on: the partial-retirement report.
 void ActATZAbrechnung(ProgrammZustand& p);
+
+void BtnBruttoNeuClick(ProgrammZustand& p, Haupt sender);  // BtnBerechnen, BtnBruttoNeu, BtnNettoNeu
+void ActDrucken(ProgrammZustand& p);           // prints the payslip
+void ActAbrSave(ProgrammZustand& p);           // saves the payslip
+void ActStammSaveExecute(ProgrammZustand& p);  // saves the master-data record
 
 namespace erfass {
 void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows

@@ -1,11 +1,14 @@
 #pragma once
-// The main window's controls and its handlers that the start-up needs: the
-// year and month lists, the deductions list, the status bar and the toolbar
-// buttons that open the other windows. The main window's issue adds the rest
-// of its fields here.
+// The main window's controls: year and month, the tax and social-insurance
+// fields, gross and net, the deductions list, the status bar, the toolbar and
+// the buttons beside the panels. Its handlers over the program state are in
+// Hauptfenster.h.
 
+#include <array>
 #include <span>
+#include <string>
 
+#include "Gehaltsroutinen.h"
 #include "Steuerelement.h"
 
 namespace lx {
@@ -17,15 +20,42 @@ enum class Haupt {
     ComboMonat,
     LVAbz,
     StatusBar,
+    // the toolbar, left to right
+    BtnNeu,
     BtnBrErfass,
+    BtnBerechnen,
     BtnDetailberechnung,
+    BtnDrucken,
+    BtnSpeichern,
     BtnOptionen,
+    BtnStammSpeichern,
     BtnHilfe,
     BtnProgInto,
     BtnSchliessen,
-    ComboZV,
+    // the fields
+    LEdiBrutto,
+    LEdiNetto,  // tag 1: the last calculation went from net to gross
+    LEdiStKl,
+    LEdiFaktor,
+    LEdiKiFB,
+    LEdiStFB,
+    ComboKiJaNein,
     LxEdiBGR,
-    PnlVB,
+    MEdiKV,
+    MEdiKVZus,
+    ComboPVerh,
+    PnlVB,  // tag: the engine's pension-benefit mode
+    LEdiGebJahr,
+    ComboZV,
+    ComboStamm,
+    LiBoUniversal,  // never shown: the net amounts of the net-marked items
+    // the buttons beside the fields
+    BtnBruttoErfass,
+    BtnBruttoNeu,
+    BtnNettoNeu,
+    BtnSteuerErfass,
+    BtnSozVersErfass,
+    BtnZVErfass,
     kAnzahl
 };
 
@@ -51,7 +81,14 @@ struct HauptZustand : FensterZustand<Haupt> {
     std::string& panel(int nummer) { return (*this)[Haupt::StatusBar].items.at(static_cast<std::size_t>(nummer)); }
 
     bool formShowGelaufen = false;  // FormShow runs once, on the first show
+    // The year the last change of year took; the year list shows it again when
+    // a typed year is refused.
+    std::string jahrAngenommen = "2024";
 };
+
+// The seven deductions in the list's order, from the working engine's results:
+// deductions negative, an employer subsidy paid to the employee positive.
+std::array<Currency, 7> AbzugsBetraege(const TLohnGehalt& lg);
 
 // The seven deductions rows, each "0,00".
 void ActLVGrundExecute(ProgrammZustand& p);

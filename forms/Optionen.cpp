@@ -6,6 +6,7 @@
 
 #include "AmountText.h"
 #include "Ausstehend.h"
+#include "Hauptfenster.h"
 #include "LxMath.h"
 #include "PVSatz.h"
 #include "ProgrammZustand.h"

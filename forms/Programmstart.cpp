@@ -4,6 +4,7 @@
 
 #include "AmountText.h"
 #include "DatumUnit.h"
+#include "Hauptfenster.h"
 
 namespace lx {
 
@@ -81,8 +82,10 @@ void TeilmonatBis(ProgrammZustand&)  // step 8: TBVEdiBis := days of the engine'
 {
 }
 
-void VortageUndTeilmonat(ProgrammZustand&)  // step 9: ActSetSVVorTage, ActTeilmonatGrund (main window, partial month)
+void VortageUndTeilmonat(ProgrammZustand& p)  // step 9
 {
+    ActSetSVVorTage(p);
+    optionen::ActTeilmonatGrund(p);
 }
 
 // --- FormDestroy

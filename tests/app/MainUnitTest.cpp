@@ -1,0 +1,205 @@
+// The main window's widgets bound to its state: every field and button under
+// its name with its caption or hint, preset, limits and help context; typed
+// edits reaching their handlers; the buttons reaching theirs.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "FakeDialoge.h"
+#include "FesteUhr.h"
+#include "GuiTest.h"
+#include "Hauptfenster.h"
+#include "LxValueLabEdit.h"
+#include "MainUnit.h"
+#include "Program.h"
+#include "Programmstart.h"
+
+namespace lx {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+class MainUnitTest : public test::GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        ordner = fs::temp_directory_path() /
+                 (std::string("lx-main-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner);
+        std::ofstream(ordner / kHilfeDateiName) << "x";
+        fenster = startProgram(
+            *qApp, {.dialoge = &dialoge, .uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});
+        form = fenster->form1.get();
+        ZeigeAktiv(form);
+        dialoge.leeren();
+    }
+    void TearDown() override
+    {
+        fenster.reset();
+        fs::remove_all(ordner);
+        GuiTest::TearDown();
+    }
+
+    template <class W = QWidget>
+    W* w(const char* name)
+    {
+        return form->findChild<W*>(QString::fromUtf8(name));
+    }
+    // Replaces a field's text by typing, as a user who selected it all.
+    void Ueberschreibe(QLineEdit* edit, const char* keys)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        Tippe(edit, keys);
+    }
+    ProgrammZustand& p() { return fenster->zustand; }
+
+    fs::path ordner;
+    test::FakeDialoge dialoge;
+    test::FesteUhr uhr{2024, 5, 10};
+    std::unique_ptr<ProgramWindows> fenster;
+    TForm1* form = nullptr;
+};
+
+TEST_F(MainUnitTest, EveryControlOfTheTableUnderItsNameWithCaptionPresetAndHelp)
+{
+    for (const auto& eintrag : p().haupt.tabelle()) {
+        const Steuerelement& e = eintrag.e;
+        const QString name = q(e.name);
+        SCOPED_TRACE(name.toStdString());
+        QWidget* widget = form->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr);
+        const std::string_view zugang = !e.label.empty() ? e.label : e.hint;
+        EXPECT_EQ(widget->accessibleName(), q(zugang));
+        EXPECT_EQ(widget->toolTip(), q(e.hint));
+        if (e.help != 0) {
+            EXPECT_EQ(widget->property(kHilfeKontext).toInt(), e.help);
+        }
+        EXPECT_EQ(widget->isHidden(), !e.visible);
+        EXPECT_EQ(widget->isEnabled(), e.enabled);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(edit->text(), q(e.preset));
+        }
+        if (auto* lab = qobject_cast<TLxValueLabEdit*>(widget)) {
+            EXPECT_EQ(lab->EditLabel()->text(), q(e.label));
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            EXPECT_EQ(combo->count(), static_cast<int>(e.items.size()));
+        }
+        if (auto* knopf = qobject_cast<QToolButton*>(widget)) {
+            EXPECT_EQ(knopf->focusPolicy(), Qt::NoFocus);
+        }
+    }
+    EXPECT_EQ(w<QLineEdit>("LxEdiBGR")->maxLength(), 4);
+    EXPECT_EQ(w<QLineEdit>("LEdiGebJahr")->maxLength(), 4);
+    EXPECT_EQ(w<QLineEdit>("LEdiStKl")->maxLength(), 1);
+    EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,60%");
+    EXPECT_EQ(w<QLineEdit>("MEdiKVZus")->text(), "+ 1,30%");
+    EXPECT_TRUE(w<QComboBox>("ComboJahr")->isEditable());
+    EXPECT_EQ(w<QComboBox>("ComboJahr")->itemText(16), "2008");
+    EXPECT_EQ(w<QListWidget>("LiBoUniversal")->count(), 3);
+    EXPECT_EQ(w<QPushButton>("BtnSozVersErfass")->text(), ">>");
+    EXPECT_EQ(w<QLabel>("LabComboJahr")->text(), "Berechnung für:");
+}
+
+TEST_F(MainUnitTest, MonthYearAndCodeByKeyPresses)
+{
+    auto* monat = w<QComboBox>("ComboMonat");
+    monat->setFocus();
+    Tippe(monat, "M");
+    EXPECT_EQ(p().haupt.text(Haupt::ComboMonat), "März");
+    EXPECT_EQ(p().LohnGehalt.FMonat, 3);
+    EXPECT_EQ(p().opt.text(Opt::EBVEdiTgVor), "60");
+
+    auto* jahr = w<QComboBox>("ComboJahr");
+    Ueberschreibe(jahr->lineEdit(), "2009");
+    EXPECT_EQ(p().LohnGehalt.FJahr, 2024) << "a typed year waits for ENTER";
+    Tippe(jahr->lineEdit(), "\r");
+    EXPECT_EQ(p().LohnGehalt.FJahr, 2009);
+
+    auto* code = w<QLineEdit>("LxEdiBGR");
+    Ueberschreibe(code, "3111");
+    EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,00%");
+    EXPECT_EQ(p().opt.text(Opt::PnlKVSatz), "14,00%");
+    EXPECT_EQ(p().opt.text(Opt::PnlAVSatz), "2,80%");
+    EXPECT_EQ(p().opt.text(Opt::PnlRVSatz), "19,90%");
+
+    Tippe(code, "\ba\r");
+    EXPECT_EQ(code->text(), "311") << "letters and ENTER are dropped";
+    EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,00%") << "three characters leave the rate";
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << testing::PrintToString(dialoge.protokoll());
+}
+
+TEST_F(MainUnitTest, TypedYearOutsideTheRangeIsRefusedOnEnter)
+{
+    auto* jahr = w<QComboBox>("ComboJahr");
+    Ueberschreibe(jahr->lineEdit(), "2030\r");
+    EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{"Fehler: " + std::string(kJahrUngueltig)}));
+    EXPECT_EQ(jahr->currentText(), "2024");
+    EXPECT_EQ(p().LohnGehalt.FJahr, 2024);
+    dialoge.leeren();
+    Ueberschreibe(jahr->lineEdit(), "2014\t");
+    EXPECT_EQ(p().LohnGehalt.FJahr, 2014) << "leaving the list takes the typed year";
+    EXPECT_EQ(w<QLineEdit>("MEdiKVZus")->text(), "+ 0,90%");
+    EXPECT_FALSE(w<QLineEdit>("MEdiKVZus")->isEnabled());
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << testing::PrintToString(dialoge.protokoll());
+}
+
+TEST_F(MainUnitTest, ButtonsReachTheirHandlers)
+{
+    struct Fall {
+        const char* name;
+        const char* aufruf;
+    };
+    for (const Fall& f : {Fall{"BtnBrErfass", "Zeigen: Erfass"}, Fall{"BtnDetailberechnung", "Zeigen: Abrechnung"},
+                          Fall{"BtnOptionen", "OptionenZeigen: 0"}, Fall{"BtnHilfe", "Hilfe: 1001"},
+                          Fall{"BtnProgInto", "Zeigen: About"}, Fall{"BtnSchliessen", "Verbergen: Haupt"},
+                          Fall{"BtnBruttoErfass", "Zeigen: Erfass"}, Fall{"BtnSteuerErfass", "OptionenZeigen: 0"},
+                          Fall{"BtnSozVersErfass", "OptionenZeigen: 1"}, Fall{"BtnZVErfass", "OptionenZeigen: 2"}}) {
+        dialoge.leeren();
+        auto* knopf = w<QAbstractButton>(f.name);
+        ASSERT_NE(knopf, nullptr) << f.name;
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{f.aufruf})) << f.name;
+    }
+    for (const char* name : {"BtnBerechnen", "BtnDrucken", "BtnSpeichern", "BtnStammSpeichern"}) {
+        QTest::mouseClick(w<QAbstractButton>(name), Qt::LeftButton);
+    }
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u'\n').toStdString();
+
+    Ueberschreibe(w<QLineEdit>("LEdiBrutto"), "3000");
+    Ueberschreibe(w<QLineEdit>("LxEdiBGR"), "3111");
+    w<QComboBox>("ComboPVerh")->setFocus();
+    Tippe(w<QComboBox>("ComboPVerh"), "n");
+    ASSERT_EQ(p().haupt.text(Haupt::ComboPVerh), "nein");
+    EXPECT_TRUE(p().opt[Opt::SVComboPVKi].enabled);
+    QTest::mouseClick(w<QAbstractButton>("BtnNeu"), Qt::LeftButton);
+    EXPECT_EQ(w<QLineEdit>("LEdiBrutto")->text(), "0,00");
+    EXPECT_EQ(w<QLineEdit>("LxEdiBGR")->text(), "1111");
+    EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,60%");
+    EXPECT_EQ(w<QComboBox>("ComboPVerh")->currentText(), "ja");
+    EXPECT_FALSE(p().opt[Opt::SVComboPVKi].enabled) << "\"ja\" locks the children list";
+}
+
+TEST_F(MainUnitTest, AllowanceAsTypedReachesTheAnnualOne)
+{
+    Ueberschreibe(w<QLineEdit>("LEdiStFB"), "-5");
+    EXPECT_EQ(p().opt.text(Opt::LSTVEdiFBJahr), "-60,00");
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace lx
