@@ -21,18 +21,9 @@ void ActDrucken(ProgrammZustand&) {}
 void ActAbrSave(ProgrammZustand&) {}
 void ActStammSaveExecute(ProgrammZustand&) {}
 
-namespace erfass {
-void ActTZAktualis(ProgrammZustand&) {}
-void ActTZAktiv(ProgrammZustand&, bool) {}
-void ActTBAktiv(ProgrammZustand&, bool) {}
-}  // namespace erfass
-
 namespace optionen {
-void ActTeilmonatGrund(ProgrammZustand&) {}
 void GrundstellungSeite6(ProgrammZustand&) {}
 void GrundstellungSeite7(ProgrammZustand&) {}
-void GrundstellungSeite9(ProgrammZustand&) {}
-void GrundstellungSeite10(ProgrammZustand&) {}
 void GrundstellungSeite11(ProgrammZustand&) {}
 }  // namespace optionen
 

@@ -7,6 +7,10 @@
 // lx::erfass, the options dialog's in lx::optionen (both dialogs have an
 // `ActGrundstellung` and an `ActTZUebernehmen` of their own).
 
+// Built already, declared where they live: ActTeilmonatGrund and the switches
+// and recomputations of part time and the partial month.
+#include "TeilmonatTeilzeit.h"
+
 namespace lx {
 
 struct ProgrammZustand;
@@ -32,20 +36,11 @@ void ActDrucken(ProgrammZustand& p);           // prints the payslip
 void ActAbrSave(ProgrammZustand& p);           // saves the payslip
 void ActStammSaveExecute(ProgrammZustand& p);  // saves the master-data record
 
-namespace erfass {
-void ActTZAktualis(ProgrammZustand& p);            // part-time amounts after a change of rows
-void ActTZAktiv(ProgrammZustand& p, bool ein);     // part time on or off
-void ActTBAktiv(ProgrammZustand& p, bool ein);     // partial month on or off
-}  // namespace erfass
-
 namespace optionen {
-void ActTeilmonatGrund(ProgrammZustand& p);  // partial-month page set up for the month
 // Each page's share of the options reset beyond its table's reset texts (list
 // colours, flags); ActGrundstellung runs them in page order after the table.
 void GrundstellungSeite6(ProgrammZustand& p);
 void GrundstellungSeite7(ProgrammZustand& p);
-void GrundstellungSeite9(ProgrammZustand& p);
-void GrundstellungSeite10(ProgrammZustand& p);
 void GrundstellungSeite11(ProgrammZustand& p);
 }  // namespace optionen
 

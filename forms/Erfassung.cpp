@@ -457,11 +457,7 @@ void PnlTZAktivClick(ProgrammZustand& p, bool links)
 
 void PnlTBAktivClick(ProgrammZustand& p, bool links)
 {
-    if (links) {
-        const bool ein = p.erfass.taStatus == Status::Aus;
-        if (ein) p.erfass.taStatus = Status::An;
-        ActTBAktiv(p, ein);
-    }
+    if (links) ActTBAktiv(p, p.erfass.taStatus == Status::Aus);
     p.dialoge.OptionenZeigen(9);
 }
 

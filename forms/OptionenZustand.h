@@ -5,6 +5,7 @@
 // pages can grow independently; optionenTabelle() joins them in page order.
 
 #include <span>
+#include <string>
 #include <vector>
 
 #include "Steuerelement.h"
@@ -107,11 +108,30 @@ enum class Opt {
     MfBComboJaNein,
     MfBVEdiBrutAnd,
     // Page 9 "Teilmonat": OptionenSeite9.cpp
+    TBComboJaNein,
+    TBVEdiVon,
+    TBVEdiBis,
+    TBVEdiUB1Von,
+    TBVEdiUB1Bis,
+    TBLEdiGrund1,
+    TBVEdiUB2Von,
+    TBVEdiUB2Bis,
+    TBLEdiGrund2,
+    TBComboRegel,
+    TALabCapTage,
+    TALabKalArb,
     TALView,
+    TABtnAktualisieren,
+    TABtnUebernehmen,
     // Page 10 "Teilzeit": OptionenSeite10.cpp
     TZComboJaNein,
+    TZVEdiWoStd,
+    TZVEdiWoVZ,
+    TZLabHinweis,
     TZLView,
     TZLiBo,  // hidden: the entry row of each row of TZLView, TALView and ATZLView
+    TZBtnAktualisieren,
+    TZBtnUebernehmen,
     // Page 11 "Stammdaten": OptionenSeite11.cpp
     kAnzahl
 };
@@ -133,8 +153,20 @@ std::vector<Eintrag<Opt>> optionenSeite9();
 std::vector<Eintrag<Opt>> optionenSeite10();
 std::vector<Eintrag<Opt>> optionenSeite11();
 
+// What the partial-month page keeps beside its controls.
+struct TeilmonatStand {
+    int tage = 0;  // days to pay of the last computation; 0 = none
+    // "Steuertage" and "SV-Tage" as they were before the first applying, so
+    // that switching the partial month off can put them back.
+    bool tageGesichert = false;
+    std::string steuertage{};
+    std::string svTage{};
+};
+
 struct OptionenZustand : FensterZustand<Opt> {
     OptionenZustand() : FensterZustand<Opt>(optionenTabelle()) {}
+
+    TeilmonatStand teilmonat{};
 };
 
 }  // namespace lx

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "AmountText.h"
+#include "Ausstehend.h"
 #include "DatumUnit.h"
 #include "Hauptfenster.h"
 
@@ -78,8 +79,11 @@ void RVVollFreigeben(ProgrammZustand& p)  // step 7: no longer possible from Jul
     p.opt[Opt::SVComboRVVoll].enabled = jahr <= 2018 || (jahr == 2019 && p.LohnGehalt.FMonat < 7);
 }
 
-void TeilmonatBis(ProgrammZustand&)  // step 8: TBVEdiBis := days of the engine's month (partial month)
+void TeilmonatBis(ProgrammZustand& p)  // step 8: the to-day, and its maximum, the engine's last day
 {
+    const int tage = TageImMonat(MonatNr(p.haupt.text(Haupt::ComboMonat)), StrToInt(p.haupt.text(Haupt::ComboJahr)));
+    p.opt.text(Opt::TBVEdiBis) = std::to_string(tage);
+    p.opt[Opt::TBVEdiBis].max = Currency::fromUnits(tage);
 }
 
 void VortageUndTeilmonat(ProgrammZustand& p)  // step 9
