@@ -11,6 +11,8 @@
 
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
+#include "OptSeite10.h"
+#include "OptSeite9.h"
 #include "Optionen.h"
 
 using lx::Opt;
@@ -32,6 +34,8 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     BaueEinmalbezuege();
     BaueVersorgungsbezuege();
     BaueMehrfachbeschaeftigung();
+    lx::baueOptSeite9(bindungen, p, Seite(9));
+    lx::baueOptSeite10(bindungen, p, Seite(10));
 
     // ENTER in a field or a list presses no button.
     for (auto* knopf : findChildren<QPushButton*>()) {

@@ -110,6 +110,7 @@ bool passt(const std::optional<T>& regel, const T& wert)
 
 void FormCreate(ProgrammZustand& p)
 {
+    TeilErzeugen(p);
     p.opt.text(BtnErfassung) = "Erfassungsmaske\nöffnen";
 }
 

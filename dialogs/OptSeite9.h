@@ -1,0 +1,11 @@
+#pragma once
+// Page 9 "Teilmonat" of the options dialog: its widgets in the page's sheet.
+
+#include "Binder.h"
+#include "ProgrammZustand.h"
+
+namespace lx {
+
+void baueOptSeite9(Bindungen& b, ProgrammZustand& p, QWidget* seite);
+
+}  // namespace lx
