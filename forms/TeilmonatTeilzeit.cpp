@@ -392,10 +392,16 @@ void TeilErzeugen(ProgrammZustand& p)
     p.opt.text(Opt::TZVEdiWoVZ) = "37,00";
 }
 
-void TeilGrundstellung(ProgrammZustand& p)
+void GrundstellungSeite9(ProgrammZustand& p)
 {
-    erfass::ActTZAktiv(p, false);
+    p.opt.teilmonat.tageGesichert = false;
     erfass::ActTBAktiv(p, false);
+}
+
+void GrundstellungSeite10(ProgrammZustand& p)
+{
+    p.opt.teilmonat.tageGesichert = false;
+    erfass::ActTZAktiv(p, false);
 }
 
 }  // namespace optionen

@@ -47,9 +47,12 @@ void TZRunden(ProgrammZustand& p, const char* code);
 
 // The dialog's creation: page 9 for the month, the hours "20,00" and "37,00".
 void TeilErzeugen(ProgrammZustand& p);
-// The options reset's part, after the table's reset: switches off whichever
-// feature is on (its applied amounts go back) and sets page 9 up again.
-void TeilGrundstellung(ProgrammZustand& p);
+// The options reset's share of pages 9 and 10 beyond the table: the feature is
+// switched off when it is on, so its applied amounts go back into the entry
+// rows and its column goes. The reset sets "Steuertage" and "SV-Tage" itself,
+// before or after this, so the days held from before applying are dropped.
+void GrundstellungSeite9(ProgrammZustand& p);
+void GrundstellungSeite10(ProgrammZustand& p);
 
 }  // namespace optionen
 

@@ -527,8 +527,8 @@ TEST_F(TeilmonatTeilzeitTest, ApplyingAfterARowWasTakenUsesTheFullAmounts)
 TEST_F(TeilmonatTeilzeitTest, ResetWhileAppliedSwitchesBothOff)
 {
     nehmen("Gehalt", 3000.00_cur);
-    o(Opt::LSTVEdiStTage) = "30";
-    o(Opt::SVVEdiSVTage) = "30";
+    o(Opt::LSTVEdiStTage) = "25";
+    o(Opt::SVVEdiSVTage) = "25";
     erfass::ActTZAktiv(p, true);
     optionen::ActTZUebernehmen(p);
     erfass::ActTBAktiv(p, true);
@@ -540,9 +540,10 @@ TEST_F(TeilmonatTeilzeitTest, ResetWhileAppliedSwitchesBothOff)
     optionen::ActTAUebernehmen(p);
     ASSERT_EQ(p.erfass.taStatus, Status::Uebernommen);
 
-    // The options reset: the page's part, the table, the month set-up.
-    optionen::TeilGrundstellung(p);
+    // The options reset: the table, the pages' shares, the month set-up.
     p.opt.grundstellung();
+    optionen::GrundstellungSeite9(p);
+    optionen::GrundstellungSeite10(p);
     optionen::ActTeilmonatGrund(p);
     EXPECT_EQ(betraege(), Liste{"3.000,00"});
     EXPECT_EQ(p.erfass.tzStatus, Status::Aus);
