@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AmountText.h"
+#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "ProgrammZustand.h"
@@ -36,23 +37,12 @@ protected:
         optionen::ActTeilmonatGrund(p);
     }
 
-    // A row taken in the entry dialog and the lists rebuilt from all rows, as
-    // the entry dialog's mirroring does while part time is off.
+    // A row taken in the entry dialog: appended, totals, mirrored.
     void nehmen(const std::string& name, Currency betrag, int typ = kBezug)
     {
-        p.erfass.zeilen.push_back({.name = name, .betrag = betrag, .typ = typ});
-        for (Opt id : {Opt::TZLView, Opt::TALView, Opt::PfdLView, Opt::ATZLView}) p.opt[id].rows.clear();
-        p.opt[Opt::TZLiBo].items.clear();
-        for (std::size_t i = 0; i < p.erfass.zeilen.size(); ++i) {
-            const Lohnart& z = p.erfass.zeilen[i];
-            const std::string b = formatAmount(z.betrag);
-            p.opt[Opt::PfdLView].rows.push_back({.cells = {z.name, b, z.typ == kAbzug ? "VL-Abzug" : "x"}});
-            if (z.typ == kAbzug) continue;
-            p.opt[Opt::TZLView].rows.push_back({.cells = {z.name, "", "", b, ""}});
-            p.opt[Opt::TALView].rows.push_back({.cells = {z.name, "", b, ""}});
-            p.opt[Opt::ATZLView].rows.push_back({.cells = {z.name, "ja", b, formatAmount(z.betrag * 2)}});
-            p.opt[Opt::TZLiBo].items.push_back(std::to_string(i));
-        }
+        p.erfass.zeilen.push_back({.name = name, .betrag = betrag, .flags = {true, true}, .typ = typ});
+        erfass::ActBrutti(p);
+        erfass::ActTZUebernehmen(p);
     }
 
     std::string& o(Opt id) { return p.opt.text(id); }
@@ -74,6 +64,19 @@ protected:
     }
     std::string erfassPanel(std::size_t n) { return p.erfass[Erfass::StatusBar1].items.at(n); }
     std::string tage() { return o(Opt::LSTVEdiStTage) + " / " + o(Opt::SVVEdiSVTage); }
+    std::string gesamt() { return formatAmount(p.erfass.brutto[kGesamtbrutto]); }
+    Farbe indikator(Erfass id)
+    {
+        ErfassAnzeigen(p.erfass);
+        return p.erfass[id].colour;
+    }
+    std::vector<std::string> spaltenTitel()
+    {
+        ErfassAnzeigen(p.erfass);
+        std::vector<std::string> t;
+        for (const Spalte& s : p.erfass[Erfass::LView].columns) t.push_back(s.caption);
+        return std::vector<std::string>(t.begin() + 9, t.end());
+    }
 
     test::FakeDialoge dialoge;
     test::FesteUhr uhr{2024, 1, 15};
@@ -369,7 +372,7 @@ TEST_F(TeilmonatTeilzeitTest, SwitchesTakeTheWantedStateAndIndicatorClicksSwitch
 
     erfass::PnlTBAktivClick(p, true);
     EXPECT_EQ(p.erfass.taStatus, Status::An);
-    EXPECT_EQ(p.erfass[Erfass::PnlTBAktiv].colour, Farbe::Yellow);
+    EXPECT_EQ(indikator(Erfass::PnlTBAktiv), Farbe::Yellow);
     EXPECT_EQ(o(Opt::TBComboJaNein), "ja");
     EXPECT_EQ(p.opt[Opt::TBComboJaNein].colour, Farbe::Green);
     EXPECT_EQ(p.haupt.panel(kPanelTA), "TA");
@@ -386,7 +389,7 @@ TEST_F(TeilmonatTeilzeitTest, SwitchesTakeTheWantedStateAndIndicatorClicksSwitch
     erfass::PnlTBAktivClick(p, true);
     EXPECT_EQ(p.erfass.taStatus, Status::Aus);
     EXPECT_EQ(p.opt[Opt::TBComboJaNein].colour, Farbe::Red);
-    EXPECT_EQ(p.erfass[Erfass::PnlTBAktiv].colour, Farbe::BtnFace);
+    EXPECT_EQ(indikator(Erfass::PnlTBAktiv), Farbe::BtnFace);
     EXPECT_EQ(p.haupt.panel(kPanelTA), "");
 
     erfass::PnlTZAktivClick(p, true);
@@ -424,19 +427,23 @@ TEST_F(TeilmonatTeilzeitTest, SequenceOfBothFeatures)
     optionen::ActTAAktualis(p);
     optionen::ActTAUebernehmen(p);
     EXPECT_EQ(betraege(), (Liste{"1.548,39", "-40,00", "500,00"}));
+    EXPECT_EQ(gesamt(), "2.048,39");
+    EXPECT_EQ(spaltenTitel(), Liste{"TA"});
     EXPECT_EQ(p.erfass.zeilen[0].ta, "x");
     EXPECT_EQ(p.erfass.zeilen[2].ta, "");
     EXPECT_EQ(spalte(Opt::PfdLView, 1), (Liste{"1.548,39", "-40,00", "500,00"}));
     EXPECT_EQ(spalte(Opt::ATZLView, 2), (Liste{"1.548,39", "500,00"}));
     EXPECT_EQ(tage(), "16 / 16");
     EXPECT_EQ(p.erfass.taStatus, Status::Uebernommen);
-    EXPECT_EQ(p.erfass[Erfass::PnlTBAktiv].colour, Farbe::Lime);
+    EXPECT_EQ(indikator(Erfass::PnlTBAktiv), Farbe::Lime);
     EXPECT_FALSE(p.opt[Opt::TABtnUebernehmen].enabled);
     EXPECT_EQ(dialoge.protokoll(), (Liste{"Zeigen: Erfass", "Verbergen: Optionen"}));
 
     // Off: the full amounts and the days go back (mend).
     erfass::ActTBAktiv(p, false);
     EXPECT_EQ(betraege(), (Liste{"3.000,00", "-40,00", "500,00"}));
+    EXPECT_EQ(gesamt(), "3.500,00");
+    EXPECT_EQ(spaltenTitel(), Liste{});
     EXPECT_EQ(spalte(Opt::PfdLView, 1), (Liste{"3.000,00", "-40,00", "500,00"}));
     EXPECT_EQ(spalte(Opt::ATZLView, 2), (Liste{"3.000,00", "500,00"}));
     EXPECT_EQ(tage(), "30 / 30");
@@ -450,11 +457,15 @@ TEST_F(TeilmonatTeilzeitTest, SequenceOfBothFeatures)
     optionen::ActTZUebernehmen(p);
     EXPECT_EQ(betraege(), (Liste{"1.621,62", "-40,00", "270,27"}));
     EXPECT_EQ(p.erfass.zeilen[0].tz, "x");
+    EXPECT_EQ(gesamt(), "1.891,89");
     EXPECT_EQ(spalte(Opt::TALView, 2), (Liste{"1.621,62", "270,27"}));
     EXPECT_EQ(p.erfass.tzStatus, Status::Uebernommen);
     erfass::ActTBAktiv(p, true);
     optionen::ActTAUebernehmen(p);
     EXPECT_EQ(betraege(), (Liste{"836,97", "-40,00", "139,49"}));
+    EXPECT_EQ(gesamt(), "976,46");
+    EXPECT_EQ(spaltenTitel(), (Liste{"TZ", "TA"}));
+    EXPECT_EQ(p.erfass[Erfass::LView].rows[0].cells.at(9) + p.erfass[Erfass::LView].rows[0].cells.at(10), "xx");
     EXPECT_EQ(spalte(Opt::PfdLView, 1), (Liste{"836,97", "-40,00", "139,49"}));
 
     // Partial month off: the part-time amounts come back.
@@ -465,6 +476,8 @@ TEST_F(TeilmonatTeilzeitTest, SequenceOfBothFeatures)
     // Part time off: the full amounts.
     erfass::ActTZAktiv(p, false);
     EXPECT_EQ(betraege(), (Liste{"3.000,00", "-40,00", "500,00"}));
+    EXPECT_EQ(gesamt(), "3.500,00");
+    EXPECT_EQ(spaltenTitel(), Liste{});
     EXPECT_EQ(spalte(Opt::TZLView, 4), (Liste{"", ""}));
     EXPECT_EQ(p.erfass.zeilen[0].tz, "");
     EXPECT_TRUE(p.opt[Opt::TZBtnUebernehmen].enabled);
@@ -486,7 +499,7 @@ TEST_F(TeilmonatTeilzeitTest, SequenceOfBothFeatures)
     optionen::ActTZAktualis(p);
     EXPECT_EQ(betrag(0), "1.622,00");
     EXPECT_EQ(p.erfass.taStatus, Status::An);
-    EXPECT_EQ(p.erfass[Erfass::PnlTBAktiv].colour, Farbe::Yellow);
+    EXPECT_EQ(indikator(Erfass::PnlTBAktiv), Farbe::Yellow);
     EXPECT_TRUE(p.opt[Opt::TABtnUebernehmen].enabled);
     EXPECT_EQ(spalte(Opt::TALView, 2), (Liste{"1.622,00", "270,27"}));
     EXPECT_EQ(tage(), "30 / 30");
