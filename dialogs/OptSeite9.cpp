@@ -12,7 +12,6 @@
 
 namespace lx {
 
-
 void baueOptSeite9(Bindungen& b, ProgrammZustand& p, QWidget* seite)
 {
     auto& o = p.opt;
@@ -53,7 +52,8 @@ void baueOptSeite9(Bindungen& b, ProgrammZustand& p, QWidget* seite)
 
     auto* liste = b.feld<QTreeWidget>(o, Opt::TALView, seite);
     kontextEintrag(b, liste, "TAPopKuerzen", "Lohnart kürzen", [&p] { optionen::TALohnartKuerzen(p, true); });
-    kontextEintrag(b, liste, "TAPopNichtKuerzen", "Lohnart nicht kürzen", [&p] { optionen::TALohnartKuerzen(p, false); });
+    kontextEintrag(b, liste, "TAPopNichtKuerzen", "Lohnart nicht kürzen",
+                   [&p] { optionen::TALohnartKuerzen(p, false); });
     layout->addWidget(liste, 1);
 
     auto* knoepfe = new QHBoxLayout;

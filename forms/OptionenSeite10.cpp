@@ -8,12 +8,8 @@ constexpr int kHilfe = 3011;
 
 Steuerelement stunden(std::string_view name, std::string_view label, std::string wert)
 {
-    return {.name = name,
-            .kind = SteuerArt::ValueLabEdit,
-            .label = label,
-            .preset = wert,
-            .reset = wert,
-            .help = kHilfe};
+    return {
+        .name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .preset = wert, .reset = wert, .help = kHilfe};
 }
 
 }  // namespace

@@ -8,8 +8,8 @@ constexpr int kHilfe = 3010;
 
 // A day field: two digits, no decimals. The maximum of every day field follows
 // the month (ActTeilmonatGrund); 31 until the month is known.
-Steuerelement tagFeld(std::string_view name, std::string_view label, std::string_view hint, int min,
-                      std::string preset, std::optional<std::string> reset)
+Steuerelement tagFeld(std::string_view name, std::string_view label, std::string_view hint, int min, std::string preset,
+                      std::optional<std::string> reset)
 {
     return {.name = name,
             .kind = SteuerArt::ValueEdit,

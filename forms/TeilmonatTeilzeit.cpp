@@ -98,7 +98,8 @@ void pfaendungAbgleichen(ProgrammZustand& p)
 {
     auto& pfd = liste(p, Opt::PfdLView);
     const auto& zeilen = p.erfass.zeilen;
-    for (std::size_t j = 0; j < pfd.size() && j < zeilen.size(); ++j) zelle(pfd[j], kPfdBetrag) = text(zeilen[j].betrag);
+    for (std::size_t j = 0; j < pfd.size() && j < zeilen.size(); ++j)
+        zelle(pfd[j], kPfdBetrag) = text(zeilen[j].betrag);
 }
 
 // After amounts were written into the entry rows.
@@ -256,8 +257,8 @@ void ActTeilmonatGrund(ProgrammZustand& p)
     auto& o = p.opt;
     o.text(Opt::TBVEdiVon) = "1";
     o.text(Opt::TBVEdiBis) = std::to_string(tage);
-    for (Opt id : {Opt::TBVEdiVon, Opt::TBVEdiBis, Opt::TBVEdiUB1Von, Opt::TBVEdiUB1Bis, Opt::TBVEdiUB2Von,
-                   Opt::TBVEdiUB2Bis}) {
+    for (Opt id :
+         {Opt::TBVEdiVon, Opt::TBVEdiBis, Opt::TBVEdiUB1Von, Opt::TBVEdiUB1Bis, Opt::TBVEdiUB2Von, Opt::TBVEdiUB2Bis}) {
         o[id].max = Currency::fromUnits(tage);
     }
     o.teilmonat.tage = 0;

@@ -57,10 +57,7 @@ protected:
         combo->setFocus();
         QTest::keyClick(combo, taste);
     }
-    static QString Panel(QWidget* fenster, const char* name)
-    {
-        return Feld<QLabel>(fenster, name)->text();
-    }
+    static QString Panel(QWidget* fenster, const char* name) { return Feld<QLabel>(fenster, name)->text(); }
 
     fs::path ordner;
     test::FesteUhr uhr{2024, 1, 15};

@@ -46,7 +46,10 @@ protected:
     }
 
     std::string& o(Opt id) { return p.opt.text(id); }
-    std::string zelle(Opt id, std::size_t zeile, std::size_t spalte) { return p.opt[id].rows.at(zeile).cells.at(spalte); }
+    std::string zelle(Opt id, std::size_t zeile, std::size_t spalte)
+    {
+        return p.opt[id].rows.at(zeile).cells.at(spalte);
+    }
     std::string gekuerzt(std::size_t zeile) { return zelle(Opt::TALView, zeile, 3); }
     std::string teilzeit(std::size_t zeile) { return zelle(Opt::TZLView, zeile, 4); }
     std::string betrag(std::size_t zeile) { return formatAmount(p.erfass.zeilen.at(zeile).betrag); }
@@ -127,12 +130,25 @@ TEST_F(TeilmonatTeilzeitTest, ReductionByRuleWithPanelsInBothStatusBars)
         const char* regel[4];
         const char* panel;
     } faelle[] = {
-        {"entry 16", "Januar", 3100.00_cur, "16", "0", "0", 16,
-         {"1.653,33", "1.600,00", "1.550,00", "1.617,39"}, "Eintritt 16.01.2024"},
-        {"interruption 1-10", "April", 1000.00_cur, "1", "1", "10", 20,
-         {"666,67", "666,67", "666,67", "636,36"}, ""},
-        {"interruption removed", "April", 1000.00_cur, "1", "0", "0", 30,
-         {"1.000,00", "1.000,00", "1.000,00", "1.000,00"}, ""},
+        {"entry 16",
+         "Januar",
+         3100.00_cur,
+         "16",
+         "0",
+         "0",
+         16,
+         {"1.653,33", "1.600,00", "1.550,00", "1.617,39"},
+         "Eintritt 16.01.2024"},
+        {"interruption 1-10", "April", 1000.00_cur, "1", "1", "10", 20, {"666,67", "666,67", "666,67", "636,36"}, ""},
+        {"interruption removed",
+         "April",
+         1000.00_cur,
+         "1",
+         "0",
+         "0",
+         30,
+         {"1.000,00", "1.000,00", "1.000,00", "1.000,00"},
+         ""},
     };
     for (const Fall& f : faelle) {
         for (int r = 0; r < 4; ++r) {
@@ -201,12 +217,31 @@ TEST_F(TeilmonatTeilzeitTest, PeriodCheckShowsItsBoxesInOrderAndReducesNothing)
         Liste boxen;
     } faelle[] = {
         {"1: 5-0", "1", "31", "5", "0", "0", "0", {"Unterbrechung 1 Bis-Datum falsch"}},
-        {"1: 0-5, 2: 7-0", "1", "31", "0", "5", "7", "0",
+        {"1: 0-5, 2: 7-0",
+         "1",
+         "31",
+         "0",
+         "5",
+         "7",
+         "0",
          {"Unterbrechung 1 Von-Datum falsch", "Unterbrechung 2 Bis-Datum falsch"}},
-        {"entry 10, 1: 3-12", "10", "31", "3", "12", "0", "0",
-         {"Unterbrechung 1 muß im Beschäftigungszeitraum sein"}},
-        {"leaving 20, 2: 18-25", "1", "20", "0", "0", "18", "25",
+        {"entry 10, 1: 3-12", "10", "31", "3", "12", "0", "0", {"Unterbrechung 1 muß im Beschäftigungszeitraum sein"}},
+        {"leaving 20, 2: 18-25",
+         "1",
+         "20",
+         "0",
+         "0",
+         "18",
+         "25",
          {"Unterbrechung 2 muß im Beschäftigungszeitraum sein"}},
+        {"entry 10, 1: 3-12; leaving 20, 2: 18-25",
+         "10",
+         "20",
+         "3",
+         "12",
+         "18",
+         "25",
+         {"Unterbrechung 1 muß im Beschäftigungszeitraum sein", "Unterbrechung 2 muß im Beschäftigungszeitraum sein"}},
         {"entry 20, leaving 10", "20", "10", "0", "0", "0", "0", {"Falsche Zeiträume in Teilmonatsabrechnung"}},
         {"1: 20-10", "1", "31", "20", "10", "0", "0", {"Unterbrechung 1 Von-Datum nach Bis-Datum"}},
         {"1: 5-10, 2: 8-12", "1", "31", "5", "10", "8", "12", {"Unterbrechungen 1 und 2 überschneiden sich"}},
@@ -479,6 +514,9 @@ TEST_F(TeilmonatTeilzeitTest, SequenceOfBothFeatures)
     EXPECT_EQ(gesamt(), "3.500,00");
     EXPECT_EQ(spaltenTitel(), Liste{});
     EXPECT_EQ(spalte(Opt::TZLView, 4), (Liste{"", ""}));
+    EXPECT_EQ(spalte(Opt::PfdLView, 1), (Liste{"3.000,00", "-40,00", "500,00"}));
+    EXPECT_EQ(spalte(Opt::ATZLView, 2), (Liste{"3.000,00", "500,00"}));
+    EXPECT_EQ(spalte(Opt::TALView, 2), (Liste{"3.000,00", "500,00"}));
     EXPECT_EQ(p.erfass.zeilen[0].tz, "");
     EXPECT_TRUE(p.opt[Opt::TZBtnUebernehmen].enabled);
 
