@@ -293,7 +293,8 @@ QWidget* Bindungen::erzeuge(const Steuerelement& e, QWidget* parent)
             for (std::size_t i = 0; i < e.columns.size(); ++i) {
                 auto* panel = new QLabel(bar);
                 panel->setObjectName(q(e.name) + QStringLiteral("Panel") + QString::number(i));
-                panel->setFixedWidth(e.columns[i].width);
+                // at least its width; a longer text ("Eintritt 16.01.2024") widens it
+                panel->setMinimumWidth(e.columns[i].width);
                 panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 bar->addWidget(panel);
             }
