@@ -291,6 +291,8 @@ void ActTZUebernehmen(ProgrammZustand& p)
     if (zeilen.empty()) return;
     const bool an = teilzeitAn(p);
     if (!an) {
+        // The rebuilt lists take the rows' amounts as the full ones.
+        optionen::TeilmonatZuruecknehmen(p);
         SpiegelLeeren(p);
         for (std::size_t i = 0; i < zeilen.size(); ++i) Spiegeln(p, i, false);
     } else {

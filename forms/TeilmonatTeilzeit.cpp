@@ -304,6 +304,22 @@ void ActTAUebernehmen(ProgrammZustand& p)
     anzeigenNachUebernahme(p);
 }
 
+void TeilmonatZuruecknehmen(ProgrammZustand& p)
+{
+    if (p.erfass.taStatus != Status::Uebernommen) return;
+    auto& rows = liste(p, Opt::TALView);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Zeile& z = rows[i];
+        const Lohnart* e = erfassZeile(p, i);
+        // A row edited since applying keeps what was typed.
+        if (e != nullptr && e->betrag == betrag(zelle(z, kTAGekuerzt), zelle(z, kTAVoll))) {
+            eintragen(p, i, betrag(zelle(z, kTAVoll), "0,00"));
+        }
+    }
+    teilmonatNichtMehrUebernommen(p);
+    erfassNachrechnen(p);
+}
+
 void ActTZAktualis(ProgrammZustand& p)
 {
     auto& rows = liste(p, Opt::TZLView);

@@ -29,6 +29,12 @@ void ActTAAktualis(ProgrammZustand& p);
 // entry dialog. Nothing while the partial month is off or a list is empty.
 void ActTAUebernehmen(ProgrammZustand& p);
 
+// Before the entry dialog rebuilds the lists from its rows: an applied
+// partial month goes back out of the rows (each row that still holds its
+// reduced amount gets its full one, the days return), so that the rebuilt
+// "voll" amounts are full ones; the partial month then counts as not applied.
+void TeilmonatZuruecknehmen(ProgrammZustand& p);
+
 // Recomputes the "Teilzeit" amounts; applied again at once when applied.
 void ActTZAktualis(ProgrammZustand& p);
 // Writes the part-time amounts and marks into the entry dialog. Nothing while

@@ -645,3 +645,49 @@ TEST_F(TeilmonatTeilzeitTest, CreationAndFirstShowSetUpThePage)
 
 }  // namespace
 }  // namespace lx
+
+namespace lx {
+namespace {
+
+// Rows taken or edited with part time off rebuild the lists from the rows: an
+// applied partial month first goes back out of them, else its reduced amounts
+// became the new "voll" and switching off would keep the reduction.
+TEST_F(TeilmonatTeilzeitTest, RowsTakenOrEditedWhileAppliedKeepTheFullAmounts)
+{
+    nehmen("Gehalt", 3000.00_cur);
+    nehmen("Prämie", 500.00_cur);
+    o(Opt::LSTVEdiStTage) = "30";
+    o(Opt::SVVEdiSVTage) = "30";
+    erfass::ActTBAktiv(p, true);
+    o(Opt::TBVEdiVon) = "16";
+    o(Opt::TBComboRegel) = kRegeln[1];
+    optionen::ActTAAktualis(p);
+    optionen::ActTAUebernehmen(p);
+    ASSERT_EQ(betraege(), (Liste{"1.548,39", "258,06"}));
+
+    // "Prämie" edited to 600,00 while applied.
+    p.erfass.auswahl = 1;
+    erfass::ActEditStart(p);
+    p.erfass.text(Erfass::VEdiBetrag) = "600,00";
+    erfass::ActEditUebernahme(p);
+    EXPECT_EQ(betraege(), (Liste{"3.000,00", "600,00"}));
+    EXPECT_EQ(spalte(Opt::TALView, 2), (Liste{"3.000,00", "600,00"}));
+    EXPECT_EQ(gesamt(), "3.600,00");
+    EXPECT_EQ(tage(), "30 / 30");
+    EXPECT_EQ(p.erfass.taStatus, Status::An);
+    EXPECT_TRUE(p.opt[Opt::TABtnUebernehmen].enabled);
+
+    // Applied again, then a row taken, then off: the full amounts stay.
+    erfass::ActTBAktiv(p, false);
+    erfass::ActTBAktiv(p, true);
+    optionen::ActTAUebernehmen(p);
+    ASSERT_EQ(betraege(), (Liste{"1.548,39", "309,68"}));
+    nehmen("Zulage", 100.00_cur);
+    erfass::ActTBAktiv(p, false);
+    EXPECT_EQ(betraege(), (Liste{"3.000,00", "600,00", "100,00"}));
+    EXPECT_EQ(gesamt(), "3.700,00");
+    EXPECT_EQ(spalte(Opt::PfdLView, 1), (Liste{"3.000,00", "600,00", "100,00"}));
+}
+
+}  // namespace
+}  // namespace lx
