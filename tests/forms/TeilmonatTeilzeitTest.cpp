@@ -643,12 +643,6 @@ TEST_F(TeilmonatTeilzeitTest, CreationAndFirstShowSetUpThePage)
     EXPECT_EQ(formatAmount(z.opt[Opt::TBVEdiBis].max, 0), "30");
 }
 
-}  // namespace
-}  // namespace lx
-
-namespace lx {
-namespace {
-
 // Rows taken or edited with part time off rebuild the lists from the rows: an
 // applied partial month first goes back out of them, else its reduced amounts
 // became the new "voll" and switching off would keep the reduction.
