@@ -1,6 +1,6 @@
 // Pages "Teilmonat" and "Teilzeit" of the options dialog as widgets: their
-// controls under their names, a partial month typed and applied with real key
-// presses, the pop-ups on the selected row.
+// controls under their names, the day fields' maximum, the pop-ups on the
+// selected row. A partial month typed and applied end to end: tests/app.
 
 #include <QAction>
 #include <QComboBox>
@@ -123,39 +123,6 @@ TEST_F(OptTeilmonatTeilzeitTest, ControlsStandUnderTheirNamesWithLabelsPresetsAn
     fenster->aktualisieren();
     EXPECT_EQ(kind<TLxNumEdit>("TBVEdiUB2Bis")->MaxValue(), 29_cur);
     EXPECT_EQ(kind<QLineEdit>("TBVEdiBis")->text(), "29");
-}
-
-TEST_F(OptTeilmonatTeilzeitTest, PartialMonthTypedAppliedAndSwitchedOffThroughItsList)
-{
-    seite(9);
-    waehle("TBComboJaNein", Qt::Key_Up);
-    EXPECT_EQ(kind<QComboBox>("TBComboJaNein")->currentText(), "ja");
-    EXPECT_EQ(p.erfass.taStatus, Status::An);
-    EXPECT_EQ(zelle("TALView", 0, 1), "x");
-
-    auto* von = kind<QLineEdit>("TBVEdiVon");
-    von->setFocus();
-    von->selectAll();
-    Tippe(von, "16");
-    waehle("TBComboRegel", Qt::Key_Up);
-    EXPECT_EQ(p.opt.text(Opt::TBComboRegel), "Kalendertageregel (zu bez. Kal.-Tage : tats. Kal.-Tage)");
-    QTest::mouseClick(kind<QPushButton>("TABtnAktualisieren"), Qt::LeftButton);
-    EXPECT_EQ(zelle("TALView", 0, 3), "1.600,00");
-    QTest::mouseClick(kind<QPushButton>("TABtnUebernehmen"), Qt::LeftButton);
-
-    EXPECT_EQ(p.erfass.zeilen[0].betrag, 1600.00_cur);
-    EXPECT_EQ(p.erfass[Erfass::StatusBar1].items[0], "Eintritt 16.01.2024");
-    EXPECT_EQ(p.haupt.panel(kPanelEintritt), "Eintritt 16.01.2024");
-    EXPECT_EQ(p.erfass.taStatus, Status::Uebernommen);
-    EXPECT_FALSE(kind("TABtnUebernehmen")->isEnabled());
-    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join("; ").toStdString();
-
-    // Off again through the list: the full amount back.
-    waehle("TBComboJaNein", Qt::Key_Down);
-    EXPECT_EQ(p.erfass.zeilen[0].betrag, 3100.00_cur);
-    EXPECT_EQ(kind<QComboBox>("TBComboJaNein")->currentText(), "nein");
-    EXPECT_TRUE(kind("TABtnUebernehmen")->isEnabled());
-    EXPECT_EQ(zelle("TALView", 0, 3), "");
 }
 
 TEST_F(OptTeilmonatTeilzeitTest, PartTimePopUpsActOnTheSelectedRow)
