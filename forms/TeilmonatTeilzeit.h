@@ -51,7 +51,8 @@ void TZHerunterrechnen(ProgrammZustand& p, bool herunter);
 // "kfm", "0,10", "0,50" or "1,00"; only for a row marked for part time.
 void TZRunden(ProgrammZustand& p, const char* code);
 
-// The dialog's creation: page 9 for the month, the hours "20,00" and "37,00".
+// The dialog's creation (its FormCreate): page 9 for the month, the hours
+// "20,00" and "37,00".
 void TeilErzeugen(ProgrammZustand& p);
 // The options reset's share of pages 9 and 10 beyond the table: the feature is
 // switched off when it is on, so its applied amounts go back into the entry
