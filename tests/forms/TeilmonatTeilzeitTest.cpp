@@ -10,6 +10,7 @@
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Optionen.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"
 #include "TeilmonatTeilzeit.h"
@@ -591,11 +592,7 @@ TEST_F(TeilmonatTeilzeitTest, ResetWhileAppliedSwitchesBothOff)
     optionen::ActTAUebernehmen(p);
     ASSERT_EQ(p.erfass.taStatus, Status::Uebernommen);
 
-    // The options reset: the table, the pages' shares, the month set-up.
-    p.opt.grundstellung();
-    optionen::GrundstellungSeite9(p);
-    optionen::GrundstellungSeite10(p);
-    optionen::ActTeilmonatGrund(p);
+    optionen::ActGrundstellung(p);
     EXPECT_EQ(betraege(), Liste{"3.000,00"});
     EXPECT_EQ(p.erfass.tzStatus, Status::Aus);
     EXPECT_EQ(p.erfass.taStatus, Status::Aus);
