@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Berechnen.h"
 #include "Hauptfenster.h"
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
@@ -186,7 +187,20 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         lx::setzeHilfe(box, 2006);
         auto* g = new QGridLayout(box);
         g->setContentsMargins(6, 4, 6, 4);
-        zeile(g, 0, Haupt::LEdiBrutto, box);
+        // ENTER in the gross or net field computes; the typed text is in the
+        // state already, as ENTER does not leave the field.
+        auto enter = [this](QWidget* w, Haupt feld) {
+            auto* edit = static_cast<TLxEditBase*>(w);
+            edit->OnKeyDown = [this, edit, feld](int& taste, Qt::KeyboardModifiers) {
+                if (taste != Qt::Key_Return && taste != Qt::Key_Enter) return;
+                bindungen_.ausfuehren([this, feld] { LEdiBruttoKeyDown(p_, feld); });
+                // The run has written the fields, which ends a selection: ENTER
+                // then removes no selected text (a whole-text one would empty the
+                // field the run just filled).
+                edit->deselect();
+            };
+        };
+        enter(zeile(g, 0, Haupt::LEdiBrutto, box), Haupt::LEdiBrutto);
         auto* erfassen =
             bindungen_.feld<QPushButton>(p.haupt, Haupt::BtnBruttoErfass, box, [&p] { BtnBrErfassClick(p); });
         erfassen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
@@ -196,7 +210,7 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         auto* bruttoNeu =
             bindungen_.feld(p.haupt, Haupt::BtnBruttoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBruttoNeu); });
         g->addWidget(bruttoNeu, 1, 0, 1, 3, Qt::AlignRight);
-        zeile(g, 2, Haupt::LEdiNetto, box);
+        enter(zeile(g, 2, Haupt::LEdiNetto, box), Haupt::LEdiNetto);
         auto* nettoNeu =
             bindungen_.feld(p.haupt, Haupt::BtnNettoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnNettoNeu); });
         g->addWidget(nettoNeu, 3, 0, 1, 3, Qt::AlignRight);

@@ -1,5 +1,7 @@
 #include "Ausstehend.h"
 
+#include "AmountText.h"
+#include "Berechnung.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -9,14 +11,18 @@ void LadeStandard(ProgrammZustand& p)
 {
     p.haupt.text(Haupt::ComboStamm).clear();
 }
-void ActBerechnen(ProgrammZustand&) {}
-void ActNettoHochrechnung(ProgrammZustand&) {}
+// Until the gross-up is built, a run with net-marked items computes once, as
+// without them.
+void ActNettoHochrechnung(ProgrammZustand& p)
+{
+    p.LohnGehalt.Berechnen();
+    p.haupt.text(Haupt::LEdiNetto) = formatAmount(NettoBrutto(p.LohnGehalt, p.erfass.brutto[kGesamtbrutto]));
+}
 void ActSonderberechnung(ProgrammZustand&) {}
 void ActBPfaendungsabrechnung(ProgrammZustand&) {}
 void ActDetailabrechnung(ProgrammZustand&) {}
 void ActATZAbrechnung(ProgrammZustand&) {}
 
-void BtnBruttoNeuClick(ProgrammZustand&, Haupt) {}
 void ActDrucken(ProgrammZustand&) {}
 void ActAbrSave(ProgrammZustand&) {}
 void ActStammSaveExecute(ProgrammZustand&) {}

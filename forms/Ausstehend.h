@@ -17,8 +17,7 @@ struct ProgrammZustand;
 enum class Haupt;
 
 // Main window
-void LadeStandard(ProgrammZustand& p);    // the "Standard" record, else ComboStamm emptied
-void ActBerechnen(ProgrammZustand& p);    // the calculation in the current mode
+void LadeStandard(ProgrammZustand& p);  // the "Standard" record, else ComboStamm emptied
 // The driver's step 7 for net-marked items: the gross-up iteration on the working engine after
 // the driver has set all inputs; writes the gross and net fields and sets FNTHochrechnung.
 void ActNettoHochrechnung(ProgrammZustand& p);
@@ -31,7 +30,6 @@ void ActDetailabrechnung(ProgrammZustand& p);
 // Run by the payslip when partial retirement is on: the partial-retirement report.
 void ActATZAbrechnung(ProgrammZustand& p);
 
-void BtnBruttoNeuClick(ProgrammZustand& p, Haupt sender);  // BtnBerechnen, BtnBruttoNeu, BtnNettoNeu
 void ActDrucken(ProgrammZustand& p);           // prints the payslip
 void ActAbrSave(ProgrammZustand& p);           // saves the payslip
 void ActStammSaveExecute(ProgrammZustand& p);  // saves the master-data record

@@ -1,9 +1,9 @@
 #include "Berechnung.h"
 
+#include "../engine/Optionen.h"  // the engine's option codes (forms/ has an Optionen.h of its own)
 #include "AmountText.h"
 #include "Dez.h"
 #include "LxMath.h"
-#include "Optionen.h"
 #include "PlanRundung.h"
 
 namespace lx {

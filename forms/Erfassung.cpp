@@ -5,6 +5,7 @@
 
 #include "AmountText.h"
 #include "Beitragsrundung.h"
+#include "Berechnen.h"
 #include "LxMath.h"
 
 namespace lx {
@@ -447,7 +448,15 @@ void ActErfZurueck(ProgrammZustand& p)
 // shows with the main window's fields.
 void ErfassBerechnen(ProgrammZustand& p)
 {
+    ActBrutti(p);
+    p.haupt.text(Haupt::LEdiBrutto) = formatAmount(p.erfass.brutto[kGesamtbrutto]);
     ActBerechnen(p);
+    // A run that found no pay items has hidden both buttons.
+    if (!p.erfass.zeilen.empty()) {
+        const bool netto = p.haupt[Haupt::LEdiNetto].tag == 1;
+        p.haupt[Haupt::BtnBruttoNeu].visible = !netto;
+        p.haupt[Haupt::BtnNettoNeu].visible = netto;
+    }
     p.dialoge.Verbergen(Fenster::Erfass);
 }
 

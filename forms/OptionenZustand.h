@@ -97,12 +97,19 @@ enum class Opt {
     SVVEdiVBMax,
     VBBtnErfassung,
     // Page 6 "Altersteilzeit": OptionenSeite6.cpp
+    ATZComboJaNein,
     ATZLxVEdiAufst,
+    ATZneuAufstRV,
     ATZmanReg,
     ATZLabRegEnt,
     ATZLabAufst,
     ATZLView,
     // Page 7 "Pfändung": OptionenSeite7.cpp
+    PfdComboJaNein,  // tag 1: the last calculation needed the garnishment special calculation
+    PfdComboMethode,
+    PfdVEdiUntPers,
+    PfdVEdiVerbleib,
+    PfdComboEntUmw,
     PfdLView,
     // Page 8 "Mehrfachbeschäftigung": OptionenSeite8.cpp
     MfBComboJaNein,

@@ -1,0 +1,317 @@
+#include "Berechnen.h"
+
+#include "../engine/Optionen.h"  // the engine's option codes (forms/ has an Optionen.h of its own)
+#include "AmountText.h"
+#include "DatumUnit.h"
+#include "Erfassung.h"
+#include "Hauptfenster.h"
+#include "LxMath.h"
+#include "ProgrammZustand.h"
+
+namespace lx {
+
+namespace {
+
+using enum Haupt;
+
+// An amount text as the fields show it ("1.234,56").
+Currency betrag(const std::string& text)
+{
+    return StrToCurr(OhnePunkte(text));
+}
+
+// The same, an empty text counting as 0.
+Currency betragLeerNull(const std::string& text)
+{
+    return text.empty() ? 0_cur : betrag(text);
+}
+
+// The same, "", "0" and "0,00" counting as 0.
+Currency betragNull(const std::string& text)
+{
+    return IstNullText(text) ? 0_cur : betrag(text);
+}
+
+Byte janein(bool ja)
+{
+    return ja ? 1 : 0;
+}
+
+// The extra health rate's digits from "+ 1,30%": characters 3 to 6.
+std::string kvZusatzZiffern(const std::string& text)
+{
+    std::string z;
+    for (std::size_t i = 2; i < 6; ++i) z += ZeichenAn(text, i);
+    return z;
+}
+
+// The health rate "14,60%" without its last character.
+std::string ohneLetztesZeichen(const std::string& text)
+{
+    return text.empty() ? text : text.substr(0, text.size() - 1);
+}
+
+// The amount of a field for the entry dialog's amount field, "#,##0.00".
+void insErfassen(ProgrammZustand& p, Haupt feld, bool zvMarke)
+{
+    ErfassZustand& e = p.erfass;
+    if (feld == LEdiBrutto) {
+        e.text(Erfass::VEdiBetrag) = formatAmount(betrag(p.haupt.text(LEdiBrutto)));
+        p.haupt[BtnBruttoNeu].visible = true;
+        p.haupt[BtnNettoNeu].visible = false;
+    } else {
+        e.text(Erfass::VEdiBetrag) = p.haupt.text(LEdiNetto);
+        e.text(Erfass::AEdiNT) = "x";
+        p.haupt[BtnBruttoNeu].visible = false;
+        p.haupt[BtnNettoNeu].visible = true;
+        p.haupt[LEdiNetto].tag = 1;
+    }
+    if (zvMarke) e.text(Erfass::AEdiZV) = "x";
+    erfass::ActUebernehmen(p);
+    erfass::ActBrutti(p);
+}
+
+bool zvGewaehlt(const ProgrammZustand& p)
+{
+    return p.haupt.text(ComboZV) != "keine";
+}
+
+void stoppAnzeigen(ProgrammZustand& p, const Stopp& s)
+{
+    p.dialoge.Fehler(s.text);
+    if (s.seite >= 0) {
+        p.dialoge.OptionenZeigen(s.seite, s.fokus);
+    } else if (!s.fokus.empty()) {
+        p.dialoge.Fokus(Fenster::Haupt, s.fokus);
+    }
+}
+
+void abzuegeAnzeigen(ProgrammZustand& p)
+{
+    const auto betraege = AbzugsBetraege(p.LohnGehalt);
+    auto& rows = p.haupt[LVAbz].rows;
+    ActLVGrundExecute(p);
+    for (std::size_t i = 0; i < betraege.size() && i < rows.size(); ++i)
+        rows[i].cells.at(1) = formatAmount(betraege[i]);
+}
+
+}  // namespace
+
+BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
+{
+    const auto& h = p.haupt;
+    const auto& o = p.opt;
+    using O = Opt;
+    BerechnungsEingaben w;
+
+    w.rechtskreis = janein(o.text(O::SVComboRechtskreis) == "West");
+    w.jahr = StrToInt(h.text(ComboJahr));
+    w.bgr = h.text(LxEdiBGR);
+    // The engine splits the code into four digits; a character that is none
+    // stops here, before any setter has run.
+    for (std::size_t i = 0; i < 4; ++i) StrToInt(ZeichenAn(w.bgr, i));
+    w.monat = MonatNr(h.text(ComboMonat));
+
+    w.gleitzone = janein(o.text(O::SVComboGleitzone) == "Gleitzone rechnen");
+    w.rvVoll = janein(IstJa(o.text(O::SVComboRVVoll)));
+    w.pvZuschlag = janein(IstJa(h.text(ComboPVerh)));
+    w.sachsen = janein(IstJa(o.text(O::ComboSachsen)));
+    w.miniRVPflicht = janein(o.text(O::SVComboGfERV) == "kein Verzicht auf RV-Pflicht");
+    w.pkvNachSVBrutto = janein(o.text(O::SVComboFrWPKV) == "nach tatsächlichem SV-Brutto");
+    w.pkvBeitrag = betragLeerNull(o.text(O::LEdiPKV));
+    w.ppvBeitrag = betragLeerNull(o.text(O::LEdiPPV));
+    w.kvBes = MapKVBes(o.text(O::SVComboKVBez));
+    w.rvBes = MapRVBes(o.text(O::SVComboRVBez));
+    w.avBes = MapAVBes(o.text(O::SVComboAVBez));
+    w.pvBes = MapPVBes(o.text(O::SVComboPVBez));
+    w.kvZusatz = betrag(kvZusatzZiffern(h.text(MEdiKVZus)));
+    w.u1Satz = betrag(o.text(O::SVVEdiU1Satz));
+    w.u2Satz = betrag(o.text(O::SVVEdiU2Satz));
+    w.kvSatz = betrag(ohneLetztesZeichen(h.text(MEdiKV)));
+    w.vb = static_cast<Byte>(h[PnlVB].tag);
+    w.mehrfach = IstJa(o.text(O::MfBComboJaNein));
+    w.bruttoAnderer = betragNull(o.text(O::MfBVEdiBrutAnd));
+    w.svTageVorher = StrToInt(o.text(O::EBVEdiTgVor));
+    w.stTage = StrToInt(o.text(O::LSTVEdiStTage));
+    w.svTage = StrToInt(o.text(O::SVVEdiSVTage));
+
+    w.brutto = p.erfass.brutto;
+
+    w.stAuto = janein(o[O::EBChkStAuto].checked);
+    w.svAuto = janein(o[O::EBChkSVAuto].checked);
+    w.stBruttoJahr = betrag(o.text(O::EBVEdiStJahr));
+    w.vbBruttoJahr = betrag(o.text(O::EBVEdiVBJahr));
+    w.kvBruttoVor = betrag(o.text(O::EBVEdiKVBrVor));
+    w.rvBruttoVor = betrag(o.text(O::EBVEdiRVBrVor));
+    w.fbJahr = betrag(o.text(O::LSTVEdiFBJahr));
+
+    w.pfaendung = janein(IstJa(o.text(O::PfdComboJaNein)));
+    w.unterhaltPers = StrToInt(o.text(O::PfdVEdiUntPers));
+    w.pfaendVerbleib = betrag(o.text(O::PfdVEdiVerbleib));
+    w.pfdEntUmwNein = o.text(O::PfdComboEntUmw) == "nein";
+    w.pfdBruttomethode = o.text(O::PfdComboMethode) == "Bruttomethode";
+    for (const Zeile& z : o[O::PfdLView].rows) {
+        if (z.cells.size() < 3) continue;
+        w.pfdZeilen.push_back({betrag(z.cells[1]), z.cells[2]});
+    }
+
+    w.stKl = StrToInt(h.text(LEdiStKl));
+    w.pkpvWieSV = o[O::LSTChkPKV].checked;
+    w.pkpv = betrag(o.text(O::LSTVEdiPKV));
+    w.faktor = betragLeerNull(h.text(LEdiFaktor));
+    w.konfession = MapKonfession(h.text(ComboKiJaNein));
+    w.bundesland = MapBundesland(o.text(O::LSTComboBundesland));
+    w.kammer = o.text(O::LSTComboKammerbeitrag) == "automatisch berechnen" ? 1 : 2;
+    w.ermKiSt = janein(IstJa(o.text(O::LSTComboErmKiSt)));
+    w.allgemeineTabelle = o.text(O::LSTComboStTab) == "Allgemeine Steuertabelle";
+    w.kiFB = betragLeerNull(h.text(LEdiKiFB));
+    w.stFreibetrag = betragLeerNull(h.text(LEdiStFB));
+    w.gebJahr = h.text(LEdiGebJahr).empty() ? 1990 : StrToInt(h.text(LEdiGebJahr));
+
+    w.zvArt = o.text(O::ZVComboArt);
+    w.zvPStGrenze = betrag(o.text(O::ZVVEdiPSt));
+    w.zvMax56 = betragNull(o.text(O::ZVVEdiMax56));
+    w.zvSatzAG = betrag(o.text(O::ZVVEdiPAGA));
+    w.zvSatzAN = betrag(o.text(O::ZVVEdiPANA));
+    w.sanierungsgeldSatz = betrag(o.text(O::ZVVEdiSanGeld));
+    w.zvUmlage = janein(IstJa(o.text(O::ZVComboZusUml)));
+    w.zvHaupt = zvGewaehlt(p);
+    w.zvHochrechnen = IstJa(o.text(O::ZVComboHochr));
+
+    w.vbMax = betragNull(o.text(O::SVVEdiVBMax));
+    // The pension block's fields count only with pension benefits.
+    if (w.vbBlock()) {
+        w.vbBeginnJahr = StrToInt(o.text(O::VBVEdiJahr));
+        w.vbMonate = StrToInt(o.text(O::VBVEdiMonate));
+        w.vbErsterVers = betragNull(o.text(O::VBVEdiErsterVers));
+        w.vbEinmal = betrag(o.text(O::VBVEdiEB));
+    }
+
+    w.bavArt = MapBAVArt(o.text(O::AVCombo1Art));
+    w.bavBetrag = betrag(o.text(O::AVVEdiAG1));
+    w.bavAN = betrag(o.text(O::AVVEdiAN1));
+    w.bavStFrei = MapBAVStFrei(o.text(O::AVCombo1StFrei));
+    w.bavZus1800 = janein(o.text(O::AVCombo1ZStFrei) == "zusätzlich 1800 Euro");
+    w.bavPauschal = betrag(o.text(O::AVVEdi1Pst));
+    w.bavMonatlich = janein(o.text(O::AVCombo1AnsatzSt) == "monatlich");
+
+    w.atz = IstJa(o.text(O::ATZComboJaNein));
+    if (w.atz) {
+        w.atzAufstockung = betrag(o.text(O::ATZLxVEdiAufst));
+        w.atzAufstRV = betrag(o.text(O::ATZneuAufstRV));
+        const std::string& manuell = o.text(O::ATZmanReg);
+        w.atzRegelentgelt = manuell.empty() || manuell == "0,00" ? betrag(o.text(O::ATZLabRegEnt)) : betrag(manuell);
+    }
+
+    w.nettoModus = h[LEdiNetto].tag == 1;
+    if (w.nettoModus) w.wunschNetto = betrag(h.text(LEdiNetto));
+    for (const Lohnart& z : p.erfass.zeilen) {
+        if (z.flags[kNT]) w.ntZeilen = true;
+    }
+    return w;
+}
+
+void LEdiBruttoKeyDown(ProgrammZustand& p, Haupt feld)
+{
+    if (IstNullText(p.haupt.text(feld))) return;
+    p.haupt[LEdiNetto].tag = 0;
+    erfass::ActGrundstellung(p);
+    insErfassen(p, feld, zvGewaehlt(p));
+    if (feld == LEdiBrutto) erfass::ActTZUebernehmen(p);
+    ActBerechnen(p);
+}
+
+void BtnBruttoNeuClick(ProgrammZustand& p, Haupt sender)
+{
+    p.haupt[LEdiNetto].tag = sender == BtnNettoNeu ? 1 : 0;
+    if (sender == BtnBerechnen) {
+        p.haupt[BtnBruttoNeu].visible = true;
+        p.haupt[BtnNettoNeu].visible = false;
+    }
+    ActBerechnen(p);
+}
+
+void ActBerechnen(ProgrammZustand& p)
+{
+    ActBerechnenExecute(p);
+}
+
+void ActBerechnenExecute(ProgrammZustand& p)
+{
+    auto& h = p.haupt;
+    TLohnGehalt& lg = p.LohnGehalt;
+
+    // 1. Partial retirement, and the totals over all rows: a net to gross or a
+    // gross-up before may have left other totals.
+    erfass::ActATZAktualis(p);
+    p.FNTHochrechnung = 0;
+    erfass::ActBrutti(p);
+
+    // 2.-3. An empty list takes the gross or else the net field.
+    if (p.erfass.zeilen.empty() && !IstNullText(h.text(LEdiBrutto))) insErfassen(p, LEdiBrutto, zvGewaehlt(p));
+    if (p.erfass.zeilen.empty() && !IstNullText(h.text(LEdiNetto))) insErfassen(p, LEdiNetto, zvGewaehlt(p));
+    if (p.erfass.zeilen.empty()) {
+        p.dialoge.Fehler("Bitte erst Beträge eingeben");
+        h[BtnBruttoNeu].visible = false;
+        h[BtnNettoNeu].visible = false;
+        return;
+    }
+
+    // 4. The checks, before anything reaches the engine.
+    if (const auto stopp = PruefeEingaben(LeseEingaben(p))) {
+        stoppAnzeigen(p, *stopp);
+        return;
+    }
+
+    // 5. Care children; a birth year of fewer than four characters is 1990.
+    ActPVKinder(p);
+    if (h.text(LEdiGebJahr).size() < 4) h.text(LEdiGebJahr) = "1990";
+
+    // 6. Every input, converted first, then set.
+    const BerechnungsEingaben w = LeseEingaben(p);
+    SetzeEingaben(lg, w);
+
+    // 7. The computation.
+    Currency netto;
+    bool nettoSchreiben = false;
+    std::optional<NettoIterationErgebnis> nachBrutto;
+    if (w.nettoModus) {
+        nachBrutto = NettoZuBrutto(lg, w.wunschNetto, w.zvHaupt, w.stKl == 6);
+        netto = nachBrutto->netto;
+        // The row now holds a gross: without its net mark a later gross to net
+        // (or a saved record) takes it as it is.
+        Lohnart& erste = p.erfass.zeilen.front();
+        erste.betrag = nachBrutto->brutto;
+        erste.flags[kNT] = false;
+        erfass::ActBrutti(p);
+        h.text(LEdiBrutto) = formatAmount(nachBrutto->brutto);
+        h.text(LEdiNetto) = formatAmount(nachBrutto->netto);
+    } else if (w.ntZeilen || (w.zvHochrechnen && w.zvHaupt)) {
+        ActNettoHochrechnung(p);
+    } else {
+        lg.Berechnen();
+        netto = NettoBrutto(lg, w.brutto[kGesamtbrutto]);
+        nettoSchreiben = true;
+    }
+    if (nachBrutto && nachBrutto->abgebrochen) p.dialoge.Information("Hochrechnung nach 300 Schritten abgebrochen");
+
+    // 8. Garnishment.
+    const PfaendungsPlan pfaendung = PlanePfaendung(w);
+    p.opt[Opt::PfdComboJaNein].tag = pfaendung.sonderflag ? 1 : 0;
+    lg.SetPfaendKorrektur(pfaendung.korrektur);
+    if (pfaendung.sonderberechnung) ActSonderberechnung(p);
+    if (pfaendung.berechnePfaendung) lg.BerechnePfaendung();
+
+    // 9.-11. Deductions and net.
+    abzuegeAnzeigen(p);
+    if (lg.FRVBes == 2) netto += lg.FRVAG + lg.FRVAGEB;
+    if (nettoSchreiben) h.text(LEdiNetto) = formatAmount(netto);
+
+    // 12.-13. Payslip, garnishment report, mini-job limit. The limit is
+    // checked after every calculation: it has nothing to do with garnishment.
+    ActDetailabrechnung(p);
+    if (!pfaendung.sonderflag) ActBPfaendungsabrechnung(p);
+    if (const auto hinweis = MinijobHinweis(w.bgr, w.jahr, w.monat, lg.FSVBrutto)) p.dialoge.Information(*hinweis);
+}
+
+}  // namespace lx
