@@ -20,6 +20,7 @@
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
 #include "Programmstart.h"
+#include "Stammdaten.h"
 #include "Version.h"
 
 using lx::Haupt;
@@ -221,7 +222,15 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     rechts->addWidget(abzuege, 1);
     {
         auto* g = new QGridLayout;
-        zeile(g, 0, Haupt::ComboStamm, mitte)->setMinimumWidth(180);
+        auto* stamm = qobject_cast<QComboBox*>(zeile(g, 0, Haupt::ComboStamm, mitte));
+        stamm->setMinimumWidth(180);
+        // A name chosen from the list loads at once; a typed one on ENTER or
+        // when the field is left, and without inline completion.
+        stamm->setCompleter(nullptr);
+        stammGewaehlt_ = connect(stamm, &QComboBox::activated, this,
+                                 [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammChange(p); }); });
+        stammGetippt_ = connect(stamm->lineEdit(), &QLineEdit::editingFinished, this,
+                                [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammEingabe(p); }); });
         rechts->addLayout(g);
     }
     bindungen_.feld(p.haupt, Haupt::LiBoUniversal, mitte);
@@ -238,6 +247,8 @@ TForm1::~TForm1()
     // The focus leaves the year list while the children go, after this window's part.
     disconnect(jahrGewaehlt_);
     disconnect(jahrGetippt_);
+    disconnect(stammGewaehlt_);
+    disconnect(stammGetippt_);
 }
 
 void TForm1::showEvent(QShowEvent* event)

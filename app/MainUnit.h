@@ -26,4 +26,6 @@ private:
     lx::Bindungen bindungen_;
     QMetaObject::Connection jahrGewaehlt_;
     QMetaObject::Connection jahrGetippt_;
+    QMetaObject::Connection stammGewaehlt_;
+    QMetaObject::Connection stammGetippt_;
 };

@@ -9,6 +9,7 @@
 #include "HelpViewer.h"
 #include "MainUnit.h"
 #include "Programmstart.h"
+#include "StammOrte.h"
 #include "UnitAbout.h"
 #include "UnitAbr.h"
 #include "UnitErfass.h"
@@ -43,6 +44,9 @@ ProgramWindows::ProgramWindows(const Umgebung& umgebung)
             .toStdString();
     zustand.hilfe = umgebung.hilfe;
     if (dialogeQt) dialogeQt->setHilfe([](int kontext) { HelpViewer::DisplayHelpByContext(kontext); });
+    const StammOrte orte = waehleStammOrte(QString::fromStdString(zustand.programmOrdner));
+    zustand.einstellungsDatei = orte.einstellungsDatei;
+    zustand.stammOrdnerVorgabe = orte.stammOrdner;
     form1 = std::make_unique<TForm1>(zustand, anzeige);
     frmErfass = std::make_unique<TFrmErfass>(zustand, anzeige);
     frmOpt = std::make_unique<TFrmOpt>(zustand, anzeige);

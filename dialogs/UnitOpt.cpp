@@ -14,6 +14,7 @@
 #include "OptSeite10.h"
 #include "OptSeite9.h"
 #include "Optionen.h"
+#include "OptSeiten.h"
 
 using lx::Opt;
 namespace opt = lx::optionen;
@@ -34,6 +35,9 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     BaueEinmalbezuege();
     BaueVersorgungsbezuege();
     BaueMehrfachbeschaeftigung();
+    lx::baueOptSeite6(Seite(6), bindungen, p);
+    lx::baueOptSeite7(Seite(7), bindungen, p);
+    lx::baueOptSeite11(Seite(11), bindungen, p);
     lx::baueOptSeite9(bindungen, p, Seite(9));
     lx::baueOptSeite10(bindungen, p, Seite(10));
 

@@ -8,7 +8,10 @@
 
 namespace lx {
 
-enum class Abr { kAnzahl };
+enum class Abr {
+    LEdiDruckName,  // the print name (master data "DetailAbr", "Name")
+    kAnzahl
+};
 
 std::span<const Eintrag<Abr>> abrTabelle();
 

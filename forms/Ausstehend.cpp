@@ -6,11 +6,6 @@
 
 namespace lx {
 
-// Until the records can load "Standard", there is none to load.
-void LadeStandard(ProgrammZustand& p)
-{
-    p.haupt.text(Haupt::ComboStamm).clear();
-}
 // Until the gross-up is built, a run with net-marked items computes once, as
 // without them.
 void ActNettoHochrechnung(ProgrammZustand& p)
@@ -25,12 +20,5 @@ void ActATZAbrechnung(ProgrammZustand&) {}
 
 void ActDrucken(ProgrammZustand&) {}
 void ActAbrSave(ProgrammZustand&) {}
-void ActStammSaveExecute(ProgrammZustand&) {}
-
-namespace optionen {
-void GrundstellungSeite6(ProgrammZustand&) {}
-void GrundstellungSeite7(ProgrammZustand&) {}
-void GrundstellungSeite11(ProgrammZustand&) {}
-}  // namespace optionen
 
 }  // namespace lx

@@ -17,7 +17,6 @@ struct ProgrammZustand;
 enum class Haupt;
 
 // Main window
-void LadeStandard(ProgrammZustand& p);  // the "Standard" record, else ComboStamm emptied
 // The driver's step 7 for net-marked items: the gross-up iteration on the working engine after
 // the driver has set all inputs; writes the gross and net fields and sets FNTHochrechnung.
 void ActNettoHochrechnung(ProgrammZustand& p);
@@ -32,14 +31,5 @@ void ActATZAbrechnung(ProgrammZustand& p);
 
 void ActDrucken(ProgrammZustand& p);           // prints the payslip
 void ActAbrSave(ProgrammZustand& p);           // saves the payslip
-void ActStammSaveExecute(ProgrammZustand& p);  // saves the master-data record
-
-namespace optionen {
-// Each page's share of the options reset beyond its table's reset texts (list
-// colours, flags); ActGrundstellung runs them in page order after the table.
-void GrundstellungSeite6(ProgrammZustand& p);
-void GrundstellungSeite7(ProgrammZustand& p);
-void GrundstellungSeite11(ProgrammZustand& p);
-}  // namespace optionen
 
 }  // namespace lx

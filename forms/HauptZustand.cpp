@@ -194,7 +194,8 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
           .preset = "keine",
           .reset = "keine",
           .help = 2005}},
-        {ComboStamm, {.name = "ComboStamm", .kind = SteuerArt::Combo, .label = "Stammdaten:"}},
+        // The text can be typed as well as chosen (Stammdaten.h).
+        {ComboStamm, {.name = "ComboStamm", .kind = SteuerArt::ComboEdit, .label = "Stammdaten:"}},
         {LiBoUniversal,
          {.name = "LiBoUniversal", .kind = SteuerArt::ListBox, .items = std::vector<std::string>(3), .visible = false}},
         {BtnBruttoErfass,

@@ -84,6 +84,9 @@ struct HauptZustand : FensterZustand<Haupt> {
     // The year the last change of year took; the year list shows it again when
     // a typed year is refused.
     std::string jahrAngenommen = "2024";
+    // ComboStamm's text when a record was last loaded or the text last set by
+    // the program: typed text loads only when it differs (Stammdaten.h).
+    std::string stammBehandelt{};
 };
 
 // The seven deductions in the list's order, from the working engine's results:

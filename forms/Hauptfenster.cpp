@@ -6,9 +6,11 @@
 #include "DatumUnit.h"
 #include "Erfassung.h"
 #include "LxMath.h"
+#include "NeueAbrechnung.h"
 #include "Optionen.h"
 #include "PVSatz.h"
 #include "Rechengroessen.h"
+#include "Stammdaten.h"
 
 namespace lx {
 
@@ -311,15 +313,7 @@ void ActMainGrund(ProgrammZustand& p)
 
 void BtnNeuClick(ProgrammZustand& p)
 {
-    ActLVGrundExecute(p);
-    ActMainGrund(p);
-    optionen::ActGrundstellung(p);
-    optionen::ActTeilmonatGrund(p);
-    erfass::ActGrundstellung(p);
-    p.erfass.tzStatus = Status::Aus;
-    p.erfass.taStatus = Status::Aus;
-    ErfassAnzeigen(p.erfass);
-    p.opt[Opt::TALView].rows.clear();
+    ActNeuGrund(p);
     LadeStandard(p);
 }
 

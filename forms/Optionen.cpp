@@ -8,6 +8,8 @@
 #include "Ausstehend.h"
 #include "Hauptfenster.h"
 #include "LxMath.h"
+#include "OptionenListen.h"
+#include "OptionenStammdaten.h"
 #include "PVSatz.h"
 #include "ProgrammZustand.h"
 

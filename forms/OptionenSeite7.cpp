@@ -6,6 +6,8 @@ std::vector<Eintrag<Opt>> optionenSeite7()
 {
     using enum Opt;
     return {
+        // Its tag marks that the last calculation needed the garnishment
+        // special calculation; the reset clears it (GrundstellungSeite7).
         {PfdComboJaNein,
          {.name = "PfdComboJaNein",
           .kind = SteuerArt::Combo,
@@ -51,7 +53,8 @@ std::vector<Eintrag<Opt>> optionenSeite7()
         {PfdLView,
          {.name = "PfdLView",
           .kind = SteuerArt::ListView,
-          .columns = {{"Lohnart", 150}, {"Betrag", 80, Ausrichtung::Rechts}, {"pfändbar", 70, Ausrichtung::Mitte}}}},
+          .columns = {{"Lohnart", 150}, {"Betrag", 80, Ausrichtung::Rechts}, {"pfändbar", 70, Ausrichtung::Mitte}},
+          .help = 3008}},
     };
 }
 

@@ -104,6 +104,7 @@ enum class Opt {
     ATZLabRegEnt,
     ATZLabAufst,
     ATZLView,
+    ATZBtnAktualis,
     // Page 7 "Pfändung": OptionenSeite7.cpp
     PfdComboJaNein,  // tag 1: the last calculation needed the garnishment special calculation
     PfdComboMethode,
@@ -140,6 +141,12 @@ enum class Opt {
     TZBtnAktualisieren,
     TZBtnUebernehmen,
     // Page 11 "Stammdaten": OptionenSeite11.cpp
+    JVEdiPfad,
+    JVBtnOrdner,
+    AllgBtnPfadSpeichern,
+    AllgBtnAktualisieren,
+    AllgLiBoNameStamm,
+    AllgLiBoDatenStamm,
     kAnzahl
 };
 

@@ -34,6 +34,11 @@ struct ProgrammZustand {
     // The help integration; the program sets it before the windows are
     // created, tests may leave it out.
     Hilfesystem* hilfe = nullptr;
+    // The settings file "Stammpfad.ini" and the master-data folder used when it
+    // names none; the program chooses both before the windows (beside the
+    // program when it can write there). Empty: in the program's folder.
+    std::string einstellungsDatei;
+    std::string stammOrdnerVorgabe;
 
     // The working engine and the second one for the gross-up of net-marked
     // items and the garnishment special calculation; all fields zero until

@@ -6,6 +6,7 @@
 #include "Ausstehend.h"
 #include "DatumUnit.h"
 #include "Hauptfenster.h"
+#include "Stammdaten.h"
 
 namespace lx {
 
@@ -45,21 +46,8 @@ void MonatVorbelegen(ProgrammZustand& p)  // step 5
 
 // --- FormShow
 
-void StammPfadLesen(ProgrammZustand&)  // step 1: master-data folder into JVEdiPfad (records)
-{
-}
-
-void StammdatenAuflisten(ProgrammZustand&)  // step 2: the ".abr" records into ComboStamm (records)
-{
-}
-
-void StammlistenKopieren(ProgrammZustand&)  // step 3: month and record names into the options (records)
-{
-}
-
-void StandardLaden(ProgrammZustand&)  // step 4: "Standard.abr" when it exists (records)
-{
-}
+// Steps 1 to 4 (master-data folder, record list, lists copied into the
+// options, "Standard") are in Stammdaten.h.
 
 void EngineJahrMonat(ProgrammZustand& p)  // step 5
 {

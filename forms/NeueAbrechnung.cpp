@@ -1,0 +1,31 @@
+#include "NeueAbrechnung.h"
+
+#include "Erfassung.h"
+#include "Hauptfenster.h"
+#include "Optionen.h"
+#include "Stammdaten.h"
+
+namespace lx {
+
+void ActNeuGrund(ProgrammZustand& p)
+{
+    ActLVGrundExecute(p);
+    ActMainGrund(p);
+    optionen::ActGrundstellung(p);
+    optionen::ActTeilmonatGrund(p);
+    erfass::ActGrundstellung(p);
+    p.erfass.tzStatus = Status::Aus;
+    p.erfass.taStatus = Status::Aus;
+    ErfassAnzeigen(p.erfass);
+    // Controls of windows whose work may not have landed are found by name.
+    for (const char* knopf : {"BtnAbr", "BtnPfd", "BtnATZ"}) {
+        if (StammFeld f = stammFeld(p, knopf); f.zustand != nullptr) f.zustand->visible = false;
+    }
+    p.abr.text(Abr::LEdiDruckName).clear();
+    p.opt[Opt::TALView].rows.clear();
+    for (const char* knopf : {"TABtnErfass", "TZBtnErfass"}) {
+        if (StammFeld f = stammFeld(p, knopf); f.zustand != nullptr) f.zustand->enabled = true;
+    }
+}
+
+}  // namespace lx

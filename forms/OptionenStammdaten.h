@@ -1,0 +1,35 @@
+#pragma once
+// The options dialog's page "Stammdaten": the master-data folder `JVEdiPfad`,
+// the record names `AllgLiBoNameStamm` and the chosen record's lines
+// `AllgLiBoDatenStamm`. File errors show the path and the reason; the lists
+// change only after the file operation succeeded.
+
+#include "ProgrammZustand.h"
+
+namespace lx::optionen {
+
+// The page's share of the options reset: none, the folder and the lists stay.
+void GrundstellungSeite11(ProgrammZustand& p);
+
+// Another name chosen: its record's lines, or "<Pfad> nicht gefunden".
+void AllgLiBoNameStammClick(ProgrammZustand& p);
+
+// "angeklickte Datei löschen": asks "<Name> wirklich löschen?"; on "Ja" the
+// file goes, then the name from both lists and the lines from the view; when
+// the main window showed that record, a new calculation starts.
+void AllgDateiLoeschen(ProgrammZustand& p);
+
+// "Stammdatenanzeige aktualisieren": both lists anew from the folder, every
+// record in the older form rewritten, then the main window's record shown
+// (the view stays empty when it has no file). `ComboStamm`'s text is emptied;
+// the loaded record stays.
+void AllgAktualisieren(ProgrammZustand& p);
+
+// "Stammdatenpfad speichern": the folder into the settings file, "Der Pfad
+// wurde gespeichert".
+void AllgPfadSpeichern(ProgrammZustand& p);
+
+// The button beside `JVEdiPfad`: a folder chosen from the one shown.
+void JVOrdnerWaehlen(ProgrammZustand& p);
+
+}  // namespace lx::optionen

@@ -1,0 +1,501 @@
+// Master-data records in the windows' state: loading, saving, the record list
+// and the start-up steps, with files in a fresh folder and the recording Dialoge.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "FakeDialoge.h"
+#include "FesteUhr.h"
+#include "ProgrammZustand.h"
+#include "Programmstart.h"
+#include "RecordKeys.h"
+#include "Stammdaten.h"
+#include "TeilmonatTeilzeit.h"
+
+namespace lx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kAltform = fs::path(LX_TEST_DATA_DIR) / "stamm" / "Altform.abr";
+
+std::string lies(const fs::path& datei)
+{
+    std::ifstream in(datei, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void schreibe(const fs::path& datei, const std::string& bytes)
+{
+    std::ofstream(datei, std::ios::binary) << bytes;
+}
+
+// Written by hand in Windows-1252 ("\xe4" is "ä"): a payment, a deduction and
+// a benefit in kind, a stale partial-retirement row of an older save.
+const std::string kMax =
+    "[HauptForm]\r\nSteuerklasse=3\r\n"
+    "[OptPfd]\r\nMethode=Bruttomethode\r\nPersonen=2\r\n"
+    "[OptATZ]\r\nJaNein=ja\r\n"
+    "[DetailAbr]\r\nName=Max M\xfcller\r\n"
+    "[Betr\xe4ge]\r\nAnzahl=3\r\n"
+    "Betrag0=Gehalt;2.000,00;x;x;;;;;;0\r\n"
+    "Betrag1=VL-Abzug;-40,00;;;;;;;;2\r\n"
+    "Betrag2=Dienstwagen;350,00;x;x;;;;;;1\r\n"
+    "[ATZBetr\xe4ge]\r\n"
+    "ATZBetrag0=Gehalt;ja;2.000,00;4.000,00;0\r\n"
+    "ATZBetrag1=Dienstwagen;nein;350,00;0,00;1\r\n"
+    "ATZBetrag2=Alt;ja;1,00;2,00;0\r\n"
+    "[PfdBetr\xe4ge]\r\n"
+    "PfdBetrag0=Gehalt;2.000,00;x;0\r\n"
+    "PfdBetrag1=VL-Abzug;-40,00;VL-Abzug;2\r\n"
+    "PfdBetrag2=Dienstwagen;350,00;x;1\r\n";
+
+class StammdatenTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wurzel = fs::temp_directory_path() /
+                 ("lx-stamm-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(wurzel);
+        ordner = wurzel / "Stamm";
+        fs::create_directories(ordner);
+        p.programmOrdner = wurzel.string();
+        p.haupt.text(Haupt::ComboMonat) = "Februar";
+        p.haupt.text(Haupt::ComboJahr) = "2024";
+        p.opt.text(Opt::JVEdiPfad) = ordner.string();
+    }
+    void TearDown() override { fs::remove_all(wurzel); }
+
+    // What a reset or a load would change, set to values no record holds.
+    void Merken()
+    {
+        p.erfass.zeilen = {Lohnart{.name = "Vorher", .betrag = Currency::fromUnits(1)}};
+        p.opt.text(Opt::PfdComboMethode) = "vorher";
+        p.opt[Opt::AllgLiBoDatenStamm].items = {"vorher"};
+    }
+    void ErwarteUnveraendert()
+    {
+        ASSERT_EQ(p.erfass.zeilen.size(), 1u);
+        EXPECT_EQ(p.erfass.zeilen[0].name, "Vorher");
+        EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "vorher");
+        EXPECT_EQ(p.opt[Opt::AllgLiBoDatenStamm].items, std::vector<std::string>{"vorher"});
+    }
+    void Waehle(const std::string& name)
+    {
+        p.haupt.text(Haupt::ComboStamm) = name;
+        ComboStammChange(p);
+    }
+
+    fs::path wurzel;
+    fs::path ordner;
+    test::FakeDialoge dialoge;
+    test::FesteUhr uhr{2024, 2, 10};
+    ProgrammZustand p{dialoge, uhr};
+};
+
+std::vector<std::string> zellen(const std::vector<Zeile>& zeilen, std::size_t spalte)
+{
+    std::vector<std::string> out;
+    for (const Zeile& z : zeilen) out.push_back(spalte < z.cells.size() ? z.cells[spalte] : "<fehlt>");
+    return out;
+}
+
+TEST_F(StammdatenTest, MissingOrUnsafeRecordIsReportedOnceAndResetsNothing)
+{
+    schreibe(wurzel / "x.abr", kMax);
+    for (const std::string name : {"Nix", "../x", "Stamm/../../x", ""}) {
+        Merken();
+        dialoge.leeren();
+        Waehle(name);
+        EXPECT_EQ(dialoge.protokoll(), std::vector<std::string>{"Fehler: " + name + ".abr nicht gefunden!"}) << name;
+        ErwarteUnveraendert();
+        // Leaving the field with the same text asks nothing again.
+        ComboStammEingabe(p);
+        EXPECT_EQ(dialoge.aufrufe.size(), 1u) << name;
+    }
+    EXPECT_EQ(lies(wurzel / "x.abr"), kMax);
+}
+
+TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
+{
+    struct Fall {
+        std::string inhalt;
+        const char* schluessel;
+    };
+    const std::string kopf = "[Betr\xe4ge]\r\n";
+    for (const Fall& f :
+         {Fall{kopf + "Anzahl=2\r\nBetrag0=Gehalt;1,00;x;x;;;;;;0\r\nBetrag1=\r\n", "Betrag1"},
+          Fall{kopf + "Anzahl=1\r\nBetrag0=Gehalt;viel;x;x;;;;;;0\r\n", "Betrag0"},
+          Fall{kopf + "Anzahl=1\r\nBetrag0=Gehalt;1,00;x;x;;;;;;3\r\n", "Betrag0"},
+          Fall{kopf + "Anzahl=256\r\n", "Anzahl"},
+          Fall{kopf + "Anzahl=1\r\n[ATZBetr\xe4ge]\r\nATZBetrag0=Gehalt;ja;1,00;0\r\n", "ATZBetrag0"}}) {
+        schreibe(ordner / "Kaputt.abr", f.inhalt);
+        Merken();
+        dialoge.leeren();
+        Waehle("Kaputt");
+        EXPECT_EQ(dialoge.texte(test::Art::Fehler),
+                  std::vector<std::string>{"Die Stammdaten-Datei " + (ordner / "Kaputt.abr").string() +
+                                           " ist fehlerhaft (" + f.schluessel + ")."});
+        ErwarteUnveraendert();
+    }
+}
+
+TEST_F(StammdatenTest, LoadFillsControlsRowsAndMirroredLists)
+{
+    schreibe(ordner / "Max.abr", kMax);
+    p.opt[Opt::AllgLiBoNameStamm].items = {"Anna", "Max"};
+    Merken();
+    p.erfass.tzStatus = Status::Uebernommen;
+    p.haupt[Haupt::LVAbz].rows.clear();
+    Waehle("Max");
+    // The reset of "Neue Abrechnung" ran first.
+    EXPECT_EQ(p.erfass.tzStatus, Status::Aus);
+    EXPECT_EQ(p.haupt[Haupt::LVAbz].rows.size(), 7u);
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << dialoge.protokoll().front();
+
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
+    EXPECT_EQ(p.opt.text(Opt::PfdVEdiUntPers), "2");
+    EXPECT_EQ(p.opt.text(Opt::ATZComboJaNein), "ja");
+    EXPECT_EQ(p.opt[Opt::ATZComboJaNein].colour, Farbe::Green);
+    EXPECT_EQ(p.haupt.panel(kPanelATZ), "ATZ");
+    EXPECT_TRUE(dialoge.aufrufe.empty());                // part time stays as the record has it
+    EXPECT_EQ(p.opt.text(Opt::PfdComboJaNein), "nein");  // missing key: its fallback
+    EXPECT_EQ(p.abr.text(Abr::LEdiDruckName), "Max Müller");
+    EXPECT_EQ(p.opt.text(Opt::JVEdiPfad), ordner.string());  // not stored
+
+    ASSERT_EQ(p.erfass.zeilen.size(), 3u);
+    EXPECT_EQ(p.erfass.zeilen[0],
+              (Lohnart{.name = "Gehalt", .betrag = 2000_cur, .flags = {true, true}, .typ = kBezug}));
+    EXPECT_EQ(p.erfass.zeilen[1], (Lohnart{.name = "VL-Abzug", .betrag = -(40_cur), .typ = kAbzug}));
+    EXPECT_EQ(p.erfass.zeilen[2].typ, kSachbezug);
+
+    // One partial-retirement row per pay item that is not a deduction: the
+    // stale third row of the file is not read.
+    const auto& atz = p.opt[Opt::ATZLView].rows;
+    EXPECT_EQ(zellen(atz, 0), (std::vector<std::string>{"Gehalt", "Dienstwagen"}));
+    EXPECT_EQ(zellen(atz, 1), (std::vector<std::string>{"ja", "nein"}));
+    ASSERT_EQ(atz.size(), 2u);
+    EXPECT_FALSE(atz[0].strikeOut);
+    EXPECT_TRUE(atz[1].strikeOut);
+    EXPECT_EQ(atz[1].colour, Farbe::Red);
+    // 20 % of the regular pay, without the stale row's 1,00 (and a deduction's).
+    EXPECT_EQ(p.opt.text(Opt::ATZLabRegEnt), "2.000,00");
+    EXPECT_EQ(p.opt.text(Opt::ATZLabAufst), "400,00");
+    EXPECT_EQ(zellen(p.opt[Opt::PfdLView].rows, 2), (std::vector<std::string>{"x", "VL-Abzug", "x"}));
+
+    // Part time and partial month can be applied to the loaded items.
+    EXPECT_EQ(zellen(p.opt[Opt::TZLView].rows, 0), (std::vector<std::string>{"Gehalt", "Dienstwagen"}));
+    EXPECT_EQ(zellen(p.opt[Opt::TZLView].rows, 3), (std::vector<std::string>{"2.000,00", "350,00"}));
+    EXPECT_EQ(zellen(p.opt[Opt::TALView].rows, 2), (std::vector<std::string>{"2.000,00", "350,00"}));
+    EXPECT_EQ(p.opt[Opt::TZLiBo].items, (std::vector<std::string>{"0", "2"}));
+
+    const auto& zeilen = p.opt[Opt::AllgLiBoDatenStamm].items;
+    ASSERT_FALSE(zeilen.empty());
+    EXPECT_EQ(zeilen.front(), "[HauptForm]");
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].selected, 1);
+}
+
+TEST_F(StammdatenTest, OldRecordLoadsMigratedAndIsRewritten)
+{
+    fs::copy_file(kAltform, ordner / "Alt.abr");
+    Waehle("Alt");
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+    const std::string alt = lies(kAltform);
+    const std::string neu = lies(ordner / "Alt.abr");
+    const std::string vorher = "Steuerfreiheit=4 Prozent der RV-BBG";
+    const std::string nachher = "Steuerfreiheit=stfrei nach \xa7 3 Nr. 63 EStG";
+    std::string erwartet = alt;
+    erwartet.replace(erwartet.find(vorher), vorher.size(), nachher);
+    EXPECT_EQ(neu, erwartet);
+    // Four rows in the file, one of them a deduction.
+    EXPECT_EQ(p.erfass.zeilen.size(), 3u);
+    EXPECT_EQ(p.opt[Opt::ATZLView].rows.size(), 2u);
+    EXPECT_EQ(p.abr.text(Abr::LEdiDruckName), " Jürgen Müller");
+}
+
+TEST_F(StammdatenTest, TypedTextLoadsOnlyWhenChangedSinceLastHandled)
+{
+    schreibe(ordner / "Max.abr", kMax);
+    p.haupt.text(Haupt::ComboStamm) = "Max";
+    ComboStammEingabe(p);
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
+    p.opt.text(Opt::PfdComboMethode) = "geändert";
+    ComboStammEingabe(p);  // leaving again: unchanged text
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "geändert");
+    setzeStammText(p, "Nix");  // set by the program
+    ComboStammEingabe(p);
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+    ComboStammChange(p);  // chosen from the list: always
+    EXPECT_EQ(dialoge.texte(test::Art::Fehler), std::vector<std::string>{"Nix.abr nicht gefunden!"});
+}
+
+class StammSpeichernTest : public StammdatenTest {
+protected:
+    void Eingaben()
+    {
+        p.erfass.zeilen = {
+            Lohnart{.name = "Gehalt", .betrag = 2000_cur, .flags = {true, true}},
+            Lohnart{.name = "VL-Abzug", .betrag = -(40_cur), .typ = kAbzug},
+            Lohnart{
+                .name = "Essen", .betrag = 50_cur, .flags = {true, true, false, false, false, false, true}, .typ = 1},
+        };
+        p.opt[Opt::ATZLView].rows = {Zeile{.cells = {"Gehalt", "ja", "2.000,00", "4.000,00"}},
+                                     Zeile{.cells = {"Essen", "nein", "50,00", "0,00"}, .image = 1}};
+        p.opt[Opt::PfdLView].rows = {Zeile{.cells = {"Gehalt", "2.000,00", "x"}},
+                                     Zeile{.cells = {"VL-Abzug", "-40,00", "VL-Abzug"}, .image = 2},
+                                     Zeile{.cells = {"Essen", "50,00", ""}, .image = 1}};
+        p.opt.text(Opt::PfdVEdiVerbleib) = "1.234,56";
+        p.opt.text(Opt::TZComboJaNein) = "ja";
+        p.abr.text(Abr::LEdiDruckName) = " Jürgen € Müller";
+    }
+};
+
+TEST_F(StammSpeichernTest, SaveWritesTheRecordAndListsANewNameOnce)
+{
+    Eingaben();
+    setzeStammText(p, "Max");
+    dialoge.dateien.push_back((ordner / "Max.abr").string());
+    ActStammSaveExecute(p);
+    ASSERT_EQ(dialoge.aufrufe.size(), 1u);
+    const DateiAuswahl& a = dialoge.aufrufe[0].auswahl;
+    EXPECT_EQ(a.titel, "Stammdaten speichern");
+    EXPECT_EQ(a.ordner, ordner.string());
+    EXPECT_EQ(a.dateiname, "Max.abr");
+    EXPECT_EQ(a.filter, "Stammdaten|*.abr|Alle Dateien|*.*");
+    EXPECT_EQ(a.endung, "abr");
+
+    const std::string datei = lies(ordner / "Max.abr");
+    for (const char* zeile :
+         {"Anzahl=3\r\n", "Betrag0=Gehalt;2.000,00;x;x;;;;;;0\r\n", "Betrag1=VL-Abzug;-40,00;;;;;;;;2\r\n",
+          "Betrag2=Essen;50,00;x;x;;;;;x;1\r\n", "ATZBetrag1=Essen;nein;50,00;0,00;1\r\n",
+          "PfdBetrag2=Essen;50,00;;1\r\n", "VerbleibNetto=1.234,56\r\n", "Name=\" J\xfcrgen \x80 M\xfcller\"\r\n"}) {
+        EXPECT_NE(datei.find(zeile), std::string::npos) << zeile;
+    }
+    EXPECT_EQ(p.haupt[Haupt::ComboStamm].items, std::vector<std::string>{"Max"});
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].items, std::vector<std::string>{"Max"});
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].selected, 0);
+    EXPECT_FALSE(p.opt[Opt::AllgLiBoDatenStamm].items.empty());
+
+    // Saved again under the same name: listed once, the same bytes.
+    dialoge.dateien.push_back((ordner / "Max.abr").string());
+    ActStammSaveExecute(p);
+    EXPECT_EQ(p.haupt[Haupt::ComboStamm].items, std::vector<std::string>{"Max"});
+    EXPECT_EQ(lies(ordner / "Max.abr"), datei);
+
+    // Loaded back into changed inputs, everything returns.
+    const Record gespeichert = stammSatz(p);
+    p.erfass.zeilen.clear();
+    p.opt[Opt::ATZLView].rows.clear();
+    p.opt.text(Opt::PfdVEdiVerbleib) = "0,00";
+    p.abr.text(Abr::LEdiDruckName).clear();
+    Waehle("Max");
+    EXPECT_EQ(stammSatz(p), gespeichert);
+    EXPECT_EQ(p.opt[Opt::ATZLView].rows[1].strikeOut, true);
+}
+
+TEST_F(StammSpeichernTest, FailedOrForeignSavesAreNotListed)
+{
+    Eingaben();
+    schreibe(wurzel / "Datei", "x");
+    struct Fall {
+        fs::path ziel;
+        bool geschrieben;
+    };
+    for (const Fall& f : {Fall{wurzel / "Datei" / "Max.abr", false}, Fall{wurzel / "Anderswo.abr", true},
+                          Fall{ordner / "Ohne.txt", true}, Fall{ordner / ".versteckt.abr", true}}) {
+        dialoge.leeren();
+        dialoge.dateien.push_back(f.ziel.string());
+        ActStammSaveExecute(p);
+        EXPECT_EQ(fs::exists(f.ziel), f.geschrieben) << f.ziel;
+        EXPECT_EQ(dialoge.texte(test::Art::Fehler).size(), f.geschrieben ? 0u : 1u) << f.ziel;
+        EXPECT_TRUE(p.haupt[Haupt::ComboStamm].items.empty()) << f.ziel;
+        EXPECT_TRUE(p.opt[Opt::AllgLiBoNameStamm].items.empty()) << f.ziel;
+    }
+
+    // A ";" in a row's field would load back as another field.
+    p.erfass.zeilen[0].name = "A;B";
+    dialoge.leeren();
+    dialoge.dateien.push_back((ordner / "Semi.abr").string());
+    ActStammSaveExecute(p);
+    EXPECT_FALSE(fs::exists(ordner / "Semi.abr"));
+    ASSERT_EQ(dialoge.texte(test::Art::Fehler).size(), 1u);
+    EXPECT_NE(dialoge.texte(test::Art::Fehler)[0].find("\"A;B\""), std::string::npos);
+    EXPECT_TRUE(p.haupt[Haupt::ComboStamm].items.empty());
+
+    // Cancelled: nothing.
+    dialoge.leeren();
+    dialoge.dateien.push_back(std::nullopt);
+    ActStammSaveExecute(p);
+    EXPECT_EQ(dialoge.aufrufe.size(), 1u);
+}
+
+TEST_F(StammdatenTest, StartUpReadsTheFolderListsTheRecordsAndLoadsStandard)
+{
+    struct Fall {
+        bool einstellung;
+        bool vorgabe;
+        fs::path erwartet;
+    };
+    for (const Fall& f :
+         {Fall{true, true, ordner}, Fall{false, true, wurzel / "Vorgabe"}, Fall{false, false, wurzel}}) {
+        test::FakeDialoge d;
+        ProgrammZustand z(d, uhr);
+        z.programmOrdner = wurzel.string();
+        z.haupt.text(Haupt::ComboMonat) = "Februar";
+        fs::remove(wurzel / "Stammpfad.ini");
+        if (f.einstellung)
+            schreibe(wurzel / "Stammpfad.ini", "\xef\xbb\xbf[StammPfad]\r\nPfad=" + ordner.string() + "\r\n");
+        if (f.vorgabe) z.stammOrdnerVorgabe = (wurzel / "Vorgabe").string();
+        StammPfadLesen(z);
+        EXPECT_EQ(z.opt.text(Opt::JVEdiPfad), f.erwartet.string());
+    }
+
+    schreibe(ordner / "Standard.abr", "[OptPfd]\r\nMethode=Bruttomethode\r\n[OptTA]\r\nJaNein=nein\r\n");
+    schreibe(ordner / "anna.ABR", "");
+    fs::create_directory(ordner / "Ordner.abr");
+    schreibe(wurzel / "Stammpfad.ini", "[StammPfad]\r\nPfad=" + ordner.string() + "\r\n");
+    StammPfadLesen(p);
+    StammdatenAuflisten(p);
+    StammlistenKopieren(p);
+    StandardLaden(p);
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+    EXPECT_EQ(p.haupt[Haupt::ComboStamm].items, (std::vector<std::string>{"anna", "Standard"}));
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].items, p.haupt[Haupt::ComboStamm].items);
+    EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "Standard");
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].selected, 1);
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
+
+    // "Neue Abrechnung" ends with Standard, else an empty record text.
+    p.opt.text(Opt::PfdComboMethode) = "Nettomethode";
+    LadeStandard(p);
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
+    fs::remove(ordner / "Standard.abr");
+    LadeStandard(p);
+    EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "");
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+}
+
+TEST_F(StammdatenTest, PartTimeAppliesToLoadedItems)
+{
+    schreibe(ordner / "Teil.abr",
+             "[OptTZ]\r\nJaNein=nein\r\nTZWoStd=20\r\nVZWoStd=40\r\n"
+             "[Betr\xe4ge]\r\nAnzahl=1\r\nBetrag0=Gehalt;2.000,00;x;x;;;;;;0\r\n");
+    Waehle("Teil");
+    ASSERT_TRUE(dialoge.aufrufe.empty());
+    p.opt.text(Opt::TZComboJaNein) = "ja";
+    optionen::TZComboJaNeinChange(p);
+    optionen::ActTZUebernehmen(p);
+    ASSERT_EQ(p.erfass.zeilen.size(), 1u);
+    EXPECT_EQ(p.erfass.zeilen[0].betrag, 1000_cur);
+    EXPECT_EQ(p.erfass.brutto[kGesamtbrutto], 1000_cur);
+}
+
+TEST_F(StammdatenTest, EveryStoredControlHasOneOfItsKind)
+{
+    EXPECT_EQ(stammFelderOhneFenster(p), std::vector<std::string_view>{});
+    for (const RecordKey& k : recordKeys()) {
+        StammFeld f = stammFeld(p, k.control);
+        if (f.element == nullptr) continue;
+        const bool check = f.element->kind == SteuerArt::Check;
+        EXPECT_EQ(check, k.kind == RecordValueKind::CheckBox) << k.control;
+    }
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+TEST_F(StammdatenTest, UnwritableOldRecordLoadsMigratedAndSaysSo)
+{
+    // Root may write anywhere; a path just short of the limit leaves no room
+    // for the temporary file beside it.
+    fs::path tief = ordner;
+    while (tief.string().size() < 4096 - 260) tief /= std::string(200, 'd');
+    tief /= std::string(4079 - tief.string().size(), 'e');
+    fs::create_directories(tief);
+    fs::copy_file(kAltform, tief / "Alt.abr");
+    p.opt.text(Opt::JVEdiPfad) = tief.string();
+    Waehle("Alt");
+    const auto fehler = dialoge.texte(test::Art::Fehler);
+    ASSERT_EQ(fehler.size(), 1u);
+    const std::string erwartet =
+        "Die Stammdaten-Datei " + (tief / "Alt.abr").string() + " konnte nicht aktualisiert werden.\r";
+    EXPECT_EQ(fehler[0].substr(0, erwartet.size()), erwartet);
+    EXPECT_EQ(lies(tief / "Alt.abr"), lies(kAltform));
+    EXPECT_EQ(p.erfass.zeilen.size(), 3u);  // loaded all the same
+}
+
+TEST_F(StammdatenTest, TopUpPercentageThatIsNoNumberIsReportedAfterTheLoad)
+{
+    schreibe(
+        ordner / "Prozent.abr",
+        "[OptATZ]\r\nNeuAufstockungProz=viel\r\n[Betr\xe4ge]\r\nAnzahl=1\r\nBetrag0=Gehalt;1.000,00;x;x;;;;;;0\r\n");
+    Waehle("Prozent");
+    EXPECT_EQ(dialoge.texte(test::Art::Fehler), std::vector<std::string>{"'viel' ist kein gültiger Gleitkommawert"});
+    EXPECT_EQ(p.opt.text(Opt::ATZLxVEdiAufst), "viel");
+    ASSERT_EQ(p.erfass.zeilen.size(), 1u);
+    EXPECT_EQ(p.erfass.brutto[kGesamtbrutto], 1000_cur);
+    EXPECT_FALSE(p.opt[Opt::AllgLiBoDatenStamm].items.empty());
+}
+
+TEST_F(StammdatenTest, FirstShowLoadsStandardFromTheStoredFolder)
+{
+    schreibe(ordner / "Standard.abr", "[OptPfd]\r\nMethode=Bruttomethode\r\n");
+    schreibe(wurzel / "Stammpfad.ini", "[StammPfad]\r\nPfad=" + ordner.string() + "\r\n");
+    FormShow(p);
+    EXPECT_EQ(p.opt.text(Opt::JVEdiPfad), ordner.string());
+    EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "Standard");
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
+    EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].items, std::vector<std::string>{"Standard"});
+}
+
+}  // namespace
+}  // namespace lx
+
+namespace lx {
+namespace {
+
+TEST_F(StammSpeichernTest, EveryMappedFieldOffItsDefaultComesBack)
+{
+    Eingaben();
+    auto keys = recordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        StammFeld f = stammFeld(p, keys[i].control);
+        if (f.zustand == nullptr) continue;
+        const SteuerArt art = f.element->kind;
+        if (keys[i].kind == RecordValueKind::CheckBox) {
+            f.zustand->checked = false;
+        } else if (art == SteuerArt::ValueEdit || art == SteuerArt::ValueLabEdit) {
+            f.zustand->text = std::to_string(i) + ",5";
+        } else {
+            f.zustand->text = "Wert " + std::to_string(i) + " äöü €";
+        }
+    }
+    const Record vorher = stammSatz(p);
+    dialoge.dateien.push_back((ordner / "Alles.abr").string());
+    ActStammSaveExecute(p);
+    ASSERT_TRUE(dialoge.texte(test::Art::Fehler).empty()) << dialoge.texte(test::Art::Fehler).front();
+
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        StammFeld f = stammFeld(p, keys[i].control);
+        if (f.zustand == nullptr) continue;
+        f.zustand->checked = true;
+        f.zustand->text.clear();
+    }
+    Waehle("Alles");
+    const Record nachher = stammSatz(p);
+    for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(nachher.values[i], vorher.values[i]) << keys[i].control;
+    EXPECT_EQ(nachher.items, vorher.items);
+    EXPECT_EQ(nachher.pfdRows, vorher.pfdRows);
+}
+
+}  // namespace
+}  // namespace lx
