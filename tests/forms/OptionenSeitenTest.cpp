@@ -77,9 +77,9 @@ TEST_F(OptionenSeitenTest, PartialRetirementOnAsksForPartTimeFirst)
     EXPECT_EQ(dialoge.protokoll(),
               (std::vector<std::string>{"OptionenZeigen: 10 TZVEdiWoStd",
                                         "Information: Bitte erst Teilzeit-\rsteuerung aktualisieren"}));
+    EXPECT_EQ(p.opt.text(Opt::TZComboJaNein), "ja");  // part time switched on
 
     dialoge.leeren();
-    p.opt.text(Opt::TZComboJaNein) = "ja";
     optionen::ATZComboJaNeinChange(p);
     EXPECT_TRUE(dialoge.aufrufe.empty());
 
@@ -194,11 +194,13 @@ TEST_F(OptionenSeitenTest, DeleteAsksAndDropsTheNameOnlyWhenTheFileWent)
     EXPECT_TRUE(Ansicht().empty());
     EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "Max");
 
-    // The record the main window shows: its text goes.
+    // The record the main window shows: its text goes and a new calculation starts.
     Waehle(0);
+    p.haupt.text(Haupt::LEdiBrutto) = "3.000,00";
     dialoge.jaNein = {true};
     optionen::AllgDateiLoeschen(p);
     EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "");
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "0,00");
     EXPECT_EQ(p.haupt[Haupt::ComboStamm].items, std::vector<std::string>{"Weg"});
 
     // A file that is not there: the name stays.
