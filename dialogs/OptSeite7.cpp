@@ -15,6 +15,7 @@ void baueOptSeite7(QWidget* seite, Bindungen& b, ProgrammZustand& p)
     using enum Opt;
     auto* layout = new QVBoxLayout(seite);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     for (Opt id : {PfdComboJaNein, PfdComboMethode}) {
         auto* liste = b.feld(p.opt, id, seite);
         form->addRow(Bindungen::beschriftung(p.opt.element(id), liste, seite), liste);
