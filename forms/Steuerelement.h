@@ -70,7 +70,7 @@ struct Zeile {
 
 // One control as the window's description gives it.
 struct Steuerelement {
-    std::string_view name{};  // the spec name: the widget's objectName
+    std::string_view name{};  // the control's own name: the widget's objectName
     SteuerArt kind = SteuerArt::Edit;
     std::string_view label{};          // caption or label text; the accessible name
     std::string_view hint{};           // tool tip
