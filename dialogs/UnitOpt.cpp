@@ -13,7 +13,7 @@
 #include "LxValueLabEdit.h"
 #include "OptSeite10.h"
 #include "OptSeite9.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "OptSeiten.h"
 
 using lx::Opt;

@@ -1,6 +1,6 @@
 #include "Berechnen.h"
 
-#include "../engine/Optionen.h"  // the engine's option codes (forms/ has an Optionen.h of its own)
+#include "Optionen.h"
 #include "AmountText.h"
 #include "DatumUnit.h"
 #include "Erfassung.h"

@@ -7,7 +7,7 @@
 #include "Erfassung.h"
 #include "LxMath.h"
 #include "NeueAbrechnung.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "PVSatz.h"
 #include "Rechengroessen.h"
 #include "Stammdaten.h"

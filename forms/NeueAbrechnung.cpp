@@ -2,7 +2,7 @@
 
 #include "Erfassung.h"
 #include "Hauptfenster.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "Stammdaten.h"
 
 namespace lx {

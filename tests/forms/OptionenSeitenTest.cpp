@@ -11,7 +11,7 @@
 
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "OptionenListen.h"
 #include "OptionenStammdaten.h"
 #include "ProgrammZustand.h"

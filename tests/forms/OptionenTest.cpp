@@ -10,7 +10,7 @@
 #include "AmountText.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "PVSatz.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"

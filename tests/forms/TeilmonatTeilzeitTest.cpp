@@ -10,7 +10,7 @@
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Optionen.h"
+#include "OptionenDialog.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"
 #include "TeilmonatTeilzeit.h"

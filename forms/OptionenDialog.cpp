@@ -1,4 +1,4 @@
-#include "Optionen.h"
+#include "OptionenDialog.h"
 
 #include <optional>
 #include <string_view>
