@@ -17,9 +17,6 @@ struct ProgrammZustand;
 enum class Haupt;
 
 // Main window
-// The driver's step 7 for net-marked items: the gross-up iteration on the working engine after
-// the driver has set all inputs; writes the gross and net fields and sets FNTHochrechnung.
-void ActNettoHochrechnung(ProgrammZustand& p);
 // The driver's step 8: the garnishment special calculation on the second engine, and the
 // gross-method garnishment report.
 void ActSonderberechnung(ProgrammZustand& p);

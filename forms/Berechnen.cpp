@@ -5,6 +5,7 @@
 #include "DatumUnit.h"
 #include "Erfassung.h"
 #include "Hauptfenster.h"
+#include "Hochrechnung.h"
 #include "LxMath.h"
 #include "ProgrammZustand.h"
 

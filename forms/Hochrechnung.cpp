@@ -1,0 +1,172 @@
+#include "Hochrechnung.h"
+
+#include <string>
+
+#include "AmountText.h"
+#include "CopyInputs.h"
+#include "Erfassung.h"
+#include "LxMath.h"
+#include "ProgrammZustand.h"
+
+namespace lx {
+
+namespace {
+
+bool zvHochrechnen(const ProgrammZustand& p)
+{
+    return p.opt.text(Opt::ZVComboHochr) == "ja";
+}
+
+// A LiBoUniversal line back to its amount; an empty line is 0.
+Currency zeilenBetrag(const std::vector<std::string>& zeilen, std::size_t i)
+{
+    return i < zeilen.size() && !zeilen[i].empty() ? StrToCurr(zeilen[i]) : 0_cur;
+}
+
+}  // namespace
+
+std::vector<NTZeile> NTZeilen(const std::vector<Lohnart>& zeilen)
+{
+    std::vector<NTZeile> z;
+    z.reserve(zeilen.size());
+    for (const Lohnart& l : zeilen) {
+        z.push_back({.betrag = formatAmount(l.betrag),
+                     .nt = flagText(l.flags[kNT]),
+                     .eb = flagText(l.flags[kEB]),
+                     .lmj = flagText(l.flags[kLMJ]),
+                     .art = l.typ});
+    }
+    return z;
+}
+
+Currency SummeNTBetraege(const ProgrammZustand& p, Currency start)
+{
+    return SummeNTBetraege(start, NTZeilen(p.erfass.zeilen));
+}
+
+Currency HochrechnungsNetto(const TLohnGehalt& lg, Currency brutto)
+{
+    Currency n = brutto - (lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk + lg.FRVAN + lg.FAVAN);
+    n -= lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB;
+    n -= lg.FLStLMJ + lg.FSolZLMJ + lg.FKiStEvLMJ + lg.FKiStRkLMJ;
+    n -= lg.FKVANEB + lg.FRVANEB + lg.FAVANEB + lg.FPVANEB;
+    if (lg.FBGRKV == 9 || lg.FKVBes == 2) {
+        n += lg.FKVAG - lg.FKVAN;
+    } else if (lg.FKVBes == 4) {
+        n += lg.FKVAG;
+    } else {
+        n -= lg.FKVAN;
+    }
+    if (lg.FBGRKV == 9 || lg.FPVBes == 2) {
+        n += lg.FPVAG - lg.FPVAN;
+    } else if (lg.FPVBes == 4) {
+        n += lg.FPVAG;
+    } else {
+        n -= lg.FPVAN;
+    }
+    return n;
+}
+
+Currency PrepareNettoHochrechnung(ProgrammZustand& p)
+{
+    erfass::ActErfSichern(p);
+    auto& universal = p.haupt[Haupt::LiBoUniversal].items;
+    universal.clear();
+    p.NTSummeLfd = p.NTSummeEBZ = p.NTSummeLMJ = 0_cur;
+    auto& zeilen = p.erfass.zeilen;
+    const NTSummen s = NTSummenNachArt(NTZeilen(zeilen));
+    std::erase_if(zeilen, [](const Lohnart& z) { return z.flags[kNT]; });
+    p.NTSummeLfd = s.lfd;
+    p.NTSummeEBZ = s.ebz;
+    p.NTSummeLMJ = s.lmj;
+    universal = {shortestText(s.lfd), shortestText(s.ebz), shortestText(s.lmj)};
+
+    erfass::ActNTBrutti(p);
+    const Bruttosummen& b = p.erfass.brutto;
+    // The birth year and the pension-benefit ceiling are the fields the
+    // driver has just given the working engine; the copy keeps them.
+    KopieVorgaben vorgaben;
+    vorgaben.svBrutto = b[kSVBrutto];
+    vorgaben.svBruttoEB = b[kSVBruttoEB];
+    vorgaben.stBrutto = b[kSteuerbrutto];
+    vorgaben.stBruttoEB = b[kSteuerbruttoEB];
+    vorgaben.stBruttoLMJ = b[kSteuerbruttoLMJ];
+    vorgaben.gesamtbrutto = b[kGesamtbrutto];
+    vorgaben.zvBrutto = b[kZVBrutto];
+    vorgaben.vbBrutto = b[kVBBrutto];
+    vorgaben.zvKeine = zvHochrechnen(p);
+    CopyInputs(p.LohnGehalt, p.LohnGehalt2, vorgaben);
+    p.LohnGehalt2.Berechnen();
+    const Currency vergleich = HochrechnungsNetto(p.LohnGehalt2, b[kGesamtbrutto]);
+    erfass::ActErfZurueck(p);
+    erfass::ActNTBrutti(p);
+    return vergleich;
+}
+
+void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const Bruttosummen& start, const NTSummen& summen, Currency G)
+{
+    const NTSummen anteil = HochrechnungAnteile(G - start[kGesamtbrutto], summen);
+    lg.SetGesamtbrutto(G);
+    if (summen.lfd > 0_cur) {
+        lg.SetStBrutto(start[kSteuerbrutto] + anteil.lfd);
+        lg.SetSVBrutto(start[kSVBrutto] + anteil.lfd);
+    }
+    if (summen.ebz > 0_cur) lg.SetStBruttoEB(start[kSteuerbruttoEB] + anteil.ebz);
+    if (summen.lmj > 0_cur) lg.SetStBruttoLMJ(start[kSteuerbruttoLMJ] + anteil.lmj);
+    if (summen.ebz > 0_cur || summen.lmj > 0_cur) {
+        lg.SetSVBruttoEB(start[kSVBruttoEB] + anteil.ebz + anteil.lmj);
+    }
+}
+
+HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const Bruttosummen& brutto,
+                                  const std::function<HochrechnungsZiel()>& zielBestimmen, bool zvHochrechnen,
+                                  const NettoFunktion& netto)
+{
+    lg.Berechnen();
+    const Currency start = brutto[kGesamtbrutto];
+    const HochrechnungsZiel z = zielBestimmen();
+    HochrechnungsErgebnis e;
+    e.summen = z.summen;
+    e.ziel = z.vergleichsnetto + z.summen.lfd + z.summen.ebz + z.summen.lmj;
+    const Currency ersteNetto = netto(lg, start);
+    if (zvHochrechnen) e.summen.lfd += e.ziel - ersteNetto;
+
+    const NettoIterationRegeln regeln{
+        .grenze = 300, .steuerklasse6 = lg.GegebeneEingaben().FStKl == 6, .zuschlag = HochrechnungZuschlag};
+    e.iteration = NettoIterationNachErster(
+        start, ersteNetto, e.ziel,
+        [&](Currency G) {
+            SetzeHochrechnungsBrutto(lg, brutto, e.summen, G);
+            lg.Berechnen();
+            return netto(lg, G);
+        },
+        regeln);
+    return e;
+}
+
+void ActNettoHochrechnung(ProgrammZustand& p)
+{
+    ActNettoHochrechnung(p, HochrechnungsNetto);
+}
+
+void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
+{
+    p.FNTHochrechnung = 1;
+    const Bruttosummen brutto = p.erfass.brutto;
+    const HochrechnungsErgebnis e = Hochrechnen(
+        p.LohnGehalt, brutto,
+        [&p] {
+            const Currency vergleich = PrepareNettoHochrechnung(p);
+            const auto& zeilen = p.haupt[Haupt::LiBoUniversal].items;
+            return HochrechnungsZiel{vergleich,
+                                     {zeilenBetrag(zeilen, 0), zeilenBetrag(zeilen, 1), zeilenBetrag(zeilen, 2)}};
+        },
+        zvHochrechnen(p), netto);
+    // The scheme's taxable part stays in the regular sum for the payslip.
+    p.NTSummeLfd = e.summen.lfd;
+    p.haupt.text(Haupt::LEdiBrutto) = formatAmount(e.iteration.brutto);
+    p.haupt.text(Haupt::LEdiNetto) = formatAmount(e.iteration.netto);
+    if (e.iteration.abgebrochen) p.dialoge.Information("Hochrechnung nach 300 Schritten abgebrochen");
+}
+
+}  // namespace lx
