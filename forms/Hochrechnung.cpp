@@ -1,9 +1,11 @@
 #include "Hochrechnung.h"
 
+#include <array>
 #include <string>
 
 #include "AmountText.h"
 #include "CopyInputs.h"
+#include "Dez.h"
 #include "Erfassung.h"
 #include "LxMath.h"
 #include "ProgrammZustand.h"
@@ -21,6 +23,12 @@ bool zvHochrechnen(const ProgrammZustand& p)
 Currency zeilenBetrag(const std::vector<std::string>& zeilen, std::size_t i)
 {
     return i < zeilen.size() && !zeilen[i].empty() ? StrToCurr(zeilen[i]) : 0_cur;
+}
+
+// Regular, one-off, multi-year.
+std::array<Currency, 3> nachArt(const NTSummen& s)
+{
+    return {s.lfd, s.ebz, s.lmj};
 }
 
 }  // namespace
@@ -103,27 +111,54 @@ Currency PrepareNettoHochrechnung(ProgrammZustand& p)
     return vergleich;
 }
 
-void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const Bruttosummen& start, const NTSummen& summen, Currency G)
+void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen, const NTSummen& summen, Currency G)
 {
-    const NTSummen anteil = HochrechnungAnteile(G - start[kGesamtbrutto], summen);
+    const Bruttosummen start = BerechneBrutto(zeilen, false);
+    const auto anteil = nachArt(HochrechnungAnteile(G - start[kGesamtbrutto], summen));
+    const auto summe = nachArt(summen);
+    const auto zeilenSumme = nachArt(NTSummenNachArt(NTZeilen(zeilen)));
+
+    // Each net-marked payment takes its kind's share in proportion to its
+    // amount, so every total it counts in moves with it; the last row of its
+    // kind takes the rest.
+    std::vector<Lohnart> versuch = zeilen;
+    std::array<Currency, 3> verteilt{};
+    std::array<Currency, 3> offen = zeilenSumme;
+    for (Lohnart& z : versuch) {
+        if (!z.flags[kNT] || z.typ != kBezug) continue;
+        const std::size_t k = z.flags[kEB] ? 1 : z.flags[kLMJ] ? 2 : 0;
+        offen[k] -= z.betrag;
+        Currency teil;
+        if (summe[k] <= 0_cur) {
+            teil = 0_cur;  // a kind that does not move
+        } else if (offen[k] == 0_cur && summe[k] == zeilenSumme[k]) {
+            teil = anteil[k] - verteilt[k];
+        } else {
+            teil = (dez(anteil[k]) * dez(z.betrag)).divide<kCents>(dez(summe[k]), Round::HalfUp).toCurrency(Round::Cut);
+        }
+        verteilt[k] += teil;
+        z.betrag += teil;
+    }
+    Bruttosummen b = BerechneBrutto(versuch, false);
+    // The scheme's taxable part belongs to no row: regular tax and SV gross.
+    const Currency ohneZeile = anteil[0] - verteilt[0];
+    b[kSteuerbrutto] += ohneZeile;
+    b[kSVBrutto] += ohneZeile;
+
     lg.SetGesamtbrutto(G);
-    if (summen.lfd > 0_cur) {
-        lg.SetStBrutto(start[kSteuerbrutto] + anteil.lfd);
-        lg.SetSVBrutto(start[kSVBrutto] + anteil.lfd);
-    }
-    if (summen.ebz > 0_cur) lg.SetStBruttoEB(start[kSteuerbruttoEB] + anteil.ebz);
-    if (summen.lmj > 0_cur) lg.SetStBruttoLMJ(start[kSteuerbruttoLMJ] + anteil.lmj);
-    if (summen.ebz > 0_cur || summen.lmj > 0_cur) {
-        lg.SetSVBruttoEB(start[kSVBruttoEB] + anteil.ebz + anteil.lmj);
-    }
+    lg.SetStBrutto(b[kSteuerbrutto]);
+    lg.SetSVBrutto(b[kSVBrutto]);
+    lg.SetStBruttoEB(b[kSteuerbruttoEB]);
+    lg.SetStBruttoLMJ(b[kSteuerbruttoLMJ]);
+    lg.SetSVBruttoEB(b[kSVBruttoEB]);
 }
 
-HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const Bruttosummen& brutto,
+HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,
                                   const std::function<HochrechnungsZiel()>& zielBestimmen, bool zvHochrechnen,
                                   const NettoFunktion& netto)
 {
     lg.Berechnen();
-    const Currency start = brutto[kGesamtbrutto];
+    const Currency start = BerechneBrutto(zeilen, false)[kGesamtbrutto];
     const HochrechnungsZiel z = zielBestimmen();
     HochrechnungsErgebnis e;
     e.summen = z.summen;
@@ -136,7 +171,7 @@ HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const Bruttosummen& brutto,
     e.iteration = NettoIterationNachErster(
         start, ersteNetto, e.ziel,
         [&](Currency G) {
-            SetzeHochrechnungsBrutto(lg, brutto, e.summen, G);
+            SetzeHochrechnungsBrutto(lg, zeilen, e.summen, G);
             lg.Berechnen();
             return netto(lg, G);
         },
@@ -152,9 +187,9 @@ void ActNettoHochrechnung(ProgrammZustand& p)
 void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
 {
     p.FNTHochrechnung = 1;
-    const Bruttosummen brutto = p.erfass.brutto;
+    const std::vector<Lohnart> zeilen = p.erfass.zeilen;
     const HochrechnungsErgebnis e = Hochrechnen(
-        p.LohnGehalt, brutto,
+        p.LohnGehalt, zeilen,
         [&p] {
             const Currency vergleich = PrepareNettoHochrechnung(p);
             const auto& zeilen = p.haupt[Haupt::LiBoUniversal].items;

@@ -34,12 +34,16 @@ Currency HochrechnungsNetto(const TLohnGehalt& lg, Currency brutto);
 // Returns the comparison net.
 Currency PrepareNettoHochrechnung(ProgrammZustand& p);
 
-// The trial gross G set into the engine: the total gross is G, and the
-// carriers of each kind whose sum is above 0 are their start value (`start`,
-// the totals over all rows) plus the kind's share of G - G0, so the gross the
-// engine computes moves by exactly G - G0 and a gross reached twice is set the
-// same way. The one-off SV gross carries the one-off and multi-year shares.
-void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const Bruttosummen& start, const NTSummen& summen, Currency G);
+// The trial gross G set into the engine as the total gross, with the tax and
+// SV totals of the rows where each net-marked payment is its amount plus its
+// share of G - G0: the kinds whose sums are above 0 share the step in
+// proportion to their sums, and within a kind its rows in proportion to their
+// amounts (the last moving kind and row taking the rest). So the gross the
+// engine computes moves by exactly G - G0, only in the totals the marked rows
+// count in, and a gross reached twice is set the same way. A regular sum
+// beyond its rows (the scheme's taxable part) moves the regular tax and SV
+// gross.
+void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen, const NTSummen& summen, Currency G);
 
 // What the comparison gives the iteration: the comparison net and the sums.
 struct HochrechnungsZiel {
@@ -56,12 +60,12 @@ struct HochrechnungsErgebnis {
 // The net of a computation; HochrechnungsNetto unless a test fakes it.
 using NettoFunktion = std::function<Currency(const TLohnGehalt&, Currency brutto)>;
 
-// The iteration on an engine whose inputs are all set: computation 1 with all
-// rows, then the target from `zielBestimmen`; with `zvHochrechnen` the
+// The iteration on an engine whose inputs are all set from `zeilen`:
+// computation 1 with all rows, then the target from `zielBestimmen`; with `zvHochrechnen` the
 // scheme's taxable part joins the regular sum as the difference of target and
 // first net. At most 300 computations; tax class 6 moves one cent up after
 // computations 101 to 119, computation 200 adds a cent, 250 takes one.
-HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const Bruttosummen& brutto,
+HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,
                                   const std::function<HochrechnungsZiel()>& zielBestimmen, bool zvHochrechnen,
                                   const NettoFunktion& netto = HochrechnungsNetto);
 
