@@ -19,6 +19,14 @@ bool zvHochrechnen(const ProgrammZustand& p)
     return p.opt.text(Opt::ZVComboHochr) == "ja";
 }
 
+// The scheme's part is grossed up only where there is a scheme: otherwise the
+// difference of target and first net is the marked items' deductions, which
+// would move the regular gross for items of other kinds.
+bool zvAnteilHochrechnen(const ProgrammZustand& p)
+{
+    return zvHochrechnen(p) && p.haupt.text(Haupt::ComboZV) != "keine";
+}
+
 // A LiBoUniversal line back to its amount; an empty line is 0.
 Currency zeilenBetrag(const std::vector<std::string>& zeilen, std::size_t i)
 {
@@ -196,7 +204,7 @@ void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
             return HochrechnungsZiel{vergleich,
                                      {zeilenBetrag(zeilen, 0), zeilenBetrag(zeilen, 1), zeilenBetrag(zeilen, 2)}};
         },
-        zvHochrechnen(p), netto);
+        zvAnteilHochrechnen(p), netto);
     // The scheme's taxable part stays in the regular sum for the payslip.
     p.NTSummeLfd = e.summen.lfd;
     p.haupt.text(Haupt::LEdiBrutto) = formatAmount(e.iteration.brutto);

@@ -422,6 +422,7 @@ TEST_F(HochrechnungTest, SchemeGrossUpWithoutNetMarkedRows)
     const std::vector<Lohnart> zeilen = {zeile("Gehalt", 3000.00_cur, "xxx....")};
     Einrichten(vbl, zeilen);
     p.opt.text(Opt::ZVComboHochr) = "ja";
+    p.haupt.text(Haupt::ComboZV) = "VBL";
     Abrechnung mit;
     BruttoNetto(mit, vbl, zeilen);
     Abrechnung ohne;
@@ -434,6 +435,19 @@ TEST_F(HochrechnungTest, SchemeGrossUpWithoutNetMarkedRows)
     EXPECT_EQ(p.NTSummeLfd, ohne.netto - mit.netto);
     EXPECT_GT(Feld(Haupt::LEdiBrutto), 3000.00_cur);
     EXPECT_TRUE(dialoge.aufrufe.empty());
+}
+
+// "ja" without a scheme in the main window: the marked one-off item alone moves.
+TEST_F(HochrechnungTest, SchemeSwitchWithoutSchemeLeavesTheRegularGross)
+{
+    Einrichten({}, {kGehalt, zeile("Bonus", 300.00_cur, "xx.x.x.")});
+    p.opt.text(Opt::ZVComboHochr) = "ja";
+    ASSERT_EQ(p.haupt.text(Haupt::ComboZV), "keine");
+    ActNettoHochrechnung(p);
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+    EXPECT_EQ(p.NTSummeLfd, 0_cur);
+    EXPECT_EQ(p.LohnGehalt.GegebeneEingaben().FStBrutto, 2000.00_cur);
+    EXPECT_EQ(p.LohnGehalt.GegebeneEingaben().FStBruttoEB, Feld(Haupt::LEdiBrutto) - 2000.00_cur);
 }
 
 }  // namespace
