@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AmountText.h"
+#include "Berechnung.h"
 #include "CopyInputs.h"
 #include "Dez.h"
 #include "Erfassung.h"
@@ -60,29 +61,6 @@ Currency SummeNTBetraege(const ProgrammZustand& p, Currency start)
     return SummeNTBetraege(start, NTZeilen(p.erfass.zeilen));
 }
 
-Currency HochrechnungsNetto(const TLohnGehalt& lg, Currency brutto)
-{
-    Currency n = brutto - (lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk + lg.FRVAN + lg.FAVAN);
-    n -= lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB;
-    n -= lg.FLStLMJ + lg.FSolZLMJ + lg.FKiStEvLMJ + lg.FKiStRkLMJ;
-    n -= lg.FKVANEB + lg.FRVANEB + lg.FAVANEB + lg.FPVANEB;
-    if (lg.FBGRKV == 9 || lg.FKVBes == 2) {
-        n += lg.FKVAG - lg.FKVAN;
-    } else if (lg.FKVBes == 4) {
-        n += lg.FKVAG;
-    } else {
-        n -= lg.FKVAN;
-    }
-    if (lg.FBGRKV == 9 || lg.FPVBes == 2) {
-        n += lg.FPVAG - lg.FPVAN;
-    } else if (lg.FPVBes == 4) {
-        n += lg.FPVAG;
-    } else {
-        n -= lg.FPVAN;
-    }
-    return n;
-}
-
 Currency PrepareNettoHochrechnung(ProgrammZustand& p)
 {
     erfass::ActErfSichern(p);
@@ -113,7 +91,7 @@ Currency PrepareNettoHochrechnung(ProgrammZustand& p)
     vorgaben.zvKeine = zvHochrechnen(p);
     CopyInputs(p.LohnGehalt, p.LohnGehalt2, vorgaben);
     p.LohnGehalt2.Berechnen();
-    const Currency vergleich = HochrechnungsNetto(p.LohnGehalt2, b[kGesamtbrutto]);
+    const Currency vergleich = NettoBrutto(p.LohnGehalt2, b[kGesamtbrutto]);
     erfass::ActErfZurueck(p);
     erfass::ActNTBrutti(p);
     return vergleich;
@@ -189,7 +167,7 @@ HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& z
 
 void ActNettoHochrechnung(ProgrammZustand& p)
 {
-    ActNettoHochrechnung(p, HochrechnungsNetto);
+    ActNettoHochrechnung(p, NettoBrutto);
 }
 
 void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)

@@ -23,11 +23,6 @@ std::vector<NTZeile> NTZeilen(const std::vector<Lohnart>& zeilen);
 // start plus the amounts of the entry rows marked "NT" that are payments.
 Currency SummeNTBetraege(const ProgrammZustand& p, Currency start);
 
-// The net of the engine's last computation from the total gross `brutto`: less
-// the period's, the one-off payment's and the multi-year pay's deductions; a
-// voluntary member's employer share of health and care is paid out with it.
-Currency HochrechnungsNetto(const TLohnGehalt& lg, Currency brutto);
-
 // Takes the net-marked rows out (their payments summed by kind into the three
 // sums and LiBoUniversal), copies the working engine's inputs with the totals
 // of the rest into the second engine, computes it and puts the rows back.
@@ -57,17 +52,17 @@ struct HochrechnungsErgebnis {
     NTSummen summen;  // the sums the shares followed (the scheme's part in lfd)
 };
 
-// The net of a computation; HochrechnungsNetto unless a test fakes it.
+// The net of a computation: NettoBrutto unless a test fakes it.
 using NettoFunktion = std::function<Currency(const TLohnGehalt&, Currency brutto)>;
 
 // The iteration on an engine whose inputs are all set from `zeilen`:
-// computation 1 with all rows, then the target from `zielBestimmen`; with `zvHochrechnen` the
-// scheme's taxable part joins the regular sum as the difference of target and
-// first net. At most 300 computations; tax class 6 moves one cent up after
+// computation 1 with all rows, then the target from `zielBestimmen`; with
+// `zvHochrechnen` the scheme's taxable part joins the regular sum as the
+// difference of target and first net. At most 300 computations; tax class 6 moves one cent up after
 // computations 101 to 119, computation 200 adds a cent, 250 takes one.
 HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,
                                   const std::function<HochrechnungsZiel()>& zielBestimmen, bool zvHochrechnen,
-                                  const NettoFunktion& netto = HochrechnungsNetto);
+                                  const NettoFunktion& netto);
 
 // The driver's step for net-marked items (after it has set every input of the
 // working engine): the iteration, G and n into the gross and net fields, the

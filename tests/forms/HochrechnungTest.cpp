@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AmountText.h"
+#include "Berechnung.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
@@ -100,7 +101,7 @@ void BruttoNetto(Abrechnung& a, const Fall& f, const std::vector<Lohnart>& zeile
     SetzeEingaben(a.lg, f, b);
     a.lg.Berechnen();
     a.brutto = b[kGesamtbrutto];
-    a.netto = HochrechnungsNetto(a.lg, a.brutto);
+    a.netto = NettoBrutto(a.lg, a.brutto);
 }
 
 class HochrechnungTest : public ::testing::Test {
@@ -134,7 +135,7 @@ TEST_F(HochrechnungTest, AllowanceOnTopOfASalary)
     EXPECT_EQ(p.FNTHochrechnung, 1);
     EXPECT_EQ(Feld(Haupt::LEdiNetto), gehalt.netto + 150.00_cur) << "comparison net of the salary alone plus 150,00";
     EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), formatAmount(p.LohnGehalt.FGesamtbrutto));
-    EXPECT_EQ(HochrechnungsNetto(p.LohnGehalt, Feld(Haupt::LEdiBrutto)), Feld(Haupt::LEdiNetto));
+    EXPECT_EQ(NettoBrutto(p.LohnGehalt, Feld(Haupt::LEdiBrutto)), Feld(Haupt::LEdiNetto));
     EXPECT_EQ(p.erfass.zeilen, zeilen) << "the rows as entered";
     EXPECT_EQ(p.erfass.brutto[kGesamtbrutto], 2000.00_cur) << "the totals of the restore leave the marked row out";
     EXPECT_EQ(Universal(), (std::vector<std::string>{"150", "0", "0"}));
@@ -216,7 +217,7 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                         const Currency versuch = g + Currency::fromCents(cent);
                         SetzeHochrechnungsBrutto(lg, zeilen, summen, versuch);
                         lg.Berechnen();
-                        const Currency n = HochrechnungsNetto(lg, versuch);
+                        const Currency n = NettoBrutto(lg, versuch);
                         faellt = faellt || (cent > -1000 && n < vorher);
                         getroffen = getroffen || n == ziel;
                         vorher = n;
@@ -260,7 +261,7 @@ TEST_F(HochrechnungTest, LoneNetItemEndsWhereNetToGrossEnds)
             lg.SetSVBrutto(G);
             lg.SetGesamtbrutto(G);
             lg.Berechnen();
-            return HochrechnungsNetto(lg, G);
+            return NettoBrutto(lg, G);
         });
         EXPECT_FALSE(e.abgebrochen);
         EXPECT_EQ(Feld(Haupt::LEdiBrutto), e.brutto);
@@ -309,7 +310,7 @@ TEST_F(HochrechnungTest, CarriersOfTheMarkedKinds)
             EXPECT_TRUE(f.eb || eb == 0_cur) << eb;
             EXPECT_TRUE(f.lmj || lmj == 0_cur) << lmj;
             ++berechnungen;
-            return HochrechnungsNetto(lg, G);
+            return NettoBrutto(lg, G);
         });
         EXPECT_GT(berechnungen, 2);
         EXPECT_TRUE(dialoge.aufrufe.empty());
@@ -353,7 +354,7 @@ TEST_F(HochrechnungTest, MarkedRowsMoveOnlyTheTotalsTheyCountIn)
             EXPECT_EQ(e.FSVBruttoUngek - b[kSVBrutto], f.st ? d - frei : 0_cur);
             EXPECT_EQ(e.FSVBruttoEB, b[kSVBruttoEB]);
             EXPECT_EQ(e.FStBruttoLMJ - b[kSteuerbruttoLMJ], f.lmj ? d : 0_cur);
-            return HochrechnungsNetto(lg, G);
+            return NettoBrutto(lg, G);
         });
         EXPECT_TRUE(dialoge.aufrufe.empty());
         EXPECT_TRUE(bewegt > 0 || !(f.st || f.lmj));
