@@ -137,6 +137,7 @@ void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const std::vector<Lohnart>& zeile
     lg.SetStBruttoEB(b[kSteuerbruttoEB]);
     lg.SetStBruttoLMJ(b[kSteuerbruttoLMJ]);
     lg.SetSVBruttoEB(b[kSVBruttoEB]);
+    lg.SetZVBrutto(b[kZVBrutto]);
 }
 
 HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,

@@ -29,8 +29,8 @@ Currency SummeNTBetraege(const ProgrammZustand& p, Currency start);
 // Returns the comparison net.
 Currency PrepareNettoHochrechnung(ProgrammZustand& p);
 
-// The trial gross G set into the engine as the total gross, with the tax and
-// SV totals of the rows where each net-marked payment is its amount plus its
+// The trial gross G set into the engine as the total gross, with the tax, SV
+// and supplementary-pension totals of the rows where each net-marked payment is its amount plus its
 // share of G - G0: the kinds whose sums are above 0 share the step in
 // proportion to their sums, and within a kind its rows in proportion to their
 // amounts (the last moving kind and row taking the rest). So the gross the

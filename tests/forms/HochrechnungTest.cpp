@@ -319,28 +319,33 @@ TEST_F(HochrechnungTest, CarriersOfTheMarkedKinds)
 }
 
 // A marked row moves only the totals it counts in: a tax- and SV-free item
-// none, severance without SV not the one-off SV gross; two rows of one kind
-// share its step by their amounts.
+// none, severance without SV not the one-off SV gross, a row liable to the
+// scheme also the scheme's gross; two rows of one kind share its step by
+// their amounts.
 TEST_F(HochrechnungTest, MarkedRowsMoveOnlyTheTotalsTheyCountIn)
 {
     struct Fall_ {
         const char* name;
         std::vector<Lohnart> netto;
-        bool st, lmj;
+        bool st = false, lmj = false, zv = false;
+        bool freiBeiTeilbar = false;  // a free row of 100,00 beside a taxable one of 300,00
     } faelle[] = {
-        {"tax- and SV-free", {zeile("Fahrgeld", 60.00_cur, ".....x.")}, false, false},
+        {"tax- and SV-free", {zeile("Fahrgeld", 60.00_cur, ".....x.")}},
         {"severance without SV", {zeile("Abfindung", 1000.00_cur, "x...xx.")}, false, true},
+        {"liable to the scheme", {zeile("Zulage", 100.00_cur, "xxx..x.")}, true, false, true},
         {"tax-free beside a taxable row of its kind",
          {zeile("Fahrgeld", 100.00_cur, ".....x."), zeile("Zulage", 300.00_cur, "xx...x.")},
          true,
-         false},
+         false,
+         false,
+         true},
     };
     for (const Fall_& f : faelle) {
         SCOPED_TRACE(f.name);
         std::vector<Lohnart> zeilen = {kGehalt};
         zeilen.insert(zeilen.end(), f.netto.begin(), f.netto.end());
         p.LohnGehalt = TLohnGehalt{};
-        Einrichten({}, zeilen);
+        Einrichten({.zvArt = f.zv ? "VBL" : "keine"}, zeilen);
         const Bruttosummen b = p.erfass.brutto;
         int bewegt = 0;
         ActNettoHochrechnung(p, [&](const TLohnGehalt& lg, Currency G) {
@@ -349,11 +354,14 @@ TEST_F(HochrechnungTest, MarkedRowsMoveOnlyTheTotalsTheyCountIn)
             if (d != 0_cur) ++bewegt;
             // 1:3 by amount: the free row takes a quarter, the taxable row the rest.
             const Currency frei =
-                (dez(d) * dez(100_cur)).divide<kCents>(dez(400_cur), Round::HalfUp).toCurrency(Round::Cut);
+                f.freiBeiTeilbar
+                    ? (dez(d) * dez(100_cur)).divide<kCents>(dez(400_cur), Round::HalfUp).toCurrency(Round::Cut)
+                    : 0_cur;
             EXPECT_EQ(e.FStBrutto - b[kSteuerbrutto], f.st ? d - frei : 0_cur);
             EXPECT_EQ(e.FSVBruttoUngek - b[kSVBrutto], f.st ? d - frei : 0_cur);
             EXPECT_EQ(e.FSVBruttoEB, b[kSVBruttoEB]);
             EXPECT_EQ(e.FStBruttoLMJ - b[kSteuerbruttoLMJ], f.lmj ? d : 0_cur);
+            EXPECT_EQ(e.FZVBrutto - b[kZVBrutto], f.zv ? d : 0_cur);
             return NettoBrutto(lg, G);
         });
         EXPECT_TRUE(dialoge.aufrufe.empty());
