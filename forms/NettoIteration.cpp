@@ -1,7 +1,11 @@
 #include "NettoIteration.h"
 
 #include <cstdint>
+#include <iterator>
 #include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "Dez.h"
 #include "LxMath.h"
@@ -20,6 +24,38 @@ Currency abstand(Currency a, Currency b)
 Currency halbierungsschritt(Currency G, Currency n, Currency ziel)
 {
     return RundeCent((dez(G) - Haelfte(dez(n - ziel))).toCurrency(Round::HalfUp));
+}
+
+// Trials of the rules that were computed before, after which the halving
+// counts as cycling: net to gross repeats one only a few times near its end.
+constexpr int kZyklus = 20;
+
+// Distances from the best trial where the cycling began, each probed above
+// before below: 0,04 and 0,06 doubling up to about 80 euros, so the steps of
+// the net near it are seen first.
+std::vector<Currency> suchweiten()
+{
+    std::vector<Currency> w;
+    for (std::int64_t cent = 4; cent <= 8192; cent *= 2) {
+        w.push_back(Currency::fromCents(cent));
+        if (cent * 3 / 2 <= 8192) w.push_back(Currency::fromCents(cent * 3 / 2));
+    }
+    return w;
+}
+
+// The narrowest pair of neighbouring trials lo < hi whose nets lie below and
+// above the target with a gross between them not yet computed. Between its
+// steps the net rises by about a cent per cent of gross, so such a pair holds
+// a gross that nets the target unless a step jumps over it.
+std::optional<std::pair<Currency, Currency>> klammer(const std::map<Currency, Currency>& berechnet, Currency ziel)
+{
+    std::optional<std::pair<Currency, Currency>> k;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        if (nLo < ziel && nHi > ziel && hi - lo > 0.01_cur && (!k || hi - lo < k->second - k->first)) k = {lo, hi};
+    }
+    return k;
 }
 
 }  // namespace
@@ -45,6 +81,11 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
     Currency bestBrutto;
     Currency bestNetto;
     NettoIterationErgebnis e;
+    int wiederholt = 0;     // trials of the rules computed before
+    bool zyklus = false;    // the halving cycles
+    Currency mitte;         // the best trial when it began
+    const std::vector<Currency> weiten = suchweiten();
+    std::size_t probe = 0;  // probes around it made or skipped
 
     auto merke = [&](Currency G, Currency n) {
         ++e.berechnungen;
@@ -65,6 +106,28 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
         Currency G = regeln.steuerklasse6 && k >= 101 && k <= 119 ? e.brutto + 0.01_cur
                                                                    : halbierungsschritt(e.brutto, e.netto, ziel);
         if (regeln.zuschlag) G += regeln.zuschlag(k);
+        // Where the net falls back as the gross rises (whole-euro tax steps,
+        // five times over for multi-year pay), halving jumps past the target
+        // and cycles between a few grosses. Once it does, a trial that would
+        // repeat or leave the narrowest bracket around the target halves the
+        // bracket instead; without a bracket, a repeat is replaced by a probe
+        // further from the cycling, which may open one in another step.
+        if (berechnet.contains(G) && ++wiederholt >= kZyklus && !zyklus) {
+            zyklus = true;
+            mitte = bestBrutto;
+        }
+        if (zyklus) {
+            const auto kl = klammer(berechnet, ziel);
+            if (kl && (berechnet.contains(G) || G <= kl->first || G >= kl->second)) {
+                G = RundeCent((dez(kl->first) + Haelfte(dez(kl->second - kl->first))).toCurrency(Round::Cut));
+            }
+            while (!kl && berechnet.contains(G) && probe < 2 * weiten.size()) {
+                const Currency weite = weiten[probe / 2];
+                const Currency kandidat = probe % 2 == 0 ? mitte + weite : mitte - weite;
+                ++probe;
+                if (!berechnet.contains(kandidat)) G = kandidat;
+            }
+        }
         // A gross computed before would give the same net again: try the
         // nearest ones around the best trial instead.
         for (std::int64_t cent = 1; berechnet.contains(G); ++cent) {
@@ -74,6 +137,13 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
         merke(G, netto(G));
     }
     e.abgebrochen = e.netto != ziel;
+    // The last trial of a search that gave up may be far off (a probe): the
+    // result is the trial nearest the target, computed once more so that the
+    // engine holds it.
+    if (e.abgebrochen && bestBrutto != e.brutto) {
+        e.brutto = bestBrutto;
+        e.netto = netto(bestBrutto);
+    }
     return e;
 }
 

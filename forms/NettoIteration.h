@@ -22,7 +22,7 @@ struct NettoIterationRegeln {
 Currency HochrechnungZuschlag(int k);
 
 struct NettoIterationErgebnis {
-    Currency brutto;        // the last trial gross, whose net the engine holds
+    Currency brutto;        // the gross found, or on giving up the trial nearest; the engine holds its net
     Currency netto;         // its net
     int berechnungen = 0;   // computations made
     bool abgebrochen = false;  // stopped at the limit without reaching the wanted net
@@ -34,6 +34,11 @@ struct NettoIterationErgebnis {
 // already computed, the next trial is the nearest gross not yet computed
 // around the best one so far (net nearest the target, on a tie the lower
 // gross), one cent above before one below, then two cents, and so on.
+// Where the net falls back as the gross rises, halving cycles: after 20
+// repeats a trial that would repeat or leave the narrowest bracket of trials
+// below and above the target halves it, and without a bracket probes further
+// out open one. Giving up, the result is the trial nearest the target,
+// computed once more.
 NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
                                       const NettoIterationRegeln& regeln = {});
 

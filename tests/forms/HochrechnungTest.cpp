@@ -123,6 +123,11 @@ protected:
 
 const Lohnart kGehalt = zeile("Gehalt", 2000.00_cur, "xx.....");
 
+Currency abstand(Currency a, Currency b)
+{
+    return a > b ? a - b : b - a;
+}
+
 TEST_F(HochrechnungTest, AllowanceOnTopOfASalary)
 {
     const std::vector<Lohnart> zeilen = {kGehalt, zeile("AT-Zulage", 150.00_cur, "xx...x.")};
@@ -176,6 +181,26 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
     faelle.push_back({.jahr = 2023, .monat = 7, .kiFB = 2.00_cur, .pvKinder = 2});
     faelle.push_back({.jahr = 2024, .monat = 3, .kiFB = 2.00_cur, .pvKinder = 2});
 
+    // The runs that end with the message: where no gross nets the target (the
+    // net jumps over it at every step) and two single-cent grosses amid steps
+    // of the net every few tens of cents that the search does not reach.
+    struct Fehlschlag {
+        int jahr, monat, stKl;
+        bool kinder;  // child allowances "2,0"
+        const char* satz;
+        std::vector<Currency> treffer;  // grosses within 10,00 of the result that net the target
+    };
+    const std::vector<Fehlschlag> fehlschlaege = {
+        {2010, 3, 2, false, "one-off and multi-year", {}},
+        {2010, 3, 3, false, "one-off and multi-year", {}},
+        {2016, 3, 6, false, "tax- and SV-free regular, multi-year without SV", {}},
+        {2024, 3, 5, false, "one-off and multi-year", {}},
+        {2023, 7, 6, true, "regular and one-off", {}},
+        {2019, 3, 6, false, "regular and one-off", {2895.96_cur}},
+        {2022, 3, 6, false, "regular and one-off", {2864.10_cur}},
+    };
+    std::size_t gesehen = 0;
+
     for (const Fall& basis : faelle) {
         for (int stKl = 1; stKl <= 6; ++stKl) {
             Fall f = basis;
@@ -192,7 +217,6 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                 const Currency start = p.erfass.brutto[kGesamtbrutto];
 
                 ActNettoHochrechnung(p);
-                const bool erreicht = dialoge.aufrufe.empty();
 
                 Abrechnung ordentlich;
                 BruttoNetto(ordentlich, f, s.ordentlich);
@@ -200,29 +224,38 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                     << "the copy is the ordinary items' inputs";
                 const NTSummen summen = NTSummenNachArt(NTZeilen(s.netto));
                 const Currency ziel = ordentlich.netto + summen.lfd + summen.ebz + summen.lmj;
-                if (erreicht) {
+                const Fehlschlag* fehl = nullptr;
+                for (const Fehlschlag& x : fehlschlaege) {
+                    if (x.jahr == f.jahr && x.monat == f.monat && x.stKl == stKl && x.kinder == (f.kiFB != 0_cur) &&
+                        s.name == std::string(x.satz)) fehl = &x;
+                }
+                if (!fehl) {
+                    EXPECT_TRUE(dialoge.aufrufe.empty()) << dialoge.protokoll().front();
                     EXPECT_EQ(Feld(Haupt::LEdiNetto), ziel);
                 } else {
-                    // A miss only where the net falls back as the gross rises (the
-                    // one-off and multi-year taxes move in whole-euro steps, five
-                    // times over for multi-year pay): there the halving can jump
-                    // past a gross that nets the target. Where the net rises
-                    // steadily around the gross found, none may net the target.
+                    ++gesehen;
+                    EXPECT_EQ(dialoge.texte(test::Art::Information),
+                              (std::vector<std::string>{"Hochrechnung nach 300 Schritten abgebrochen"}));
+                    // The fields hold the trial nearest the target; within 10,00
+                    // of it the net misses the target everywhere or, for the two
+                    // of class 6, hits it at a single gross the search did not
+                    // reach.
                     const Currency g = Feld(Haupt::LEdiBrutto);
                     TLohnGehalt lg = p.LohnGehalt;
-                    bool faellt = false;
-                    bool getroffen = false;
-                    Currency vorher;
+                    std::vector<Currency> treffer;
+                    Currency naechstes = Feld(Haupt::LEdiNetto);
                     for (int cent = -1000; cent <= 1000; ++cent) {
                         const Currency versuch = g + Currency::fromCents(cent);
                         SetzeHochrechnungsBrutto(lg, zeilen, summen, versuch);
                         lg.Berechnen();
                         const Currency n = NettoBrutto(lg, versuch);
-                        faellt = faellt || (cent > -1000 && n < vorher);
-                        getroffen = getroffen || n == ziel;
-                        vorher = n;
+                        if (n == ziel) treffer.push_back(versuch);
+                        if (abstand(n, ziel) < abstand(naechstes, ziel)) naechstes = n;
                     }
-                    EXPECT_TRUE(faellt || !getroffen) << "missed a target on a steadily rising net";
+                    EXPECT_EQ(treffer, fehl->treffer) << "gross " << formatAmount(g);
+                    EXPECT_TRUE(fehl->treffer.empty() ? naechstes == Feld(Haupt::LEdiNetto)
+                                                      : abstand(naechstes, ziel) == 0_cur)
+                        << formatAmount(naechstes);
                 }
 
                 const Currency G = Feld(Haupt::LEdiBrutto);
@@ -243,6 +276,39 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                 EXPECT_EQ(p.LohnGehalt.FPfaendBetrag, probe.lg.FPfaendBetrag);
             }
         }
+    }
+    EXPECT_EQ(gesehen, fehlschlaege.size());
+}
+
+// Multi-year pay whose net falls back by about 5,70 every 5,00 of gross:
+// halving cycles around 4.316, and the search finds the one gross, 10,00 up,
+// that nets the target. Where none does, the fields hold the nearest trial.
+TEST_F(HochrechnungTest, NetFallingBackAsTheGrossRises)
+{
+    const Lohnart bonus = zeile("Bonus", 300.00_cur, "xx.x.x.");
+    const Lohnart abfindung = zeile("Abfindung", 1000.00_cur, "xx..xx.");
+    struct Fall_ {
+        Fall f;
+        std::vector<Lohnart> zeilen;
+        Currency brutto, netto;
+        bool abgebrochen;
+    } faelle[] = {
+        {{.jahr = 2019}, {kGehalt, zeile("Prämie", 500.00_cur, "xx.x..."), abfindung}, 4328.35_cur, 2662.02_cur, false},
+        // Target 2.646,81: the net jumps from 2.645,99 to 2.647,14.
+        {{.jahr = 2010, .stKl = 2}, {kGehalt, bonus, abfindung}, 4487.32_cur, 2647.14_cur, true},
+    };
+    for (const Fall_& f : faelle) {
+        SCOPED_TRACE(f.f.jahr);
+        dialoge.leeren();
+        p.LohnGehalt = TLohnGehalt{};
+        p.LohnGehalt2 = TLohnGehalt{};
+        Einrichten(f.f, f.zeilen);
+        ActNettoHochrechnung(p);
+        EXPECT_EQ(Feld(Haupt::LEdiBrutto), f.brutto);
+        EXPECT_EQ(Feld(Haupt::LEdiNetto), f.netto);
+        EXPECT_EQ(p.LohnGehalt.GegebeneEingaben().FGesamtbrutto, f.brutto) << "the engine holds the result";
+        EXPECT_EQ(NettoBrutto(p.LohnGehalt, f.brutto), f.netto);
+        EXPECT_EQ(dialoge.aufrufe.size(), f.abgebrochen ? 1u : 0u);
     }
 }
 
