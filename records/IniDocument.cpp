@@ -198,12 +198,13 @@ std::string IniDocument::bytes() const
     return out;
 }
 
-void IniDocument::save(const std::filesystem::path& file) const
+void IniDocument::save(const std::filesystem::path& file) const { saveFileReplacing(file, bytes()); }
+
+void saveFileReplacing(const std::filesystem::path& file, std::string_view data)
 {
     auto fail = [&](std::string_view reason) -> IniError {
         return IniError("Die Datei " + pathText(file) + " kann nicht gespeichert werden (" + std::string(reason) + ").");
     };
-    const std::string data = bytes();
     std::filesystem::path dir = file.parent_path();
     std::random_device seed;
     std::mt19937 gen(seed());

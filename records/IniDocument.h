@@ -116,6 +116,12 @@ std::string quoteIniValue(std::string_view value);
 // A value's text as read after "=": trimmed, one pair of enclosing quotes removed.
 std::string unquoteIniValue(std::string_view raw);
 
+// Writes the bytes to a temporary file beside the target and renames it over
+// the target (which keeps its permissions), so a failure leaves the old file as
+// it was and no temporary file behind. IniError "Die Datei <Pfad> kann nicht
+// gespeichert werden (<Grund>)."
+void saveFileReplacing(const std::filesystem::path& file, std::string_view bytes);
+
 // German reason of a failed file operation ("nicht gefunden", "keine Berechtigung", ...).
 std::string fileErrorReason(int errorNumber);
 
