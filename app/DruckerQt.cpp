@@ -13,7 +13,10 @@ namespace lx {
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QFont druckSchrift(int punkt)
 {
@@ -33,7 +36,10 @@ std::vector<std::string> QtDruckerKatalog::drucker() const
     return namen;
 }
 
-std::string QtDruckerKatalog::standardDrucker() const { return QPrinterInfo::defaultPrinterName().toStdString(); }
+std::string QtDruckerKatalog::standardDrucker() const
+{
+    return QPrinterInfo::defaultPrinterName().toStdString();
+}
 
 std::optional<std::string> QtDruckGeraet::drucken(const std::vector<DruckZeile>& auftrag, const DruckZiel& ziel)
 {
@@ -65,7 +71,8 @@ std::optional<std::string> QtDruckGeraet::drucken(const std::vector<DruckZeile>&
         oberlaengen[z.punkt] = m.ascent();
     }
     const int seitenHoehe = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const auto seiten = DruckLayout(auftrag, [&](int punkt) { return hoehen.at(punkt); }, seitenHoehe);
+    const auto seiten = DruckLayout(
+        auftrag, [&](int punkt) { return hoehen.at(punkt); }, seitenHoehe);
 
     QPainter painter;
     if (!painter.begin(&printer)) return nichtGeoeffnet;

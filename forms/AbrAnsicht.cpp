@@ -7,9 +7,15 @@ void AnsichtZeigen(AbrTexte& t, AbrAnsicht ziel)
     if (ziel == t.ansicht) return;
     if (t.ansicht == AbrAnsicht::Abrechnung) t.printAbr = t.memo;
     switch (ziel) {
-    case AbrAnsicht::Abrechnung: t.memo = t.printAbr; break;
-    case AbrAnsicht::Pfaendung: t.memo = t.pfd; break;
-    case AbrAnsicht::Altersteilzeit: t.memo = t.atz; break;
+        case AbrAnsicht::Abrechnung:
+            t.memo = t.printAbr;
+            break;
+        case AbrAnsicht::Pfaendung:
+            t.memo = t.pfd;
+            break;
+        case AbrAnsicht::Altersteilzeit:
+            t.memo = t.atz;
+            break;
     }
     t.ansicht = ziel;
 }
@@ -21,7 +27,10 @@ void AbrechnungZeigen(AbrTexte& t, std::vector<std::string> zeilen)
     t.ansicht = AbrAnsicht::Abrechnung;
 }
 
-int AnsichtTag(const AbrTexte& t, AbrAnsicht knopf) { return t.ansicht == knopf ? 1 : 0; }
+int AnsichtTag(const AbrTexte& t, AbrAnsicht knopf)
+{
+    return t.ansicht == knopf ? 1 : 0;
+}
 
 std::vector<std::string> MemoZeilen(std::string_view text)
 {

@@ -58,9 +58,12 @@ void AbrSpeichern(const std::filesystem::path& datei, const std::vector<std::str
 std::vector<std::string> AbrOeffnen(const std::filesystem::path& datei)
 {
     auto fehler = [&](std::string_view grund) {
-        return AbrDateiFehler("Die Datei " + pathText(datei) + " kann nicht gelesen werden (" + std::string(grund) + ").");
+        return AbrDateiFehler("Die Datei " + pathText(datei) + " kann nicht gelesen werden (" + std::string(grund) +
+                              ").");
     };
-    auto zuGross = [&] { return AbrDateiFehler("Die Datei " + pathText(datei) + " ist größer als 1 MB und wird nicht geöffnet."); };
+    auto zuGross = [&] {
+        return AbrDateiFehler("Die Datei " + pathText(datei) + " ist größer als 1 MB und wird nicht geöffnet.");
+    };
     std::error_code ec;
     auto status = std::filesystem::status(datei, ec);
     if (ec) throw fehler(fileErrorReason(ec.value()));

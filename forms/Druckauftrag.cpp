@@ -4,7 +4,10 @@ namespace lx {
 
 namespace {
 
-bool enthaelt(std::string_view text, std::string_view wort) { return text.find(wort) != std::string_view::npos; }
+bool enthaelt(std::string_view text, std::string_view wort)
+{
+    return text.find(wort) != std::string_view::npos;
+}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include "AbrAnsicht.h"
-
 #include <gtest/gtest.h>
+
+#include "AbrAnsicht.h"
 
 namespace lx {
 namespace {

@@ -1,10 +1,9 @@
-#include "AbrDatei.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "../records/TempDir.h"
+#include "AbrDatei.h"
 
 namespace lx {
 namespace {
@@ -69,7 +68,8 @@ TEST(AbrDatei, FailedSaveKeepsTheOldFileAndNamesPathAndReason)
         AbrSpeichern(ziel, kUmlaute);
         FAIL() << "saved under a regular file";
     } catch (const AbrDateiFehler& e) {
-        EXPECT_EQ(std::string(e.what()), "Die Datei " + ziel.string() + " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).");
+        EXPECT_EQ(std::string(e.what()), "Die Datei " + ziel.string() +
+                                             " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).");
     }
 
     // A save over an existing file that fails half way leaves it whole: a folder in its place cannot be replaced.

@@ -1,6 +1,6 @@
-#include "Druckauftrag.h"
-
 #include <gtest/gtest.h>
+
+#include "Druckauftrag.h"
 
 namespace lx {
 namespace {
@@ -30,7 +30,8 @@ TEST(DruckTitel, FromTheFirstLine)
              {kopf, "", "Zudezivudirodeded Januar 2024"},
              {kopf, "Erika Muster", "Zudezivudirodeded Erika Muster Januar 2024"},
              // the method chosen in the options, whatever the report's own head says
-             {"Pfändungsberechnung (Bruttomethode)      Januar 2024", "", "Pfändungsberechnung (Nettomethode) Januar 2024"},
+             {"Pfändungsberechnung (Bruttomethode)      Januar 2024", "",
+              "Pfändungsberechnung (Nettomethode) Januar 2024"},
              {"  Altersteilzeitberechnung", "Max", "Altersteilzeitberechnung Max Januar 2024"},
              // the last word found decides
              {"Zudezivudirodeded mit Altersteilzeitberechnung", "", "Altersteilzeitberechnung Januar 2024"},
@@ -49,16 +50,26 @@ TEST(DruckAuftrag, FiveLinesPrintNothingSixPrintTitleAndBody)
     EXPECT_TRUE(DruckAuftragErstellen(zeilen, angaben()).empty());
     zeilen.push_back("b5");
     const std::vector<DruckZeile> erwartet = {
-        {"", 9}, {"", 9}, {"", 9}, {"", 9},
+        {"", 9},
+        {"", 9},
+        {"", 9},
+        {"", 9},
         {"      Zudezivudirodeded Januar 2024", 12},
-        {"       b1", 9}, {"       b2", 9}, {"       b3", 9}, {"       b4", 9}, {"       b5", 9},
+        {"       b1", 9},
+        {"       b2", 9},
+        {"       b3", 9},
+        {"       b4", 9},
+        {"       b5", 9},
         {"", 9},
         {"        Erstellt am 09.12.2026 mit Programm RiVodozazavudidavaz 1.1.1.1", 8},
     };
     EXPECT_EQ(DruckAuftragErstellen(zeilen, angaben()), erwartet);
 }
 
-int hoehe(int punkt) { return punkt == 12 ? 20 : punkt == 9 ? 15 : 13; }
+int hoehe(int punkt)
+{
+    return punkt == 12 ? 20 : punkt == 9 ? 15 : 13;
+}
 
 TEST(DruckLayout, ShortJobOnOnePage)
 {

@@ -1,6 +1,6 @@
-#include "Druckerliste.h"
-
 #include <gtest/gtest.h>
+
+#include "Druckerliste.h"
 
 namespace lx {
 namespace {
