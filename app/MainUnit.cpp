@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Abrechnungsfenster.h"
 #include "Berechnen.h"
 #include "Hauptfenster.h"
 #include "LxErrorBox.h"

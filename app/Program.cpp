@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTranslator>
 
+#include "Abrechnungsfenster.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
 #include "Programmstart.h"
@@ -47,10 +48,16 @@ ProgramWindows::ProgramWindows(const Umgebung& umgebung)
     const StammOrte orte = waehleStammOrte(QString::fromStdString(zustand.programmOrdner));
     zustand.einstellungsDatei = orte.einstellungsDatei;
     zustand.stammOrdnerVorgabe = orte.stammOrdner;
+    zustand.druckGeraet = &druckGeraet;
     form1 = std::make_unique<TForm1>(zustand, anzeige);
     frmErfass = std::make_unique<TFrmErfass>(zustand, anzeige);
     frmOpt = std::make_unique<TFrmOpt>(zustand, anzeige);
     frmAbrechnung = std::make_unique<TFrmAbrechnung>(zustand, anzeige);
+    if (umgebung.druckerKatalog != nullptr) {
+        DruckerListeFuellen(zustand, *umgebung.druckerKatalog);
+    } else {
+        DruckerListeFuellen(zustand, QtDruckerKatalog{});
+    }
     aboutBox = std::make_unique<TAboutBox>(zustand, anzeige);
     if (dialogeQt) {
         dialogeQt->anmelden(Fenster::Haupt, form1.get());

@@ -9,6 +9,7 @@
 
 #include "Binder.h"
 #include "DialogeQt.h"
+#include "DruckerQt.h"
 #include "ProgrammZustand.h"
 
 class QApplication;
@@ -28,6 +29,7 @@ struct Umgebung {
     // The help units, started by the main block before the windows; none
     // when left out.
     Hilfesystem* hilfe = nullptr;
+    const DruckerKatalog* druckerKatalog = nullptr;  // default: the system's printers
 };
 
 // Everything the program creates at start, owned in one place.
@@ -39,6 +41,7 @@ struct ProgramWindows {
 
     std::unique_ptr<SystemUhr> systemUhr;  // when no clock was given
     std::unique_ptr<DialogeQt> dialogeQt;  // when no Dialoge were given
+    QtDruckGeraet druckGeraet;
     ProgrammZustand zustand;
     Anzeige anzeige;
     std::unique_ptr<TForm1> form1;

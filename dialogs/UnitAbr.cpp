@@ -1,6 +1,61 @@
 #include "UnitAbr.h"
 
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Abrechnungsfenster.h"
+
+using lx::Abr;
+
 TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     : TLxDialog(p, anzeige, "FrmAbrechnung", "Detailabrechnung", 5000, 720, 560)
 {
+    auto* layout = new QVBoxLayout(this);
+
+    // The print settings above the text, every button below it.
+    auto* oben = new QHBoxLayout;
+    auto* combo = bindungen.feld<QComboBox>(p.abr, Abr::ComboDrucker, this);
+    combo->setMinimumContentsLength(24);
+    oben->addWidget(lx::Bindungen::beschriftung(p.abr.element(Abr::ComboDrucker), combo, this));
+    oben->addWidget(combo);
+    oben->addSpacing(12);
+    auto* name = bindungen.feld<QLineEdit>(p.abr, Abr::LEdiDruckName, this);
+    name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 30 + 12);
+    oben->addWidget(lx::Bindungen::beschriftung(p.abr.element(Abr::LEdiDruckName), name, this));
+    oben->addWidget(name);
+    oben->addStretch(1);
+    layout->addLayout(oben);
+
+    auto* memo = bindungen.feld<QPlainTextEdit>(p.abr, Abr::MemoAbr, this);
+    QFont schrift(QStringLiteral("Courier New"), 10);
+    schrift.setStyleHint(QFont::TypeWriter);
+    schrift.setFixedPitch(true);
+    memo->setFont(schrift);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(memo, 1);
+    for (Abr liste : {Abr::LiBoPfd, Abr::LiBoATZ, Abr::LiBoPrintAbr}) bindungen.feld(p.abr, liste, this);
+
+    auto* unten = new QHBoxLayout;
+    for (auto [id, h] : {std::pair{Abr::BtnAbr, &lx::BtnAbrClick}, std::pair{Abr::BtnPfd, &lx::BtnPfdClick},
+                         std::pair{Abr::BtnATZ, &lx::BtnATZClick}}) {
+        unten->addWidget(bindungen.feld(p.abr, id, this, [&p, h] { h(p); }));
+    }
+    unten->addStretch(1);
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnDrucken, this, [&p] { lx::ActDrucken(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSpeichern, this, [&p] { lx::ActAbrSave(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnOeffnen, this, [&p] { lx::AbrOeffnenClick(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnHilfe, this, [&p] { lx::AbrHilfeClick(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSchliessen, this, [&p] { lx::AbrSchliessenClick(p); }));
+    layout->addLayout(unten);
+
+    // Room for the payslip's 95 columns.
+    const int breite = QFontMetrics(schrift).horizontalAdvance(QString(97, u'0')) + 60;
+    if (breite > width()) resize(breite, height());
+    aktualisieren();
 }

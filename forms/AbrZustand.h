@@ -1,6 +1,7 @@
 #pragma once
-// The controls of the detailed-payslip window (FrmAbrechnung). Its issue fills the enum and the
-// table; other issues add the entries their handlers read or write.
+// The controls of the detailed-payslip window (FrmAbrechnung): the text shown,
+// the hidden lists that hold the payslip and the two reports, the view buttons,
+// the print settings and the window's buttons.
 
 #include <span>
 
@@ -9,7 +10,20 @@
 namespace lx {
 
 enum class Abr {
-    LEdiDruckName,  // the print name (master data "DetailAbr", "Name")
+    BtnAbr,
+    BtnPfd,
+    BtnATZ,
+    ComboDrucker,
+    LEdiDruckName,
+    MemoAbr,
+    LiBoPfd,
+    LiBoATZ,
+    LiBoPrintAbr,
+    BtnDrucken,
+    BtnSpeichern,
+    BtnOeffnen,
+    BtnHilfe,
+    BtnSchliessen,
     kAnzahl
 };
 

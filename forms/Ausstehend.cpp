@@ -7,7 +7,5 @@ void ActBPfaendungsabrechnung(ProgrammZustand&) {}
 void ActDetailabrechnung(ProgrammZustand&) {}
 void ActATZAbrechnung(ProgrammZustand&) {}
 
-void ActDrucken(ProgrammZustand&) {}
-void ActAbrSave(ProgrammZustand&) {}
 
 }  // namespace lx

@@ -26,7 +26,5 @@ void ActDetailabrechnung(ProgrammZustand& p);
 // Run by the payslip when partial retirement is on: the partial-retirement report.
 void ActATZAbrechnung(ProgrammZustand& p);
 
-void ActDrucken(ProgrammZustand& p);           // prints the payslip
-void ActAbrSave(ProgrammZustand& p);           // saves the payslip
 
 }  // namespace lx

@@ -1,5 +1,6 @@
 #include "NeueAbrechnung.h"
 
+#include "Abrechnungsfenster.h"
 #include "Erfassung.h"
 #include "Hauptfenster.h"
 #include "OptionenDialog.h"
@@ -17,12 +18,9 @@ void ActNeuGrund(ProgrammZustand& p)
     p.erfass.tzStatus = Status::Aus;
     p.erfass.taStatus = Status::Aus;
     ErfassAnzeigen(p.erfass);
-    // Controls of windows whose work may not have landed are found by name.
-    for (const char* knopf : {"BtnAbr", "BtnPfd", "BtnATZ"}) {
-        if (StammFeld f = stammFeld(p, knopf); f.zustand != nullptr) f.zustand->visible = false;
-    }
-    p.abr.text(Abr::LEdiDruckName).clear();
+    AbrGrundstellung(p);
     p.opt[Opt::TALView].rows.clear();
+    // Controls of windows whose work may not have landed are found by name.
     for (const char* knopf : {"TABtnErfass", "TZBtnErfass"}) {
         if (StammFeld f = stammFeld(p, knopf); f.zustand != nullptr) f.zustand->enabled = true;
     }

@@ -9,6 +9,7 @@
 #include "AbrZustand.h"
 #include "Currency.h"
 #include "Dialoge.h"
+#include "Druckerliste.h"
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "HauptZustand.h"
@@ -39,6 +40,11 @@ struct ProgrammZustand {
     // program when it can write there). Empty: in the program's folder.
     std::string einstellungsDatei;
     std::string stammOrdnerVorgabe;
+    // The folder of the file the main window's save question chose last; the
+    // payslip's and the record's save start there.
+    std::string speicherOrdner;
+    // Where print jobs go; the program sets its printers, tests a recorder.
+    DruckGeraet* druckGeraet = nullptr;
 
     // The working engine and the second one for the gross-up of net-marked
     // items and the garnishment special calculation; all fields zero until

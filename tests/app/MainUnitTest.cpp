@@ -176,9 +176,13 @@ TEST_F(MainUnitTest, ButtonsReachTheirHandlers)
         EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{f.aufruf})) << f.name;
     }
     dialoge.dateien.push_back(std::nullopt);  // "Stammdaten speichern" cancelled
-    for (const char* name : {"BtnBerechnen", "BtnDrucken", "BtnSpeichern", "BtnStammSpeichern"}) {
+    for (const char* name : {"BtnBerechnen", "BtnDrucken", "BtnStammSpeichern"}) {
         QTest::mouseClick(w<QAbstractButton>(name), Qt::LeftButton);
     }
+    dialoge.leeren();
+    dialoge.dateien.push_back(std::nullopt);
+    QTest::mouseClick(w<QAbstractButton>("BtnSpeichern"), Qt::LeftButton);
+    EXPECT_EQ(dialoge.protokoll(), (std::vector<std::string>{"DateiSpeichern: Abrechnung speichern"}));
     EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u'\n').toStdString();
 
     Ueberschreibe(w<QLineEdit>("LEdiBrutto"), "3000");
