@@ -1,11 +1,10 @@
-#include "Abrechnungsfenster.h"
-
 #include <gtest/gtest.h>
 
 #include "../records/TempDir.h"
-#include "Hauptfenster.h"
+#include "Abrechnungsfenster.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Hauptfenster.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -209,10 +208,11 @@ TEST_F(Abrechnungsfenster, FailedSaveAndOpenSayWhy)
     d.dateien = {ziel.string(), (dir / "gross.txt").string()};
     ActAbrSave(p);
     AbrOeffnenClick(p);
-    EXPECT_EQ(d.texte(Art::Fehler),
-              (std::vector<std::string>{
-                  "Die Datei " + ziel.string() + " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).",
-                  "Die Datei " + (dir / "gross.txt").string() + " ist größer als 1 MB und wird nicht geöffnet."}));
+    EXPECT_EQ(
+        d.texte(Art::Fehler),
+        (std::vector<std::string>{
+            "Die Datei " + ziel.string() + " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).",
+            "Die Datei " + (dir / "gross.txt").string() + " ist größer als 1 MB und wird nicht geöffnet."}));
     EXPECT_EQ(AbrGezeigteZeilen(p), abrechnung(7));
     EXPECT_EQ(readBytes(dir / "datei"), "x");
 }
