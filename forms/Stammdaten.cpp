@@ -260,9 +260,12 @@ void ActStammSaveExecute(ProgrammZustand& p)
                          .dateiname = IsSafeRecordName(jetzt) ? jetzt + std::string(kRecordExtension) : std::string(),
                          .filter = "Stammdaten|*.abr|Alle Dateien|*.*",
                          .endung = "abr"};
+    // The payslip's save question starts where this one was last.
+    p.speicherOrdner = auswahl.ordner;
     auto gewaehlt = p.dialoge.DateiSpeichern(auswahl);
     if (!gewaehlt) return;
     const std::filesystem::path datei = pathFromUtf8(*gewaehlt);
+    p.speicherOrdner = pathText(datei.parent_path());
     std::vector<std::string> zeilen;
     try {
         zeilen = saveRecordFile(datei, stammSatz(p));

@@ -6,6 +6,7 @@
 #include "FesteUhr.h"
 #include "Hauptfenster.h"
 #include "ProgrammZustand.h"
+#include "Stammdaten.h"
 
 namespace lx {
 namespace {
@@ -196,6 +197,22 @@ TEST_F(Abrechnungsfenster, SavesTheViewShownAndOpensItBack)
     EXPECT_EQ(d.aufrufe[3].auswahl.endung, "txt");
     EXPECT_EQ(d.aufrufe[3].auswahl.filter, "Textdateien|*.txt|Alle Dateien|*.*");
     EXPECT_TRUE(d.texte(Art::Fehler).empty());
+}
+
+TEST_F(Abrechnungsfenster, RecordSaveAndPayslipSaveShareTheStartFolder)
+{
+    TempDir stamm;
+    TempDir anderswo;
+    p.opt.text(Opt::JVEdiPfad) = stamm.path().string();
+    AbrechnungZeigen(p, abrechnung(7));
+    d.dateien = {std::nullopt, std::nullopt, (anderswo / "x.abr").string(), std::nullopt};
+    ActStammSaveExecute(p);
+    ActAbrSave(p);
+    ActStammSaveExecute(p);
+    ActAbrSave(p);
+    ASSERT_EQ(d.aufrufe.size(), 4u);
+    EXPECT_EQ(d.aufrufe[1].auswahl.ordner, stamm.path().string());
+    EXPECT_EQ(d.aufrufe[3].auswahl.ordner, anderswo.path().string());
 }
 
 TEST_F(Abrechnungsfenster, FailedSaveAndOpenSayWhy)
