@@ -2,8 +2,6 @@
 
 namespace lx {
 
-void ActSonderberechnung(ProgrammZustand&) {}
-void ActBPfaendungsabrechnung(ProgrammZustand&) {}
 void ActDetailabrechnung(ProgrammZustand&) {}
 void ActATZAbrechnung(ProgrammZustand&) {}
 

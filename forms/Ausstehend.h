@@ -17,10 +17,6 @@ struct ProgrammZustand;
 enum class Haupt;
 
 // Main window
-// The driver's step 8: the garnishment special calculation on the second engine, and the
-// gross-method garnishment report.
-void ActSonderberechnung(ProgrammZustand& p);
-void ActBPfaendungsabrechnung(ProgrammZustand& p);
 // The driver's step 12: the detailed payslip into the payslip window, with its write-backs.
 void ActDetailabrechnung(ProgrammZustand& p);
 // Run by the payslip when partial retirement is on: the partial-retirement report.
