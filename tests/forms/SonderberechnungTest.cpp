@@ -352,22 +352,44 @@ TEST_F(SonderberechnungTest, NetModeGarnishesTheWantedNet)
 
 TEST_F(SonderberechnungTest, NetMarkedItemIsGrossedUp)
 {
-    Vorbereiten({.name = "net-marked", .zeilen = {Bezug("Gehalt", 2500.00_cur), Bezug("Zulage", 150.00_cur, true)}});
-    // The working engine's own net of the salary alone.
-    TLohnGehalt ohne;
-    const TLohnGehalt& lg = p.LohnGehalt;
-    ohne = lg;
-    ohne.SetStBrutto(2500.00_cur);
-    ohne.SetSVBrutto(2500.00_cur);
-    ohne.SetZVBrutto(2500.00_cur);
-    ohne.SetGesamtbrutto(2500.00_cur);
-    ohne.Berechnen();
-    ActSonderberechnung(p);
-    const TLohnGehalt& lg2 = p.LohnGehalt2;
-    EXPECT_GT(lg2.FGesamtbrutto, 2650.00_cur);
-    EXPECT_EQ(PfaendbaresNetto(lg2), PfaendbaresNetto(ohne) + 150.00_cur)
-        << "the garnishable net is the salary's net and the net-marked amount";
-    EXPECT_TRUE(d.aufrufe.empty());
+    struct Hochrechnungsfall {
+        Fall fall;
+        Currency gehalt;
+        Currency nt;
+    };
+    const Hochrechnungsfall faelle[] = {
+        {{.name = "plain", .zeilen = {Bezug("Gehalt", 2500.00_cur), Bezug("Zulage", 150.00_cur, true)}}, 2500.00_cur,
+         150.00_cur},
+        {{.name = "15 tax days",
+          .zeilen = {Bezug("Gehalt", 3000.00_cur), Bezug("Zulage", 150.00_cur, true)},
+          .stTage = 15},
+         3000.00_cur, 150.00_cur},
+        {{.name = "transition zone",
+          .zeilen = {Bezug("Gehalt", 1000.00_cur), Bezug("Zulage", 100.00_cur, true)},
+          .gleitzone = true},
+         1000.00_cur, 100.00_cur},
+    };
+    for (const Hochrechnungsfall& h : faelle) {
+        Vorbereiten(h.fall);
+        // The working engine's own net of the salary alone.
+        TLohnGehalt ohne = p.LohnGehalt;
+        ohne.SetStBrutto(h.gehalt);
+        ohne.SetSVBrutto(h.gehalt);
+        ohne.SetZVBrutto(h.gehalt);
+        ohne.SetGesamtbrutto(h.gehalt);
+        ohne.Berechnen();
+        ActSonderberechnung(p);
+        const TLohnGehalt& lg2 = p.LohnGehalt2;
+        const LohnEingaben& gegeben = lg2.GegebeneEingaben();
+        EXPECT_GT(lg2.FGesamtbrutto, h.gehalt + h.nt) << h.fall.name;
+        EXPECT_EQ(PfaendbaresNetto(lg2), PfaendbaresNetto(ohne) + h.nt)
+            << h.fall.name << ": the garnishable net is the salary's net and the net-marked amount";
+        // The trials move the rows' tax and SV gross, not the engine's
+        // adjusted ones (tax days, zone base).
+        EXPECT_EQ(gegeben.FStBrutto, gegeben.FGesamtbrutto) << h.fall.name;
+        EXPECT_EQ(gegeben.FSVBruttoUngek, gegeben.FGesamtbrutto) << h.fall.name;
+        EXPECT_TRUE(d.aufrufe.empty()) << h.fall.name;
+    }
 }
 
 // --- isolation
