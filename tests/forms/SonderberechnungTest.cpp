@@ -464,6 +464,18 @@ TEST_F(SonderberechnungTest, SchemeRowsLeaveTheEntryBand)
     EXPECT_EQ(p.FNTHochrechnung, 0);
 }
 
+TEST_F(SonderberechnungTest, RowsComeBackWhenATextIsNoNumber)
+{
+    Vorbereiten({.name = "bad text",
+                 .zeilen = {Bezug("Gehalt", 2000.00_cur), Bezug("Urlaubsgeld", 400.00_cur)}});
+    Marke(1, "");
+    p.opt.text(Opt::PfdVEdiUntPers) = "zwei";
+    const Bruttosummen brutto = p.erfass.brutto;
+    EXPECT_THROW(ActSonderberechnung(p), ConversionError);
+    EXPECT_EQ(p.erfass.zeilen.size(), 2u);
+    EXPECT_EQ(p.erfass.brutto, brutto);
+}
+
 // --- messages
 
 TEST_F(SonderberechnungTest, SearchesThatMissTheTargetSayWhich)
