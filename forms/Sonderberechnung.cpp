@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AmountText.h"
+#include "Berichte.h"
 #include "CopyInputs.h"
 #include "Erfassung.h"
 #include "LxMath.h"
@@ -117,6 +118,19 @@ Currency SummeNTZahlungen(const std::vector<Lohnart>& zeilen)
         if (z.flags[kNT] && z.typ == kBezug) s += z.betrag;
     }
     return s;
+}
+
+// The reports' inputs from the windows: method, print name, month, year and
+// the garnishment list's rows.
+PfaendungsEingaben PfaendungsBerichtEingaben(const ProgrammZustand& p)
+{
+    PfaendungsEingaben e{.PfdComboMethode = p.opt.text(Opt::PfdComboMethode),
+                         .LEdiDruckName = p.abr.text(Abr::LEdiDruckName),
+                         .ComboMonat = p.haupt.text(Haupt::ComboMonat),
+                         .ComboJahr = p.haupt.text(Haupt::ComboJahr),
+                         .zeilen = {}};
+    for (const Zeile& z : p.opt[Opt::PfdLView].rows) e.zeilen.push_back({zelle(z, 0), zelle(z, 1), zelle(z, 2)});
+    return e;
 }
 
 class Sonderrechnung {
@@ -331,17 +345,6 @@ void ActSonderberechnung(ProgrammZustand& p, const SonderNettoErsatz& ersatz)
 {
     const ZeilenSicherung sicherung(p);
     Sonderrechnung(p, ersatz).run();
-}
-
-PfaendungsEingaben PfaendungsBerichtEingaben(const ProgrammZustand& p)
-{
-    PfaendungsEingaben e{.PfdComboMethode = p.opt.text(Opt::PfdComboMethode),
-                         .LEdiDruckName = p.abr.text(Abr::LEdiDruckName),
-                         .ComboMonat = p.haupt.text(Haupt::ComboMonat),
-                         .ComboJahr = p.haupt.text(Haupt::ComboJahr),
-                         .zeilen = {}};
-    for (const Zeile& z : p.opt[Opt::PfdLView].rows) e.zeilen.push_back({zelle(z, 0), zelle(z, 1), zelle(z, 2)});
-    return e;
 }
 
 void ActBPfaendungsabrechnung(ProgrammZustand& p)

@@ -10,7 +10,6 @@
 #include <functional>
 #include <vector>
 
-#include "Berichte.h"
 #include "Currency.h"
 #include "ErfassZustand.h"
 #include "Steuerelement.h"
@@ -42,9 +41,6 @@ using SonderNettoErsatz = std::function<Currency(Currency netto, Currency ziel)>
 void ActSonderberechnung(ProgrammZustand& p);
 void ActSonderberechnung(ProgrammZustand& p, const SonderNettoErsatz& ersatz);
 
-// The reports' inputs from the windows: method, print name, month, year and
-// the garnishment list's rows.
-PfaendungsEingaben PfaendungsBerichtEingaben(const ProgrammZustand& p);
 // The gross-method report from the working engine into LiBoPfd (the special
 // calculation writes the net-method one from the second engine).
 void ActBPfaendungsabrechnung(ProgrammZustand& p);

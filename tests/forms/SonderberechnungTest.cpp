@@ -509,7 +509,12 @@ TEST_F(SonderberechnungTest, GrossMethodReportFromTheWorkingEngine)
     const auto& z = p.abr[Abr::LiBoPfd].items;
     ASSERT_GT(z.size(), 3u);
     EXPECT_EQ(z[0], "Pfändungsberechnung (Bruttomethode) Erika Muster März 2024");
-    EXPECT_EQ(z, BruttoPfaendungsabrechnung(p.LohnGehalt, PfaendungsBerichtEingaben(p)));
+    PfaendungsEingaben ein{.PfdComboMethode = "Bruttomethode",
+                           .LEdiDruckName = "Erika Muster",
+                           .ComboMonat = "März",
+                           .ComboJahr = "2024",
+                           .zeilen = {{"Gehalt", "3.000,00", "x"}}};
+    EXPECT_EQ(z, BruttoPfaendungsabrechnung(p.LohnGehalt, ein));
     EXPECT_EQ(Berichtszeile("Pfändungsbetrag"), Zeile44("Pfändungsbetrag", p.LohnGehalt.FPfaendBetrag));
 }
 
