@@ -135,10 +135,7 @@ PfaendungsEingaben PfaendungsBerichtEingaben(const ProgrammZustand& p)
 
 class Sonderrechnung {
 public:
-    Sonderrechnung(ProgrammZustand& p, const SonderNettoErsatz& ersatz)
-        : p_(p), lg2_(p.LohnGehalt2), ersatz_(ersatz)
-    {
-    }
+    Sonderrechnung(ProgrammZustand& p, const SonderNettoErsatz& ersatz) : p_(p), lg2_(p.LohnGehalt2), ersatz_(ersatz) {}
 
     void run()
     {
@@ -229,9 +226,8 @@ private:
     void BruttoModus()
     {
         // The calculation's own flag stays as it is; this one starts from it.
-        bool hochrechnen = p_.FNTHochrechnung != 0 ||
-                           std::any_of(p_.erfass.zeilen.begin(), p_.erfass.zeilen.end(),
-                                       [](const Lohnart& z) { return z.flags[kNT]; });
+        bool hochrechnen = p_.FNTHochrechnung != 0 || std::any_of(p_.erfass.zeilen.begin(), p_.erfass.zeilen.end(),
+                                                                  [](const Lohnart& z) { return z.flags[kNT]; });
         const bool zvHochr = p_.opt.text(Opt::ZVComboHochr) == "ja";
         if (zvHochr && zvHaupt()) {
             lg2_.Berechnen();

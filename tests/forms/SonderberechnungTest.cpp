@@ -179,8 +179,8 @@ TEST(ReduziereZeilen, GarnishablePartsByMark)
         std::optional<Currency> erwartet;  // nullopt: the row is gone
     };
     const Fallzeile faelle[] = {
-        {"WG", 1200.00_cur, 700.00_cur},   {"WG", 800.00_cur, 400.00_cur},  {"WG", 1000.00_cur, 500.00_cur},
-        {"ÜbStd.", 301.01_cur, 150.51_cur}, {"", 250.00_cur, std::nullopt}, {"x", 2000.00_cur, 2000.00_cur},
+        {"WG", 1200.00_cur, 700.00_cur},       {"WG", 800.00_cur, 400.00_cur}, {"WG", 1000.00_cur, 500.00_cur},
+        {"ÜbStd.", 301.01_cur, 150.51_cur},    {"", 250.00_cur, std::nullopt}, {"x", 2000.00_cur, 2000.00_cur},
         {"Abzug", -(30.00_cur), -(30.00_cur)},
     };
     for (const Fallzeile& f : faelle) {
@@ -266,8 +266,7 @@ TEST_F(SonderberechnungTest, ReducedRowsReachTheSecondEngine)
 
 TEST_F(SonderberechnungTest, GarnishmentListShorterEmptyOrLonger)
 {
-    const Fall f{.name = "lists",
-                 .zeilen = {Bezug("Gehalt", 2000.00_cur), Bezug("Weihnachtsgeld", 1200.00_cur)}};
+    const Fall f{.name = "lists", .zeilen = {Bezug("Gehalt", 2000.00_cur), Bezug("Weihnachtsgeld", 1200.00_cur)}};
     struct Liste {
         const char* name;
         std::vector<Zeile> rows;
@@ -299,8 +298,8 @@ TEST_F(SonderberechnungTest, SameGarnishmentAsTheWorkingEngine)
     std::vector<Fall> faelle;
     for (int jahr : {2019, 2022, 2024}) {
         for (int unterhalt : {0, 1, 3}) {
-            faelle.push_back({.name = "gross", .zeilen = {Bezug("Gehalt", 3000.00_cur)}, .jahr = jahr,
-                              .unterhalt = unterhalt});
+            faelle.push_back(
+                {.name = "gross", .zeilen = {Bezug("Gehalt", 3000.00_cur)}, .jahr = jahr, .unterhalt = unterhalt});
             faelle.push_back({.name = "net",
                               .zeilen = {Bezug("Netto", 2000.00_cur, true)},
                               .jahr = jahr,
@@ -327,8 +326,8 @@ TEST_F(SonderberechnungTest, SameGarnishmentAsTheWorkingEngine)
     for (const Fall& f : faelle) {
         Vorbereiten(f);
         ActSonderberechnung(p);
-        const std::string was = std::string(f.name) + " " + std::to_string(f.jahr) + ", " +
-                                std::to_string(f.unterhalt) + " dependants";
+        const std::string was =
+            std::string(f.name) + " " + std::to_string(f.jahr) + ", " + std::to_string(f.unterhalt) + " dependants";
         EXPECT_EQ(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto) << was;
         EXPECT_EQ(p.LohnGehalt2.FPfaendBetrag, p.LohnGehalt.FPfaendBetrag) << was;
         EXPECT_EQ(p.LohnGehalt2.FLSt, p.LohnGehalt.FLSt) << was;
@@ -358,16 +357,19 @@ TEST_F(SonderberechnungTest, NetMarkedItemIsGrossedUp)
         Currency nt;
     };
     const Hochrechnungsfall faelle[] = {
-        {{.name = "plain", .zeilen = {Bezug("Gehalt", 2500.00_cur), Bezug("Zulage", 150.00_cur, true)}}, 2500.00_cur,
+        {{.name = "plain", .zeilen = {Bezug("Gehalt", 2500.00_cur), Bezug("Zulage", 150.00_cur, true)}},
+         2500.00_cur,
          150.00_cur},
         {{.name = "15 tax days",
           .zeilen = {Bezug("Gehalt", 3000.00_cur), Bezug("Zulage", 150.00_cur, true)},
           .stTage = 15},
-         3000.00_cur, 150.00_cur},
+         3000.00_cur,
+         150.00_cur},
         {{.name = "transition zone",
           .zeilen = {Bezug("Gehalt", 1000.00_cur), Bezug("Zulage", 100.00_cur, true)},
           .gleitzone = true},
-         1000.00_cur, 100.00_cur},
+         1000.00_cur,
+         100.00_cur},
     };
     for (const Hochrechnungsfall& h : faelle) {
         Vorbereiten(h.fall);
@@ -430,9 +432,8 @@ TEST_F(SonderberechnungTest, WorkingEngineAndMainWindowUntouched)
 TEST_F(SonderberechnungTest, WithoutSchemeAndDeferredCompensationWhenOptionSaysNo)
 {
     for (const char* hochr : {"nein", "ja"}) {
-        Vorbereiten({.name = "scheme and deferred compensation",
-                     .zeilen = {Bezug("Gehalt", 3000.00_cur)},
-                     .bav = true});
+        Vorbereiten(
+            {.name = "scheme and deferred compensation", .zeilen = {Bezug("Gehalt", 3000.00_cur)}, .bav = true});
         p.opt.text(Opt::PfdComboEntUmw) = "nein";
         p.opt.text(Opt::ZVComboHochr) = hochr;
         ActSonderberechnung(p);
@@ -466,8 +467,7 @@ TEST_F(SonderberechnungTest, SchemeRowsLeaveTheEntryBand)
 
 TEST_F(SonderberechnungTest, RowsComeBackWhenATextIsNoNumber)
 {
-    Vorbereiten({.name = "bad text",
-                 .zeilen = {Bezug("Gehalt", 2000.00_cur), Bezug("Urlaubsgeld", 400.00_cur)}});
+    Vorbereiten({.name = "bad text", .zeilen = {Bezug("Gehalt", 2000.00_cur), Bezug("Urlaubsgeld", 400.00_cur)}});
     Marke(1, "");
     p.opt.text(Opt::PfdVEdiUntPers) = "zwei";
     const Bruttosummen brutto = p.erfass.brutto;
@@ -481,10 +481,8 @@ TEST_F(SonderberechnungTest, RowsComeBackWhenATextIsNoNumber)
 TEST_F(SonderberechnungTest, SearchesThatMissTheTargetSayWhich)
 {
     const auto einDarueber = [](Currency, Currency ziel) { return ziel + 1.00_cur; };
-    Vorbereiten({.name = "net",
-                 .zeilen = {Bezug("Netto", 2000.00_cur, true)},
-                 .nettoModus = true,
-                 .wunschNetto = 2000.00_cur});
+    Vorbereiten(
+        {.name = "net", .zeilen = {Bezug("Netto", 2000.00_cur, true)}, .nettoModus = true, .wunschNetto = 2000.00_cur});
     ActSonderberechnung(p, einDarueber);
     Vorbereiten({.name = "gross-up", .zeilen = {Bezug("Gehalt", 2500.00_cur), Bezug("Zulage", 150.00_cur, true)}});
     ActSonderberechnung(p, einDarueber);
