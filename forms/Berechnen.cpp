@@ -8,6 +8,7 @@
 #include "Hochrechnung.h"
 #include "LxMath.h"
 #include "ProgrammZustand.h"
+#include "Sonderberechnung.h"
 
 namespace lx {
 

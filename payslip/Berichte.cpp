@@ -127,7 +127,7 @@ std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const
 
     Currency q = PfaendbaresNetto(lg2);
     Currency v;
-    for (const PfaendungsZeile& p : ein.zeilen) {
+    for (const PfaendungsListenZeile& p : ein.zeilen) {
         if (p.marke == "VL-Abzug") v += wert(p.betrag);
     }
     if (v < 0_cur) {
@@ -155,7 +155,7 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
 
     Currency q = PfaendbaresNetto(lg);
     if (!lg.FPfaendKorrektur.isZero()) {
-        for (const PfaendungsZeile& p : ein.zeilen) {
+        for (const PfaendungsListenZeile& p : ein.zeilen) {
             if (p.marke.empty()) {
                 z.push_back(FormatDetailZeile(p.bezeichnung, -wert(p.betrag)));
             } else if (p.marke == "ÜbStd.") {

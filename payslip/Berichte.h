@@ -17,7 +17,7 @@ std::string FormatAbrZeile(std::string_view label, std::string_view wert, bool g
 
 // One row of the garnishment list: caption, amount text, mark ("x", "",
 // "WG", "ÜbStd.", "VL-Abzug", "Abzug").
-struct PfaendungsZeile {
+struct PfaendungsListenZeile {
     std::string bezeichnung;
     std::string betrag;
     std::string marke;
@@ -28,7 +28,7 @@ struct PfaendungsEingaben {
     std::string LEdiDruckName;    // print name, may be empty
     std::string ComboMonat;
     std::string ComboJahr;
-    std::vector<PfaendungsZeile> zeilen;
+    std::vector<PfaendungsListenZeile> zeilen;
 };
 
 // Net method, from the second engine after the special calculation.

@@ -1,0 +1,107 @@
+// The special calculation in a whole calculation: which garnishment report
+// the run writes, and the main window's own gross and net beside it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AmountText.h"
+#include "Berechnen.h"
+#include "Erfassung.h"
+#include "FakeDialoge.h"
+#include "FesteUhr.h"
+#include "ProgrammZustand.h"
+
+namespace lx {
+namespace {
+
+class SonderberechnungLaufTest : public ::testing::Test {
+protected:
+    SonderberechnungLaufTest()
+    {
+        ActLVGrundExecute(p);
+        p.haupt.text(Haupt::ComboMonat) = "März";
+        p.haupt.text(Haupt::ComboJahr) = "2024";
+    }
+
+    // ENTER in the gross or net field; the garnishment list then mirrors the row.
+    void Enter(Haupt feld, const std::string& text)
+    {
+        p.haupt.text(feld) = text;
+        LEdiBruttoKeyDown(p, feld);
+    }
+
+    // The mark of garnishment row 0, then the run again.
+    void NochmalMit(const std::string& marke)
+    {
+        auto& rows = p.opt[Opt::PfdLView].rows;
+        if (rows.empty()) erfass::ActTZUebernehmen(p);
+        ASSERT_FALSE(rows.empty());
+        rows[0].cells.at(2) = marke;
+        BtnBruttoNeuClick(p, Haupt::BtnBerechnen);
+    }
+
+    std::vector<std::string>& Bericht() { return p.abr[Abr::LiBoPfd].items; }
+
+    test::FakeDialoge d;
+    test::FesteUhr uhr{2024, 3, 15};
+    ProgrammZustand p{d, uhr};
+};
+
+TEST_F(SonderberechnungLaufTest, GarnishmentOffWithAMarkWritesNoReport)
+{
+    Enter(Haupt::LEdiBrutto, "3.000,00");
+    Bericht() = {"letzter Bericht"};
+    p.opt.text(Opt::PfdComboJaNein) = "nein";
+    NochmalMit("ÜbStd.");
+    EXPECT_EQ(Bericht(), (std::vector<std::string>{"letzter Bericht"}));
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+}
+
+TEST_F(SonderberechnungLaufTest, ReportByTheRowsMarks)
+{
+    struct Fall {
+        const char* marke;
+        const char* methode;
+        const char* titel;
+        const char* zeile;  // a line only this report has
+    };
+    const Fall faelle[] = {
+        {"ÜbStd.", "Bruttomethode", "Pfändungsberechnung (Bruttomethode) März 2024", "Steuerbrutto lfd."},
+        {"ÜbStd.", "Nettomethode", "Pfändungsberechnung (Nettomethode) März 2024", "Steuerbrutto lfd."},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) März 2024", "Brutto "},
+    };
+    for (const Fall& f : faelle) {
+        Enter(Haupt::LEdiBrutto, "3.000,00");
+        p.opt.text(Opt::PfdComboJaNein) = "ja";
+        p.opt.text(Opt::PfdComboMethode) = f.methode;
+        NochmalMit(f.marke);
+        ASSERT_GT(Bericht().size(), 3u) << f.marke << " " << f.methode;
+        EXPECT_EQ(Bericht()[0], f.titel) << f.marke;
+        EXPECT_TRUE(Bericht()[3].starts_with(f.zeile)) << f.marke << ": " << Bericht()[3];
+    }
+    // Half the overtime pay is garnishable.
+    Enter(Haupt::LEdiBrutto, "3.000,00");
+    NochmalMit("ÜbStd.");
+    EXPECT_EQ(p.LohnGehalt2.FGesamtbrutto, 1500.00_cur);
+    EXPECT_EQ(p.LohnGehalt.FGesamtbrutto, 3000.00_cur);
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "3.000,00");
+}
+
+TEST_F(SonderberechnungLaufTest, MainWindowKeepsItsGrossInNetMode)
+{
+    p.opt.text(Opt::PfdComboJaNein) = "ja";
+    p.opt.text(Opt::PfdComboEntUmw) = "nein";
+    p.opt.text(Opt::AVCombo1Art) = "Direktversicherung";
+    p.opt.text(Opt::AVVEdiAN1) = "100,00";
+    Enter(Haupt::LEdiNetto, "2.000,00");
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), formatAmount(p.LohnGehalt.FGesamtbrutto));
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiNetto), "2.000,00");
+    EXPECT_EQ(p.LohnGehalt2.FBAVAN, 0_cur);
+    EXPECT_NE(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto) << "found without the deferred compensation";
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+}
+
+}  // namespace
+}  // namespace lx
