@@ -103,5 +103,48 @@ TEST_F(SonderberechnungLaufTest, MainWindowKeepsItsGrossInNetMode)
     EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
 }
 
+// With every row "x" and the options' scheme and deferred compensation kept,
+// the special calculation garnishes what the working engine garnishes.
+TEST_F(SonderberechnungLaufTest, SameGarnishmentThroughBothEngines)
+{
+    struct Fall {
+        const char* name;
+        Haupt feld;
+        const char* betrag;
+        const char* tage = "30";
+    };
+    const Fall faelle[] = {
+        {"gross", Haupt::LEdiBrutto, "3.000,00"},
+        {"net", Haupt::LEdiNetto, "2.000,00"},
+        {"15 tax days", Haupt::LEdiBrutto, "3.000,00", "15"},
+        {"transition zone", Haupt::LEdiBrutto, "1.000,00"},
+    };
+    int pfaendbar = 0;
+    for (const char* jahr : {"2019", "2022", "2024"}) {
+        for (const char* unterhalt : {"0", "1", "3"}) {
+            for (const Fall& f : faelle) {
+                const std::string was = std::string(f.name) + " " + jahr + ", " + unterhalt + " dependants";
+                p.haupt.text(Haupt::ComboJahr) = jahr;
+                p.haupt.text(Haupt::ComboZV) = "VBL";
+                p.opt.text(Opt::ZVComboArt) = "VBL";
+                p.opt.text(Opt::PfdComboJaNein) = "ja";
+                p.opt.text(Opt::PfdComboEntUmw) = "ja";
+                p.opt.text(Opt::PfdComboMethode) = "Bruttomethode";  // the working engine garnishes too
+                p.opt.text(Opt::PfdVEdiUntPers) = unterhalt;
+                p.opt.text(Opt::LSTVEdiStTage) = f.tage;
+                p.opt.text(Opt::SVVEdiSVTage) = f.tage;
+                Enter(f.feld, f.betrag);
+                EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1) << was;
+                EXPECT_EQ(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto) << was;
+                EXPECT_EQ(p.LohnGehalt2.FPfaendBetrag, p.LohnGehalt.FPfaendBetrag) << was;
+                if (p.LohnGehalt2.FPfaendBetrag > 0_cur) ++pfaendbar;
+                EXPECT_TRUE(d.aufrufe.empty()) << was;
+                d.leeren();
+            }
+        }
+    }
+    EXPECT_GE(pfaendbar, 10) << "cases that garnish something";
+}
+
 }  // namespace
 }  // namespace lx
