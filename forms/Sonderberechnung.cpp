@@ -1,12 +1,15 @@
 #include "Sonderberechnung.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "AmountText.h"
+#include "Berechnung.h"
 #include "Berichte.h"
 #include "CopyInputs.h"
 #include "Erfassung.h"
+#include "Hochrechnung.h"
 #include "LxMath.h"
 #include "NettoIteration.h"
 #include "PlanRundung.h"
@@ -32,44 +35,6 @@ Currency haelfte(Currency a)
     return RundeCentExakt(Haelfte(dez(a)));
 }
 
-// Health and care as the net pays them: a voluntary member keeps the
-// employer's subsidy, a self-payer gets it on top.
-Currency kvPvAnteile(const TLohnGehalt& lg, Currency n)
-{
-    if (lg.FBGRKV == 9 || lg.FKVBes == 2) {
-        n += lg.FKVAG - lg.FKVAN;
-    } else if (lg.FKVBes == 4) {
-        n += lg.FKVAG;
-    } else {
-        n -= lg.FKVAN;
-    }
-    if (lg.FBGRKV == 9 || lg.FPVBes == 2) {
-        n += lg.FPVAG - lg.FPVAN;
-    } else if (lg.FPVBes == 4) {
-        n += lg.FPVAG;
-    } else {
-        n -= lg.FPVAN;
-    }
-    return n;
-}
-
-// The net of the pay period from the trial gross (the net-mode search).
-Currency nettoLaufend(const TLohnGehalt& lg, Currency G)
-{
-    return kvPvAnteile(lg, G - (lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk + lg.FRVAN + lg.FAVAN));
-}
-
-// The net of the total gross with the one-off and multi-year deductions, as
-// the gross-up of net-marked items forms it.
-Currency nettoGesamt(const TLohnGehalt& lg, Currency G)
-{
-    Currency n = G - (lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk + lg.FRVAN + lg.FAVAN);
-    n -= lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB;
-    n -= lg.FLStLMJ + lg.FSolZLMJ + lg.FKiStEvLMJ + lg.FKiStRkLMJ;
-    n -= lg.FKVANEB + lg.FRVANEB + lg.FAVANEB + lg.FPVANEB;
-    return kvPvAnteile(lg, n);
-}
-
 // Puts the entry rows and their totals back as they were, whatever happens
 // in between.
 class ZeilenSicherung {
@@ -87,38 +52,6 @@ private:
     ProgrammZustand& p_;
     Bruttosummen brutto_;
 };
-
-// The scheme's taxable and contribution-liable levy as net-marked benefits in
-// kind, named after the main window's scheme. Appended to the rows directly:
-// the entry band keeps what the user typed.
-bool ZVZeilenAnhaengen(ProgrammZustand& p, Currency stPfl, Currency svPfl)
-{
-    if (stPfl <= 0_cur && svPfl <= 0_cur) return false;
-    const std::string name = p.haupt.text(Haupt::ComboZV) + "-";
-    auto zeile = [&](std::string suffix, Currency betrag, bool lst, bool sv) {
-        Lohnart z{.name = name + suffix, .betrag = betrag, .typ = kSachbezug};
-        z.flags[kLST] = lst;
-        z.flags[kSV] = sv;
-        z.flags[kNT] = true;
-        if (p.erfass.zeilen.size() < kMaxZeilen) p.erfass.zeilen.push_back(std::move(z));
-    };
-    if (stPfl != svPfl) {
-        if (stPfl > 0_cur) zeile("steuerpflichtig", stPfl, true, false);
-        if (svPfl > 0_cur) zeile("sozialvers.pfl.", svPfl, false, true);
-    } else {
-        zeile("steuer- u. sv-pfl.", stPfl, true, true);
-    }
-    return true;
-}
-
-Currency SummeNTZahlungen(const std::vector<Lohnart>& zeilen)
-{
-    Currency s;
-    for (const Lohnart& z : zeilen) {
-        if (z.flags[kNT] && z.typ == kBezug) s += z.betrag;
-    }
-    return s;
-}
 
 // The reports' inputs from the windows: method, print name, month, year and
 // the garnishment list's rows.
@@ -214,7 +147,7 @@ private:
             if (zv) lg2_.SetZVBrutto(G);
             lg2_.SetGesamtbrutto(G);
             lg2_.Berechnen();
-            return vergleiche(nettoLaufend(lg2_, G), W);
+            return vergleiche(NettoLaufend(lg2_, G), W);
         };
         NettoIterationRegeln regeln;
         regeln.steuerklasse6 = steuerklasse6();
@@ -225,72 +158,59 @@ private:
 
     void BruttoModus()
     {
-        // The calculation's own flag stays as it is; this one starts from it.
-        bool hochrechnen = p_.FNTHochrechnung != 0 || std::any_of(p_.erfass.zeilen.begin(), p_.erfass.zeilen.end(),
-                                                                  [](const Lohnart& z) { return z.flags[kNT]; });
+        // As the calculation decides on its gross-up, with a flag of its own
+        // started from the calculation's.
         const bool zvHochr = p_.opt.text(Opt::ZVComboHochr) == "ja";
-        if (zvHochr && zvHaupt()) {
-            lg2_.Berechnen();
-            if (ZVZeilenAnhaengen(p_, lg2_.FZVStPfl, lg2_.FZVSVPfl)) hochrechnen = true;
-            erfass::ActBrutti(p_);
-        }
+        const bool zvAnteil = zvHochr && zvHaupt();
+        const bool hochrechnen = p_.FNTHochrechnung != 0 || zvAnteil ||
+                                 std::any_of(p_.erfass.zeilen.begin(), p_.erfass.zeilen.end(),
+                                             [](const Lohnart& z) { return z.flags[kNT]; });
         if (hochrechnen) {
-            Hochrechnen(zvHochr);
+            NTHochrechnen(zvHochr, zvAnteil && !entUmwNein());
         } else {
             lg2_.Berechnen();
         }
     }
 
-    void SetzeNebenBrutti(const Bruttosummen& b)
+    // The net-marked rows grossed up on the second engine the way the
+    // calculation grosses them up on the working engine: the comparison net of
+    // the other rows (on an engine of its own, so the second engine keeps its
+    // inputs), then trial grosses moving the totals the marked rows count in.
+    void NTHochrechnen(bool zvKeineImVergleich, bool zvAnteil)
     {
-        lg2_.SetStBruttoEB(b[kSteuerbruttoEB]);
-        lg2_.SetStBruttoLMJ(b[kSteuerbruttoLMJ]);
-        lg2_.SetSVBruttoEB(b[kSVBruttoEB]);
-        lg2_.SetZVBrutto(zvBrutto(b));
-        lg2_.SetVBBrutto(b[kVBBrutto]);
-    }
+        const std::vector<Lohnart> zeilen = p_.erfass.zeilen;
+        const Bruttosummen alle = BerechneBrutto(zeilen, false);
+        lg2_.SetSVBrutto(alle[kSVBrutto]);
+        lg2_.SetSVBruttoEB(alle[kSVBruttoEB]);
+        lg2_.SetStBrutto(alle[kSteuerbrutto]);
+        lg2_.SetStBruttoEB(alle[kSteuerbruttoEB]);
+        lg2_.SetStBruttoLMJ(alle[kSteuerbruttoLMJ]);
+        lg2_.SetGesamtbrutto(alle[kGesamtbrutto]);
+        lg2_.SetZVBrutto(zvBrutto(alle));
+        lg2_.SetVBBrutto(alle[kVBBrutto]);
 
-    // The net-marked rows grossed up on the second engine: the target is the
-    // net of the other rows plus the marked payments; the trial gross moves
-    // the tax and contribution gross of those rows by the same amount.
-    void Hochrechnen(bool zvHochr)
-    {
-        erfass::ActNTBrutti(p_);
-        const Bruttosummen ohneNT = p_.erfass.brutto;
-        const Currency G0 = ohneNT[kGesamtbrutto];
-        // The totals, not the engine's adjusted gross: that has the tax days,
-        // the transition zone, the levy and deferred compensation in it.
-        const Currency T0 = ohneNT[kSteuerbrutto];
-        const Currency S0 = ohneNT[kSVBrutto];
-        lg2_.SetSVBrutto(S0);
-        lg2_.SetStBrutto(T0);
-        SetzeNebenBrutti(ohneNT);
-        lg2_.SetGesamtbrutto(G0);
-        lg2_.Berechnen();
-        const Currency W = nettoGesamt(lg2_, G0) + SummeNTZahlungen(p_.erfass.zeilen);
-
-        erfass::ActBrutti(p_);
-        const Bruttosummen alle = p_.erfass.brutto;
-        SetzeNebenBrutti(alle);
-        if (zvHochr) {
-            lg2_.SetSVBrutto(alle[kSVBrutto]);
-            lg2_.SetStBrutto(alle[kSteuerbrutto]);
-        }
-        lg2_.SetGesamtbrutto(G0);
-        lg2_.Berechnen();
-        const Currency n1 = vergleiche(nettoGesamt(lg2_, G0), W);
-
-        auto netto = [&](Currency G) {
-            lg2_.SetStBrutto(T0 + (G - G0));
-            lg2_.SetSVBrutto(S0 + (G - G0));
-            lg2_.SetGesamtbrutto(G);
-            lg2_.Berechnen();
-            return vergleiche(nettoGesamt(lg2_, G), W);
+        Currency ziel;
+        auto zielBestimmen = [&] {
+            const Bruttosummen ohne = BerechneBrutto(zeilen, true);
+            KopieVorgaben v;
+            v.svBrutto = ohne[kSVBrutto];
+            v.svBruttoEB = ohne[kSVBruttoEB];
+            v.stBrutto = ohne[kSteuerbrutto];
+            v.stBruttoEB = ohne[kSteuerbruttoEB];
+            v.stBruttoLMJ = ohne[kSteuerbruttoLMJ];
+            v.gesamtbrutto = ohne[kGesamtbrutto];
+            v.zvBrutto = zvBrutto(ohne);
+            v.vbBrutto = ohne[kVBBrutto];
+            v.zvKeine = zvKeineImVergleich;
+            const auto vergleich = std::make_unique<TLohnGehalt>();
+            CopyInputs(lg2_, *vergleich, v);
+            vergleich->Berechnen();
+            const HochrechnungsZiel z{NettoBrutto(*vergleich, ohne[kGesamtbrutto]), NTSummenNachArt(NTZeilen(zeilen))};
+            ziel = z.vergleichsnetto + z.summen.lfd + z.summen.ebz + z.summen.lmj;
+            return z;
         };
-        NettoIterationRegeln regeln;
-        regeln.steuerklasse6 = steuerklasse6();
-        regeln.zuschlag = HochrechnungZuschlag;
-        if (NettoIterationNachErster(G0, n1, W, netto, regeln).abgebrochen) {
+        auto netto = [&](const TLohnGehalt& lg, Currency G) { return vergleiche(NettoBrutto(lg, G), ziel); };
+        if (Hochrechnen(lg2_, zeilen, zielBestimmen, zvAnteil, netto).iteration.abgebrochen) {
             p_.dialoge.Information("Hochr.in Sonderber. nach 300 Schritten abgebrochen");
         }
     }

@@ -112,12 +112,15 @@ TEST_F(SonderberechnungLaufTest, SameGarnishmentThroughBothEngines)
         Haupt feld;
         const char* betrag;
         const char* tage = "30";
+        const char* nt = nullptr;  // a net-marked allowance beside the amount
     };
     const Fall faelle[] = {
         {"gross", Haupt::LEdiBrutto, "3.000,00"},
         {"net", Haupt::LEdiNetto, "2.000,00"},
         {"15 tax days", Haupt::LEdiBrutto, "3.000,00", "15"},
         {"transition zone", Haupt::LEdiBrutto, "1.000,00"},
+        {"net-marked allowance", Haupt::LEdiBrutto, "2.500,00", "30", "150,00"},
+        {"net-marked allowance, 15 tax days", Haupt::LEdiBrutto, "2.500,00", "15", "150,00"},
     };
     int pfaendbar = 0;
     for (const char* jahr : {"2019", "2022", "2024"}) {
@@ -134,11 +137,20 @@ TEST_F(SonderberechnungLaufTest, SameGarnishmentThroughBothEngines)
                 p.opt.text(Opt::LSTVEdiStTage) = f.tage;
                 p.opt.text(Opt::SVVEdiSVTage) = f.tage;
                 Enter(f.feld, f.betrag);
+                if (f.nt) {
+                    auto& e = p.erfass;
+                    e.text(Erfass::AEdiLOA) = "Zulage";
+                    e.text(Erfass::VEdiBetrag) = f.nt;
+                    e.text(Erfass::AEdiNT) = "x";
+                    erfass::ZeileNehmen(p);
+                    BtnBruttoNeuClick(p, Haupt::BtnBerechnen);
+                    EXPECT_EQ(p.FNTHochrechnung, 1) << was;
+                }
                 EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1) << was;
                 EXPECT_EQ(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto) << was;
                 EXPECT_EQ(p.LohnGehalt2.FPfaendBetrag, p.LohnGehalt.FPfaendBetrag) << was;
                 if (p.LohnGehalt2.FPfaendBetrag > 0_cur) ++pfaendbar;
-                EXPECT_TRUE(d.aufrufe.empty()) << was;
+                EXPECT_TRUE(d.texte(test::Art::Information).empty()) << was;
                 d.leeren();
             }
         }
