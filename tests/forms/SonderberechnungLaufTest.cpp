@@ -89,18 +89,39 @@ TEST_F(SonderberechnungLaufTest, ReportByTheRowsMarks)
     EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "3.000,00");
 }
 
-TEST_F(SonderberechnungLaufTest, MainWindowKeepsItsGrossInNetMode)
+TEST_F(SonderberechnungLaufTest, MainWindowKeepsItsOwnGrossNetAndDeductions)
 {
-    p.opt.text(Opt::PfdComboJaNein) = "ja";
-    p.opt.text(Opt::PfdComboEntUmw) = "nein";
-    p.opt.text(Opt::AVCombo1Art) = "Direktversicherung";
-    p.opt.text(Opt::AVVEdiAN1) = "100,00";
-    Enter(Haupt::LEdiNetto, "2.000,00");
-    EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), formatAmount(p.LohnGehalt.FGesamtbrutto));
-    EXPECT_EQ(p.haupt.text(Haupt::LEdiNetto), "2.000,00");
-    EXPECT_EQ(p.LohnGehalt2.FBAVAN, 0_cur);
-    EXPECT_NE(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto) << "found without the deferred compensation";
-    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+    for (bool netto : {true, false}) {
+        const char* was = netto ? "net mode" : "gross-up";
+        p.opt.text(Opt::PfdComboJaNein) = "ja";
+        p.opt.text(Opt::PfdComboEntUmw) = "nein";
+        p.opt.text(Opt::AVCombo1Art) = "Direktversicherung";
+        p.opt.text(Opt::AVVEdiAN1) = "100,00";
+        if (netto) {
+            Enter(Haupt::LEdiNetto, "2.000,00");
+        } else {
+            Enter(Haupt::LEdiBrutto, "2.500,00");
+            auto& e = p.erfass;
+            e.text(Erfass::AEdiLOA) = "Zulage";
+            e.text(Erfass::VEdiBetrag) = "150,00";
+            e.text(Erfass::AEdiNT) = "x";
+            erfass::ZeileNehmen(p);
+            BtnBruttoNeuClick(p, Haupt::BtnBerechnen);
+            EXPECT_EQ(p.FNTHochrechnung, 1) << was;
+        }
+        const TLohnGehalt& lg = p.LohnGehalt;
+        EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1) << was;
+        EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), formatAmount(lg.FGesamtbrutto)) << was;
+        EXPECT_EQ(p.haupt.text(Haupt::LEdiNetto), formatAmount(NettoBrutto(lg, lg.FGesamtbrutto))) << was;
+        const auto abzuege = AbzugsBetraege(lg);
+        const auto& rows = p.haupt[Haupt::LVAbz].rows;
+        ASSERT_EQ(rows.size(), abzuege.size()) << was;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].cells.at(1), formatAmount(abzuege[i])) << was << " " << rows[i].cells.at(0);
+        }
+        EXPECT_EQ(p.LohnGehalt2.FBAVAN, 0_cur) << was;
+        EXPECT_NE(p.LohnGehalt2.FGesamtbrutto, lg.FGesamtbrutto) << was << ": found without the deferred compensation";
+    }
 }
 
 // With every row "x" and the options' scheme and deferred compensation kept,
