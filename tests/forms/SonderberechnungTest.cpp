@@ -269,12 +269,21 @@ TEST_F(SonderberechnungTest, SameGarnishmentThroughBothEngines)
 
 TEST_F(SonderberechnungTest, NetModeGarnishesTheWantedNet)
 {
-    // The net-marked row is no part of the reduced totals; each trial gross
-    // is the total gross.
-    Zusatzversorgung("VBL");
-    Enter(Haupt::LEdiNetto, "2.000,00");
-    EXPECT_EQ(p.LohnGehalt2.FPfaendBetrag, 418.40_cur);
-    EXPECT_EQ(Berichtszeile("Pfändbarer Nettobetrag"), Zeile44("Pfändbarer Nettobetrag", 2000.00_cur));
+    // Each trial gross is the total gross, also where the second engine's
+    // gross differs from the working engine's (no deferred compensation).
+    for (bool ohneEntgeltumwandlung : {false, true}) {
+        Zusatzversorgung("VBL");
+        if (ohneEntgeltumwandlung) {
+            Entgeltumwandlung();
+            p.opt.text(Opt::PfdComboEntUmw) = "nein";
+        }
+        Enter(Haupt::LEdiNetto, "2.000,00");
+        EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+        EXPECT_EQ(p.LohnGehalt2.FPfaendBetrag, 418.40_cur) << ohneEntgeltumwandlung;
+        EXPECT_EQ(Berichtszeile("Pfändbarer Nettobetrag"), Zeile44("Pfändbarer Nettobetrag", 2000.00_cur))
+            << ohneEntgeltumwandlung;
+    }
+    EXPECT_NE(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto);
 }
 
 // The special calculation changes neither the working engine nor the main
