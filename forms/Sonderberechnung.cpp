@@ -85,13 +85,19 @@ public:
             BruttoModus();
         }
         lg2_.BerechnePfaendung();
-        // The report's "VL-Abzug" rows are those the correction took.
+        ActNPfaendungsabrechnung(eintraege);
+    }
+
+private:
+    // The net-method report; its "VL-Abzug" rows are those the correction
+    // took, the first `eintraege` of the garnishment list.
+    void ActNPfaendungsabrechnung(std::size_t eintraege)
+    {
         PfaendungsEingaben ein = PfaendungsBerichtEingaben(p_);
         ein.zeilen.resize(std::min(ein.zeilen.size(), eintraege));
         p_.abr[Abr::LiBoPfd].items = NettoPfaendungsabrechnung(lg2_, ein);
     }
 
-private:
     bool entUmwNein() const { return p_.opt.text(Opt::PfdComboEntUmw) == "nein"; }
     bool zvHaupt() const { return p_.haupt.text(Haupt::ComboZV) != "keine"; }
     bool steuerklasse6() const { return p_.LohnGehalt.GegebeneEingaben().FStKl == 6; }
