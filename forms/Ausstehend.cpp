@@ -1,9 +1,3 @@
 #include "Ausstehend.h"
 
-namespace lx {
-
-void ActDetailabrechnung(ProgrammZustand&) {}
-void ActATZAbrechnung(ProgrammZustand&) {}
-
-
-}  // namespace lx
+namespace lx {}  // namespace lx

@@ -16,11 +16,6 @@ namespace lx {
 struct ProgrammZustand;
 enum class Haupt;
 
-// Main window
-// The driver's step 12: the detailed payslip into the payslip window, with its write-backs.
-void ActDetailabrechnung(ProgrammZustand& p);
-// Run by the payslip when partial retirement is on: the partial-retirement report.
-void ActATZAbrechnung(ProgrammZustand& p);
-
+// (none pending)
 
 }  // namespace lx
