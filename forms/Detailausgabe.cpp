@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Ausstehend.h"
+#include "Hauptfenster.h"
 #include "ProgrammZustand.h"
 
 namespace lx {

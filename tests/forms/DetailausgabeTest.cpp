@@ -251,8 +251,11 @@ TEST_F(DetailausgabeTest, WritesBackTheAllowanceAndTheEarlierMonths)
     p.opt.text(Opt::EBVEdiRVBrVor) = "9,00";
     Rechne();
     p.haupt.text(Haupt::LEdiStFB) = "";
+    p.opt[Opt::LSTChkFBJahr].checked = true;
+    p.opt.text(Opt::LSTVEdiFBJahr) = "600,00";
     ActDetailabrechnung(p);
     EXPECT_EQ(p.haupt.text(Haupt::LEdiStFB), "0");
+    EXPECT_EQ(p.opt.text(Opt::LSTVEdiFBJahr), "0,00") << "the allowance's change handler ran";
     EXPECT_EQ(p.opt.text(Opt::EBVEdiStJahr), "7,00");
     EXPECT_EQ(p.opt.text(Opt::EBVEdiKVBrVor), "8,00");
 
@@ -265,8 +268,10 @@ TEST_F(DetailausgabeTest, WritesBackTheAllowanceAndTheEarlierMonths)
         lg.SetStAuto(1);
         lg.SetSVAuto(1);
     });
+    p.opt.text(Opt::LSTVEdiFBJahr) = "600,00";
     ActDetailabrechnung(p);
     EXPECT_EQ(p.haupt.text(Haupt::LEdiStFB), "25,00");
+    EXPECT_EQ(p.opt.text(Opt::LSTVEdiFBJahr), "600,00") << "a typed allowance is no write-back";
     EXPECT_EQ(p.opt.text(Opt::EBVEdiStJahr), formatAmount(p.LohnGehalt.FStBruttoJahr));
     EXPECT_EQ(p.opt.text(Opt::EBVEdiKVBrVor), formatAmount(p.LohnGehalt.FKVBruttoVor));
     EXPECT_EQ(p.opt.text(Opt::EBVEdiRVBrVor), formatAmount(p.LohnGehalt.FRVBruttoVor));
