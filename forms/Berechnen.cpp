@@ -3,6 +3,7 @@
 #include "Optionen.h"
 #include "AmountText.h"
 #include "DatumUnit.h"
+#include "Detailausgabe.h"
 #include "Erfassung.h"
 #include "Hauptfenster.h"
 #include "Hochrechnung.h"

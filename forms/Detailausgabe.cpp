@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "AmountText.h"
+#include "Berichte.h"
+#include "Detailabrechnung.h"
 #include "Hauptfenster.h"
 #include "ProgrammZustand.h"
 

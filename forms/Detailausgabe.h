@@ -4,12 +4,11 @@
 // changes in the main window and the options dialog. The partial-retirement
 // report it asks for goes into the payslip window's hidden list.
 
-#include "Berichte.h"
-#include "Detailabrechnung.h"
-
 namespace lx {
 
 struct ProgrammZustand;
+struct DetailEingaben;  // Detailabrechnung.h
+struct ATZEingaben;     // Berichte.h
 
 // The payslip's inputs as the windows and the engines hold them now.
 DetailEingaben DetailEingabenLesen(const ProgrammZustand& p);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "AmountText.h"
+#include "Berichte.h"
+#include "Detailabrechnung.h"
 #include "Detailausgabe.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
