@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berichte.h"
+#include "Berechnen.h"
 #include "Detailabrechnung.h"
 #include "Detailausgabe.h"
 #include "Erfassung.h"
@@ -319,6 +319,77 @@ TEST_F(DetailausgabeTest, NoNumberLeavesNoPayslipAndNoWriteBack)
         EXPECT_EQ(p.haupt.text(Haupt::LEdiNetto), f.feld == Haupt::LEdiNetto ? f.text : netto);
         p.haupt.text(f.feld) = f.feld == Haupt::LEdiStFB ? stfb : netto;
     }
+}
+
+// Through the calculation as the user starts it.
+class DetailausgabeLaufTest : public DetailausgabeTest {
+protected:
+    void Enter(const std::string& brutto)
+    {
+        p.haupt.text(Haupt::LEdiBrutto) = brutto;
+        LEdiBruttoKeyDown(p, Haupt::LEdiBrutto);
+        ASSERT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
+    }
+};
+
+TEST_F(DetailausgabeLaufTest, GrossWithEnterShowsThePayslipOfTheNetField)
+{
+    p.haupt.text(Haupt::LEdiStFB) = "";
+    p.opt[Opt::LSTChkFBJahr].checked = true;
+    p.opt.text(Opt::LSTVEdiFBJahr) = "600,00";
+    Enter("2000");
+
+    const std::vector<std::string> m = Memo();
+    ASSERT_GT(m.size(), 20u);
+    EXPECT_TRUE(m[0].ends_with(" März 2024")) << m[0];
+    EXPECT_TRUE(m[5].starts_with("Gehalt ") && m[5].find("2.000,00") != std::string::npos) << m[5];
+    EXPECT_EQ(Wert("Gesamtbrutto"), "2.000,00");
+    EXPECT_NE(p.haupt.text(Haupt::LEdiNetto), "0,00");
+    EXPECT_EQ(Wert("Netto"), p.haupt.text(Haupt::LEdiNetto));
+    EXPECT_EQ(Wert("Auszahlungsbetrag"), p.haupt.text(Haupt::LEdiNetto));
+    EXPECT_EQ(Wert("Lohnsteuer"), formatAmount(-p.LohnGehalt.FLSt));
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiStFB), "0");
+    EXPECT_EQ(p.opt.text(Opt::LSTVEdiFBJahr), "0,00");
+    for (Abr b : {Abr::BtnAbr, Abr::BtnPfd, Abr::BtnATZ}) EXPECT_FALSE(p.abr[b].visible);
+}
+
+TEST_F(DetailausgabeLaufTest, OneOffPaymentWritesTheEarlierMonths)
+{
+    Enter("2000");
+    const std::string vorher = p.opt.text(Opt::EBVEdiStJahr);
+    auto& e = p.erfass;
+    e.text(Erfass::AEdiLOA) = "Urlaubsgeld";
+    e.text(Erfass::VEdiBetrag) = "1.000,00";
+    e.text(Erfass::AEdiLST) = e.text(Erfass::AEdiSV) = e.text(Erfass::AEdiEB) = "x";
+    ASSERT_TRUE(erfass::ActUebernehmen(p));
+    erfass::ActBrutti(p);
+    ActBerechnen(p);
+    ASSERT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
+
+    const TLohnGehalt& lg = p.LohnGehalt;
+    EXPECT_EQ(p.opt.text(Opt::EBVEdiStJahr), formatAmount(lg.FStBruttoJahr)) << "before: " << vorher;
+    EXPECT_EQ(p.opt.text(Opt::EBVEdiKVBrVor), formatAmount(lg.FKVBruttoVor));
+    EXPECT_EQ(p.opt.text(Opt::EBVEdiRVBrVor), formatAmount(lg.FRVBruttoVor));
+    EXPECT_EQ(Wert("Gesamtbrutto"), "3.000,00");
+    EXPECT_EQ(Wert("Netto"), p.haupt.text(Haupt::LEdiNetto));
+}
+
+TEST_F(DetailausgabeLaufTest, PartialRetirementWritesTheGrossAndNetWithTheTopUp)
+{
+    p.opt.text(Opt::ATZComboJaNein) = "ja";
+    Enter("2000");
+
+    ASSERT_EQ(p.LohnGehalt.FATZ, 1);
+    ASSERT_EQ(p.LohnGehalt.FATZAufstBetrag, 400_cur);
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "2.400,00");
+    EXPECT_EQ(Wert("Gesamtbrutto"), "2.400,00");
+    // the run's net leaves out the top-up, the payslip adds it: the field ends as the payslip's net
+    EXPECT_EQ(p.haupt.text(Haupt::LEdiNetto), Wert("Netto"));
+    EXPECT_TRUE(p.abr[Abr::BtnAbr].visible);
+    EXPECT_TRUE(p.abr[Abr::BtnATZ].visible);
+    EXPECT_FALSE(p.abr[Abr::BtnPfd].visible);
+    ASSERT_FALSE(p.abr[Abr::LiBoATZ].items.empty());
+    EXPECT_EQ(p.abr[Abr::LiBoATZ].items[0], "Altersteilzeitberechnung März 2024");
 }
 
 }  // namespace
