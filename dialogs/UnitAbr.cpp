@@ -38,6 +38,7 @@ TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     schrift.setFixedPitch(true);
     memo->setFont(schrift);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setReadOnly(true);
     layout->addWidget(memo, 1);
     for (Abr liste : {Abr::LiBoPfd, Abr::LiBoATZ, Abr::LiBoPrintAbr}) bindungen.feld(p.abr, liste, this);
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "Abrechnungsfenster.h"
 #include "AmountText.h"
 #include "Berichte.h"
 #include "Detailabrechnung.h"
@@ -11,30 +12,6 @@
 #include "ProgrammZustand.h"
 
 namespace lx {
-
-namespace {
-
-std::string memoText(const std::vector<std::string>& zeilen)
-{
-    std::string text;
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        if (i) text += '\n';
-        text += zeilen[i];
-    }
-    return text;
-}
-
-// The payslip view shown with these lines; the held payslip is cleared.
-void payslipZeigen(AbrZustand& abr, const std::vector<std::string>& zeilen)
-{
-    abr.text(Abr::MemoAbr) = memoText(zeilen);
-    abr[Abr::LiBoPrintAbr].items.clear();
-    abr[Abr::BtnAbr].tag = 1;
-    abr[Abr::BtnPfd].tag = 0;
-    abr[Abr::BtnATZ].tag = 0;
-}
-
-}  // namespace
 
 DetailEingaben DetailEingabenLesen(const ProgrammZustand& p)
 {
@@ -130,10 +107,10 @@ void ActDetailabrechnung(ProgrammZustand& p)
         abr = BaueDetailabrechnung(p.LohnGehalt, DetailEingabenLesen(p));
     } catch (const ConversionError&) {
         // The last payslip no longer matches the fields: none is shown.
-        payslipZeigen(p.abr, {});
+        AbrechnungZeigen(p, {});
         throw;
     }
-    payslipZeigen(p.abr, abr.zeilen);
+    AbrechnungZeigen(p, abr.zeilen);
     p.abr[Abr::BtnAbr].visible = abr.BtnAbrSichtbar;
     p.abr[Abr::BtnPfd].visible = abr.BtnPfdSichtbar;
     p.abr[Abr::BtnATZ].visible = abr.BtnATZSichtbar;
