@@ -227,6 +227,42 @@ TEST_F(AbrFensterTest, PrintsThePayslipIntoAPdfFile)
     EXPECT_EQ(pdfSeiten(pdf), 1);
 }
 
+// The whole way by keys: a gross with ENTER in the main window, "PDF-Datei"
+// chosen in the payslip window, the print button pressed.
+TEST_F(AbrFensterTest, GrossWithEnterPrintsItsPayslipIntoAPdf)
+{
+    uhr.stellen(2024, 5, 10);
+    Starte();
+    ZeigeAktiv(fenster->form1.get());
+    auto* brutto = fenster->form1->findChild<QLineEdit*>(QStringLiteral("LEdiBrutto"));
+    ASSERT_NE(brutto, nullptr);
+    brutto->setFocus();
+    brutto->selectAll();
+    Tippe(brutto, "2000\r");
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u' ').toStdString();
+
+    ZeigeAktiv(abr);
+    auto* combo = kind<QComboBox>("ComboDrucker");
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(fenster->zustand.abr.text(Abr::ComboDrucker), "PDF-Datei");
+    const fs::path pdf = ordner / "gehalt.pdf";
+    dialoge.dateien.push_back(pdf.string());
+    auto* drucken = kind<QPushButton>("BtnDrucken");
+    ASSERT_NE(drucken, nullptr);
+    drucken->setFocus();
+    QTest::keyClick(drucken, Qt::Key_Space);
+
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u' ').toStdString();
+    EXPECT_TRUE(dialoge.texte(test::Art::Fehler).empty());
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Zudezivudirodeded Mai 2024"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("2.000,00"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Erstellt am 10.05.2024 mit Programm RiVodozazavudidavaz 1.1.1.1")))
+        << text.toStdString();
+}
+
 // An opened file of 300 lines prints its 299 body lines in order, over the
 // pages the layout planned.
 TEST_F(AbrFensterTest, LongTextPrintsEveryLineOnThePlannedPages)
