@@ -5,65 +5,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <filesystem>
-#include <fstream>
 
 #include "AmountText.h"
 #include "Berechnung.h"
-#include "FakeDialoge.h"
-#include "FesteUhr.h"
-#include "GuiTest.h"
 #include "LxMath.h"
-#include "MainUnit.h"
-#include "Program.h"
-#include "Programmstart.h"
+#include "ProgrammTest.h"
 
 namespace lx {
 namespace {
 
-namespace fs = std::filesystem;
-
-class BerechnenFensterTest : public test::GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-berechnen-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-        std::ofstream(ordner / kHilfeDateiName) << "x";
-        fenster = startProgram(
-            *qApp, {.dialoge = &dialoge, .uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});
-        form = fenster->form1.get();
-        ZeigeAktiv(form);
-        dialoge.leeren();
-    }
-    void TearDown() override
-    {
-        fenster.reset();
-        fs::remove_all(ordner);
-        GuiTest::TearDown();
-    }
-
-    template <class W = QWidget>
-    W* w(const char* name)
-    {
-        return form->findChild<W*>(QString::fromUtf8(name));
-    }
-    void Ueberschreibe(QLineEdit* edit, const char* keys)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        Tippe(edit, keys);
-    }
-    ProgrammZustand& p() { return fenster->zustand; }
-
-    fs::path ordner;
-    test::FakeDialoge dialoge;
-    test::FesteUhr uhr{2024, 5, 10};
-    std::unique_ptr<ProgramWindows> fenster;
-    TForm1* form = nullptr;
-};
+class BerechnenFensterTest : public test::ProgrammTest {};
 
 TEST_F(BerechnenFensterTest, EnterInTheGrossFieldAndBackFromTheNet)
 {

@@ -9,70 +9,20 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <filesystem>
-#include <fstream>
 
-#include "FakeDialoge.h"
-#include "FesteUhr.h"
-#include "GuiTest.h"
 #include "Hauptfenster.h"
 #include "LxValueLabEdit.h"
-#include "MainUnit.h"
-#include "Program.h"
-#include "Programmstart.h"
+#include "ProgrammTest.h"
 
 namespace lx {
 namespace {
-
-namespace fs = std::filesystem;
 
 QString q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-class MainUnitTest : public test::GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-main-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-        std::ofstream(ordner / kHilfeDateiName) << "x";
-        fenster = startProgram(
-            *qApp, {.dialoge = &dialoge, .uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});
-        form = fenster->form1.get();
-        ZeigeAktiv(form);
-        dialoge.leeren();
-    }
-    void TearDown() override
-    {
-        fenster.reset();
-        fs::remove_all(ordner);
-        GuiTest::TearDown();
-    }
-
-    template <class W = QWidget>
-    W* w(const char* name)
-    {
-        return form->findChild<W*>(QString::fromUtf8(name));
-    }
-    // Replaces a field's text by typing, as a user who selected it all.
-    void Ueberschreibe(QLineEdit* edit, const char* keys)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        Tippe(edit, keys);
-    }
-    ProgrammZustand& p() { return fenster->zustand; }
-
-    fs::path ordner;
-    test::FakeDialoge dialoge;
-    test::FesteUhr uhr{2024, 5, 10};
-    std::unique_ptr<ProgramWindows> fenster;
-    TForm1* form = nullptr;
-};
+class MainUnitTest : public test::ProgrammTest {};
 
 TEST_F(MainUnitTest, EveryControlOfTheTableUnderItsNameWithCaptionPresetAndHelp)
 {

@@ -8,45 +8,18 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
-#include <filesystem>
-#include <fstream>
 
-#include "FesteUhr.h"
-#include "GuiTest.h"
-#include "MainUnit.h"
-#include "Program.h"
-#include "Programmstart.h"
+#include "ProgrammTest.h"
 #include "UnitOpt.h"
 
 namespace lx {
 namespace {
 
-namespace fs = std::filesystem;
-
-class OptionenProgrammTest : public test::GuiTest {
+class OptionenProgrammTest : public test::ProgrammTest {
 protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-opt-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-        std::ofstream(ordner / kHilfeDateiName) << "x";
-        fenster = startProgram(*qApp, {.uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});
-        ZeigeAktiv(fenster->form1.get());
-    }
-    void TearDown() override
-    {
-        fenster.reset();
-        fs::remove_all(ordner);
-        GuiTest::TearDown();
-    }
+    OptionenProgrammTest() : ProgrammTest(test::Meldungen::Programm) {}
 
     TFrmOpt* frm() const { return fenster->frmOpt.get(); }
-
-    fs::path ordner;
-    test::FesteUhr uhr{2024, 5, 10};
-    std::unique_ptr<ProgramWindows> fenster;
 };
 
 TEST_F(OptionenProgrammTest, ToolbarOpensTheDialogOnLohnsteuerWithMonthAndYearOfTheMainWindow)

@@ -18,6 +18,7 @@
 #include "LxValueEdit.h"
 #include "MainUnit.h"
 #include "Program.h"
+#include "ProgrammTest.h"
 #include "Programmstart.h"
 #include "UnitAbout.h"
 #include "UnitAbr.h"
@@ -226,34 +227,16 @@ TEST_F(StartupTest, ExitHandlerReadingTheEngineDuringClosingIsSafe)
 
 // With the program's own Dialoge: the toolbar opens the windows, the about box
 // modally, and "Programm beenden" closes the main window.
-class ToolbarTest : public test::GuiTest {
+class ToolbarTest : public test::ProgrammTest {
 protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-toolbar-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-        std::ofstream(ordner / kHilfeDateiName) << "x";
-        fenster = startProgram(*qApp, {.uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});
-        ZeigeAktiv(fenster->form1.get());
-    }
-    void TearDown() override
-    {
-        fenster.reset();
-        fs::remove_all(ordner);
-        GuiTest::TearDown();
-    }
+    ToolbarTest() : ProgrammTest(test::Meldungen::Programm) {}
+
     void Klick(const char* name)
     {
         auto* b = fenster->form1->findChild<QToolButton*>(name);
         ASSERT_NE(b, nullptr) << name;
         b->click();
     }
-
-    fs::path ordner;
-    test::FesteUhr uhr{2024, 5, 10};
-    std::unique_ptr<ProgramWindows> fenster;
 };
 
 TEST_F(ToolbarTest, ButtonsOpenTheirWindows)
