@@ -19,64 +19,21 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Currency.h"
 #include "Gehaltsroutinen.h"
+#include "Vektorzeilen.h"
 
 using namespace lx;
 
 namespace {
 
-struct Fehler {
-    std::string text;
-};
-
-std::vector<std::string> teile(const std::string& zeile)
-{
-    std::vector<std::string> felder;
-    std::stringstream s(zeile);
-    std::string feld;
-    while (std::getline(s, feld, '\t')) felder.push_back(feld);
-    if (!zeile.empty() && zeile.back() == '\t') felder.emplace_back();
-    return felder;
-}
-
-// A decimal with a point and at most four decimals ("-12", "1.70").
-std::optional<Currency> leseZahl(const std::string& text)
-{
-    std::size_t i = 0;
-    bool negativ = false;
-    if (i < text.size() && text[i] == '-') negativ = ++i > 0;
-    std::int64_t ganz = 0;
-    std::int64_t bruch = 0;
-    int stellen = 0;
-    bool ziffer = false;
-    bool punkt = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !punkt) {
-            punkt = true;
-            continue;
-        }
-        if (c < '0' || c > '9') return std::nullopt;
-        ziffer = true;
-        if (punkt) {
-            if (++stellen > 4) return std::nullopt;
-            bruch = bruch * 10 + (c - '0');
-        } else {
-            if (ganz > 100'000'000'000LL) return std::nullopt;
-            ganz = ganz * 10 + (c - '0');
-        }
-    }
-    if (!ziffer) return std::nullopt;
-    for (; stellen < 4; ++stellen) bruch *= 10;
-    const std::int64_t raw = ganz * Currency::kScale + bruch;
-    return Currency::fromRaw(negativ ? -raw : raw);
-}
+using vektoren::Fehler;
+using vektoren::leseZahl;
+using vektoren::teile;
 
 using Feld = Currency LohnErgebnisse::*;
 struct Ergebnisspalte {

@@ -1,7 +1,7 @@
 #pragma once
 // Rows of a file of official wage-tax results (tab-separated, first line the
 // column names, amounts in cents), read into the plan interface's inputs.
-// Shared by tax_vectors and the benchmark.
+// Shared by tax_vectors, sv_cases (number and field reading) and the benchmark.
 
 #include <algorithm>
 #include <cstdint>
@@ -69,7 +69,8 @@ inline std::optional<Currency> leseZahl(const std::string& text)
             if (++stellen > 4) return std::nullopt;
             bruch = bruch * 10 + (c - '0');
         } else {
-            if (ganz > 100'000'000'000'000LL) return std::nullopt;
+            // stays within ten-thousandths in 64 bits
+            if (ganz > 10'000'000'000'000LL) return std::nullopt;
             ganz = ganz * 10 + (c - '0');
         }
     }
