@@ -61,6 +61,20 @@ Currency SummeNTBetraege(const ProgrammZustand& p, Currency start)
     return SummeNTBetraege(start, NTZeilen(p.erfass.zeilen));
 }
 
+KopieVorgaben BruttoVorgaben(const Bruttosummen& b, Currency zvBrutto)
+{
+    KopieVorgaben v;
+    v.svBrutto = b[kSVBrutto];
+    v.svBruttoEB = b[kSVBruttoEB];
+    v.stBrutto = b[kSteuerbrutto];
+    v.stBruttoEB = b[kSteuerbruttoEB];
+    v.stBruttoLMJ = b[kSteuerbruttoLMJ];
+    v.gesamtbrutto = b[kGesamtbrutto];
+    v.zvBrutto = zvBrutto;
+    v.vbBrutto = b[kVBBrutto];
+    return v;
+}
+
 Currency PrepareNettoHochrechnung(ProgrammZustand& p)
 {
     erfass::ActErfSichern(p);
@@ -79,15 +93,7 @@ Currency PrepareNettoHochrechnung(ProgrammZustand& p)
     const Bruttosummen& b = p.erfass.brutto;
     // The birth year and the pension-benefit ceiling are the fields the
     // driver has just given the working engine; the copy keeps them.
-    KopieVorgaben vorgaben;
-    vorgaben.svBrutto = b[kSVBrutto];
-    vorgaben.svBruttoEB = b[kSVBruttoEB];
-    vorgaben.stBrutto = b[kSteuerbrutto];
-    vorgaben.stBruttoEB = b[kSteuerbruttoEB];
-    vorgaben.stBruttoLMJ = b[kSteuerbruttoLMJ];
-    vorgaben.gesamtbrutto = b[kGesamtbrutto];
-    vorgaben.zvBrutto = b[kZVBrutto];
-    vorgaben.vbBrutto = b[kVBBrutto];
+    KopieVorgaben vorgaben = BruttoVorgaben(b, b[kZVBrutto]);
     vorgaben.zvKeine = zvHochrechnen(p);
     CopyInputs(p.LohnGehalt, p.LohnGehalt2, vorgaben);
     p.LohnGehalt2.Berechnen();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "CopyInputs.h"
 #include "Currency.h"
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
@@ -22,6 +23,10 @@ std::vector<NTZeile> NTZeilen(const std::vector<Lohnart>& zeilen);
 
 // start plus the amounts of the entry rows marked "NT" that are payments.
 Currency SummeNTBetraege(const ProgrammZustand& p, Currency start);
+
+// The gross totals a copy into the second engine takes from `b`, the
+// supplementary-pension gross given apart (the callers differ there).
+KopieVorgaben BruttoVorgaben(const Bruttosummen& b, Currency zvBrutto);
 
 // Takes the net-marked rows out (their payments summed by kind into the three
 // sums and LiBoUniversal), copies the working engine's inputs with the totals

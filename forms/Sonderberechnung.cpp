@@ -109,15 +109,7 @@ private:
     {
         const Bruttosummen& b = p_.erfass.brutto;
         const OptionenZustand& o = p_.opt;
-        KopieVorgaben v;
-        v.svBrutto = b[kSVBrutto];
-        v.stBrutto = b[kSteuerbrutto];
-        v.svBruttoEB = b[kSVBruttoEB];
-        v.stBruttoEB = b[kSteuerbruttoEB];
-        v.stBruttoLMJ = b[kSteuerbruttoLMJ];
-        v.gesamtbrutto = b[kGesamtbrutto];
-        v.zvBrutto = zvBrutto(b);
-        v.vbBrutto = b[kVBBrutto];
+        KopieVorgaben v = BruttoVorgaben(b, zvBrutto(b));
         const bool ohneVersorgung = entUmwNein();
         v.weitere = [&o, ohneVersorgung](LohnEingaben& w) {
             if (ohneVersorgung) {
@@ -198,15 +190,7 @@ private:
         Currency ziel;
         auto zielBestimmen = [&] {
             const Bruttosummen ohne = BerechneBrutto(zeilen, true);
-            KopieVorgaben v;
-            v.svBrutto = ohne[kSVBrutto];
-            v.svBruttoEB = ohne[kSVBruttoEB];
-            v.stBrutto = ohne[kSteuerbrutto];
-            v.stBruttoEB = ohne[kSteuerbruttoEB];
-            v.stBruttoLMJ = ohne[kSteuerbruttoLMJ];
-            v.gesamtbrutto = ohne[kGesamtbrutto];
-            v.zvBrutto = zvBrutto(ohne);
-            v.vbBrutto = ohne[kVBBrutto];
+            KopieVorgaben v = BruttoVorgaben(ohne, zvBrutto(ohne));
             v.zvKeine = zvKeineImVergleich;
             const auto vergleich = std::make_unique<TLohnGehalt>();
             CopyInputs(lg2_, *vergleich, v);
