@@ -25,6 +25,7 @@
 #include <string_view>
 
 #include "LohnFelder.h"
+#include "PlanRegistry.h"
 
 namespace lx {
 
@@ -260,6 +261,9 @@ private:
     Currency stBruttoMonat_;
     // private premium for the wage tax, reduced by the subsidies before 2012
     Currency pkpvSteuer_;
+    // This engine's flow-plan module: no other engine calls it between an
+    // entry and its follow-up operations. A copy gets one of its own.
+    PlanSatz plaene_;
 };
 
 }  // namespace lx

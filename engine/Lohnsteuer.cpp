@@ -63,7 +63,7 @@ void TLohnGehalt::BerechneLohnsteuer()
 {
     const LohnsteuerDaten e = LohnsteuerDatenAus(*this, pkpvSteuer_);
     FAlter1 = e.ALTER1;
-    const LohnsteuerErgebnis r = LohnsteuerNachPlan(e);
+    const LohnsteuerErgebnis r = LohnsteuerNachPlan(plaene_, e);
     FLSt = r.LSt;
     FSolZ = r.SolZ;
     FKiStEv = r.KiStEv;

@@ -7,6 +7,7 @@
 
 #include "Currency.h"
 #include "LxSteuernPlan.h"
+#include "PlanRegistry.h"
 
 namespace lx {
 
@@ -71,9 +72,9 @@ LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv);
 // The plan's inputs from the wage-tax data; each plan reads those of its own argument list.
 LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d);
 
-// Runs the flow plan of the inputs' year and month: period tax, surcharge and
-// church tax; special payment when SONSTB > 0; multi-year pay when VMT > 0.
-// A year without a plan computes no tax (all 0).
-LohnsteuerErgebnis LohnsteuerNachPlan(const LohnsteuerDaten& e);
+// Runs the flow plan of the inputs' year and month, a module of the caller's
+// own: period tax, surcharge and church tax; special payment when SONSTB > 0;
+// multi-year pay when VMT > 0. A year without a plan computes no tax (all 0).
+LohnsteuerErgebnis LohnsteuerNachPlan(PlanSatz& plaene, const LohnsteuerDaten& e);
 
 }  // namespace lx
