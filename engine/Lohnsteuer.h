@@ -66,6 +66,14 @@ struct LohnsteuerErgebnis {
 // ALTER1: 1 when the birth year is known and at most year - 65.
 std::uint8_t Alter1(int gebJahr, int jahr);
 
+// The tax allowance of the pay period and of the year in euros (negative: an
+// addition amount) from the engine's field, which holds the monthly amount
+// times 100. Raises MoneyError when the year's amount leaves the money range.
+struct Freibetrag {
+    Currency periode, jahr;
+};
+Freibetrag FreibetragAus(Currency feld);
+
 // The plan's inputs from the engine's fields as they stand at the wage-tax step.
 LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv);
 
