@@ -1,6 +1,7 @@
 // The plain setters of TLohnGehalt and those with a rule of their own
 // (contribution-group code, contribution gross, factor, allowance).
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -34,9 +35,13 @@ void TLohnGehalt::SetRechtskreis(Byte v)
 
 void TLohnGehalt::SetBGR(std::string_view code)
 {
-    // Convert all four digits first so that a faulty code changes nothing.
+    // Convert all four digits first so that a faulty code changes nothing. The
+    // usual code of four ASCII digits needs no conversion of single characters.
     std::array<Byte, 4> ziffern{};
-    for (std::size_t i = 0; i < ziffern.size(); ++i) ziffern[i] = Byte(StrToInt(ZeichenAn(code, i)));
+    const bool ziffernfolge = code.size() >= ziffern.size() &&
+                              std::all_of(code.begin(), code.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
+    for (std::size_t i = 0; i < ziffern.size(); ++i)
+        ziffern[i] = ziffernfolge ? Byte(code[i] - '0') : Byte(StrToInt(ZeichenAn(code, i)));
     setze(&LohnEingaben::FBGR, std::string(code));
     setze(&LohnEingaben::FBGRKV, ziffern[0]);
     setze(&LohnEingaben::FBGRRV, ziffern[1]);

@@ -146,6 +146,9 @@ TEST(Setter, SetBGRSplitsTheCodeOrRaisesTheConversionError)
     EXPECT_EQ(lg.FBGRRV, 5);
     EXPECT_EQ(lg.FBGRAV, 0);
     EXPECT_EQ(lg.FBGRPV, 0);
+    lg.SetBGR("31025");  // the first four characters count
+    EXPECT_EQ(lg.FBGR, "31025");
+    EXPECT_EQ(lg.FBGRKV * 1000 + lg.FBGRRV * 100 + lg.FBGRAV * 10 + lg.FBGRPV, 3102);
 
     const std::pair<const char*, const char*> fehler[] = {
         {"11a1", "'a' ist kein gültiger Integerwert"}, {"111", "'' ist kein gültiger Integerwert"},
