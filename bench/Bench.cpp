@@ -183,7 +183,8 @@ int main(int argc, char** argv)
         std::cerr << "lx_bench: " << f.text << "\n";
         return 2;
     }
-    LxSteuernPlan* plan = planByName("2024");
+    const auto modul = createPlan("2024");
+    LxSteuernPlan* plan = modul.get();
     if (zeilen.empty() || plan == nullptr) {
         std::cerr << "lx_bench: no 2024 monthly rows in " << datei << "\n";
         return 2;

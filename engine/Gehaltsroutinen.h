@@ -18,13 +18,22 @@
 // Values outside the callers' contract are defined, not trusted: a month
 // outside 1..12 is stored as 1 or 12; a year without legal values keeps the
 // values loaded before; 0 tax days compute no period tax; 0 contribution days
-// give no month base.
+// give no month base. No input can make a computation wrap around: a birth
+// year outside 0..9999 or earlier contribution days outside 0..330 raise
+// ConversionError "'<value>' ist kein gültiger Integerwert" in their setter
+// and change nothing (as SetBGR does); amounts are computed only by the
+// checked money operations, so an amount whose products leave the money range
+// raises MoneyError "Überlauf bei einer Betragsberechnung" - SetStFreibetrag
+// already when twelve months of the allowance do not fit (and changes nothing
+// then), Berechnen for any other amount. The calculation driver shows either
+// error in a box.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "LohnFelder.h"
+#include "PlanRegistry.h"
 
 namespace lx {
 
@@ -43,7 +52,7 @@ public:
     // code shorter than four characters) raises ConversionError
     // "'<character>' ist kein gültiger Integerwert" and changes nothing.
     void SetBGR(std::string_view code);
-    void SetGebJahr(int jahr);
+    void SetGebJahr(int jahr);  // 0..9999, 0: not known
 
     // --- social-insurance switches and special cases
     void SetGleitzone(Byte v);
@@ -59,7 +68,7 @@ public:
     void SetPKV(Byte v);
     void SetSVTage(Byte v);
     void SetStTage(Byte v);
-    void SetSVTageVorher(int v);
+    void SetSVTageVorher(int v);  // 0..330
     void SetPVZuschlag(Byte v);  // stores 0 before 2005
     void SetPVKinder(Byte v);
     void SetSachsen(Byte v);
@@ -260,6 +269,9 @@ private:
     Currency stBruttoMonat_;
     // private premium for the wage tax, reduced by the subsidies before 2012
     Currency pkpvSteuer_;
+    // This engine's flow-plan module: no other engine calls it between an
+    // entry and its follow-up operations. A copy gets one of its own.
+    PlanSatz plaene_;
 };
 
 }  // namespace lx

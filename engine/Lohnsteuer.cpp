@@ -3,13 +3,20 @@
 
 #include "Lohnsteuer.h"
 
+#include "Dez.h"
 #include "Gehaltsroutinen.h"
 
 namespace lx {
 
 std::uint8_t Alter1(int gebJahr, int jahr)
 {
-    return gebJahr > 0 && gebJahr <= jahr - 65 ? 1 : 0;
+    return gebJahr > 0 && std::int64_t(gebJahr) + 65 <= jahr ? 1 : 0;
+}
+
+Freibetrag FreibetragAus(Currency feld)
+{
+    return {.periode = dez(feld).div10<2>().toCurrency(Round::Cut),
+            .jahr = (dez(feld) * 12).div10<2>().toCurrency(Round::Cut)};
 }
 
 LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv)
@@ -22,15 +29,13 @@ LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv)
     e.VJAHR = lg.FVBBeginnJahr;
     e.ZMVB = lg.FVBMonate;
     e.RE4 = lg.FStBrutto;
-    // the engine holds the monthly allowance times 100
-    const Currency freibetrag = Currency::fromRaw(lg.FStFreibetrag.raw() / 100);
-    const Currency jahresFreibetrag = Currency::fromRaw(lg.FStFreibetrag.raw() * 12 / 100);
-    if (freibetrag >= 0_cur) {
-        e.LZZFREIB = freibetrag;
-        e.JFREIB = jahresFreibetrag;
+    const Freibetrag freibetrag = FreibetragAus(lg.FStFreibetrag);
+    if (freibetrag.periode >= 0_cur) {
+        e.LZZFREIB = freibetrag.periode;
+        e.JFREIB = freibetrag.jahr;
     } else {
-        e.LZZHINZU = -freibetrag;
-        e.JHINZU = -jahresFreibetrag;
+        e.LZZHINZU = -freibetrag.periode;
+        e.JHINZU = -freibetrag.jahr;
     }
     e.VMT = lg.FStBruttoLMJ;
     e.VBEZ = lg.FVBBrutto;
@@ -63,7 +68,7 @@ void TLohnGehalt::BerechneLohnsteuer()
 {
     const LohnsteuerDaten e = LohnsteuerDatenAus(*this, pkpvSteuer_);
     FAlter1 = e.ALTER1;
-    const LohnsteuerErgebnis r = LohnsteuerNachPlan(e);
+    const LohnsteuerErgebnis r = LohnsteuerNachPlan(plaene_, e);
     FLSt = r.LSt;
     FSolZ = r.SolZ;
     FKiStEv = r.KiStEv;

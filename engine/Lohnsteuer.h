@@ -7,6 +7,7 @@
 
 #include "Currency.h"
 #include "LxSteuernPlan.h"
+#include "PlanRegistry.h"
 
 namespace lx {
 
@@ -65,15 +66,23 @@ struct LohnsteuerErgebnis {
 // ALTER1: 1 when the birth year is known and at most year - 65.
 std::uint8_t Alter1(int gebJahr, int jahr);
 
+// The tax allowance of the pay period and of the year in euros (negative: an
+// addition amount) from the engine's field, which holds the monthly amount
+// times 100. Raises MoneyError when the year's amount leaves the money range.
+struct Freibetrag {
+    Currency periode, jahr;
+};
+Freibetrag FreibetragAus(Currency feld);
+
 // The plan's inputs from the engine's fields as they stand at the wage-tax step.
 LohnsteuerDaten LohnsteuerDatenAus(const TLohnGehalt& lg, Currency pkpv);
 
 // The plan's inputs from the wage-tax data; each plan reads those of its own argument list.
 LohnsteuerEingaben PlanEingaben(const LohnsteuerDaten& d);
 
-// Runs the flow plan of the inputs' year and month: period tax, surcharge and
-// church tax; special payment when SONSTB > 0; multi-year pay when VMT > 0.
-// A year without a plan computes no tax (all 0).
-LohnsteuerErgebnis LohnsteuerNachPlan(const LohnsteuerDaten& e);
+// Runs the flow plan of the inputs' year and month, a module of the caller's
+// own: period tax, surcharge and church tax; special payment when SONSTB > 0;
+// multi-year pay when VMT > 0. A year without a plan computes no tax (all 0).
+LohnsteuerErgebnis LohnsteuerNachPlan(PlanSatz& plaene, const LohnsteuerDaten& e);
 
 }  // namespace lx

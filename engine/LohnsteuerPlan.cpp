@@ -46,9 +46,9 @@ constexpr int kKatholisch = 0;   // Anteil of the Catholic part
 
 }  // namespace
 
-LohnsteuerErgebnis LohnsteuerNachPlan(const LohnsteuerDaten& d)
+LohnsteuerErgebnis LohnsteuerNachPlan(PlanSatz& plaene, const LohnsteuerDaten& d)
 {
-    LxSteuernPlan* plan = planFor(d.jahr, d.monat);
+    LxSteuernPlan* plan = plaene.fuer(d.jahr, d.monat);
     if (plan == nullptr) return {};  // a year without a plan computes no tax
 
     LohnsteuerErgebnis r;

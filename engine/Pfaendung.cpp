@@ -55,7 +55,7 @@ int FreieZehntel(int unterhaltPers)
 
 Currency AbrundeZehn(Currency betrag)
 {
-    return Currency::fromRaw(betrag.raw() / 100000 * 100000);
+    return (dez(betrag).divide<kEuros>(10, Round::Cut) * 10).toCurrency(Round::Cut);
 }
 
 void TLohnGehalt::BerechnePfaendung()

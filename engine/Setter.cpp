@@ -1,14 +1,32 @@
 // The plain setters of TLohnGehalt and those with a rule of their own
 // (contribution-group code, contribution gross, factor, allowance).
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 #include "AmountText.h"
 #include "Gehaltsroutinen.h"
 #include "Gleitzone.h"
+#include "Lohnsteuer.h"
 #include "Optionen.h"
 
 namespace lx {
+
+namespace {
+
+constexpr int kGebJahrMax = 9999;       // the birth year has four digits; 0: not known
+constexpr int kSVTageVorherMax = 330;  // the eleven months before December, 30 days each
+
+// An integer outside the calling contract raises the error that the same
+// value given as text would raise, before anything is stored.
+int imVertrag(int wert, int von, int bis)
+{
+    if (wert < von || wert > bis) throw ConversionError("'" + std::to_string(wert) + "' ist kein gültiger Integerwert");
+    return wert;
+}
+
+}  // namespace
 
 void TLohnGehalt::SetRechtskreis(Byte v)
 {
@@ -17,9 +35,13 @@ void TLohnGehalt::SetRechtskreis(Byte v)
 
 void TLohnGehalt::SetBGR(std::string_view code)
 {
-    // Convert all four digits first so that a faulty code changes nothing.
+    // Convert all four digits first so that a faulty code changes nothing. The
+    // usual code of four ASCII digits needs no conversion of single characters.
     std::array<Byte, 4> ziffern{};
-    for (std::size_t i = 0; i < ziffern.size(); ++i) ziffern[i] = Byte(StrToInt(ZeichenAn(code, i)));
+    const bool ziffernfolge = code.size() >= ziffern.size() &&
+                              std::all_of(code.begin(), code.begin() + 4, [](char c) { return c >= '0' && c <= '9'; });
+    for (std::size_t i = 0; i < ziffern.size(); ++i)
+        ziffern[i] = ziffernfolge ? Byte(code[i] - '0') : Byte(StrToInt(ZeichenAn(code, i)));
     setze(&LohnEingaben::FBGR, std::string(code));
     setze(&LohnEingaben::FBGRKV, ziffern[0]);
     setze(&LohnEingaben::FBGRRV, ziffern[1]);
@@ -29,7 +51,7 @@ void TLohnGehalt::SetBGR(std::string_view code)
 
 void TLohnGehalt::SetGebJahr(int jahr)
 {
-    setze(&LohnEingaben::FGebJahr, jahr);
+    setze(&LohnEingaben::FGebJahr, imVertrag(jahr, 0, kGebJahrMax));
 }
 
 void TLohnGehalt::SetGleitzone(Byte v)
@@ -86,7 +108,7 @@ void TLohnGehalt::SetStTage(Byte v)
 }
 void TLohnGehalt::SetSVTageVorher(int v)
 {
-    setze(&LohnEingaben::FSVTageVorher, v);
+    setze(&LohnEingaben::FSVTageVorher, imVertrag(v, 0, kSVTageVorherMax));
 }
 void TLohnGehalt::SetPVZuschlag(Byte v)
 {
@@ -187,7 +209,10 @@ void TLohnGehalt::SetKiFB(Currency v)
 }
 void TLohnGehalt::SetStFreibetrag(Currency v)
 {
-    setze(&LohnEingaben::FStFreibetrag, v * 100);
+    // An allowance whose year does not fit raises the money overflow here, not in Berechnen.
+    const Currency feld = v * 100;
+    FreibetragAus(feld);
+    setze(&LohnEingaben::FStFreibetrag, feld);
 }
 void TLohnGehalt::SetPKPV(Currency v)
 {

@@ -20,7 +20,7 @@ std::size_t utf8Length(std::string_view s)
 Currency Abschneiden(int mode, Currency x)
 {
     if (mode < 1 || mode > 5) return x;  // modes 6 and 7 keep more decimals than Currency has
-    return Currency::fromRaw(Abschneiden(mode, dez(x)).mantissa());
+    return Abschneiden(mode, dez(x)).toCurrency(Round::Cut);
 }
 
 std::string OhnePunkte(std::string_view text)

@@ -15,61 +15,58 @@ namespace lx {
 // The amount rules add an offset and then cut toward zero, whatever the sign:
 // RundeCent(-1.2340) is -1.22.
 namespace detail {
-// Int((raw + offset) / step) * step on the ten-thousandths count; C++ division
-// truncates toward zero, which is the rule's Int.
-inline Currency offsetCut(Currency x, std::int64_t offset, std::int64_t step)
+// Int(x + offset) at `Stellen` decimals (Round::Cut is the rule's Int).
+template <int Stellen>
+inline Currency offsetCut(Currency x, Currency offset)
 {
-    const Currency shifted = x + Currency::fromRaw(offset);
-    return Currency::fromRaw(shifted.raw() / step * step);
+    return dez(x + offset).toCurrency<Stellen>(Round::Cut);
 }
 }  // namespace detail
 
 // Int(100x + 0.5) / 100
 inline Currency RundeCent(Currency x)
 {
-    return detail::offsetCut(x, 50, 100);
+    return detail::offsetCut<kCents>(x, 0.005_cur);
 }
 // Int(100x + 0.9) / 100
 inline Currency AufrundenCent(Currency x)
 {
-    return detail::offsetCut(x, 90, 100);
+    return detail::offsetCut<kCents>(x, 0.009_cur);
 }
 // Int(100x) / 100
 inline Currency AbrundenCent(Currency x)
 {
-    return detail::offsetCut(x, 0, 100);
+    return detail::offsetCut<kCents>(x, 0_cur);
 }
 // Int(x + 0.99)
 inline Currency AufrundenEuro(Currency x)
 {
-    return detail::offsetCut(x, 9900, 10000);
+    return detail::offsetCut<kEuros>(x, 0.99_cur);
 }
 // Int(x)
 inline Currency AbrundenEuro(Currency x)
 {
-    return detail::offsetCut(x, 0, 10000);
+    return detail::offsetCut<kEuros>(x, 0_cur);
 }
 
 // Rounds to cents, then by mode: 2 up to a multiple of 0.10, 3 of 0.50, 4 up to
 // whole euros; any other mode (1 "Kaufmännisch runden") keeps the cent value.
+// Modes 2 and 3 raise the cents of the absolute value on the whole euros
+// toward zero, as the rule has always done for a negative amount too.
 inline Currency RundeModus(int mode, Currency x)
 {
     const Currency cents = RundeCent(x);
-    const std::int64_t raw = cents.raw();
-    const std::int64_t euros = raw / 10000 * 10000;               // whole euros toward zero, keeping the sign
-    const std::int64_t c = (raw < 0 ? -raw : raw) % 10000 / 100;  // cents 0..99 of the absolute value
-    switch (mode) {
-        case 2:
-            if (c % 10 == 0) return cents;
-            return Currency::fromRaw(euros) + Currency::fromRaw((c / 10 + 1) * 1000);
-        case 3:
-            if (c == 0) return cents;
-            return Currency::fromRaw(euros) + Currency::fromRaw(c <= 50 ? 5000 : 10000);
-        case 4:
-            return AufrundenEuro(cents);
-        default:
-            return cents;
+    if (mode == 4) return AufrundenEuro(cents);
+    if (mode != 2 && mode != 3) return cents;
+    const Currency euros = AbrundenEuro(cents);
+    const Currency rest = cents - euros;  // the sign of the amount
+    const Currency betrag = rest.isNegative() ? -rest : rest;
+    if (mode == 2) {
+        const Currency zehner = dez(betrag).toCurrency<1>(Round::Cut);
+        return zehner == betrag ? cents : euros + zehner + 0.10_cur;
     }
+    if (betrag.isZero()) return cents;
+    return euros + (betrag <= 0.50_cur ? 0.50_cur : 1_cur);
 }
 
 // Truncation toward zero by mode: 1 whole part, 2..7 keep 1..6 decimals; 0 and

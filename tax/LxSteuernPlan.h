@@ -1,8 +1,8 @@
 #pragma once
 // The interface of a wage-tax flow-plan module, as the payroll engine calls it.
 //
-// One module per official flow plan ("2004" ... "2024", "1211", "1215", "0723");
-// PlanRegistry.h names the module for a year and month. A module keeps the
+// One module per official flow plan ("2004" ... "2024", "1211", "1215", "0723",
+// "1224"); PlanRegistry.h names the module for a year and month. A module keeps the
 // plan's variables between its operations, so one calculation is:
 //
 //   LohnsteuerLzz            (starts the calculation, clears everything earlier)

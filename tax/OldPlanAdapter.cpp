@@ -1,5 +1,7 @@
 #include "OldPlanAdapter.h"
 
+#include "Dez.h"
+
 namespace lx {
 
 namespace {
@@ -75,7 +77,8 @@ template <class Modul>
 Currency OldPlanAdapter<Modul>::SolzLzz()
 {
     // Whole cents of the module's amount in cents.
-    return Currency::fromCents(modul_.SolzLzz().raw() / Currency::kScale);
+    const Currency cent = modul_.SolzLzz();
+    return dez(cent).div10<2>().toCurrency<kCents>(Round::Cut);
 }
 
 template <class Modul>

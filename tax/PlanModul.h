@@ -7,9 +7,9 @@
 // (Currency whose unit is the cent), annual values in euros. Inputs arrive and
 // results leave in euros.
 //
-// A plan with a step of its own (December 2015 runs the year twice) derives
-// from PlanModul and reuses the routines; `p_` may be pointed at another table
-// between two passes.
+// A plan with a step of its own (a December plan runs the year twice,
+// Dezemberplan.h) derives from PlanModul and reuses the routines; `p_` may be
+// pointed at another table between two passes.
 
 #include <memory>
 

@@ -17,9 +17,8 @@
 // Adding a plan:
 //   1. tax/LxSteuern<name>.h declaring `extern const PlanParameter kPlan<name>;`
 //      and tax/LxSteuern<name>.cpp defining it; add the .cpp to tax/CMakeLists.txt.
-//   2. In the table of PlanRegistry.cpp: {"<name>", erzeugeAus<kPlan<name>>} (or
-//      erzeuge<LxSteuern<name>> for a plan with a class of its own), and the
-//      header included there.
+//   2. In the table of PlanRegistry.cpp: {"<name>", year, first month, last
+//      month, erzeuge<LxSteuern<name>>}, and the header included there.
 //   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
 // Where a plan does a step differently from every switch below, add a switch
 // here (an enum class whose first value is the 2024 way, or a field whose

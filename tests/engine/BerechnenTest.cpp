@@ -65,6 +65,52 @@ TEST(Berechnen, ComputingTwiceGivesIdenticalResults)
     }
 }
 
+TEST(Berechnen, TwoEnginesInTurnGetWhatEachGetsAlone)
+{
+    // The working engine and the second one, as the gross-up and the
+    // garnishment special calculation use them: each computes between the
+    // other's computations, on flow-plan modules of its own.
+    auto dezember = [] {
+        TLohnGehalt lg = Monat(2024, 12, "1111", 3000_cur);
+        lg.SetKonfession(0);
+        lg.SetPVZuschlag(1);
+        lg.SetStAuto(1);
+        lg.SetStBruttoEB(2000_cur);
+        lg.SetStBruttoLMJ(9000_cur);
+        return lg;
+    };
+    auto anders = [] {
+        TLohnGehalt lg = vielesAngepasst(2024);
+        lg.SetMonat(12);
+        lg.SetStKl(3);
+        lg.SetKonfession(2);
+        lg.SetSVBrutto(4000_cur);
+        return lg;
+    };
+    TLohnGehalt a = dezember();
+    TLohnGehalt b = anders();
+    a.Berechnen();
+    b.Berechnen();
+    ASSERT_NE(a.FLSt, b.FLSt);
+    ASSERT_GT(a.FLStLMJ, 0_cur);
+
+    TLohnGehalt a2 = dezember();
+    TLohnGehalt b2 = anders();
+    for (int i = 0; i < 3; ++i) {
+        b2.Berechnen();
+        a2.Berechnen();
+        erwarteGleich(a2, a, "working engine in turn");
+        erwarteGleich(b2, b, "second engine in turn");
+    }
+    // A copy computes on modules of its own too.
+    TLohnGehalt kopie = a2;
+    kopie.SetStBrutto(5000_cur);
+    kopie.Berechnen();
+    a2.Berechnen();
+    erwarteGleich(a2, a, "after the copy");
+    EXPECT_GT(kopie.FLSt, a2.FLSt);
+}
+
 TEST(Berechnen, AdjustedInputsAreShownButNotCarriedOver)
 {
     TLohnGehalt lg = Monat(2024, 1, "1111", 3000_cur);
@@ -226,7 +272,8 @@ TEST(Berechnen, PlanOfTheMonth)
         std::string_view plan;
     };
     const Fall faelle[] = {{2011, 11, "2011"}, {2011, 12, "1211"}, {2015, 11, "2015"}, {2015, 12, "1215"},
-                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"}};
+                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"},  {2024, 11, "2024"},
+                           {2024, 12, "1224"}};
     for (const auto& f : faelle) {
         EXPECT_EQ(planName(f.jahr, f.monat), f.plan) << f.jahr << "/" << f.monat;
         TLohnGehalt lg = Monat(f.jahr, f.monat, "1111", 6000_cur);
@@ -306,7 +353,7 @@ TEST(Berechnen, EveryYearFrom2004HasAPlan)
 {
     for (int jahr = 2004; jahr <= 2024; ++jahr) {
         for (int monat : {1, 7, 12}) {
-            ASSERT_NE(planFor(jahr, monat), nullptr) << jahr << "/" << monat;
+            ASSERT_NE(createPlan(planName(jahr, monat)), nullptr) << jahr << "/" << monat;
             TLohnGehalt lg = Monat(jahr, monat, "1111", 4000_cur);
             lg.SetStKl(1);
             lg.Berechnen();

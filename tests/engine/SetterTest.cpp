@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <string>
+
 #include "AmountText.h"
 #include "Gehaltsroutinen.h"
 
@@ -141,6 +146,9 @@ TEST(Setter, SetBGRSplitsTheCodeOrRaisesTheConversionError)
     EXPECT_EQ(lg.FBGRRV, 5);
     EXPECT_EQ(lg.FBGRAV, 0);
     EXPECT_EQ(lg.FBGRPV, 0);
+    lg.SetBGR("31025");  // the first four characters count
+    EXPECT_EQ(lg.FBGR, "31025");
+    EXPECT_EQ(lg.FBGRKV * 1000 + lg.FBGRRV * 100 + lg.FBGRAV * 10 + lg.FBGRPV, 3102);
 
     const std::pair<const char*, const char*> fehler[] = {
         {"11a1", "'a' ist kein gültiger Integerwert"}, {"111", "'' ist kein gültiger Integerwert"},
@@ -264,4 +272,182 @@ TEST(Setter, ContributionGrossIsReducedInTheZoneAtSetTime)
         EXPECT_EQ(lg.FSVBruttoUngek, f.brutto) << f.bgr << " " << f.brutto;
         EXPECT_EQ(lg.FSVBrutto, f.erwartet) << f.bgr << " " << f.brutto;
     }
+}
+
+TEST(Setter, ValuesOutsideTheContractRaiseTheDocumentedErrorAndChangeNothing)
+{
+    struct Fall {
+        const char* name;
+        std::function<void(TLohnGehalt&)> setzen;
+        const char* fehler;  // nullptr: accepted
+    };
+    const Fall faelle[] = {
+        {"SetSVTageVorher(INT_MAX)", [](TLohnGehalt& lg) { lg.SetSVTageVorher(INT_MAX); },
+         "'2147483647' ist kein gültiger Integerwert"},
+        {"SetSVTageVorher(331)", [](TLohnGehalt& lg) { lg.SetSVTageVorher(331); }, "'331' ist kein gültiger Integerwert"},
+        {"SetSVTageVorher(-1)", [](TLohnGehalt& lg) { lg.SetSVTageVorher(-1); }, "'-1' ist kein gültiger Integerwert"},
+        {"SetSVTageVorher(330)", [](TLohnGehalt& lg) { lg.SetSVTageVorher(330); }, nullptr},
+        {"SetGebJahr(INT_MAX)", [](TLohnGehalt& lg) { lg.SetGebJahr(INT_MAX); },
+         "'2147483647' ist kein gültiger Integerwert"},
+        {"SetGebJahr(INT_MIN)", [](TLohnGehalt& lg) { lg.SetGebJahr(INT_MIN); },
+         "'-2147483648' ist kein gültiger Integerwert"},
+        {"SetGebJahr(10000)", [](TLohnGehalt& lg) { lg.SetGebJahr(10000); }, "'10000' ist kein gültiger Integerwert"},
+        {"SetGebJahr(9999)", [](TLohnGehalt& lg) { lg.SetGebJahr(9999); }, nullptr},
+        {"SetGebJahr(0)", [](TLohnGehalt& lg) { lg.SetGebJahr(0); }, nullptr},
+        // Twelve months of the allowance times 100 must fit 2^63 - 1 ten-thousandths.
+        {"SetStFreibetrag(800000000000)", [](TLohnGehalt& lg) { lg.SetStFreibetrag(800000000000_cur); },
+         "Überlauf bei einer Betragsberechnung"},
+        {"SetStFreibetrag(768614336404.57)", [](TLohnGehalt& lg) { lg.SetStFreibetrag(768614336404.57_cur); },
+         "Überlauf bei einer Betragsberechnung"},
+        {"SetStFreibetrag(-768614336404.57)", [](TLohnGehalt& lg) { lg.SetStFreibetrag(-(768614336404.57_cur)); },
+         "Überlauf bei einer Betragsberechnung"},
+        {"SetStFreibetrag(768614336404.56)", [](TLohnGehalt& lg) { lg.SetStFreibetrag(768614336404.56_cur); },
+         nullptr},
+    };
+    for (const Fall& f : faelle) {
+        TLohnGehalt lg = engine2024West();
+        lg.SetGebJahr(1958);
+        lg.SetSVTageVorher(60);
+        lg.SetStFreibetrag(100_cur);
+        lg.SetStBrutto(3000_cur);
+        lg.SetSVBrutto(3000_cur);
+        const LohnEingaben vorher = lg.GegebeneEingaben();
+        std::string fehler;
+        try {
+            f.setzen(lg);
+        } catch (const ConversionError& e) {
+            fehler = e.what();
+        } catch (const MoneyError& e) {
+            fehler = e.what();
+        }
+        if (f.fehler == nullptr) {
+            EXPECT_EQ(fehler, "") << f.name;
+            continue;
+        }
+        EXPECT_EQ(fehler, f.fehler) << f.name;
+        EXPECT_TRUE(lg.GegebeneEingaben() == vorher) << f.name << ": a refused value changes nothing";
+        EXPECT_TRUE(static_cast<const LohnEingaben&>(lg) == vorher) << f.name;
+        lg.Berechnen();
+        EXPECT_EQ(lg.FAlter1, 1) << f.name;
+        EXPECT_GT(lg.FLSt, 0_cur) << f.name;
+    }
+}
+
+// Every setter with the extremes of its type, on months that reach most of the
+// computation: the only outcomes are results or the documented errors (the
+// sanitizer build stops at any undefined behaviour).
+TEST(Setter, ExtremeValuesOfEverySetterGiveResultsOrTheDocumentedErrors)
+{
+    using ByteSetter = void (TLohnGehalt::*)(Byte);
+    using IntSetter = void (TLohnGehalt::*)(int);
+    using GeldSetter = void (TLohnGehalt::*)(Currency);
+    const ByteSetter bytes[] = {
+        &TLohnGehalt::SetRechtskreis, &TLohnGehalt::SetGleitzone,   &TLohnGehalt::SetRVVoll,
+        &TLohnGehalt::SetPKVNachSVBrutto, &TLohnGehalt::SetMiniRVPflicht, &TLohnGehalt::SetKVBes,
+        &TLohnGehalt::SetRVBes,       &TLohnGehalt::SetAVBes,       &TLohnGehalt::SetPVBes,
+        &TLohnGehalt::SetPKV,         &TLohnGehalt::SetSVTage,      &TLohnGehalt::SetStTage,
+        &TLohnGehalt::SetPVZuschlag,  &TLohnGehalt::SetPVKinder,    &TLohnGehalt::SetSachsen,
+        &TLohnGehalt::SetMehrfach,    &TLohnGehalt::SetStKl,        &TLohnGehalt::SetKammer,
+        &TLohnGehalt::SetKRV,         &TLohnGehalt::SetKonfession,  &TLohnGehalt::SetBundesland,
+        &TLohnGehalt::SetErmKiSt,     &TLohnGehalt::SetLZZ,         &TLohnGehalt::SetStAuto,
+        &TLohnGehalt::SetSVAuto,      &TLohnGehalt::SetVB,          &TLohnGehalt::SetVBMonate,
+        &TLohnGehalt::SetBAVArt,      &TLohnGehalt::SetBAVStFrei,   &TLohnGehalt::SetBAVZus1800,
+        &TLohnGehalt::SetBAVMonatlich, &TLohnGehalt::SetZVUmlage,   &TLohnGehalt::SetATZ,
+        &TLohnGehalt::SetPfaendung,   &TLohnGehalt::SetUnterhaltPers,
+    };
+    const IntSetter ints[] = {&TLohnGehalt::SetJahr, &TLohnGehalt::SetMonat, &TLohnGehalt::SetGebJahr,
+                              &TLohnGehalt::SetSVTageVorher, &TLohnGehalt::SetVBBeginnJahr};
+    const GeldSetter geld[] = {
+        &TLohnGehalt::SetKVZusatz,    &TLohnGehalt::SetKVSatz,       &TLohnGehalt::SetPKVBeitrag,
+        &TLohnGehalt::SetPPVBeitrag,  &TLohnGehalt::SetBruttoAnderer, &TLohnGehalt::SetStBrutto,
+        &TLohnGehalt::SetStBruttoEB,  &TLohnGehalt::SetStBruttoLMJ,  &TLohnGehalt::SetGesamtbrutto,
+        &TLohnGehalt::SetSVBrutto,    &TLohnGehalt::SetSVBruttoEB,   &TLohnGehalt::SetZVBrutto,
+        &TLohnGehalt::SetKiFB,        &TLohnGehalt::SetStFreibetrag, &TLohnGehalt::SetPKPV,
+        &TLohnGehalt::SetFaktor,      &TLohnGehalt::SetStBruttoJahr, &TLohnGehalt::SetVBBruttoJahr,
+        &TLohnGehalt::SetFBJahr,      &TLohnGehalt::SetKVBruttoVor,  &TLohnGehalt::SetRVBruttoVor,
+        &TLohnGehalt::SetVBMax,       &TLohnGehalt::SetVBBrutto,     &TLohnGehalt::SetVBBruttoEB,
+        &TLohnGehalt::SetVBErsterVers, &TLohnGehalt::SetVBEinmal,    &TLohnGehalt::SetBAVBetrag,
+        &TLohnGehalt::SetBAVAN,       &TLohnGehalt::SetBAVPauschal,  &TLohnGehalt::SetZVPStGrenze,
+        &TLohnGehalt::SetZVMax56,     &TLohnGehalt::SetSanierungsgeldSatz, &TLohnGehalt::SetZVSatzAG,
+        &TLohnGehalt::SetZVSatzAN,    &TLohnGehalt::SetU1Satz,       &TLohnGehalt::SetU2Satz,
+        &TLohnGehalt::SetATZAufstockung, &TLohnGehalt::SetATZAufstRV, &TLohnGehalt::SetATZRegelentgelt,
+        &TLohnGehalt::SetPfaendKorrektur, &TLohnGehalt::SetPfaendVerbleib,
+    };
+    const Byte byteWerte[] = {0, 9, 255};
+    const int intWerte[] = {INT_MIN, -1, 2024, INT_MAX};
+    const Currency geldWerte[] = {Currency::fromRaw(INT64_MIN), -(0.0001_cur), 123456789.12_cur,
+                                  Currency::fromRaw(INT64_MAX)};
+
+    struct Basis {
+        int jahr, monat;
+        const char* bgr;
+    };
+    const Basis basen[] = {{2024, 12, "1111"}, {2024, 11, "6500"}, {2009, 3, "3111"}, {2006, 6, "1111"}};
+    auto monat = [](const Basis& b) {
+        TLohnGehalt lg;
+        lg.SetRechtskreis(1);
+        lg.SetJahr(b.jahr);
+        lg.SetBGR(b.bgr);
+        lg.SetMonat(b.monat);
+        lg.SetGebJahr(1955);
+        lg.SetStKl(4);
+        lg.SetFaktor(0.95_cur);
+        lg.SetKiFB(1_cur);
+        lg.SetStTage(20);
+        lg.SetSVTage(20);
+        lg.SetSVTageVorher(200);
+        lg.SetStAuto(1);
+        lg.SetSVAuto(1);
+        lg.SetVB(1);
+        lg.SetVBBrutto(500_cur);
+        lg.SetVBBeginnJahr(2010);
+        lg.SetVBMonate(12);
+        lg.SetZVArt("VBL");
+        lg.SetZVSatzAG(6.45_cur);
+        lg.SetZVBrutto(4000_cur);
+        lg.SetBAVArt(1);
+        lg.SetBAVStFrei(3);
+        lg.SetBAVAN(100_cur);
+        lg.SetATZ(1);
+        lg.SetATZAufstockung(20_cur);
+        lg.SetATZRegelentgelt(4000_cur);
+        lg.SetPfaendung(1);
+        lg.SetStBrutto(4000_cur);
+        lg.SetStBruttoEB(1500_cur);
+        lg.SetStBruttoLMJ(6000_cur);
+        lg.SetSVBruttoEB(1500_cur);
+        lg.SetGesamtbrutto(11500_cur);
+        lg.SetSVBrutto(4000_cur);
+        return lg;
+    };
+    int laeufe = 0;
+    int fehler = 0;
+    auto pruefe = [&](const TLohnGehalt& basis, const std::function<void(TLohnGehalt&)>& setzen) {
+        TLohnGehalt lg = basis;
+        try {
+            setzen(lg);
+            lg.Berechnen();
+            lg.BerechnePfaendung();
+        } catch (const MoneyError&) {
+            ++fehler;
+        } catch (const ConversionError&) {
+            ++fehler;
+        }
+        ++laeufe;
+    };
+    for (const Basis& b : basen) {
+        const TLohnGehalt basis = monat(b);
+        for (ByteSetter s : bytes) {
+            for (Byte v : byteWerte) pruefe(basis, [&](TLohnGehalt& lg) { (lg.*s)(v); });
+        }
+        for (IntSetter s : ints) {
+            for (int v : intWerte) pruefe(basis, [&](TLohnGehalt& lg) { (lg.*s)(v); });
+        }
+        for (GeldSetter s : geld) {
+            for (Currency v : geldWerte) pruefe(basis, [&](TLohnGehalt& lg) { (lg.*s)(v); });
+        }
+    }
+    EXPECT_EQ(laeufe, int(std::size(basen) * (std::size(bytes) * 3 + std::size(ints) * 4 + std::size(geld) * 4)));
+    EXPECT_GT(fehler, 0);
+    EXPECT_LT(fehler, laeufe);
 }

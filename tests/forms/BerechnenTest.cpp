@@ -90,6 +90,34 @@ TEST_F(BerechnenTest, EnterInTheGrossFieldComputesGrossToNet)
     EXPECT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
 }
 
+TEST_F(BerechnenTest, WageTaxByThePlanOfTheChosenMonth)
+{
+    struct Fall {
+        const char* monat;
+        const char* lohnsteuer;
+        const char* kirchensteuer;
+    };
+    // 3.000,00, class I, "ev", the presets ("+ 1,60%", childless surcharge),
+    // worked by hand: the annual tax 3810 of the 2024 plan gives 317,50 a month;
+    // December 2024's raised values give 3775 for the year, and December takes
+    // 3775 - 11 * (3810 - 3775) = 3390, a twelfth of it.
+    const Fall faelle[] = {
+        {"November", "-317,50", "-28,57"},
+        {"Dezember", "-282,50", "-25,42"},
+    };
+    for (const Fall& f : faelle) {
+        p.haupt.text(ComboJahr) = "2024";
+        p.haupt.text(ComboMonat) = f.monat;
+        Enter(LEdiBrutto, "3.000,00");
+        const std::vector<std::string> abzuege = Abzuege();
+        ASSERT_EQ(abzuege.size(), 7U) << f.monat;
+        EXPECT_EQ(abzuege[0], std::string("Lohnsteuer ") + f.lohnsteuer) << f.monat;
+        EXPECT_EQ(abzuege[1], "Solidaritätszuschlag 0,00") << f.monat;
+        EXPECT_EQ(abzuege[2], std::string("Kirchensteuer ") + f.kirchensteuer) << f.monat;
+        EXPECT_TRUE(d.aufrufe.empty()) << f.monat;
+    }
+}
+
 TEST_F(BerechnenTest, EnterOnAZeroAmountDoesNothing)
 {
     for (const char* text : {"", "0", "0,00"}) {

@@ -48,13 +48,14 @@ Teile kirchensteuer(LxSteuernPlan& p, int bundesland, int konfession)
 
 TEST(OldPlanAdapter, RegisteredForTheirYears)
 {
+    PlanSatz plaene;
     for (int jahr = 2004; jahr <= 2007; ++jahr) {
         const std::string name = std::to_string(jahr);
-        LxSteuernPlan* p = planFor(jahr, 1);
+        LxSteuernPlan* p = plaene.fuer(jahr, 1);
         ASSERT_NE(p, nullptr) << jahr;
         EXPECT_EQ(p->name(), name);
-        EXPECT_EQ(planFor(jahr, 12), p);
-        EXPECT_EQ(planByName(name), p);
+        EXPECT_EQ(plaene.fuer(jahr, 12), p) << "one module for the months of a plan";
+        EXPECT_EQ(plaene.nachName(name), p);
         EXPECT_EQ(p->bietet(PlanOperation::LohnsteuerSonst), jahr == 2005) << jahr;
         EXPECT_FALSE(p->bietet(PlanOperation::LohnsteuerVmt)) << jahr;
         EXPECT_FALSE(p->bietet(PlanOperation::VmtBegrenzt)) << jahr;

@@ -1,9 +1,13 @@
 // The 2024 plan's tariff and tax classes 5/6 at their borders, the storing of
-// the entry's inputs, and the state rules between calculations. The official
-// results (tax_vectors) cover the rest.
+// the entry's inputs, and the state rules between calculations; December 2024's
+// raised tariff and its combination of the two years. The official results
+// (tax_vectors) cover the rest.
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "LxSteuern1224.h"
 #include "LxSteuern2024.h"
 #include "PlanPruefling.h"
 
@@ -268,4 +272,101 @@ TEST(PlanModul, PensionMonthsTakeTwelfthsOfTheYearExactly)
         EXPECT_EQ(m.zustand().HFVB, f.HFVB) << f.VJAHR << " ZMVB " << f.ZMVB;
         EXPECT_EQ(m.zustand().FVBZ, f.FVBZ) << f.VJAHR << " ZMVB " << f.ZMVB;
     }
+}
+
+TEST(LxSteuern1224, TariffOfTheRaisedValues)
+{
+    struct Fall {
+        int X;
+        int stkl;
+        int ST;
+    };
+    // GFB 11784, zone 2 factor 954.80, zone 3 constant 991.21, 42 % less
+    // 10636.31, 45 % less 18971.06; tax class 5 with W1STKL5 13432 (42 % above
+    // it only where that is less than the tariff's doubled difference).
+    const Fall faelle[] = {
+        {11784, 1, 0},       {11791, 1, 0},       {11792, 1, 1},       {12000, 1, 30},     {17005, 1, 991},
+        {17006, 1, 991},     {30000, 1, 4412},    {66760, 1, 17402},   {66761, 1, 17403},  {100000, 1, 31363},
+        {277825, 1, 106050}, {277826, 1, 106050}, {300000, 1, 116028}, {30000, 3, 8824},   {10000, 5, 1400},
+        {13279, 5, 1859},    {13280, 5, 1859},    {13431, 5, 1880},    {13432, 5, 1880},   {13433, 5, 1880},
+        {20000, 5, 4638},    {33379, 5, 9982},    {33380, 5, 9982},    {33381, 5, 9982},   {50000, 5, 16962},
+        {222260, 5, 89311},  {222261, 5, 89311},  {250000, 5, 101794},
+    };
+    test::PlanPruefling m(kPlan1224);
+    for (const auto& f : faelle) {
+        EXPECT_EQ(m.tarif(Currency::fromUnits(f.X), f.stkl), Currency::fromUnits(f.ST))
+            << "X " << f.X << " class " << f.stkl;
+    }
+    EXPECT_EQ(kPlan1224.name, "1224");
+    EXPECT_EQ(kPlan1224.KFB, 9540_cur);
+    EXPECT_EQ(kPlan1224.KFBKlasse4, 4770_cur);
+    EXPECT_EQ(kPlan1224.W2STKL5, kPlan2024.W2STKL5);
+    EXPECT_EQ(kPlan1224.SOLZFREI, kPlan2024.SOLZFREI);
+}
+
+TEST(LxSteuern1224, DecemberTakesWhatTheNewYearLeavesAfterElevenMonths)
+{
+    struct Fall {
+        Currency RE4;
+        int stkl;
+        Currency KVZ;
+        Currency lst2024, lstDezember, kistDezember;
+    };
+    // With 1.60 % worked by hand: annual tax 3810 before, 3775 after; December
+    // 3775 - 11 * 35 = 3390 a year, 282.50 a month; church tax 9 % of it.
+    const Fall faelle[] = {
+        {3000_cur, 1, 1.70_cur, 317.08_cur, 282.08_cur, 25.38_cur},
+        {3000_cur, 1, 1.60_cur, 317.50_cur, 282.50_cur, 25.42_cur},
+        {5000_cur, 3, 1.70_cur, 444.50_cur, 374.50_cur, 33.70_cur},
+    };
+    for (const auto& f : faelle) {
+        auto e = monat(f.RE4, f.stkl);
+        e.KVZ = f.KVZ;
+        e.PVZ = 1;
+        LxSteuern2024 jahr;
+        LxSteuern1224 dezember;
+        EXPECT_EQ(jahr.LohnsteuerLzz(e), f.lst2024) << f.RE4 << " class " << f.stkl;
+        EXPECT_EQ(dezember.LohnsteuerLzz(e), f.lstDezember) << f.RE4 << " class " << f.stkl;
+        EXPECT_EQ(dezember.SolzLzz(), 0_cur);
+        EXPECT_EQ(dezember.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), f.kistDezember) << f.RE4;
+        EXPECT_EQ(dezember.KirchensteuerLzz(1, 12, 0, 0, 0_cur, 0_cur), 0_cur);
+        EXPECT_EQ(dezember.name(), "1224");
+    }
+}
+
+TEST(LxSteuern1224, YearlyPayPeriodAndSpecialPaymentsTakeTheNewValues)
+{
+    auto alles = [](LxSteuernPlan& p, const LohnsteuerEingaben& e, Currency SONSTB, Currency JRE4) {
+        std::vector<Currency> r{p.LohnsteuerLzz(e), p.SolzLzz(), p.KirchensteuerLzz(1, 12, 2, 1, 0_cur, 0_cur)};
+        r.push_back(p.LohnsteuerSonst(SONSTB, JRE4, 0_cur, 0_cur));
+        r.push_back(p.SolzSonst());
+        r.push_back(p.LohnsteuerVmt(SONSTB, JRE4));
+        r.push_back(p.SolzVmt());
+        return r;
+    };
+    LxSteuern1224 m;
+    PlanModul neu(kPlan1224);
+    LxSteuern2024 alt;
+
+    auto jahr = monat(60000_cur, 2);
+    jahr.LZZ = 1;
+    jahr.ZKF = 1_cur;
+    jahr.VMT = 15000_cur;
+    const std::vector<Currency> dezember = alles(m, jahr, 5000_cur, 60000_cur);
+    EXPECT_EQ(dezember, alles(neu, jahr, 5000_cur, 60000_cur)) << "a yearly pay period: the new values alone";
+    EXPECT_NE(dezember, alles(alt, jahr, 5000_cur, 60000_cur));
+
+    // A monthly December: the period is combined, while the special payment and
+    // the pay for several years are taxed with the new year alone (a small wage,
+    // where the raised basic allowance changes the difference of two annual taxes).
+    auto monatlich = monat(1500_cur, 1);
+    monatlich.VMT = 3000_cur;
+    const std::vector<Currency> m1 = alles(m, monatlich, 2000_cur, 18000_cur);
+    const std::vector<Currency> n1 = alles(neu, monatlich, 2000_cur, 18000_cur);
+    const std::vector<Currency> a1 = alles(alt, monatlich, 2000_cur, 18000_cur);
+    EXPECT_NE(m1[0], n1[0]);
+    EXPECT_GT(m1[3], 0_cur);
+    EXPECT_EQ(std::vector(m1.begin() + 3, m1.end()), std::vector(n1.begin() + 3, n1.end()));
+    EXPECT_NE(m1[3], a1[3]) << "special payment";
+    EXPECT_NE(m1[5], a1[5]) << "pay for several years";
 }

@@ -367,8 +367,9 @@ TEST(Plans2011, EachModuleKeepsItsOwnState)
         rechne(*plan, anders, 800_cur, 10800_cur, 1);
         EXPECT_EQ(rechne(*plan, e, 3000_cur, 60000_cur, 2), allein) << name << " repeated";
     }
-    EXPECT_NE(planByName("2015"), planByName("1215"));
-    EXPECT_EQ(planByName("1215")->name(), "1215");
+    PlanSatz plaene;
+    EXPECT_EQ(plaene.fuer(2015, 11)->name(), "2015");
+    EXPECT_EQ(plaene.fuer(2015, 12)->name(), "1215");
 }
 
 TEST(Plans2011, ArgumentListsAAndB)

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "LxSteuern0723.h"
@@ -375,22 +374,16 @@ TEST(Plans2016To2023, TaxClassZeroClearsTheStateOfEveryPlan)
 
 TEST(Plans2016To2023, EveryPlanKeepsAStateOfItsOwn)
 {
-    // The program's modules: one object per plan.
-    std::set<const LxSteuernPlan*> module;
-    for (const char* name : kPlaene) {
-        LxSteuernPlan* plan = planByName(name);
-        ASSERT_NE(plan, nullptr) << name;
-        EXPECT_EQ(plan->name(), name);
-        module.insert(plan);
-    }
-    EXPECT_EQ(module.size(), std::size(kPlaene));
-    EXPECT_EQ(planFor(2023, 6), planByName("2023"));
-    EXPECT_EQ(planFor(2023, 7), planByName("0723"));
-    EXPECT_EQ(planFor(2019, 12), planByName("2019"));
+    PlanSatz plaene;
+    EXPECT_EQ(plaene.fuer(2023, 6)->name(), "2023");
+    EXPECT_EQ(plaene.fuer(2023, 7)->name(), "0723");
+    EXPECT_EQ(plaene.fuer(2019, 12)->name(), "2019");
 
     // The 2019 flag of a capped multi-year tax stays its own whatever 2018 computes, and back.
-    LxSteuernPlan& p2018 = *planByName("2018");
-    LxSteuernPlan& p2019 = *planByName("2019");
+    const auto m2018 = createPlan("2018");
+    const auto m2019 = createPlan("2019");
+    LxSteuernPlan& p2018 = *m2018;
+    LxSteuernPlan& p2019 = *m2019;
     ASSERT_EQ(rechne(p2019, gekappt(), 0_cur, 18000_cur).begrenzt, 1);
     EXPECT_EQ(rechne(p2018, monat(3000_cur, 1), 0_cur, 36000_cur).begrenzt, 0);
     EXPECT_EQ(p2019.VmtBegrenzt(), 1);
@@ -400,8 +393,10 @@ TEST(Plans2016To2023, EveryPlanKeepsAStateOfItsOwn)
 
     // A special payment in July to December sets that plan's pay period to a year;
     // the January to June plan keeps its month (Hamburg's monthly church-tax minimum).
-    LxSteuernPlan& januar = *planByName("2023");
-    LxSteuernPlan& juli = *planByName("0723");
+    const auto m2023 = createPlan("2023");
+    const auto m0723 = createPlan("0723");
+    LxSteuernPlan& januar = *m2023;
+    LxSteuernPlan& juli = *m0723;
     januar.LohnsteuerLzz(monat(800_cur, 1));
     EXPECT_EQ(januar.KirchensteuerLzz(1, 7, 1, 0, 0_cur, 0_cur), 0.30_cur);
     juli.LohnsteuerLzz(monat(800_cur, 1));

@@ -52,9 +52,10 @@ int lauf(const std::string& datei, const std::optional<std::string>& nurPlan)
     int passed = 0;
     int failed = 0;
     std::map<std::string, int> ohneModul;  // plan -> rows
+    PlanSatz plaene;
     for (const auto& [nummer, z] : zeilen) {
         if (nurPlan && z.plan != *nurPlan) continue;
-        LxSteuernPlan* plan = planByName(z.plan);
+        LxSteuernPlan* plan = plaene.nachName(z.plan);
         if (plan == nullptr) {
             ++ohneModul[z.plan];
             ++failed;
