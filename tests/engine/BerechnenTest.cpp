@@ -230,6 +230,41 @@ TEST(Berechnen, ChurchTaxPartsOfTheMonth)
     }
 }
 
+TEST(Berechnen, PrivatePremiumReachesThePlanInFull)
+{
+    // A private premium paid through the employer ("Privat Firmenzahler"): the
+    // plans deduct the typical employer subsidy themselves (PKV 2), so the plan
+    // gets the whole premium. 2010: 818.56 + 44.53, wage tax 1025.50 by the
+    // official plan (with the premium less the actual subsidies 1141.83).
+    struct Fall {
+        int jahr, monat;
+        std::string_view plan;
+    };
+    const Fall faelle[] = {
+        {2010, 3, "2010"}, {2011, 3, "2011"}, {2011, 12, "1211"}, {2012, 3, "2012"}, {2024, 3, "2024"}};
+    for (const auto& f : faelle) {
+        TLohnGehalt lg = Monat(f.jahr, f.monat, "0111", 4905.30_cur);
+        lg.SetStKl(1);
+        lg.SetKVBes(3);
+        lg.SetPVBes(3);
+        lg.SetPKV(2);
+        lg.SetPKVBeitrag(818.56_cur);
+        lg.SetPPVBeitrag(44.53_cur);
+        lg.SetPKPV(863.09_cur);
+        lg.SetSVBrutto(4905.30_cur);
+        lg.Berechnen();
+        ASSERT_GT(lg.FKVAG, 0_cur) << f.plan << ": the employer pays a subsidy";
+
+        auto plan = createPlan(f.plan);
+        LohnsteuerEingaben e = PlanEingaben(LohnsteuerDatenAus(lg, 863.09_cur));
+        EXPECT_EQ(e.PKV, 2);
+        EXPECT_EQ(lg.FLSt, plan->LohnsteuerLzz(e)) << f.plan;
+        if (f.jahr == 2010) {
+            EXPECT_EQ(lg.FLSt, 1025.50_cur);
+        }
+    }
+}
+
 TEST(Berechnen, PartialMonthTaxIsTheDayTaxTimesTheDays)
 {
     TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);
