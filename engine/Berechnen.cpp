@@ -64,11 +64,9 @@ void TLohnGehalt::Berechnen()
     FKVBasis = BerechneKVBasis();
     FRVBasis = BerechneRVBasis();
 
-    // Private premium for the tax; before 2012 less the employer's subsidies.
+    // Private premium for the tax, in full: with an employer's subsidy (PKV 2)
+    // the plan deducts the typical subsidy itself.
     if (FKVBes == 3 || FKVBes == 4 || FKVBes == 5) pkpvSteuer_ = FPKPV;
-    if (FJahr < 2012 && pkpvSteuer_ > 0_cur && (FKVBes == 3 || FKVBes == 4)) {
-        pkpvSteuer_ = std::max(pkpvSteuer_ - BerechneKVAG() - BerechnePVAG(), 0_cur);
-    }
 
     if (FJahr == 2009) {
         const bool ermaessigt = FBGRKV == 3;

@@ -32,7 +32,7 @@ struct LohnsteuerDaten {
     Currency VBEZM;
     Currency VBEZS;
     Currency JVBEZ;
-    Currency PKPV;  // private premium, less the employer's subsidies before 2012
+    Currency PKPV;  // the employee's private health and care premium
     Currency f;     // factor of tax class IV
     Currency KVZ;
     Currency ZKF;

@@ -60,7 +60,6 @@ constinit const PlanParameter kPlan2008 = {
 
     .solzSonst = SolzSonstRegel::OhneFreigrenze,
     .fvbBisVersorgung = false,
-    .kirchensteuerMindestAlt = true,
     .sap = SapRegel::Klasse3DoppeltOhne5,
     .anpRundung = AnpRundung::Abrunden,
     .fvbzso = FvbzsoRegel::AusHoechstwert,

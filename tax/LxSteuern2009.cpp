@@ -59,7 +59,6 @@ constinit const PlanParameter kPlan2009 = {
 
     .solzSonst = SolzSonstRegel::OhneFreigrenze,
     .fvbBisVersorgung = false,
-    .kirchensteuerMindestAlt = true,
     .sap = SapRegel::Klasse3DoppeltOhne5,
     .anpRundung = AnpRundung::NurArbeitnehmerteil,
     .alte = AlteRundung::Cent,

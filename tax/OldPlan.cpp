@@ -476,7 +476,7 @@ Currency OldPlan::churchTax(Currency baseCents, const OldChurchTaxArgs& args, Cu
     fall.RE4Cent = re4Cents;
     fall.LSTLZZCent = lstLzz_;
     fall.LZZ = lzz;
-    fall.mindestAlt = true;
+    fall.Jahr = rules_->year;
     return Kirchensteuer(fall);
 }
 

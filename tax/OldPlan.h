@@ -35,8 +35,8 @@ struct OldPlanInput {
     Currency ZKF{};       // number of child allowances (steps of 0.5)
 };
 
-// Arguments of the church tax; the program's own rules (Kirchensteuer.h) with
-// the 2004 to 2009 minimum in Baden-Württemberg and Lower Saxony.
+// Arguments of the church tax; the program's own rules (Kirchensteuer.h) in
+// the plan's year.
 struct OldChurchTaxArgs {
     bool Pflichtig = false;  // liable to church tax
     int Bundesland = 0;      // church-tax area 1 to 18; other codes use the general rate

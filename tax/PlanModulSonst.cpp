@@ -69,7 +69,7 @@ Currency PlanModul::kirchensteuer(Currency basisCent, int Bundesland, int Konfes
     fall.RE4Cent = z_.RE4;
     fall.LSTLZZCent = z_.LSTLZZ;
     fall.LZZ = z_.LZZ;
-    fall.mindestAlt = p_->kirchensteuerMindestAlt;
+    fall.Jahr = kirchensteuerJahr(p_->name);
     return Kirchensteuer(fall);
 }
 

@@ -218,8 +218,7 @@ struct PlanParameter {
     JahresRundung lstjahr = JahresRundung::GanzeEuro;
     JahresRundung jbmg = JahresRundung::GanzeEuro;
     SonstRundung stsStv = SonstRundung::GanzeEuro;
-    bool fvbBisVersorgung = true;          // FVB limited to the annual pension ZVBEZJ (2016 on)
-    bool kirchensteuerMindestAlt = false;  // minimum church tax also for areas 1 and 10 (2004 to 2009)
+    bool fvbBisVersorgung = true;  // FVB limited to the annual pension ZVBEZJ (2016 on)
     SapRegel sap = SapRegel::Klassen1bis5;
     AnpRundung anpRundung = AnpRundung::BeideTeile;
     FvbzsoRegel fvbzso = FvbzsoRegel::AusFVBZ;

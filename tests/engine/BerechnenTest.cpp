@@ -207,6 +207,110 @@ TEST(Berechnen, TaxOfTheMonthThroughThePlanOfTheYear)
     EXPECT_EQ(lg.FLStEB + lg.FSolZEB + lg.FKiStEvEB + lg.FKiStRkEB, 0_cur) << "no one-off payment";
 }
 
+TEST(Berechnen, ChurchTaxPartsOfTheMonth)
+{
+    // The church's parts by law: minimums only with wage tax and only of the
+    // church that levies them, a mixed couple's tax half and half except in
+    // Bavaria, Lower Saxony and Bremen. lst -1: some wage tax, not asserted.
+    struct Fall {
+        const char* was;
+        int jahr;
+        Currency brutto;
+        int stkl;
+        int land;
+        int konfession;
+        int tage;
+        Currency kifb;
+        Currency lst;
+        Currency ev;
+        Currency rk;
+    };
+    const Fall faelle[] = {
+        {"Hessen, no wage tax", 2015, 478.65_cur, 1, 8, 0, 30, 0_cur, 0_cur, 0_cur, 0_cur},
+        {"Hamburg, class III, 9 % of 2.00 raised", 2024, 2540.09_cur, 3, 7, 0, 30, 0_cur, 2_cur, 0.30_cur, 0_cur},
+        {"Hamburg, base taken by the child allowance", 2024, 1600_cur, 1, 7, 1, 30, 1_cur, -1_cur, 0_cur, 0.30_cur},
+        {"NRW, base taken by the child allowance", 2024, 1600_cur, 1, 12, 0, 30, 1_cur, -1_cur, 0_cur, 0_cur},
+        {"Mecklenburg-Vorpommern, ev", 2017, 1019.09_cur, 1, 9, 0, 30, 0_cur, 1.50_cur, 0.13_cur, 0_cur},
+        {"Mecklenburg-Vorpommern, rk", 2017, 1019.09_cur, 1, 9, 1, 30, 0_cur, 1.50_cur, 0_cur, 0.30_cur},
+        {"Schleswig-Holstein, rk/ev", 2024, 2007.34_cur, 1, 17, 3, 30, 0_cur, 111.16_cur, 5_cur, 5_cur},
+        {"Bavaria, rk/ev", 2024, 2076.75_cur, 1, 2, 3, 30, 0_cur, 125_cur, 0_cur, 10_cur},
+        {"Bavaria, ev/rk", 2024, 2076.75_cur, 1, 2, 2, 30, 0_cur, 125_cur, 10_cur, 0_cur},
+        {"Saxony, 15 days: a day's minimum", 2024, 680_cur, 1, 15, 0, 15, 0_cur, 0.15_cur, 0.15_cur, 0_cur},
+        {"Hamburg, 15 days: no day's minimum", 2024, 680_cur, 1, 7, 0, 15, 0_cur, 0.15_cur, 0_cur, 0_cur},
+    };
+    for (const auto& f : faelle) {
+        TLohnGehalt lg = Monat(f.jahr, 5, "1111", f.brutto);
+        lg.SetStKl(f.stkl);
+        lg.SetBundesland(f.land);
+        lg.SetKonfession(f.konfession);
+        lg.SetKiFB(f.kifb);
+        lg.SetStTage(f.tage);
+        lg.Berechnen();
+        if (f.lst < 0_cur) {
+            EXPECT_GT(lg.FLSt, 0_cur) << f.was;
+        } else {
+            EXPECT_EQ(lg.FLSt, f.lst) << f.was;
+        }
+        EXPECT_EQ(lg.FKiStEv, f.ev) << f.was << ", Protestant part";
+        EXPECT_EQ(lg.FKiStRk, f.rk) << f.was << ", Catholic part";
+    }
+
+    // A one-off payment's church tax goes to the churches by the same rule.
+    for (int land : {17, 2}) {
+        TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);
+        lg.SetStKl(1);
+        lg.SetBundesland(land);
+        lg.SetKonfession(3);
+        lg.SetStAuto(1);
+        lg.SetStBruttoEB(5000_cur);
+        lg.Berechnen();
+        const Currency summe = lg.FKiStEvEB + lg.FKiStRkEB;
+        ASSERT_GT(summe, 1_cur) << "area " << land;
+        if (land == 2) {
+            EXPECT_EQ(lg.FKiStEvEB, 0_cur) << "Bavaria: all to the employee's church";
+        } else {
+            const Currency unterschied = lg.FKiStEvEB - lg.FKiStRkEB;
+            EXPECT_TRUE(unterschied == 0_cur || unterschied == 0.01_cur)
+                << "Schleswig-Holstein: half each, " << lg.FKiStEvEB << " / " << lg.FKiStRkEB;
+        }
+    }
+}
+
+TEST(Berechnen, PrivatePremiumReachesThePlanInFull)
+{
+    // A private premium paid through the employer ("Privat Firmenzahler"): the
+    // plans deduct the typical employer subsidy themselves (PKV 2), so the plan
+    // gets the whole premium. 2010: 818.56 + 44.53, wage tax 1025.50 by the
+    // official plan (with the premium less the actual subsidies 1141.83).
+    struct Fall {
+        int jahr, monat;
+        std::string_view plan;
+    };
+    const Fall faelle[] = {
+        {2010, 3, "2010"}, {2011, 3, "2011"}, {2011, 12, "1211"}, {2012, 3, "2012"}, {2024, 3, "2024"}};
+    for (const auto& f : faelle) {
+        TLohnGehalt lg = Monat(f.jahr, f.monat, "0111", 4905.30_cur);
+        lg.SetStKl(1);
+        lg.SetKVBes(3);
+        lg.SetPVBes(3);
+        lg.SetPKV(2);
+        lg.SetPKVBeitrag(818.56_cur);
+        lg.SetPPVBeitrag(44.53_cur);
+        lg.SetPKPV(863.09_cur);
+        lg.SetSVBrutto(4905.30_cur);
+        lg.Berechnen();
+        ASSERT_GT(lg.FKVAG, 0_cur) << f.plan << ": the employer pays a subsidy";
+
+        auto plan = createPlan(f.plan);
+        LohnsteuerEingaben e = PlanEingaben(LohnsteuerDatenAus(lg, 863.09_cur));
+        EXPECT_EQ(e.PKV, 2);
+        EXPECT_EQ(lg.FLSt, plan->LohnsteuerLzz(e)) << f.plan;
+        if (f.jahr == 2010) {
+            EXPECT_EQ(lg.FLSt, 1025.50_cur);
+        }
+    }
+}
+
 TEST(Berechnen, PartialMonthTaxIsTheDayTaxTimesTheDays)
 {
     TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);

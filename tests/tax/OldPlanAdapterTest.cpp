@@ -160,9 +160,9 @@ TEST(OldPlanAdapter, ChurchTaxByConfession)
         Currency ev, rk;
     };
     const Fall faelle[] = {
-        {2, 0, 44.56_cur, 0_cur},     {2, 1, 0_cur, 44.56_cur},     {2, 2, 13.37_cur, 31.19_cur},
-        {2, 3, 13.37_cur, 31.19_cur}, {12, 0, 50.13_cur, 0_cur},    {12, 2, 25.07_cur, 25.06_cur},
-        {15, 2, 42.61_cur, 7.52_cur}, {0, 2, 25.07_cur, 25.06_cur},  // no area: 9 %, half and half
+        {2, 0, 44.56_cur, 0_cur},      {2, 1, 0_cur, 44.56_cur},     {2, 2, 44.56_cur, 0_cur},  // Bavaria: own church
+        {2, 3, 0_cur, 44.56_cur},      {12, 0, 50.13_cur, 0_cur},    {12, 2, 25.07_cur, 25.06_cur},
+        {15, 3, 25.07_cur, 25.06_cur}, {0, 2, 25.07_cur, 25.06_cur},  // no area: 9 %, half and half
     };
     auto p = plan("2006");
     ASSERT_EQ(p->LohnsteuerLzz(monat(3000_cur)), 557.08_cur);
@@ -174,9 +174,10 @@ TEST(OldPlanAdapter, ChurchTaxByConfession)
     EXPECT_EQ(p->KirchensteuerLzz(0, 12, 0, 1, {}, {}), 0_cur) << "not liable";
 }
 
-// The minimums come before the split: Saxony's when there is wage tax (not
-// for a Catholic employee alone), Hamburg's always, and the 0.30 that these
-// years have in Baden-Württemberg and Lower Saxony; twelve times for a year.
+// The minimums come before the split, each only with wage tax: Saxony's (not
+// for a Catholic employee alone), Hamburg's, and the 0.30 that these years
+// have in Baden-Württemberg and Lower Saxony; twelve times for a year. A wage
+// of 900.00 a month has a wage tax of 0.16, of 10800.00 a year one of 2.00.
 TEST(OldPlanAdapter, ChurchTaxMinimumsAreSplitToo)
 {
     struct Fall {
@@ -187,12 +188,14 @@ TEST(OldPlanAdapter, ChurchTaxMinimumsAreSplitToo)
         Currency ev, rk;
     };
     const Fall faelle[] = {
-        {2, 900_cur, 15, 2, 0.26_cur, 0.04_cur},  // wage tax 0.16: 0.01 raised to 0.30, 85 % of it rounded
-        {2, 900_cur, 15, 0, 0.30_cur, 0_cur},    {2, 900_cur, 15, 1, 0_cur, 0.01_cur},
+        {2, 900_cur, 15, 2, 0.15_cur, 0.15_cur},  // 0.01 raised to 0.30, half each
+        {2, 900_cur, 15, 0, 0.30_cur, 0_cur},     {2, 900_cur, 15, 1, 0_cur, 0.01_cur},
         {2, 500_cur, 15, 2, 0_cur, 0_cur},  // no wage tax, no minimum
-        {2, 500_cur, 7, 1, 0_cur, 0.30_cur},     {2, 500_cur, 7, 2, 0.21_cur, 0.09_cur},
-        {1, 6000_cur, 7, 2, 2.52_cur, 1.08_cur}, {2, 500_cur, 1, 2, 0.15_cur, 0.15_cur},
-        {2, 500_cur, 10, 0, 0.30_cur, 0_cur},    {1, 6000_cur, 10, 3, 2.63_cur, 0.97_cur},
+        {2, 900_cur, 7, 1, 0_cur, 0.30_cur},      {2, 900_cur, 7, 2, 0.15_cur, 0.15_cur},
+        {1, 10800_cur, 7, 2, 1.80_cur, 1.80_cur}, {2, 900_cur, 1, 2, 0.15_cur, 0.15_cur},
+        {2, 900_cur, 10, 0, 0.30_cur, 0_cur},     {1, 10800_cur, 10, 3, 0_cur, 3.60_cur},
+        {2, 500_cur, 7, 1, 0_cur, 0_cur},         {2, 500_cur, 1, 2, 0_cur, 0_cur},
+        {1, 6000_cur, 10, 3, 0_cur, 0_cur},
     };
     for (const char* name : {"2005", "2006"}) {
         auto p = plan(name);

@@ -189,13 +189,15 @@ TEST(LxSteuern2024, AllowanceThenAdditionAmount)
 
 TEST(LxSteuern2024, SpecialPaymentDoesNotReachTheNextCalculation)
 {
-    auto plain = monat(800_cur, 1);  // no wage tax: only Hamburg's minimum church tax
+    // A child allowance takes the whole church-tax base: only Hamburg's minimum church tax.
+    auto plain = monat(1600_cur, 1);
+    plain.ZKF = 1_cur;
     LxSteuern2024 frisch;
     const Ergebnis allein = periode(frisch, plain, 1);
     EXPECT_EQ(allein.kistRk, 0.30_cur);
 
     LxSteuern2024 m;
-    auto mitSonst = monat(800_cur, 1);
+    auto mitSonst = plain;
     mitSonst.VMT = 20000_cur;
     periode(m, mitSonst, 1);
     EXPECT_GT(m.LohnsteuerSonst(20000_cur, 9600_cur, 0_cur, 0_cur), 0_cur);  // sets the pay period to a year

@@ -368,21 +368,28 @@ TEST(Plans2008, PayForSeveralYearsOnTheSavedBase)
 
 TEST(Plans2008, OldMinimumChurchTaxUpTo2009)
 {
-    // No wage tax: Baden-Wuerttemberg and Lower Saxony take 0.30 a month up to 2009, 3.60 a year.
+    // Baden-Wuerttemberg up to 2008 and Lower Saxony up to 2009 take 0.30 a
+    // month, 3.60 a year, when wage tax is withheld: here on a wage whose two
+    // child allowances take the whole church-tax base.
     struct Fall {
         const char* plan;
         int land;
         int lzz;
+        bool lohnsteuer;
         Currency kist;
     };
     const Fall faelle[] = {
-        {"2008", 1, 2, 0.30_cur}, {"2009", 10, 2, 0.30_cur}, {"2009", 1, 1, 3.60_cur},
-        {"2010", 1, 2, 0_cur},    {"2010", 10, 2, 0_cur},    {"2008", 12, 2, 0_cur},
+        {"2008", 1, 2, true, 0.30_cur}, {"2009", 10, 2, true, 0.30_cur}, {"2009", 10, 1, true, 3.60_cur},
+        {"2008", 1, 1, true, 3.60_cur}, {"2009", 1, 2, true, 0_cur},     {"2010", 10, 2, true, 0_cur},
+        {"2008", 12, 2, true, 0_cur},   {"2008", 1, 2, false, 0_cur},    {"2009", 10, 2, false, 0_cur},
     };
     for (const auto& f : faelle) {
         auto plan = createPlan(f.plan);
-        const Currency re4 = f.lzz == 1 ? 6000_cur : 500_cur;
-        ASSERT_EQ(plan->LohnsteuerLzz(lohn(re4, 1, f.lzz)), 0_cur) << f.plan;
+        const Currency monat = f.lohnsteuer ? 1500_cur : 500_cur;
+        LohnsteuerEingaben e = lohn(f.lzz == 1 ? monat * 12 : monat, 1, f.lzz);
+        e.ZKF = 2_cur;
+        const Currency lst = plan->LohnsteuerLzz(e);
+        ASSERT_EQ(lst > 0_cur, f.lohnsteuer) << f.plan << ": " << lst;
         EXPECT_EQ(plan->KirchensteuerLzz(1, f.land, 0, 1, 0_cur, 0_cur), f.kist) << f.plan << " area " << f.land;
     }
 }

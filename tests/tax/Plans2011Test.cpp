@@ -212,11 +212,13 @@ TEST(December2011, PayForSeveralYearsIsTaxedWithTheAnnualLumpSum)
     EXPECT_EQ(mitSonst.LohnsteuerVmt(0_cur, 18000_cur), stv);
     EXPECT_GT(stv, 0_cur);
 
-    // Hamburg's minimum church tax follows the period: 0.30 a month, not 3.60.
-    auto ohneSteuer = lohn(500_cur, 1);
-    ohneSteuer.VMT = 1_cur;
-    allein.LohnsteuerLzz(ohneSteuer);
-    EXPECT_EQ(allein.LohnsteuerVmt(0_cur, 6000_cur), 0_cur);
+    // Hamburg's minimum church tax follows the period: 0.30 a month, not 3.60
+    // (wage tax withheld, the child allowance takes the whole base).
+    auto kleinMitKind = lohn(1500_cur, 1);
+    kleinMitKind.ZKF = 1_cur;
+    kleinMitKind.VMT = 1_cur;
+    ASSERT_GT(allein.LohnsteuerLzz(kleinMitKind), 0_cur);
+    EXPECT_EQ(allein.LohnsteuerVmt(0_cur, 18000_cur), 0_cur);
     EXPECT_EQ(allein.KirchensteuerSonst(1, 7, 1, 0, 1, 0_cur, 0_cur), 0.30_cur);
 }
 

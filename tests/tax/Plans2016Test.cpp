@@ -392,14 +392,17 @@ TEST(Plans2016To2023, EveryPlanKeepsAStateOfItsOwn)
     EXPECT_EQ(p2018.VmtBegrenzt(), 1);
 
     // A special payment in July to December sets that plan's pay period to a year;
-    // the January to June plan keeps its month (Hamburg's monthly church-tax minimum).
+    // the January to June plan keeps its month (Hamburg's monthly church-tax
+    // minimum, on a wage whose child allowance takes the whole base).
     const auto m2023 = createPlan("2023");
     const auto m0723 = createPlan("0723");
     LxSteuernPlan& januar = *m2023;
     LxSteuernPlan& juli = *m0723;
-    januar.LohnsteuerLzz(monat(800_cur, 1));
+    auto kleinMitKind = monat(1600_cur, 1);
+    kleinMitKind.ZKF = 1_cur;
+    ASSERT_GT(januar.LohnsteuerLzz(kleinMitKind), 0_cur);
     EXPECT_EQ(januar.KirchensteuerLzz(1, 7, 1, 0, 0_cur, 0_cur), 0.30_cur);
-    juli.LohnsteuerLzz(monat(800_cur, 1));
+    ASSERT_GT(juli.LohnsteuerLzz(kleinMitKind), 0_cur);
     juli.LohnsteuerSonst(20000_cur, 9600_cur, 0_cur, 0_cur);
     EXPECT_EQ(juli.KirchensteuerLzz(1, 7, 1, 0, 0_cur, 0_cur), 3.60_cur) << "a year's minimum after the payment";
     EXPECT_EQ(januar.KirchensteuerLzz(1, 7, 1, 0, 0_cur, 0_cur), 0.30_cur);
