@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder per test, removed with everything in it.
+// A fresh folder per test (a unique name, so that runs at the same time never
+// meet), removed with everything in it.
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,7 +17,7 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lx-records-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "lx-test-XXXXXX").string();
         std::vector<char> buf(pattern.begin(), pattern.end());
         buf.push_back('\0');
         if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
