@@ -35,10 +35,11 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
     // Names of the folder's entries, sorted.
-    std::vector<std::string> entries() const
+    std::vector<std::string> entries() const { return entriesOf(path_); }
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder)
     {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
