@@ -13,16 +13,20 @@
 
 namespace lx::test {
 
+// A new folder below the temporary folder: the prefix and six random
+// characters. The caller removes it (or holds a TempDir).
+inline std::filesystem::path uniqueTempDir(const std::string& prefix = "lx-test")
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
+    return buf.data();
+}
+
 class TempDir {
 public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lx-test-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = buf.data();
-    }
+    TempDir() : path_(uniqueTempDir()) {}
     ~TempDir()
     {
         std::error_code ec;
