@@ -11,8 +11,9 @@
 //
 //   Loading (LoadStammdaten, ComboStammChange): findRecordFile(folder, name);
 //   nullopt: "<Name>.abr nicht gefunden!", nothing reset. Else
-//   loadRecordFile(path, month, year), which checks the whole file first: on
-//   an IniError (RecordError among them) show e.what() and reset nothing.
+//   loadRecordFile(path, month, year, check), which checks the whole file
+//   first, `check` whether each text fits its control: on an IniError
+//   (RecordError among them) show e.what() and reset nothing.
 //   Then reset, apply record.values in the order of recordKeys() (check boxes
 //   via isCheckedText; `LxEdiBGR` runs its change handler before `MEdiKV` is
 //   set), the rows, `ActBrutti`; show `lines` in `AllgLiBoDatenStamm`; when

@@ -137,6 +137,8 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           // Texts their controls cannot hold: beyond the range, too many
           // decimals or characters, not digits, off the mask.
           Fall{"[HauptForm]\r\nGeburtsjahr=2147483647\r\n", "Geburtsjahr"},
+          // Refused before an older form would be written back.
+          Fall{"[OptAV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n[HauptForm]\r\nGeburtsjahr=12345\r\n", "Geburtsjahr"},
           Fall{"[HauptForm]\r\nSteuerfreibetrag=800000000000\r\n", "Steuerfreibetrag"},
           Fall{"[HauptForm]\r\nSteuerfreibetrag=-1.000.000,01\r\n", "Steuerfreibetrag"},
           Fall{"[HauptForm]\r\nSteuerklasse=7\r\n", "Steuerklasse"},
@@ -162,6 +164,7 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
                   std::vector<std::string>{"Die Stammdaten-Datei " + (ordner / "Kaputt.abr").string() +
                                            " ist fehlerhaft (" + f.schluessel + ")."});
         ErwarteUnveraendert();
+        EXPECT_EQ(lies(ordner / "Kaputt.abr"), f.inhalt);
     }
 }
 
