@@ -45,7 +45,8 @@ TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     auto* unten = new QHBoxLayout;
     for (auto [id, h] : {std::pair{Abr::BtnAbr, &lx::BtnAbrClick}, std::pair{Abr::BtnPfd, &lx::BtnPfdClick},
                          std::pair{Abr::BtnATZ, &lx::BtnATZClick}}) {
-        unten->addWidget(bindungen.feld(p.abr, id, this, [&p, h] { h(p); }));
+        // A structured binding is not captured by name in clang 14.
+        unten->addWidget(bindungen.feld(p.abr, id, this, [&p, handler = h] { handler(p); }));
     }
     unten->addStretch(1);
     unten->addWidget(bindungen.feld(p.abr, Abr::BtnDrucken, this, [&p] { lx::ActDrucken(p); }));

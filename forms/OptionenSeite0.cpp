@@ -30,6 +30,7 @@ std::vector<Eintrag<Opt>> optionenSeite0()
          {.name = "LSTVEdiFBJahr",
           .kind = SteuerArt::ValueLabEdit,
           .label = "Steuerfreibetrag Jahr:",
+          .filledBeyondRange = true,
           .preset = "0,00",
           .reset = "0,00"}},
         {LSTChkFBJahr,

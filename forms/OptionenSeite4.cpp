@@ -11,6 +11,14 @@ Steuerelement betrag(std::string_view name, std::string_view label, std::string_
         .name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .hint = hint, .preset = "0,00", .reset = "0,00"};
 }
 
+// An amount that the payslip writes back after one-off pay.
+Steuerelement zurueckgeschrieben(std::string_view name, std::string_view label, std::string_view hint = {})
+{
+    Steuerelement e = betrag(name, label, hint);
+    e.filledBeyondRange = true;
+    return e;
+}
+
 Steuerelement automatisch(std::string_view name)
 {
     return {.name = name,
@@ -27,8 +35,8 @@ constexpr std::string_view kOhneEB = "ohne Einmalbezüge aktueller Abrechnungsmo
 std::vector<Eintrag<Opt>> optionenSeite4()
 {
     return {
-        {EBVEdiKVBrVor, betrag("EBVEdiKVBrVor", "KV-Brutto bis einschl. Vormonat:")},
-        {EBVEdiRVBrVor, betrag("EBVEdiRVBrVor", "RV-Brutto bis einschl. Vormonat:")},
+        {EBVEdiKVBrVor, zurueckgeschrieben("EBVEdiKVBrVor", "KV-Brutto bis einschl. Vormonat:")},
+        {EBVEdiRVBrVor, zurueckgeschrieben("EBVEdiRVBrVor", "RV-Brutto bis einschl. Vormonat:")},
         // Set by the month; the reset leaves it.
         {EBVEdiTgVor,
          {.name = "EBVEdiTgVor",
@@ -39,7 +47,7 @@ std::vector<Eintrag<Opt>> optionenSeite4()
           .length = 3,
           .preset = "1"}},
         {EBChkSVAuto, automatisch("EBChkSVAuto")},
-        {EBVEdiStJahr, betrag("EBVEdiStJahr", "Steuerliches Jahreseinkommen:", kOhneEB)},
+        {EBVEdiStJahr, zurueckgeschrieben("EBVEdiStJahr", "Steuerliches Jahreseinkommen:", kOhneEB)},
         {EBVEdiVBJahr, betrag("EBVEdiVBJahr", "Steuerl. Jahreseink. Versorg.bezüge:", kOhneEB)},
         {EBChkStAuto, automatisch("EBChkStAuto")},
     };

@@ -38,18 +38,13 @@ int hauptJahr(const ProgrammZustand& p)
     return StrToInt(p.haupt.text(Haupt::ComboJahr));
 }
 
-[[noreturn]] void fehlerhaft(const std::filesystem::path& datei, std::string_view key)
-{
-    throw RecordError("Die Stammdaten-Datei " + pathText(datei) + " ist fehlerhaft (" + std::string(key) + ").");
-}
-
 std::vector<Lohnart> lohnarten(const std::vector<RecordRow>& rows, const std::filesystem::path& datei)
 {
     std::vector<Lohnart> out;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RecordRow& r = rows[i];
         auto betrag = r.columns.empty() ? std::nullopt : parseAmount(OhnePunkte(r.columns[0]));
-        if (!betrag) fehlerhaft(datei, "Betrag" + std::to_string(i));
+        if (!betrag) throw malformedRecord(datei, "Betrag" + std::to_string(i));
         Lohnart l{.name = r.name, .betrag = *betrag, .typ = r.image};
         for (std::size_t f = 0; f < kFlagAnzahl; ++f) l.flags[f] = f + 1 < r.columns.size() && r.columns[f + 1] == "x";
         if (r.columns.size() > kFlagAnzahl + 1) l.tz = r.columns[kFlagAnzahl + 1];
@@ -57,6 +52,19 @@ std::vector<Lohnart> lohnarten(const std::vector<RecordRow>& rows, const std::fi
         out.push_back(std::move(l));
     }
     return out;
+}
+
+// Every stored text must be one its control can hold, else the record is
+// refused before anything is reset: a birth year of 2147483647 or an
+// allowance of 800.000.000.000,00 would reach the calculation.
+void passtInFelder(ProgrammZustand& p, const Record& satz, const std::filesystem::path& datei)
+{
+    auto keys = recordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const StammFeld f = stammFeld(p, keys[i].control);
+        if (f.element == nullptr || keys[i].kind == RecordValueKind::CheckBox) continue;
+        if (!passtInSteuerelement(*f.element, satz.values[i])) throw malformedRecord(datei, keys[i].key);
+    }
 }
 
 std::vector<Zeile> zeilen(const std::vector<RecordRow>& rows)
@@ -202,7 +210,8 @@ bool LoadStammdaten(ProgrammZustand& p, const std::filesystem::path& datei, bool
     LoadedRecord geladen;
     std::vector<Lohnart> lohnartZeilen;
     try {
-        geladen = loadRecordFile(datei, hauptMonat(p), hauptJahr(p));
+        geladen = loadRecordFile(datei, hauptMonat(p), hauptJahr(p),
+                                 [&p, &datei](const Record& satz) { passtInFelder(p, satz, datei); });
         lohnartZeilen = lohnarten(geladen.record.items, datei);
     } catch (const IniError& e) {
         p.dialoge.Fehler(e.what());
@@ -241,8 +250,9 @@ bool LoadStammdaten(ProgrammZustand& p, const std::filesystem::path& datei, bool
     erfass::ActBrutti(p);
     zeigeZeilen(p, std::move(geladen.lines));
     if (!geladen.updateError.empty()) p.dialoge.Fehler(geladen.updateError + "\r" + geladen.updateReason);
-    // Last, as it reads the stored top-up percentage as a number: a text that
-    // is none leaves the figures and is reported; everything else is loaded.
+    // Last, as it reads the partial-retirement rows' amounts as numbers: a
+    // text that is none leaves the figures and is reported; everything else
+    // is loaded.
     try {
         erfass::ActATZAktualis(p);
     } catch (const ConversionError& e) {

@@ -80,6 +80,11 @@ struct Steuerelement {
     Currency max = Currency::fromUnits(1000000);
     int decimals = 2;
     int length = 0;           // at most this many characters; 0 = no limit
+    bool digitsOnly = false;  // a plain edit that takes only digits (code and year fields)
+    // The program writes computed amounts into this number field that may lie
+    // outside min..max (the yearly allowance is twelve times the monthly one,
+    // which may be negative); a stored text is then checked for its form only.
+    bool filledBeyondRange = false;
     std::string_view mask{};  // input mask of a MaskEdit (Qt notation)
     Ausrichtung align = Ausrichtung::Standard;
     std::string preset{};                // text when the window is created
@@ -115,6 +120,15 @@ struct SteuerZustand {
 
 // The state of a control as the window creates it.
 SteuerZustand vorgabeZustand(const Steuerelement& e);
+
+// Whether the control can hold the text as a stored record gives it back:
+// at most `length` characters; only digits where `digitsOnly`; in a number
+// field an empty text or a number in min..max with at most `decimals`
+// decimals (thousands points aside), without decimals only digits and a
+// leading "-" when min is negative; in a mask field the mask's literals in
+// their places with a digit or blank, or nothing, in each digit place (an
+// empty field holds ""). Lists and other kinds take any text.
+bool passtInSteuerelement(const Steuerelement& e, std::string_view text);
 
 // Applies the entry's reset (text, enabled, check mark) where it gives one.
 void grundstellung(SteuerZustand& z, const Steuerelement& e);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "TextCodec.h"
@@ -90,6 +89,10 @@ std::string fileErrorReason(int errorNumber)
     case ENOSPC: return "kein Platz auf dem Datenträger";
     case EROFS: return "schreibgeschützter Datenträger";
     case ENAMETOOLONG: return "Name zu lang";
+    case EIO: return "Ein-/Ausgabefehler";
+    case ELOOP: return "zu viele symbolische Verknüpfungen";
+    case EDQUOT: return "Speicherkontingent erschöpft";
+    case EFBIG: return "Datei zu groß";
     default: return std::generic_category().message(errorNumber);
     }
 }
@@ -199,51 +202,6 @@ std::string IniDocument::bytes() const
 }
 
 void IniDocument::save(const std::filesystem::path& file) const { saveFileReplacing(file, bytes()); }
-
-void saveFileReplacing(const std::filesystem::path& file, std::string_view data)
-{
-    auto fail = [&](std::string_view reason) -> IniError {
-        return IniError("Die Datei " + pathText(file) + " kann nicht gespeichert werden (" + std::string(reason) + ").");
-    };
-    std::filesystem::path dir = file.parent_path();
-    std::random_device seed;
-    std::mt19937 gen(seed());
-    std::filesystem::path temp;
-    std::FILE* out = nullptr;
-    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
-        // A leading dot and no ".abr" ending keep a left-over file out of the record list;
-        // the name is cut so that the longest target name still leaves room for the suffix.
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(gen()));
-        temp = dir / ("." + file.filename().native().substr(0, 64) + suffix);
-        errno = 0;
-        out = std::fopen(temp.c_str(), "wbx");
-        if (!out && errno != EEXIST) throw fail(fileErrorReason(errno));
-    }
-    if (!out) throw fail(fileErrorReason(EEXIST));
-    bool ok = std::fwrite(data.data(), 1, data.size(), out) == data.size();
-    int writeErr = errno;
-    ok = std::fflush(out) == 0 && ok;
-    if (!ok && writeErr == 0) writeErr = errno;
-    if (std::fclose(out) != 0 && ok) {
-        ok = false;
-        writeErr = errno;
-    }
-    std::error_code ec;
-    if (!ok) {
-        std::filesystem::remove(temp, ec);
-        throw fail(fileErrorReason(writeErr ? writeErr : EIO));
-    }
-    // The new file keeps the old one's permissions.
-    auto old = std::filesystem::status(file, ec);
-    if (!ec && std::filesystem::is_regular_file(old)) std::filesystem::permissions(temp, old.permissions(), ec);
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw fail(fileErrorReason(ec.value()));
-    }
-}
 
 void IniDocument::setEncoding(Encoding encoding)
 {

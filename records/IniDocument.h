@@ -36,6 +36,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ReplacingSave.h"
+
 namespace lx {
 
 // A refused text, an unreadable file or a failed save; the message is German
@@ -63,10 +65,7 @@ public:
     // The file's bytes: byte-order mark, lines and their ends.
     std::string bytes() const;
 
-    // Writes the bytes to a temporary file beside the target and renames it
-    // over the target, so a failure leaves the old file as it was and no
-    // temporary file behind. IniError "Die Datei <Pfad> kann nicht gespeichert
-    // werden (<Grund>)."
+    // saveFileReplacing (ReplacingSave.h) with bytes().
     void save(const std::filesystem::path& file) const;
 
     Encoding encoding() const { return encoding_; }
@@ -115,12 +114,6 @@ std::string quoteIniValue(std::string_view value);
 
 // A value's text as read after "=": trimmed, one pair of enclosing quotes removed.
 std::string unquoteIniValue(std::string_view raw);
-
-// Writes the bytes to a temporary file beside the target and renames it over
-// the target (which keeps its permissions), so a failure leaves the old file as
-// it was and no temporary file behind. IniError "Die Datei <Pfad> kann nicht
-// gespeichert werden (<Grund>)."
-void saveFileReplacing(const std::filesystem::path& file, std::string_view bytes);
 
 // German reason of a failed file operation ("nicht gefunden", "keine Berechtigung", ...).
 std::string fileErrorReason(int errorNumber);

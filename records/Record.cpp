@@ -43,7 +43,7 @@ std::size_t indexOf(std::string_view control)
 
 [[noreturn]] void malformed(const std::filesystem::path& file, std::string_view key)
 {
-    throw RecordError("Die Stammdaten-Datei " + pathText(file) + " ist fehlerhaft (" + std::string(key) + ").");
+    throw malformedRecord(file, key);
 }
 
 std::vector<RecordRow> readRows(const IniDocument& doc, const RowSection& rows, int count,
@@ -86,6 +86,11 @@ void writeRows(IniDocument& doc, const RowSection& rows, const std::vector<Recor
 }
 
 }  // namespace
+
+RecordError malformedRecord(const std::filesystem::path& file, std::string_view key)
+{
+    return RecordError("Die Stammdaten-Datei " + pathText(file) + " ist fehlerhaft (" + std::string(key) + ").");
+}
 
 Record Record::defaults(int month, int year)
 {
@@ -185,12 +190,13 @@ bool MigrateStFreiheit(IniDocument& doc)
     return doc.replaceLines("Steuerfreiheit=4 Prozent der RV-BBG", "Steuerfreiheit=stfrei nach § 3 Nr. 63 EStG");
 }
 
-LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year)
+LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check)
 {
     IniDocument doc = IniDocument::load(file);
     LoadedRecord out;
     out.migrated = MigrateStFreiheit(doc);
     out.record = readRecord(doc, month, year, file);
+    if (check) check(out.record);
     if (out.migrated) {
         try {
             doc.save(file);

@@ -11,8 +11,9 @@
 //
 //   Loading (LoadStammdaten, ComboStammChange): findRecordFile(folder, name);
 //   nullopt: "<Name>.abr nicht gefunden!", nothing reset. Else
-//   loadRecordFile(path, month, year), which checks the whole file first: on
-//   an IniError (RecordError among them) show e.what() and reset nothing.
+//   loadRecordFile(path, month, year, check), which checks the whole file
+//   first, `check` whether each text fits its control: on an IniError
+//   (RecordError among them) show e.what() and reset nothing.
 //   Then reset, apply record.values in the order of recordKeys() (check boxes
 //   via isCheckedText; `LxEdiBGR` runs its change handler before `MEdiKV` is
 //   set), the rows, `ActBrutti`; show `lines` in `AllgLiBoDatenStamm`; when
@@ -38,6 +39,7 @@
 // pay items.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +54,9 @@ class RecordError : public IniError {
 public:
     using IniError::IniError;
 };
+
+// "Die Stammdaten-Datei <Pfad> ist fehlerhaft (<Schlüssel>)."
+RecordError malformedRecord(const std::filesystem::path& file, std::string_view key);
 
 inline constexpr int kMaxRecordRows = 255;
 // The image index, which is also a pay item's kind: 0 payment, 1 benefit in kind, 2 deduction.
@@ -125,9 +130,14 @@ struct LoadedRecord {
     std::string updateReason;  // the file error behind it
 };
 
-// Reads, migrates and checks a record file, then writes a migrated file back.
-// IniError when unreadable, RecordError when malformed (the file is left alone).
-LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year);
+// Checks a read record further (forms/ holds what each control can take);
+// throws RecordError (malformedRecord) to refuse it.
+using RecordCheck = std::function<void(const Record&)>;
+
+// Reads, migrates and checks a record file (readRecord, then `check`), then
+// writes a migrated file back. IniError when unreadable, RecordError when
+// malformed or refused by `check` (the file is left alone).
+LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check = {});
 
 // Writes a record into its file (a new one in Windows-1252 with CRLF, an
 // existing one key by key); returns the file's lines as written. IniError or

@@ -87,9 +87,10 @@ std::ostream& operator<<(std::ostream& os, Currency c);
 
 inline namespace literals {
 // Exact amount literals for tables and tests: 14.60_cur, 4987.50_cur, -(0.01_cur).
-consteval Currency operator""_cur(const char* digits)
+template <char... Digits>
+constexpr Currency operator""_cur()
 {
-    return Currency::fromRaw(detail::parseFixedPoint<4>(digits));
+    return Currency::fromRaw(detail::FixedPointLiteral<4, Digits...>::value);
 }
 }  // namespace literals
 

@@ -37,4 +37,14 @@ consteval std::int64_t parseFixedPoint(const char* s)
     return whole * scale + fraction;
 }
 
+// A numeric literal's value as a constant of a class template: literal
+// operators return it from here rather than calling parseFixedPoint
+// themselves, since clang 14 leaves a consteval literal operator used inside a
+// template as an unresolved call.
+template <int Decimals, char... Digits>
+struct FixedPointLiteral {
+    static constexpr char text[] = {Digits..., '\0'};
+    static constexpr std::int64_t value = parseFixedPoint<Decimals>(text);
+};
+
 }  // namespace lx::detail

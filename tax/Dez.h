@@ -59,12 +59,18 @@ using Breiter = std::conditional_t<std::is_same_v<A, Int128> || std::is_same_v<B
 template <class M>
 inline constexpr int kMaxScale = std::is_same_v<M, Int128> ? 38 : 18;
 
-consteval Int128 pow10(int n)
+constexpr Int128 pow10(int n)
 {
     Int128 r = 1;
     for (int i = 0; i < n; ++i) r *= 10;
     return r;
 }
+
+// 10^K, computed while compiling. A variable template rather than a consteval
+// function: clang 14 refuses consteval calls whose argument is a template
+// parameter.
+template <int K>
+inline constexpr Int128 kZehnHoch = pow10(K);
 
 template <class M>
 constexpr M add(M a, M b)
@@ -131,13 +137,13 @@ constexpr M teileZehnHoch(M m, Round mode)
         return m;
     } else if constexpr (std::is_same_v<M, std::int64_t>) {
         if constexpr (K > 18) {
-            return m == 0 ? 0 : static_cast<std::int64_t>(teile<Int128>(m, pow10(K), mode));
+            return m == 0 ? 0 : static_cast<std::int64_t>(teile<Int128>(m, kZehnHoch<K>, mode));
         } else {
-            return teile<std::int64_t>(m, static_cast<std::int64_t>(pow10(K)), mode);
+            return teile<std::int64_t>(m, static_cast<std::int64_t>(kZehnHoch<K>), mode);
         }
     } else {
         if (m >= INT64_MIN && m <= INT64_MAX) return teileZehnHoch<K, std::int64_t>(static_cast<std::int64_t>(m), mode);
-        return teile<Int128>(m, pow10(K), mode);
+        return teile<Int128>(m, kZehnHoch<K>, mode);
     }
 }
 
@@ -149,7 +155,7 @@ constexpr M malZehnHoch(M m)
         return m;
     } else {
         static_assert(K <= kMaxScale<M>, "scale too large for the mantissa");
-        return mul<M>(m, static_cast<M>(pow10(K)));
+        return mul<M>(m, static_cast<M>(kZehnHoch<K>));
     }
 }
 
@@ -362,6 +368,7 @@ template <char... Ziffern>
 struct Literal {
     static constexpr char text[] = {Ziffern..., '\0'};
     static constexpr int scale = stellen(text);
+    static constexpr Dez<scale> value = Dez<scale>::fromMantissa(detail::parseFixedPoint<scale>(text));
 };
 
 }  // namespace dezdetail
@@ -369,11 +376,13 @@ struct Literal {
 inline namespace literals {
 // A decimal constant at exactly the decimals it is written with: 0.42_d is
 // Dez<2>, 0.016125_d is Dez<6>, 36_d is Dez<0>.
+// Not consteval: clang 14 does not evaluate a consteval literal operator used
+// inside a template and leaves an unresolved call; the value is a constant of
+// Literal all the same, so a malformed literal still does not compile.
 template <char... Ziffern>
-consteval auto operator""_d()
+constexpr auto operator""_d()
 {
-    using L = dezdetail::Literal<Ziffern...>;
-    return Dez<L::scale>::fromMantissa(detail::parseFixedPoint<L::scale>(L::text));
+    return dezdetail::Literal<Ziffern...>::value;
 }
 }  // namespace literals
 

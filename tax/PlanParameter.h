@@ -41,9 +41,10 @@ namespace lx {
 using Dezimal = Dez<9>;
 
 inline namespace literals {
-consteval Dezimal operator""_dez(const char* digits)
+template <char... Digits>
+constexpr Dezimal operator""_dez()
 {
-    return Dezimal::fromMantissa(detail::parseFixedPoint<9>(digits));
+    return Dezimal::fromMantissa(detail::FixedPointLiteral<9, Digits...>::value);
 }
 }  // namespace literals
 

@@ -1,5 +1,6 @@
-# Shared set-up of scripts/run and scripts/test: the Debian packages the build
-# needs, installed when running as root, else the one apt-get line to run.
+# Shared set-up of scripts/run, scripts/test and scripts/fuzz: the Debian
+# packages the build needs, installed when running as root, else the one
+# apt-get line to run.
 
 # Build and test: compiler, Qt, GoogleTest; Qt's German texts, the fixed-pitch
 # payslip font, the PDF checks and the help compiler.
@@ -7,6 +8,8 @@ LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev qt6-tr
              fonts-liberation2 poppler-utils fp-utils)
 # Only the running program: the help viewer.
 LX_RUN_PACKAGES=(xchm)
+# Only scripts/fuzz: clang and its libFuzzer and sanitizer runtimes.
+LX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 lx_missing_packages() {
     local missing=() p
@@ -21,6 +24,7 @@ lx_missing_packages() {
 lx_ensure_packages() {
     local missing
     [ "${1:-}" = run ] && LX_PACKAGES+=("${LX_RUN_PACKAGES[@]}")
+    [ "${1:-}" = fuzz ] && LX_PACKAGES+=("${LX_FUZZ_PACKAGES[@]}")
     missing=$(lx_missing_packages)
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then

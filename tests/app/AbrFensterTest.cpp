@@ -24,6 +24,7 @@
 #include "Program.h"
 #include "Programmstart.h"
 #include "UnitAbr.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -73,8 +74,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-abr-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-abr");
         fs::remove_all(ordner);
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
@@ -320,17 +320,18 @@ TEST_F(AbrFensterTest, CloseHidesTheWindow)
 TEST_F(AbrFensterTest, SaveQuestionAddsTheSuffix)
 {
     Starte(false);
-    QTimer::singleShot(0, qApp, [this] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    AbrechnungZeigen(fenster->zustand, abrechnung(2));
+    test::ModalerDialog frage([this](QDialog* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Abrechnung speichern");
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(name, nullptr);
         name->setText(QString::fromStdString((ordner / "abrechnung").string()));
-        static_cast<QDialog*>(dialog)->accept();
+        d->accept();
     });
-    AbrechnungZeigen(fenster->zustand, abrechnung(2));
     ActAbrSave(fenster->zustand);
+    EXPECT_TRUE(frage.bedient());
     EXPECT_TRUE(fs::exists(ordner / "abrechnung.txt"));
     EXPECT_EQ(fenster->zustand.speicherOrdner, ordner.string());
 }

@@ -24,6 +24,7 @@
 #include "UnitAbr.h"
 #include "UnitOpt.h"
 #include "Version.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -35,8 +36,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-detail-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-detail");
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
         fenster = startProgram(

@@ -17,6 +17,7 @@
 #include "Program.h"
 #include "Programmstart.h"
 #include "UnitErfass.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -28,8 +29,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-erfass-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-erfass");
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
         fenster = startProgram(*qApp, {.uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});

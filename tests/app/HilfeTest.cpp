@@ -16,6 +16,7 @@
 #include "MainUnit.h"
 #include "Program.h"
 #include "UnitAbout.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -40,8 +41,7 @@ protected:
     // `eigeneDialoge`: the program's own message boxes instead of the fake.
     void Starten(bool mitViewer, bool eigeneDialoge = false)
     {
-        ordner = fs::temp_directory_path() /
-                 ("lx-hilfe-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        ordner = test::uniqueTempDir("lx-hilfe");
         fs::create_directories(ordner);
         std::ofstream(ordner / "LxRarivizezoderizu.chm") << "x";
         LogPlaces orte;

@@ -21,6 +21,7 @@
 #include "Program.h"
 #include "Programmstart.h"
 #include "UnitErfass.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -32,7 +33,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() / "lx-hochrechnung-fenster";
+        ordner = test::uniqueTempDir("lx-hochrechnung-fenster");
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
         fenster = startProgram(

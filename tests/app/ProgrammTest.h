@@ -18,6 +18,7 @@
 #include "MainUnit.h"
 #include "Program.h"
 #include "Programmstart.h"
+#include "TempDir.h"
 
 namespace lx::test {
 
@@ -32,8 +33,7 @@ protected:
         GuiTest::SetUp();
         const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // one folder a test: the tests of a program run side by side
-        ordner = std::filesystem::temp_directory_path() /
-                 (std::string("lx-") + info->test_suite_name() + "-" + info->name());
+        ordner = test::uniqueTempDir(std::string("lx-") + info->test_suite_name() + "-" + info->name());
         std::filesystem::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
         fenster = startProgram(*qApp, {.dialoge = meldungen_ == Meldungen::Aufgezeichnet ? &dialoge : nullptr,

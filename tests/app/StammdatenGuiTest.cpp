@@ -24,6 +24,7 @@
 #include "Programmstart.h"
 #include "StammOrte.h"
 #include "UnitOpt.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -35,8 +36,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-stammgui-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-stammgui");
         fs::remove_all(ordner);
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
@@ -181,8 +181,7 @@ TEST_F(StammdatenGuiTest, SaveButtonWritesTheChosenFile)
 TEST(StammOrteTest, BesideTheProgramElseTheUsersFolders)
 {
     QStandardPaths::setTestModeEnabled(true);
-    const fs::path wurzel = fs::temp_directory_path() / "lx-stammorte";
-    fs::remove_all(wurzel);
+    const fs::path wurzel = test::uniqueTempDir("lx-stammorte");
     fs::create_directories(wurzel / "Programm Ł");
     std::ofstream(wurzel / "Datei") << "x";
 

@@ -24,6 +24,7 @@
 #include "UnitAbr.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -35,8 +36,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-app-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-app");
         fs::create_directories(ordner);
     }
     void TearDown() override

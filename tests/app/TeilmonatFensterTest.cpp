@@ -22,6 +22,7 @@
 #include "Programmstart.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -33,8 +34,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ordner = fs::temp_directory_path() /
-                 (std::string("lx-teilmonat-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-teilmonat");
         fs::create_directories(ordner);
         std::ofstream(ordner / kHilfeDateiName) << "x";
         fenster = startProgram(*qApp, {.uhr = &uhr, .programmOrdner = QString::fromStdString(ordner.string())});

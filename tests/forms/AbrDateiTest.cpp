@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "../records/TempDir.h"
+#include "TempDir.h"
 #include "AbrDatei.h"
 
 namespace lx {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../records/TempDir.h"
+#include "TempDir.h"
 #include "Abrechnungsfenster.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"

@@ -16,6 +16,7 @@
 #include "OptionenStammdaten.h"
 #include "ProgrammZustand.h"
 #include "Stammdaten.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -37,9 +38,7 @@ class OptionenSeitenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        wurzel = fs::temp_directory_path() /
-                 ("lx-seiten-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        wurzel = test::uniqueTempDir("lx-seiten");
         fs::remove_all(wurzel);
         ordner = wurzel / "Stamm";
         fs::create_directories(ordner);

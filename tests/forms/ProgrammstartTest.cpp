@@ -12,6 +12,7 @@
 #include "Hilfesystem.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -22,9 +23,7 @@ class ProgrammstartTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ordner = fs::temp_directory_path() /
-                 ("lx-start-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner = test::uniqueTempDir("lx-start");
         fs::create_directories(ordner);
         p.programmOrdner = ordner.string();
     }

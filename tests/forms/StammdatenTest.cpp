@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "AmountText.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "ProgrammZustand.h"
@@ -16,6 +17,7 @@
 #include "RecordKeys.h"
 #include "Stammdaten.h"
 #include "TeilmonatTeilzeit.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -59,10 +61,7 @@ class StammdatenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        wurzel = fs::temp_directory_path() /
-                 ("lx-stamm-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(wurzel);
+        wurzel = tmp.path();
         ordner = wurzel / "Stamm";
         fs::create_directories(ordner);
         p.programmOrdner = wurzel.string();
@@ -70,7 +69,6 @@ protected:
         p.haupt.text(Haupt::ComboJahr) = "2024";
         p.opt.text(Opt::JVEdiPfad) = ordner.string();
     }
-    void TearDown() override { fs::remove_all(wurzel); }
 
     // What a reset or a load would change, set to values no record holds.
     void Merken()
@@ -92,6 +90,7 @@ protected:
         ComboStammChange(p);
     }
 
+    test::TempDir tmp;
     fs::path wurzel;
     fs::path ordner;
     test::FakeDialoge dialoge;
@@ -134,7 +133,29 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           Fall{kopf + "Anzahl=1\r\nBetrag0=Gehalt;viel;x;x;;;;;;0\r\n", "Betrag0"},
           Fall{kopf + "Anzahl=1\r\nBetrag0=Gehalt;1,00;x;x;;;;;;3\r\n", "Betrag0"},
           Fall{kopf + "Anzahl=256\r\n", "Anzahl"},
-          Fall{kopf + "Anzahl=1\r\n[ATZBetr\xe4ge]\r\nATZBetrag0=Gehalt;ja;1,00;0\r\n", "ATZBetrag0"}}) {
+          Fall{kopf + "Anzahl=1\r\n[ATZBetr\xe4ge]\r\nATZBetrag0=Gehalt;ja;1,00;0\r\n", "ATZBetrag0"},
+          // Texts their controls cannot hold: beyond the range, too many
+          // decimals or characters, not digits, off the mask.
+          Fall{"[HauptForm]\r\nGeburtsjahr=2147483647\r\n", "Geburtsjahr"},
+          // Refused before an older form would be written back.
+          Fall{"[OptAV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n[HauptForm]\r\nGeburtsjahr=12345\r\n", "Geburtsjahr"},
+          Fall{"[HauptForm]\r\nSteuerfreibetrag=800000000000\r\n", "Steuerfreibetrag"},
+          Fall{"[HauptForm]\r\nSteuerfreibetrag=-1.000.000,01\r\n", "Steuerfreibetrag"},
+          Fall{"[HauptForm]\r\nSteuerklasse=7\r\n", "Steuerklasse"},
+          Fall{"[HauptForm]\r\nFaktor=0,9995\r\n", "Faktor"},
+          Fall{"[HauptForm]\r\nGeburtsjahr=19a0\r\n", "Geburtsjahr"},
+          Fall{"[HauptForm]\r\nBeitragsgruppe=11111\r\n", "Beitragsgruppe"},
+          Fall{"[HauptForm]\r\nKVSatz=146%\r\n", "KVSatz"},
+          Fall{"[HauptForm]\r\nKVZusatzbeitrag=+ 12,00%\r\n", "KVZusatzbeitrag"},
+          Fall{"[OptEBZ]\r\nTageBisVormonat=2147483647\r\n", "TageBisVormonat"},
+          Fall{"[OptLSt]\r\nSteuertage=3,0\r\n", "Steuertage"},
+          Fall{"[OptSV]\r\nU1Satz=1,555\r\n", "U1Satz"},
+          Fall{"[OptSV]\r\nKrankenkasse=" + std::string(23, 'K') + "\r\n", "Krankenkasse"},
+          Fall{"[OptPfd]\r\nPersonen=-1\r\n", "Personen"},
+          Fall{"[OptVB]\r\nStartJahr=2004\r\n", "StartJahr"},
+          Fall{"[OptATZ]\r\nNeuAufstockungProz=viel\r\n", "NeuAufstockungProz"},
+          Fall{"[OptZV]\r\nZVindivName=ind.ZV7\r\n", "ZVindivName"},
+          Fall{"[DetailAbr]\r\nName=" + std::string(31, 'n') + "\r\n", "Name"}}) {
         schreibe(ordner / "Kaputt.abr", f.inhalt);
         Merken();
         dialoge.leeren();
@@ -143,7 +164,47 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
                   std::vector<std::string>{"Die Stammdaten-Datei " + (ordner / "Kaputt.abr").string() +
                                            " ist fehlerhaft (" + f.schluessel + ")."});
         ErwarteUnveraendert();
+        EXPECT_EQ(lies(ordner / "Kaputt.abr"), f.inhalt);
     }
+}
+
+TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
+{
+    struct Fall {
+        const char* abschnitt;
+        const char* wert;  // Windows-1252
+        Opt optionen;      // the options' control, or kAnzahl for the main window's
+        Haupt haupt;
+        std::string gezeigt;
+    };
+    constexpr Opt kHaupt = Opt::kAnzahl;
+    for (const Fall& f : {
+             Fall{"HauptForm", "Steuerfreibetrag=-1.000.000,00", kHaupt, Haupt::LEdiStFB, "-1.000.000,00"},
+             Fall{"HauptForm", "Steuerfreibetrag=", kHaupt, Haupt::LEdiStFB, ""},
+             Fall{"HauptForm", "Faktor=1,000", kHaupt, Haupt::LEdiFaktor, "1,000"},
+             Fall{"HauptForm", "Geburtsjahr=", kHaupt, Haupt::LEdiGebJahr, ""},
+             Fall{"HauptForm", "KVSatz=", kHaupt, Haupt::MEdiKV, ""},
+             Fall{"HauptForm", "KVSatz=14,6%", kHaupt, Haupt::MEdiKV, "14,6%"},
+             Fall{"HauptForm", "KVZusatzbeitrag=+ ,%", kHaupt, Haupt::MEdiKVZus, "+ ,%"},
+             // The yearly allowance is twelve times a monthly one, which may be negative.
+             Fall{"OptLSt", "StFBJahr=-12.000.000,00", Opt::LSTVEdiFBJahr, Haupt::kAnzahl, "-12.000.000,00"},
+             Fall{"OptLSt", "Steuertage=30", Opt::LSTVEdiStTage, Haupt::kAnzahl, "30"},
+             Fall{"OptEBZ", "TageBisVormonat=330", Opt::EBVEdiTgVor, Haupt::kAnzahl, "330"},
+             Fall{"OptSV", "U1Satz=20", Opt::SVVEdiU1Satz, Haupt::kAnzahl, "20"},
+             Fall{"OptVB", "StartJahr=2023", Opt::VBVEdiJahr, Haupt::kAnzahl, "2023"},
+             Fall{"OptZV", "ZVindivName=\xc4\xd6\xdc\xe4\xf6\xfc", Opt::ZVEdiNameIndZV, Haupt::kAnzahl, "ÄÖÜäöü"},
+         }) {
+        schreibe(ordner / "Grenze.abr", std::string("[") + f.abschnitt + "]\r\n" + f.wert + "\r\n");
+        dialoge.leeren();
+        Waehle("Grenze");
+        EXPECT_TRUE(dialoge.aufrufe.empty()) << f.wert << ": " << dialoge.protokoll().front();
+        const std::string& text = f.optionen == kHaupt ? p.haupt.text(f.haupt) : p.opt.text(f.optionen);
+        EXPECT_EQ(text, f.gezeigt) << f.wert;
+    }
+    // Thirty characters, umlauts counting once.
+    schreibe(ordner / "Name.abr", "[DetailAbr]\r\nName=" + std::string(30, '\xfc') + "\r\n");
+    Waehle("Name");
+    EXPECT_TRUE(dialoge.aufrufe.empty());
 }
 
 TEST_F(StammdatenTest, LoadFillsControlsRowsAndMirroredLists)
@@ -433,14 +494,14 @@ TEST_F(StammdatenTest, UnwritableOldRecordLoadsMigratedAndSaysSo)
     EXPECT_EQ(p.erfass.zeilen.size(), 3u);  // loaded all the same
 }
 
-TEST_F(StammdatenTest, TopUpPercentageThatIsNoNumberIsReportedAfterTheLoad)
+TEST_F(StammdatenTest, PartialRetirementAmountThatIsNoNumberIsReportedAfterTheLoad)
 {
-    schreibe(
-        ordner / "Prozent.abr",
-        "[OptATZ]\r\nNeuAufstockungProz=viel\r\n[Betr\xe4ge]\r\nAnzahl=1\r\nBetrag0=Gehalt;1.000,00;x;x;;;;;;0\r\n");
+    schreibe(ordner / "Prozent.abr",
+             "[Betr\xe4ge]\r\nAnzahl=1\r\nBetrag0=Gehalt;1.000,00;x;x;;;;;;0\r\n"
+             "[ATZBetr\xe4ge]\r\nATZBetrag0=Gehalt;ja;viel;0,00;0\r\n");
     Waehle("Prozent");
     EXPECT_EQ(dialoge.texte(test::Art::Fehler), std::vector<std::string>{"'viel' ist kein gültiger Gleitkommawert"});
-    EXPECT_EQ(p.opt.text(Opt::ATZLxVEdiAufst), "viel");
+    EXPECT_EQ(zellen(p.opt[Opt::ATZLView].rows, 2), std::vector<std::string>{"viel"});
     ASSERT_EQ(p.erfass.zeilen.size(), 1u);
     EXPECT_EQ(p.erfass.brutto[kGesamtbrutto], 1000_cur);
     EXPECT_FALSE(p.opt[Opt::AllgLiBoDatenStamm].items.empty());
@@ -463,6 +524,31 @@ TEST_F(StammdatenTest, FirstShowLoadsStandardFromTheStoredFolder)
 namespace lx {
 namespace {
 
+// A text off the default that the control can hold, different per key.
+std::string passenderText(const Steuerelement& e, std::size_t i)
+{
+    switch (e.kind) {
+        case SteuerArt::ValueEdit:
+        case SteuerArt::ValueLabEdit: {
+            // Between the limits, a step in from the lower one.
+            const Currency spanne = e.max - e.min;
+            const Currency wert = e.min + Currency::fromRaw(spanne.raw() / 3 / 10000 * 10000) +
+                                  (e.decimals > 0 ? Currency::fromRaw(5000) : Currency());
+            return formatAmount(wert, e.decimals, e.decimals > 0);
+        }
+        case SteuerArt::MaskEdit: {
+            std::string text;
+            for (char c : e.mask.substr(0, e.mask.find(';'))) text += c == '9' || c == '0' ? char('0' + i % 10) : c;
+            return text;
+        }
+        default: {
+            if (e.digitsOnly) return std::string(static_cast<std::size_t>(e.length), char('0' + i % 10));
+            const std::string text = "Wert " + std::to_string(i) + " äöü €";
+            return e.length > 0 ? text.substr(0, static_cast<std::size_t>(e.length)) : text;
+        }
+    }
+}
+
 TEST_F(StammSpeichernTest, EveryMappedFieldOffItsDefaultComesBack)
 {
     Eingaben();
@@ -470,13 +556,11 @@ TEST_F(StammSpeichernTest, EveryMappedFieldOffItsDefaultComesBack)
     for (std::size_t i = 0; i < keys.size(); ++i) {
         StammFeld f = stammFeld(p, keys[i].control);
         if (f.zustand == nullptr) continue;
-        const SteuerArt art = f.element->kind;
         if (keys[i].kind == RecordValueKind::CheckBox) {
             f.zustand->checked = false;
-        } else if (art == SteuerArt::ValueEdit || art == SteuerArt::ValueLabEdit) {
-            f.zustand->text = std::to_string(i) + ",5";
         } else {
-            f.zustand->text = "Wert " + std::to_string(i) + " äöü €";
+            f.zustand->text = passenderText(*f.element, i);
+            ASSERT_TRUE(passtInSteuerelement(*f.element, f.zustand->text)) << keys[i].control << " " << f.zustand->text;
         }
     }
     const Record vorher = stammSatz(p);

@@ -213,11 +213,11 @@ TEST(IniDocument, SavesThroughATemporaryFileAndKeepsTheOldOneOnFailure)
     test::writeBytes(target, "[A]\r\nk=1\r\n");
     IniDocument doc = IniDocument::load(target);
     doc.write("A", "k", "2");
-    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    using std::filesystem::perms;
+    std::filesystem::permissions(target, perms::owner_read | perms::owner_write | perms::group_read);
     doc.save(target);
     EXPECT_EQ(test::readBytes(target), "[A]\r\nk=2\r\n");
-    EXPECT_EQ(std::filesystem::status(target).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_EQ(std::filesystem::status(target).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.ini"});
 
     // Under a regular file (root may write anywhere else): the reason, nothing left behind.
@@ -230,7 +230,7 @@ TEST(IniDocument, SavesThroughATemporaryFileAndKeepsTheOldOneOnFailure)
                                              " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).");
     }
 
-    // A folder in the target's place: the rename fails, the temporary file goes.
+    // A folder in the target's place: refused, nothing left behind.
     std::filesystem::create_directory(dir / "ordner");
     test::writeBytes(dir / "ordner" / "inhalt", "x");
     EXPECT_THROW(doc.save(dir / "ordner"), IniError);

@@ -89,7 +89,7 @@ TEST(Record, OldFormLoadsFieldByFieldAndOnlyTheMigratedLineChanges)
         {"LEdiGebJahr", "1961"}, {"ComboZV", "VBL"}, {"LSTComboStTab", "Allgemeine Steuertabelle"},
         {"LSTChkFBJahr", "0"}, {"LSTComboBundesland", "Bayern"}, {"LSTComboErmKiSt", "nein"}, {"LSTChkPKV", "1"},
         {"SVComboRechtskreis", "Ost"}, {"SVComboPVKi", "2"}, {"SVLabEdiKKasse", "AOK Baden-Württemberg"},
-        {"ZVComboArt", "VBL-West"}, {"ZVEdiNameIndZV", "Kasse § 18"}, {"ZVComboStFrei", "3 Prozent der RV-BBG"},
+        {"ZVComboArt", "VBL-West"}, {"ZVEdiNameIndZV", "ZVK §1"}, {"ZVComboStFrei", "3 Prozent der RV-BBG"},
         {"AVCombo1Art", "Direktversicherung"}, {"AVVEdiAG1", "100,00"},
         {"AVCombo1StFrei", "stfrei nach § 3 Nr. 63 EStG"}, {"TZComboJaNein", "nein"},
         {"LEdiDruckName", " Jürgen Müller"},

@@ -39,7 +39,6 @@ struct Aufruf {
     Fenster fenster = Fenster::Haupt;  // Zeigen, Verbergen, Fokus
     int zahl = 0;                      // options page, help context
     DateiAuswahl auswahl{};            // file choosers; OrdnerWaehlen: ordner
-    bool operator==(const Aufruf&) const = default;
 };
 
 // "Fehler: Hilfe-Datei ...", "Zeigen: Erfass", "OptionenZeigen: 10 TZVEdiStd": for

@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QWidget>
 
@@ -60,6 +61,36 @@ void GuiTest::Tippe(QWidget* ziel, const char* keys)
 void GuiTest::Ereignisse()
 {
     QCoreApplication::processEvents();
+}
+
+ModalerDialog::ModalerDialog(std::function<void(QDialog*)> bedienen, int fristMs)
+    : bedienen_(std::move(bedienen)), fristMs_(fristMs)
+{
+    seit_.start();
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { pruefen(); });
+    timer_.start();
+}
+
+ModalerDialog::~ModalerDialog()
+{
+    timer_.stop();
+}
+
+void ModalerDialog::pruefen()
+{
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!bedient_ && !zuSpaet_ && dialog != nullptr) {
+        bedient_ = true;
+        bedienen_(dialog);
+        if (dialog->isVisible()) dialog->reject();
+        return;
+    }
+    if (!bedient_ && !zuSpaet_ && seit_.elapsed() > fristMs_) {
+        zuSpaet_ = true;
+        ADD_FAILURE() << "no modal dialog within " << fristMs_ << " ms";
+    }
+    if (zuSpaet_ && dialog != nullptr) dialog->reject();
 }
 
 }  // namespace lx::test

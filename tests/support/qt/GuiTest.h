@@ -12,12 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <ostream>
 
 #include "LxErrorBox.h"
 
+class QDialog;
 class QWidget;
 
 // Readable values in assertion messages.
@@ -55,6 +59,32 @@ protected:
 
 private:
     ErrorBoxHandler vorher_;
+};
+
+// Serves a real modal dialog that the code under test opens and waits for:
+// `bedienen` gets it once it is the active modal dialog, and the dialog is
+// rejected afterwards if `bedienen` left it open. A dialog that has not
+// appeared within `fristMs` fails the test, and any modal dialog after that
+// is rejected, so that the test ends either way. Construct it right before
+// the call that opens the dialog; check bedient() after it.
+class ModalerDialog {
+public:
+    explicit ModalerDialog(std::function<void(QDialog*)> bedienen, int fristMs = 5000);
+    ~ModalerDialog();
+    ModalerDialog(const ModalerDialog&) = delete;
+    ModalerDialog& operator=(const ModalerDialog&) = delete;
+
+    bool bedient() const { return bedient_; }
+
+private:
+    void pruefen();
+
+    std::function<void(QDialog*)> bedienen_;
+    int fristMs_;
+    QTimer timer_;
+    QElapsedTimer seit_;
+    bool bedient_ = false;
+    bool zuSpaet_ = false;
 };
 
 }  // namespace lx::test

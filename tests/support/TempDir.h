@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder per test, removed with everything in it.
+// A fresh folder per test (a unique name, so that runs at the same time never
+// meet), removed with everything in it.
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,16 +13,20 @@
 
 namespace lx::test {
 
+// A new folder below the temporary folder: the prefix and six random
+// characters. The caller removes it (or holds a TempDir).
+inline std::filesystem::path uniqueTempDir(const std::string& prefix = "lx-test")
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
+    return buf.data();
+}
+
 class TempDir {
 public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lx-records-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = buf.data();
-    }
+    TempDir() : path_(uniqueTempDir()) {}
     ~TempDir()
     {
         std::error_code ec;
@@ -34,10 +39,11 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
     // Names of the folder's entries, sorted.
-    std::vector<std::string> entries() const
+    std::vector<std::string> entries() const { return entriesOf(path_); }
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder)
     {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }

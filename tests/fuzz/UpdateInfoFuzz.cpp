@@ -1,0 +1,14 @@
+// The update notice fetched from the web site, from any bytes.
+
+#include <string>
+
+#include "FuzzTarget.h"
+#include "UpdateInfo.h"
+#include "Version.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string message = lx::ParseUpdateInfo(lx::fuzz::text(data, size), lx::kVersion);
+    lx::fuzz::fuzzCheck(!message.empty(), "every notice gives a message");
+    return 0;
+}
