@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "Hauptfenster.h"
+#include "LxEditBase.h"
 #include "LxValueLabEdit.h"
 #include "ProgrammTest.h"
 
@@ -147,6 +148,23 @@ TEST_F(MainUnitTest, ButtonsReachTheirHandlers)
     EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,60%");
     EXPECT_EQ(w<QComboBox>("ComboPVerh")->currentText(), "ja");
     EXPECT_FALSE(p().opt[Opt::SVComboPVKi].enabled) << "\"ja\" locks the children list";
+}
+
+// The plain edit fields take their colour while they have the focus and give
+// it back when left.
+TEST_F(MainUnitTest, CodeAndBirthYearTakeTheirFocusColour)
+{
+    const QColor grau(0xbf, 0xcd, 0xdb);
+    w("LEdiBrutto")->setFocus(Qt::TabFocusReason);
+    for (const char* name : {"LxEdiBGR", "LEdiGebJahr"}) {
+        auto* feld = w<TLxEditBase>(name);
+        ASSERT_NE(feld, nullptr) << name;
+        const QColor vorher = feld->Color();
+        feld->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), grau) << name;
+        w("LEdiBrutto")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), vorher) << name;
+    }
 }
 
 TEST_F(MainUnitTest, AllowanceAsTypedReachesTheAnnualOne)

@@ -157,6 +157,7 @@ TEST_F(UnitOptTest, EveryControlOfItsPagesUnderItsNameWithLabelPresetAndLimits)
     EXPECT_EQ(w(Opt::LEdiPKV)->property(kHilfeKontext).toInt(), 4007);
     EXPECT_EQ(w(Opt::LEdiPPV)->property(kHilfeKontext).toInt(), 4008);
     EXPECT_EQ(w(Opt::ZVComboHochr)->property(kHilfeKontext).toInt(), 4005);
+    EXPECT_EQ(w<TLxEditBase>(Opt::ZVEdiNameIndZV)->ActiveColor(), QColor(0xa6, 0xca, 0xf0)) << "sky blue in the focus";
 }
 
 TEST_F(UnitOptTest, RequestShowsThePageWithTheFocusInTheNamedField)
