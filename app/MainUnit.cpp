@@ -41,8 +41,9 @@ int feldBreite(Haupt id)
         case Haupt::LxEdiBGR:
         case Haupt::LEdiGebJahr:
             return 50;
-        case Haupt::LEdiKiFB:
         case Haupt::LEdiFaktor:
+            return 44;
+        case Haupt::LEdiKiFB:
         case Haupt::MEdiKV:
         case Haupt::MEdiKVZus:
         case Haupt::ComboPVerh:
@@ -150,10 +151,18 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     }
     {
         auto [box, g] = gruppe("PnlSteuer", 2002);
-        zeile(g, 0, Haupt::LEdiStKl, box, [&p] { LEdiStKlChange(p); });
+        // The factor beside the tax class, within the width of the fields
+        // below: shown for class IV it moves and widens nothing.
+        QWidget* klasse = zeile(g, 0, Haupt::LEdiStKl, box, [&p] { LEdiStKlChange(p); });
+        g->removeWidget(klasse);
+        auto* klasseFaktor = new QHBoxLayout;
+        klasseFaktor->setSpacing(6);
+        klasseFaktor->addWidget(klasse);
         auto* faktor = bindungen_.feld(p.haupt, Haupt::LEdiFaktor, box);
         faktor->setFixedWidth(feldBreite(Haupt::LEdiFaktor));
-        g->addWidget(faktor, 0, 2);
+        klasseFaktor->addWidget(faktor);
+        klasseFaktor->addStretch(1);
+        g->addLayout(klasseFaktor, 0, 1);
         zeile(g, 1, Haupt::LEdiKiFB, box);
         zeile(g, 2, Haupt::LEdiStFB, box, [&p] { LEdiStFBChange(p); });
         zeile(g, 3, Haupt::ComboKiJaNein, box);
@@ -207,15 +216,18 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
             bindungen_.feld<QPushButton>(p.haupt, Haupt::BtnBruttoErfass, box, [&p] { BtnBrErfassClick(p); });
         erfassen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
         g->addWidget(erfassen, 0, 2);
-        // the recalculate buttons under their fields, right-aligned, so that
-        // they widen no column when shown
-        auto* bruttoNeu =
-            bindungen_.feld(p.haupt, Haupt::BtnBruttoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBruttoNeu); });
-        g->addWidget(bruttoNeu, 1, 0, 1, 3, Qt::AlignRight);
-        enter(zeile(g, 2, Haupt::LEdiNetto, box), Haupt::LEdiNetto);
-        auto* nettoNeu =
-            bindungen_.feld(p.haupt, Haupt::BtnNettoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnNettoNeu); });
-        g->addWidget(nettoNeu, 3, 0, 1, 3, Qt::AlignRight);
+        enter(zeile(g, 1, Haupt::LEdiNetto, box), Haupt::LEdiNetto);
+        // The two recalculate buttons, of which at most one shows, share one
+        // row under the fields, right-aligned so that they widen no column.
+        // The row keeps its height while both are hidden: the fields and the
+        // deductions list stay where they are in either mode.
+        for (Haupt knopf : {Haupt::BtnBruttoNeu, Haupt::BtnNettoNeu}) {
+            auto* b = bindungen_.feld(p.haupt, knopf, box, [&p, knopf] { BtnBruttoNeuClick(p, knopf); });
+            QSizePolicy platz = b->sizePolicy();
+            platz.setRetainSizeWhenHidden(true);
+            b->setSizePolicy(platz);
+            g->addWidget(b, 2, 0, 1, 3, Qt::AlignRight);
+        }
         rechts->addWidget(box);
     }
     auto* abzuege = bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte);

@@ -150,6 +150,35 @@ TEST_F(MainUnitTest, ButtonsReachTheirHandlers)
     EXPECT_FALSE(p().opt[Opt::SVComboPVKi].enabled) << "\"ja\" locks the children list";
 }
 
+// The gross and net fields and the deductions list stay where they are in
+// gross and in net mode, and the window keeps its size with the factor field.
+TEST_F(MainUnitTest, LayoutStaysPutInBothModesAndWithTheFactor)
+{
+    const auto platz = [this](const char* name) { return QRect(w(name)->mapTo(form, QPoint()), w(name)->size()); };
+    const QSize groesse(645, 518);
+    EXPECT_EQ(form->size(), groesse);
+    const QRect brutto = platz("LEdiBrutto");
+    const QRect netto = platz("LEdiNetto");
+    const QRect abzuege = platz("LVAbz");
+    struct Schritt {
+        const char* feld;
+        const char* tasten;
+        const char* knopf;  // the recalculate button the mode shows
+    };
+    for (const Schritt& s : {Schritt{"LEdiBrutto", "2000\r", "BtnBruttoNeu"},
+                             Schritt{"LEdiNetto", "1500\r", "BtnNettoNeu"}, Schritt{"LEdiStKl", "4", "BtnNettoNeu"}}) {
+        Ueberschreibe(w<QLineEdit>(s.feld), s.tasten);
+        EXPECT_TRUE(w(s.knopf)->isVisible()) << s.feld;
+        EXPECT_EQ(platz("LEdiBrutto"), brutto) << s.feld;
+        EXPECT_EQ(platz("LEdiNetto"), netto) << s.feld;
+        EXPECT_EQ(platz("LVAbz"), abzuege) << s.feld;
+        EXPECT_EQ(form->size(), groesse) << s.feld;
+        EXPECT_FALSE(platz(s.knopf).intersects(netto)) << s.feld;
+    }
+    EXPECT_TRUE(w("LEdiFaktor")->isVisible());
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u'\n').toStdString();
+}
+
 // The plain edit fields take their colour while they have the focus and give
 // it back when left.
 TEST_F(MainUnitTest, CodeAndBirthYearTakeTheirFocusColour)
