@@ -3,6 +3,8 @@
 // edits reaching their handlers; the buttons reaching theirs.
 
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -194,6 +196,58 @@ TEST_F(MainUnitTest, CodeAndBirthYearTakeTheirFocusColour)
         w("LEdiBrutto")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(feld->Color(), vorher) << name;
     }
+}
+
+// Eleven icons of the program's own: each distinct from the others at a
+// glance, in colour (none looks disabled), and drawn anew at scale 2.
+TEST_F(MainUnitTest, ToolbarIconsAreDistinctColouredAndSharpAtScaleTwo)
+{
+    const char* namen[] = {"BtnNeu",     "BtnBrErfass",  "BtnBerechnen", "BtnDetailberechnung",
+                           "BtnDrucken", "BtnSpeichern", "BtnOptionen",  "BtnStammSpeichern",
+                           "BtnHilfe",   "BtnProgInto",  "BtnSchliessen"};
+    std::vector<QImage> bilder;
+    for (const char* name : namen) {
+        auto* knopf = w<QToolButton>(name);
+        ASSERT_NE(knopf, nullptr) << name;
+        const QIcon icon = knopf->icon();
+        ASSERT_FALSE(icon.isNull()) << name;
+        const QImage bild = icon.pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(bild.size(), QSize(24, 24)) << name;
+        int bunt = 0;
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 24; ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c.alpha() > 200 && c.hsvSaturation() > 120) ++bunt;
+            }
+        }
+        EXPECT_GE(bunt, 12) << name << " looks grey";
+        EXPECT_EQ(icon.pixmap(QSize(24, 24), 2.0).size(), QSize(48, 48)) << name << " is not drawn anew at scale 2";
+        bilder.push_back(bild);
+    }
+    for (std::size_t i = 0; i < bilder.size(); ++i) {
+        for (std::size_t j = i + 1; j < bilder.size(); ++j) {
+            int anders = 0;
+            for (int y = 0; y < 24; ++y) {
+                for (int x = 0; x < 24; ++x) {
+                    const QColor a = bilder[i].pixelColor(x, y);
+                    const QColor b = bilder[j].pixelColor(x, y);
+                    if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) +
+                            std::abs(a.alpha() - b.alpha()) >
+                        96) {
+                        ++anders;
+                    }
+                }
+            }
+            EXPECT_GE(anders, 24 * 24 / 5) << namen[i] << " and " << namen[j] << " look alike";
+        }
+    }
+    EXPECT_EQ(w<QPushButton>("BtnBruttoErfass")
+                  ->icon()
+                  .pixmap(QSize(24, 24), 1.0)
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32),
+              bilder[1])
+        << "the gross field's entry button shows the toolbar's motif";
 }
 
 TEST_F(MainUnitTest, AllowanceAsTypedReachesTheAnnualOne)
