@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -41,8 +40,9 @@ int feldBreite(Haupt id)
         case Haupt::LxEdiBGR:
         case Haupt::LEdiGebJahr:
             return 50;
-        case Haupt::LEdiKiFB:
         case Haupt::LEdiFaktor:
+            return 44;
+        case Haupt::LEdiKiFB:
         case Haupt::MEdiKV:
         case Haupt::MEdiKVZus:
         case Haupt::ComboPVerh:
@@ -62,6 +62,15 @@ int feldBreite(Haupt id)
 
 }  // namespace
 
+QIcon TForm1::Bild(const char* name)
+{
+    [[maybe_unused]] static const bool geladen = [] {
+        Q_INIT_RESOURCE(bilder);
+        return true;
+    }();
+    return QIcon(QStringLiteral(":/bilder/%1.svg").arg(QLatin1String(name)));
+}
+
 TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullptr), p_(p), bindungen_(this, anzeige)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -74,22 +83,22 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     leiste->setMovable(false);
     leiste->setFloatable(false);
     addToolBar(leiste);
-    auto knopf = [&](Haupt id, QStyle::StandardPixmap bild, lx::Bindungen::Handler h) {
+    auto knopf = [&](Haupt id, const char* bild, lx::Bindungen::Handler h) {
         auto* k = bindungen_.feld<QToolButton>(p.haupt, id, leiste, std::move(h));
-        k->setIcon(style()->standardIcon(bild));
+        k->setIcon(Bild(bild));
         leiste->addWidget(k);
     };
-    knopf(Haupt::BtnNeu, QStyle::SP_FileIcon, [&p] { BtnNeuClick(p); });
-    knopf(Haupt::BtnBrErfass, QStyle::SP_FileDialogContentsView, [&p] { BtnBrErfassClick(p); });
-    knopf(Haupt::BtnBerechnen, QStyle::SP_BrowserReload, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBerechnen); });
-    knopf(Haupt::BtnDetailberechnung, QStyle::SP_FileDialogDetailedView, [&p] { BtnDetailberechnungClick(p); });
-    knopf(Haupt::BtnDrucken, QStyle::SP_DialogSaveButton, [&p] { ActDrucken(p); });
-    knopf(Haupt::BtnSpeichern, QStyle::SP_DriveFDIcon, [&p] { ActAbrSave(p); });
-    knopf(Haupt::BtnOptionen, QStyle::SP_FileDialogListView, [&p] { BtnOptionenClick(p); });
-    knopf(Haupt::BtnStammSpeichern, QStyle::SP_DirIcon, [&p] { ActStammSaveExecute(p); });
-    knopf(Haupt::BtnHilfe, QStyle::SP_DialogHelpButton, [&p] { BtnHilfeClick(p); });
-    knopf(Haupt::BtnProgInto, QStyle::SP_MessageBoxInformation, [&p] { BtnProgIntoClick(p); });
-    knopf(Haupt::BtnSchliessen, QStyle::SP_DialogCloseButton, [&p] { BtnSchliessenClick(p); });
+    knopf(Haupt::BtnNeu, "neu", [&p] { BtnNeuClick(p); });
+    knopf(Haupt::BtnBrErfass, "erfassen", [&p] { BtnBrErfassClick(p); });
+    knopf(Haupt::BtnBerechnen, "berechnen", [&p] { BtnBruttoNeuClick(p, Haupt::BtnBerechnen); });
+    knopf(Haupt::BtnDetailberechnung, "detail", [&p] { BtnDetailberechnungClick(p); });
+    knopf(Haupt::BtnDrucken, "drucken", [&p] { ActDrucken(p); });
+    knopf(Haupt::BtnSpeichern, "speichern", [&p] { ActAbrSave(p); });
+    knopf(Haupt::BtnOptionen, "optionen", [&p] { BtnOptionenClick(p); });
+    knopf(Haupt::BtnStammSpeichern, "stammdaten", [&p] { ActStammSaveExecute(p); });
+    knopf(Haupt::BtnHilfe, "hilfe", [&p] { BtnHilfeClick(p); });
+    knopf(Haupt::BtnProgInto, "info", [&p] { BtnProgIntoClick(p); });
+    knopf(Haupt::BtnSchliessen, "beenden", [&p] { BtnSchliessenClick(p); });
 
     auto* mitte = new QWidget(this);
     auto* spalten = new QHBoxLayout(mitte);
@@ -150,10 +159,18 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     }
     {
         auto [box, g] = gruppe("PnlSteuer", 2002);
-        zeile(g, 0, Haupt::LEdiStKl, box, [&p] { LEdiStKlChange(p); });
+        // The factor beside the tax class, within the width of the fields
+        // below: shown for class IV it moves and widens nothing.
+        QWidget* klasse = zeile(g, 0, Haupt::LEdiStKl, box, [&p] { LEdiStKlChange(p); });
+        g->removeWidget(klasse);
+        auto* klasseFaktor = new QHBoxLayout;
+        klasseFaktor->setSpacing(6);
+        klasseFaktor->addWidget(klasse);
         auto* faktor = bindungen_.feld(p.haupt, Haupt::LEdiFaktor, box);
         faktor->setFixedWidth(feldBreite(Haupt::LEdiFaktor));
-        g->addWidget(faktor, 0, 2);
+        klasseFaktor->addWidget(faktor);
+        klasseFaktor->addStretch(1);
+        g->addLayout(klasseFaktor, 0, 1);
         zeile(g, 1, Haupt::LEdiKiFB, box);
         zeile(g, 2, Haupt::LEdiStFB, box, [&p] { LEdiStFBChange(p); });
         zeile(g, 3, Haupt::ComboKiJaNein, box);
@@ -205,17 +222,20 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         enter(zeile(g, 0, Haupt::LEdiBrutto, box), Haupt::LEdiBrutto);
         auto* erfassen =
             bindungen_.feld<QPushButton>(p.haupt, Haupt::BtnBruttoErfass, box, [&p] { BtnBrErfassClick(p); });
-        erfassen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        erfassen->setIcon(Bild("erfassen"));
         g->addWidget(erfassen, 0, 2);
-        // the recalculate buttons under their fields, right-aligned, so that
-        // they widen no column when shown
-        auto* bruttoNeu =
-            bindungen_.feld(p.haupt, Haupt::BtnBruttoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnBruttoNeu); });
-        g->addWidget(bruttoNeu, 1, 0, 1, 3, Qt::AlignRight);
-        enter(zeile(g, 2, Haupt::LEdiNetto, box), Haupt::LEdiNetto);
-        auto* nettoNeu =
-            bindungen_.feld(p.haupt, Haupt::BtnNettoNeu, box, [&p] { BtnBruttoNeuClick(p, Haupt::BtnNettoNeu); });
-        g->addWidget(nettoNeu, 3, 0, 1, 3, Qt::AlignRight);
+        enter(zeile(g, 1, Haupt::LEdiNetto, box), Haupt::LEdiNetto);
+        // The two recalculate buttons, of which at most one shows, share one
+        // row under the fields, right-aligned so that they widen no column.
+        // The row keeps its height while both are hidden: the fields and the
+        // deductions list stay where they are in either mode.
+        for (Haupt knopf : {Haupt::BtnBruttoNeu, Haupt::BtnNettoNeu}) {
+            auto* b = bindungen_.feld(p.haupt, knopf, box, [&p, knopf] { BtnBruttoNeuClick(p, knopf); });
+            QSizePolicy platz = b->sizePolicy();
+            platz.setRetainSizeWhenHidden(true);
+            b->setSizePolicy(platz);
+            g->addWidget(b, 2, 0, 1, 3, Qt::AlignRight);
+        }
         rechts->addWidget(box);
     }
     auto* abzuege = bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte);

@@ -3,6 +3,7 @@
 // state and handlers live in forms/ (HauptZustand, Programmstart); the window
 // only shows them. Closing it is never refused and ends the program.
 
+#include <QIcon>
 #include <QMainWindow>
 
 #include "Binder.h"
@@ -16,6 +17,10 @@ public:
     ~TForm1() override;
 
     void aktualisieren() { bindungen_.zeigen(); }
+
+    // An icon of the program's own ("neu", "drucken", ...), drawn from its
+    // SVG resource at the size and scale asked for.
+    static QIcon Bild(const char* name);
 
 protected:
     void showEvent(QShowEvent* event) override;

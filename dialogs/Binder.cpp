@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -80,6 +81,20 @@ void faerbe(QWidget* w, SteuerArt art, Farbe f)
     w->setPalette(pal);
     if (art == SteuerArt::Panel || art == SteuerArt::Label) w->setAutoFillBackground(f != Farbe::Standard);
 }
+
+// A row with a background of its own (the row being edited) shows it also
+// while it is selected, which would otherwise paint over it.
+class ZeilenFarbe : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Qt::BackgroundRole).isValid()) option->state &= ~QStyle::State_Selected;
+    }
+};
 
 void zeigeSichtbarAktiv(QWidget* w, const SteuerZustand& z)
 {
@@ -154,6 +169,8 @@ QColor qtFarbe(Farbe f)
             return QColor(0x80, 0x00, 0x00);
         case Farbe::SkyBlue:
             return QColor(0xa6, 0xca, 0xf0);
+        case Farbe::InactiveCaption:
+            return QColor(0xbf, 0xcd, 0xdb);
     }
     return {};
 }
@@ -245,6 +262,7 @@ QWidget* Bindungen::erzeuge(const Steuerelement& e, QWidget* parent)
                     break;
             }
             if (e.length > 0) edit->setMaxLength(e.length);
+            if (e.aktivFarbe != Farbe::Standard) edit->SetActiveColor(qtFarbe(e.aktivFarbe));
             w = edit;
             break;
         }
@@ -270,6 +288,7 @@ QWidget* Bindungen::erzeuge(const Steuerelement& e, QWidget* parent)
             tree->setSelectionBehavior(QAbstractItemView::SelectRows);
             tree->setSelectionMode(QAbstractItemView::SingleSelection);
             tree->header()->setStretchLastSection(false);
+            tree->setItemDelegate(new ZeilenFarbe(tree));
             if (e.gridLines) {
                 tree->setStyleSheet(
                     QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid "

@@ -5,7 +5,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,8 +16,8 @@
 #include "LxValueLabEdit.h"
 #include "OptSeite10.h"
 #include "OptSeite9.h"
-#include "OptionenDialog.h"
 #include "OptSeiten.h"
+#include "OptionenDialog.h"
 
 using lx::Opt;
 namespace opt = lx::optionen;
@@ -23,9 +26,31 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     : TLxDialog(p, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
 {
     auto* layout = new QVBoxLayout(this);
+    auto* seiten = new QHBoxLayout;
+    layout->addLayout(seiten, 1);
     PageCtrl = bindungen.feld<QTabWidget>(p.opt, Opt::PageCtrl, this);
-    for (int i = 0; i < PageCtrl->count(); ++i) lx::setzeHilfe(PageCtrl->widget(i), 3001 + i);
-    layout->addWidget(PageCtrl);
+    PageCtrl->tabBar()->hide();
+    LiBoSeiten = new QListWidget(this);
+    LiBoSeiten->setObjectName(QStringLiteral("LiBoSeiten"));
+    LiBoSeiten->setAccessibleName(QStringLiteral("Seiten"));
+    for (int i = 0; i < PageCtrl->count(); ++i) {
+        lx::setzeHilfe(PageCtrl->widget(i), 3001 + i);
+        LiBoSeiten->addItem(PageCtrl->tabText(i));
+    }
+    // As wide as the longest name, so that every name shows whole.
+    LiBoSeiten->setSpacing(3);
+    LiBoSeiten->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LiBoSeiten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    LiBoSeiten->setFixedWidth(LiBoSeiten->sizeHintForColumn(0) + 2 * LiBoSeiten->frameWidth() +
+                              2 * LiBoSeiten->spacing() + 8);
+    LiBoSeiten->setCurrentRow(PageCtrl->currentIndex());
+    connect(LiBoSeiten, &QListWidget::currentRowChanged, PageCtrl, [this](int zeile) {
+        if (zeile >= 0) PageCtrl->setCurrentIndex(zeile);
+    });
+    // A request for the focus on the pages gives it to their list.
+    PageCtrl->setFocusProxy(LiBoSeiten);
+    seiten->addWidget(LiBoSeiten);
+    seiten->addWidget(PageCtrl, 1);
     layout->addWidget(Knopfleiste());
 
     BaueLohnsteuer();
@@ -48,6 +73,16 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     }
     lx::runGuarded(this, [&p] { opt::FormCreate(p); });
     aktualisieren();
+}
+
+void TFrmOpt::aktualisieren()
+{
+    TLxDialog::aktualisieren();
+    // The page control shows its page with its signals blocked; the list follows here.
+    if (LiBoSeiten != nullptr && LiBoSeiten->currentRow() != PageCtrl->currentIndex()) {
+        const QSignalBlocker blocker(LiBoSeiten);
+        LiBoSeiten->setCurrentRow(PageCtrl->currentIndex());
+    }
 }
 
 QWidget* TFrmOpt::Seite(int seite) const

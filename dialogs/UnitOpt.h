@@ -8,6 +8,7 @@
 #include "LxDialog.h"
 
 class QFormLayout;
+class QListWidget;
 class QTabWidget;
 
 class TFrmOpt : public lx::TLxDialog {
@@ -18,8 +19,12 @@ public:
     // Shows the dialog on page `seite` with the focus on the control named
     // `fokus` (none when empty or unknown).
     void ZeigeSeite(int seite, const QString& fokus);
+    void aktualisieren() override;
 
+    // The pages; their names stand in the list beside them, which chooses the
+    // page shown (twelve tabs would not fit side by side).
     QTabWidget* PageCtrl = nullptr;
+    QListWidget* LiBoSeiten = nullptr;
 
 protected:
     // The widget of page `seite` (0 to 11).

@@ -8,14 +8,14 @@ DruckerAuswahl DruckerListe(const DruckerKatalog& katalog)
 {
     DruckerAuswahl a;
     a.eintraege = katalog.drucker();
-    if (a.eintraege.empty()) {
-        a.text = std::string(kKeinDrucker);
-    } else {
+    // Without a printer the PDF file is the one way to print: chosen at once.
+    a.gewaehlt = 0;
+    if (!a.eintraege.empty()) {
         auto it = std::find(a.eintraege.begin(), a.eintraege.end(), katalog.standardDrucker());
-        a.gewaehlt = it == a.eintraege.end() ? 0 : static_cast<int>(it - a.eintraege.begin());
-        a.text = a.eintraege[static_cast<std::size_t>(a.gewaehlt)];
+        if (it != a.eintraege.end()) a.gewaehlt = static_cast<int>(it - a.eintraege.begin());
     }
     a.eintraege.emplace_back(kPdfDatei);
+    a.text = a.eintraege[static_cast<std::size_t>(a.gewaehlt)];
     return a;
 }
 

@@ -11,8 +11,8 @@
 
 namespace lx {
 
-// The list's text when the system has no printer, and the entry that prints
-// into a PDF file instead.
+// The text of a printer list that names no printer (printing then refuses),
+// and the entry that prints into a PDF file.
 inline constexpr std::string_view kKeinDrucker = "kein Drucker installiert";
 inline constexpr std::string_view kPdfDatei = "PDF-Datei";
 
@@ -33,8 +33,8 @@ struct DruckerAuswahl {
 };
 
 // The printers, then "PDF-Datei"; the default printer selected (the first one
-// when the default is not among them). Without printers the text reads
-// "kein Drucker installiert" and nothing is selected.
+// when the default is not among them). Without printers "PDF-Datei" is
+// selected, so that printing works at once.
 DruckerAuswahl DruckerListe(const DruckerKatalog& katalog);
 
 // Where a job goes: a printer by name, or a PDF file when `pdfDatei` is set.

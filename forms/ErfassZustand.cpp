@@ -16,7 +16,8 @@ Steuerelement flagZelle(std::string_view name, std::string_view hint, const char
             .length = 1,
             .align = Ausrichtung::Mitte,
             .preset = vorgabe,
-            .reset = vorgabe};
+            .reset = vorgabe,
+            .aktivFarbe = Farbe::SkyBlue};
 }
 
 Steuerelement knopf(std::string_view name, const char* caption, bool sichtbar = true)
@@ -51,7 +52,8 @@ std::span<const Eintrag<Erfass>> erfassTabelle()
           .hint = "Bezeichnung der Lohnart",
           .length = 20,
           .preset = "Gehalt",
-          .reset = "Gehalt"}},
+          .reset = "Gehalt",
+          .aktivFarbe = Farbe::SkyBlue}},
         {VEdiBetrag,
          {.name = "VEdiBetrag",
           .kind = SteuerArt::ValueEdit,

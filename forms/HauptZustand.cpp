@@ -143,7 +143,8 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
           .align = Ausrichtung::Mitte,
           .preset = "1111",
           .reset = "1111",
-          .help = 2003}},
+          .help = 2003,
+          .aktivFarbe = Farbe::InactiveCaption}},
         // The driver cuts both rates by position ("14,60%", "+ 1,30%"); Qt's
         // mask: "9" a digit required, "0" one allowed.
         {MEdiKV,
@@ -187,7 +188,8 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
           .align = Ausrichtung::Mitte,
           .preset = "1990",
           .reset = "1990",
-          .help = 2004}},
+          .help = 2004,
+          .aktivFarbe = Farbe::InactiveCaption}},
         {ComboZV,
          {.name = "ComboZV",
           .kind = SteuerArt::Combo,

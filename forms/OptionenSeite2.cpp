@@ -98,7 +98,8 @@ std::vector<Eintrag<Opt>> optionenSeite2()
           .preset = "ind.ZV",
           .reset = "ind.ZV",
           .resetEnabled = false,
-          .enabled = false}},
+          .enabled = false,
+          .aktivFarbe = Farbe::SkyBlue}},
     };
 }
 

@@ -45,7 +45,7 @@ enum class SteuerArt {
 };
 
 // The colours the windows use by name; Standard is the widget's own.
-enum class Farbe { Standard, BtnFace, WindowText, Yellow, Lime, Red, Green, Maroon, SkyBlue };
+enum class Farbe { Standard, BtnFace, WindowText, Yellow, Lime, Red, Green, Maroon, SkyBlue, InactiveCaption };
 
 enum class Ausrichtung { Standard, Links, Rechts, Mitte };
 
@@ -98,7 +98,8 @@ struct Steuerelement {
     bool checked = false;
     int tag = 0;
     Farbe colour = Farbe::Standard;
-    bool gridLines = false;  // a list view draws lines between its cells
+    bool gridLines = false;              // a list view draws lines between its cells
+    Farbe aktivFarbe = Farbe::Standard;  // an edit's background while it has the focus
 };
 
 // What a control shows now. Handlers change it; the window shows it after

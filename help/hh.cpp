@@ -1,5 +1,7 @@
 #include "hh.h"
 
+#include <locale.h>
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -8,6 +10,45 @@
 #include "DLogFile.h"
 
 namespace lx {
+
+namespace {
+
+// The categories a locale name can be set for one by one.
+constexpr const char* kLocaleCategories[] = {"LC_CTYPE",    "LC_NUMERIC",   "LC_TIME",        "LC_COLLATE",
+                                             "LC_MONETARY", "LC_MESSAGES",  "LC_PAPER",       "LC_NAME",
+                                             "LC_ADDRESS",  "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+
+}  // namespace
+
+bool LocaleInstalled(const QString& name)
+{
+    const QByteArray n = name.toLocal8Bit();
+    locale_t l = newlocale(LC_ALL_MASK, n.constData(), locale_t{});
+    if (l == locale_t{}) return false;
+    freelocale(l);
+    return true;
+}
+
+QProcessEnvironment WithUsableLocale(QProcessEnvironment env, const std::function<bool(const QString&)>& installed)
+{
+    const QString fallback = installed(QStringLiteral("C.UTF-8")) ? QStringLiteral("C.UTF-8") : QStringLiteral("C");
+    const auto usable = [&](const QString& var) {
+        const QString name = env.value(var);
+        return !name.isEmpty() && installed(name);
+    };
+    // LC_ALL overrides everything else.
+    if (!env.value(QStringLiteral("LC_ALL")).isEmpty()) {
+        if (!usable(QStringLiteral("LC_ALL"))) env.insert(QStringLiteral("LC_ALL"), fallback);
+        return env;
+    }
+    env.remove(QStringLiteral("LC_ALL"));
+    for (const char* category : kLocaleCategories) {
+        const QString var = QString::fromLatin1(category);
+        if (env.contains(var) && !usable(var)) env.remove(var);
+    }
+    if (!usable(QStringLiteral("LANG"))) env.insert(QStringLiteral("LANG"), fallback);
+    return env;
+}
 
 QProcessStarter::QProcessStarter() = default;
 
@@ -21,6 +62,7 @@ qint64 QProcessStarter::Start(const QString& program, const QStringList& argumen
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);
     process->setArguments(arguments);
+    process->setProcessEnvironment(WithUsableLocale(QProcessEnvironment::systemEnvironment()));
     process->start();
     if (!process->waitForStarted()) {
         const QFileInfo info(program);

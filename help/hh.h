@@ -4,6 +4,7 @@
 // runtime it keeps one help window, so a new request first ends the viewer
 // started before, and closing all ends only the viewers we started.
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -24,7 +25,17 @@ public:
     virtual void Stop(qint64 id) = 0;
 };
 
-// The real one, over QProcess.
+// Whether the system has the locale `name` ("de_DE.UTF-8", "C.UTF-8").
+bool LocaleInstalled(const QString& name);
+
+// The environment `env` with a locale the system has: the viewer complains in
+// a box before its page when it finds none set, or one that is not installed.
+// A set locale that is installed stays; LANG falls back to "C.UTF-8".
+QProcessEnvironment WithUsableLocale(QProcessEnvironment env,
+                                     const std::function<bool(const QString&)>& installed = LocaleInstalled);
+
+// The real one, over QProcess. What it starts gets the program's environment
+// WithUsableLocale.
 class QProcessStarter final : public ProcessStarter {
 public:
     QProcessStarter();

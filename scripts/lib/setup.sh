@@ -2,9 +2,10 @@
 # packages the build needs, installed when running as root, else the one
 # apt-get line to run.
 
-# Build and test: compiler, Qt, GoogleTest; Qt's German texts, the fixed-pitch
-# payslip font, the PDF checks and the help compiler.
-LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev qt6-translations-l10n
+# Build and test: compiler, Qt (with its SVG module for the toolbar's icons),
+# GoogleTest; Qt's German texts, the fixed-pitch payslip font, the PDF checks
+# and the help compiler.
+LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev qt6-translations-l10n
              fonts-liberation2 poppler-utils fp-utils)
 # Only the running program: the help viewer.
 LX_RUN_PACKAGES=(xchm)

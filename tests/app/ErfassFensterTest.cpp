@@ -101,6 +101,19 @@ TEST_F(ErfassFensterTest, ControlsStandUnderTheirNames)
     EXPECT_EQ(lv->columnCount(), 9);
     EXPECT_EQ(lv->headerItem()->text(8), "VB");
     EXPECT_EQ(Feld<QWidget>("PnlBezug")->palette().color(QPalette::Window), QColor(0, 255, 0));
+
+    // The name and the flag cells are sky blue while they have the focus.
+    const QColor himmelblau(0xa6, 0xca, 0xf0);
+    Feld<QWidget>("VEdiBetrag")->setFocus(Qt::TabFocusReason);
+    for (const char* name : {"AEdiLOA", "AEdiLST", "AEdiSV", "AEdiZV", "AEdiEB", "AEdiLMJ", "AEdiNT", "AEdiVB"}) {
+        auto* feld = Feld<TLxAdvEdit>(name);
+        const QColor vorher = feld->Color();
+        EXPECT_NE(vorher, himmelblau) << name;
+        feld->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), himmelblau) << name;
+        Feld<QWidget>("VEdiBetrag")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), vorher) << name;
+    }
 }
 
 TEST_F(ErfassFensterTest, RowsTypedAndTakenByKeysAndDeletedByDel)
@@ -149,6 +162,19 @@ TEST_F(ErfassFensterTest, EditingByDoubleClickAndClosingCancels)
     EXPECT_TRUE(Feld<QPushButton>("BtnAenderung")->isVisible());
     EXPECT_FALSE(Feld<QPushButton>("BtnUebernehmen")->isVisible());
     EXPECT_EQ(Feld<TLxValueEdit>("VEdiBetrag")->text(), "3.000,00");
+    // The row being edited shows yellow (under the focus frame's faint tint),
+    // also while it is the selected one.
+    const auto gelb = [lv] {
+        const QRect zelle = lv->visualRect(lv->model()->index(0, 4));  // "ZV", empty
+        const QColor c = lv->viewport()->grab().toImage().pixelColor(zelle.center());
+        return c.red() > 220 && c.green() > 220 && c.blue() < 60;
+    };
+    EXPECT_TRUE(lv->topLevelItem(0)->isSelected());
+    EXPECT_TRUE(gelb());
+    QTest::mouseClick(Feld<QPushButton>("BtnAbbrechen"), Qt::LeftButton);
+    EXPECT_TRUE(lv->topLevelItem(0)->isSelected());
+    EXPECT_FALSE(gelb()) << "a cancelled edit takes the yellow away";
+    QTest::mouseDClick(lv->viewport(), Qt::LeftButton, {}, mitte);
     dlg->close();
     EXPECT_FALSE(fenster->zustand.erfass.editiert);
     ZeigeAktiv(dlg);

@@ -3,6 +3,8 @@
 // edits reaching their handlers; the buttons reaching theirs.
 
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include <QToolButton>
 
 #include "Hauptfenster.h"
+#include "LxEditBase.h"
 #include "LxValueLabEdit.h"
 #include "ProgrammTest.h"
 
@@ -147,6 +150,104 @@ TEST_F(MainUnitTest, ButtonsReachTheirHandlers)
     EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,60%");
     EXPECT_EQ(w<QComboBox>("ComboPVerh")->currentText(), "ja");
     EXPECT_FALSE(p().opt[Opt::SVComboPVKi].enabled) << "\"ja\" locks the children list";
+}
+
+// The gross and net fields and the deductions list stay where they are in
+// gross and in net mode, and the window keeps its size with the factor field.
+TEST_F(MainUnitTest, LayoutStaysPutInBothModesAndWithTheFactor)
+{
+    const auto platz = [this](const char* name) { return QRect(w(name)->mapTo(form, QPoint()), w(name)->size()); };
+    const QSize groesse(645, 518);
+    EXPECT_EQ(form->size(), groesse);
+    const QRect brutto = platz("LEdiBrutto");
+    const QRect netto = platz("LEdiNetto");
+    const QRect abzuege = platz("LVAbz");
+    struct Schritt {
+        const char* feld;
+        const char* tasten;
+        const char* knopf;  // the recalculate button the mode shows
+    };
+    for (const Schritt& s : {Schritt{"LEdiBrutto", "2000\r", "BtnBruttoNeu"},
+                             Schritt{"LEdiNetto", "1500\r", "BtnNettoNeu"}, Schritt{"LEdiStKl", "4", "BtnNettoNeu"}}) {
+        Ueberschreibe(w<QLineEdit>(s.feld), s.tasten);
+        EXPECT_TRUE(w(s.knopf)->isVisible()) << s.feld;
+        EXPECT_EQ(platz("LEdiBrutto"), brutto) << s.feld;
+        EXPECT_EQ(platz("LEdiNetto"), netto) << s.feld;
+        EXPECT_EQ(platz("LVAbz"), abzuege) << s.feld;
+        EXPECT_EQ(form->size(), groesse) << s.feld;
+        EXPECT_FALSE(platz(s.knopf).intersects(netto)) << s.feld;
+    }
+    EXPECT_TRUE(w("LEdiFaktor")->isVisible());
+    EXPECT_TRUE(fehlerTexte.isEmpty()) << fehlerTexte.join(u'\n').toStdString();
+}
+
+// The plain edit fields take their colour while they have the focus and give
+// it back when left.
+TEST_F(MainUnitTest, CodeAndBirthYearTakeTheirFocusColour)
+{
+    const QColor grau(0xbf, 0xcd, 0xdb);
+    w("LEdiBrutto")->setFocus(Qt::TabFocusReason);
+    for (const char* name : {"LxEdiBGR", "LEdiGebJahr"}) {
+        auto* feld = w<TLxEditBase>(name);
+        ASSERT_NE(feld, nullptr) << name;
+        const QColor vorher = feld->Color();
+        feld->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), grau) << name;
+        w("LEdiBrutto")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(feld->Color(), vorher) << name;
+    }
+}
+
+// Eleven icons of the program's own: each distinct from the others at a
+// glance, in colour (none looks disabled), and drawn anew at scale 2.
+TEST_F(MainUnitTest, ToolbarIconsAreDistinctColouredAndSharpAtScaleTwo)
+{
+    const char* namen[] = {"BtnNeu",     "BtnBrErfass",  "BtnBerechnen", "BtnDetailberechnung",
+                           "BtnDrucken", "BtnSpeichern", "BtnOptionen",  "BtnStammSpeichern",
+                           "BtnHilfe",   "BtnProgInto",  "BtnSchliessen"};
+    std::vector<QImage> bilder;
+    for (const char* name : namen) {
+        auto* knopf = w<QToolButton>(name);
+        ASSERT_NE(knopf, nullptr) << name;
+        const QIcon icon = knopf->icon();
+        ASSERT_FALSE(icon.isNull()) << name;
+        const QImage bild = icon.pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(bild.size(), QSize(24, 24)) << name;
+        int bunt = 0;
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 24; ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c.alpha() > 200 && c.hsvSaturation() > 120) ++bunt;
+            }
+        }
+        EXPECT_GE(bunt, 12) << name << " looks grey";
+        EXPECT_EQ(icon.pixmap(QSize(24, 24), 2.0).size(), QSize(48, 48)) << name << " is not drawn anew at scale 2";
+        bilder.push_back(bild);
+    }
+    for (std::size_t i = 0; i < bilder.size(); ++i) {
+        for (std::size_t j = i + 1; j < bilder.size(); ++j) {
+            int anders = 0;
+            for (int y = 0; y < 24; ++y) {
+                for (int x = 0; x < 24; ++x) {
+                    const QColor a = bilder[i].pixelColor(x, y);
+                    const QColor b = bilder[j].pixelColor(x, y);
+                    if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) +
+                            std::abs(a.alpha() - b.alpha()) >
+                        96) {
+                        ++anders;
+                    }
+                }
+            }
+            EXPECT_GE(anders, 24 * 24 / 5) << namen[i] << " and " << namen[j] << " look alike";
+        }
+    }
+    EXPECT_EQ(w<QPushButton>("BtnBruttoErfass")
+                  ->icon()
+                  .pixmap(QSize(24, 24), 1.0)
+                  .toImage()
+                  .convertToFormat(QImage::Format_ARGB32),
+              bilder[1])
+        << "the gross field's entry button shows the toolbar's motif";
 }
 
 TEST_F(MainUnitTest, AllowanceAsTypedReachesTheAnnualOne)

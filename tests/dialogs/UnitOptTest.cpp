@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -74,6 +76,28 @@ TEST_F(UnitOptTest, TwelvePagesWithTheirHelpContexts)
         EXPECT_EQ(frm->PageCtrl->tabText(i), titel[i]);
         EXPECT_EQ(frm->PageCtrl->widget(i)->property(kHilfeKontext).toInt(), 3001 + i) << i;
     }
+
+    // The pages by their names in the list beside them: all twelve in view at
+    // once, each name whole, and a click shows its page.
+    ZeigeAktiv(frm.get());
+    auto* liste = frm->findChild<QListWidget*>(QStringLiteral("LiBoSeiten"));
+    ASSERT_NE(liste, nullptr);
+    EXPECT_TRUE(frm->PageCtrl->tabBar()->isHidden());
+    ASSERT_EQ(liste->count(), 12);
+    const QRect sichtbar = liste->viewport()->rect();
+    for (int i = 0; i < 12; ++i) {
+        QListWidgetItem* eintrag = liste->item(i);
+        EXPECT_EQ(eintrag->text(), titel[i]);
+        const QRect r = liste->visualItemRect(eintrag);
+        EXPECT_TRUE(sichtbar.contains(r)) << titel[i].toStdString() << " lies outside the list";
+        EXPECT_LE(liste->fontMetrics().horizontalAdvance(titel[i]), r.width()) << titel[i].toStdString();
+    }
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(8)).center());
+    EXPECT_EQ(frm->PageCtrl->currentIndex(), 8);
+    EXPECT_EQ(p.opt[Opt::PageCtrl].selected, 8);
+    frm->ZeigeSeite(11, QStringLiteral("PageCtrl"));
+    EXPECT_EQ(liste->currentRow(), 11) << "a request for a page moves the list along";
+    EXPECT_EQ(QApplication::focusWidget(), liste) << "the focus asked for the pages goes to their list";
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("Optionen"));
     EXPECT_EQ(w<QPushButton>(Opt::BtnErfassung)->text(), QStringLiteral("Erfassungsmaske\nöffnen"));
     EXPECT_EQ(w(Opt::BtnGrundstellung)->toolTip(), QStringLiteral("Grundstellung aller Eingabefelder in den Optionen"));
@@ -133,6 +157,7 @@ TEST_F(UnitOptTest, EveryControlOfItsPagesUnderItsNameWithLabelPresetAndLimits)
     EXPECT_EQ(w(Opt::LEdiPKV)->property(kHilfeKontext).toInt(), 4007);
     EXPECT_EQ(w(Opt::LEdiPPV)->property(kHilfeKontext).toInt(), 4008);
     EXPECT_EQ(w(Opt::ZVComboHochr)->property(kHilfeKontext).toInt(), 4005);
+    EXPECT_EQ(w<TLxEditBase>(Opt::ZVEdiNameIndZV)->ActiveColor(), QColor(0xa6, 0xca, 0xf0)) << "sky blue in the focus";
 }
 
 TEST_F(UnitOptTest, RequestShowsThePageWithTheFocusInTheNamedField)

@@ -22,7 +22,8 @@ TEST(DruckerListe, PrintersThenPdf)
         std::string text;
     };
     for (const Fall& f : std::vector<Fall>{
-             {{}, "", {"PDF-Datei"}, -1, "kein Drucker installiert"},
+             {{}, "", {"PDF-Datei"}, 0, "PDF-Datei"},
+             {{"Büro"}, "Keller", {"Büro", "PDF-Datei"}, 0, "Büro"},
              {{"Büro", "Keller"}, "Keller", {"Büro", "Keller", "PDF-Datei"}, 1, "Keller"},
              {{"Büro", "Keller"}, "", {"Büro", "Keller", "PDF-Datei"}, 0, "Büro"},
          }) {

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
+#include <vector>
 
 #include "hh.h"
 
@@ -41,6 +42,69 @@ TEST(QProcessStarter, AMissingProgram)
     int error = 0;
     EXPECT_EQ(starter.Start("/nicht/da/xchm", {}, error), 0);
     EXPECT_EQ(error, ENOENT);
+}
+
+// The viewer's locale: what is set and installed stays, what is missing or
+// not installed falls back to C.UTF-8.
+TEST(WithUsableLocale, KeepsAnInstalledLocaleAndReplacesAMissingOne)
+{
+    const auto installed = [](const QString& name) {
+        return name == "C.UTF-8" || name == "de_DE.UTF-8" || name == "C";
+    };
+    struct Fall {
+        QStringList vorher;
+        QStringList nachher;
+    };
+    for (const Fall& f : std::vector<Fall>{
+             {{}, {"LANG=C.UTF-8"}},
+             {{"LANG="}, {"LANG=C.UTF-8"}},
+             {{"LANG=de_DE.UTF-8"}, {"LANG=de_DE.UTF-8"}},
+             {{"LANG=fr_FR.UTF-8"}, {"LANG=C.UTF-8"}},
+             {{"LC_MESSAGES=fr_FR.UTF-8", "LANGUAGE=de"}, {"LANG=C.UTF-8", "LANGUAGE=de"}},
+             {{"LC_CTYPE=de_DE.UTF-8", "LC_TIME=fr_FR.UTF-8"}, {"LANG=C.UTF-8", "LC_CTYPE=de_DE.UTF-8"}},
+             {{"LC_ALL=", "LANG=de_DE.UTF-8"}, {"LANG=de_DE.UTF-8"}},
+             {{"LC_ALL=de_DE.UTF-8", "LC_TIME=fr_FR.UTF-8"}, {"LC_ALL=de_DE.UTF-8", "LC_TIME=fr_FR.UTF-8"}},
+             {{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}, {"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"}},
+         }) {
+        QProcessEnvironment env;
+        env.insert("PATH", "/usr/bin");
+        for (const QString& v : f.vorher) env.insert(v.section('=', 0, 0), v.section('=', 1));
+        QStringList nachher = lx::WithUsableLocale(env, installed).toStringList();
+        nachher.removeAll("PATH=/usr/bin");
+        nachher.sort();
+        QStringList erwartet = f.nachher;
+        erwartet.sort();
+        EXPECT_EQ(nachher, erwartet) << f.vorher.join(' ').toStdString();
+    }
+    EXPECT_TRUE(lx::LocaleInstalled("C"));
+    EXPECT_FALSE(lx::LocaleInstalled("xx_YY.NICHTS"));
+}
+
+// A program started without LANG and LC_ALL sees a locale that the system has.
+TEST(QProcessStarter, StartsWithAUsableLocale)
+{
+    const QByteArray lang = qgetenv("LANG");
+    const QByteArray lcAll = qgetenv("LC_ALL");
+    qunsetenv("LANG");
+    qunsetenv("LC_ALL");
+    QTemporaryDir dir;
+    const QString ausgabe = dir.filePath("lang");
+    lx::QProcessStarter starter;
+    int error = 0;
+    const qint64 id = starter.Start(
+        "/bin/sh", {"-c", "printf '%s' \"$LANG\" > \"$1.teil\" && mv \"$1.teil\" \"$1\"", "sh", ausgabe}, error);
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(ausgabe) && waited.elapsed() < 5000) QThread::msleep(10);
+    starter.Stop(id);
+    if (!lang.isNull()) qputenv("LANG", lang);
+    if (!lcAll.isNull()) qputenv("LC_ALL", lcAll);
+    ASSERT_NE(id, 0);
+    QFile f(ausgabe);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString gesehen = QString::fromLocal8Bit(f.readAll());
+    EXPECT_TRUE(lx::LocaleInstalled(gesehen)) << gesehen.toStdString();
+    EXPECT_FALSE(gesehen.isEmpty());
 }
 
 TEST(HHRuntime, LoadsWhenTheViewerIsThereAndForgetsItAtUnload)
