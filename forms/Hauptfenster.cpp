@@ -299,9 +299,7 @@ void ActMainGrund(ProgrammZustand& p)
     for (Opt feld : {Opt::ATZLabAufst, Opt::ATZLabRegEnt, Opt::ATZmanReg}) opt.text(feld) = "0,00";
     h[PnlVB].visible = false;
     h[PnlVB].tag = 0;
-    const int jahr = angenommenesJahr(p);
-    if (jahr > 2014) h.text(MEdiKVZus) = "+ 1,30%";
-    if (jahr > 2022) h.text(MEdiKVZus) = "+ 1,60%";
+    KVZusatzVorgabe(p);
     for (auto& panel : h[StatusBar].items) panel.clear();
     LxEdiBGRChange(p);
     LEdiStKlChange(p);
@@ -309,6 +307,13 @@ void ActMainGrund(ProgrammZustand& p)
     MEdiKVChange(p);
     ComboPVerhChange(p);
     ComboZVChange(p);
+}
+
+void KVZusatzVorgabe(ProgrammZustand& p)
+{
+    const int jahr = angenommenesJahr(p);
+    if (jahr > 2014) p.haupt.text(MEdiKVZus) = "+ 1,30%";
+    if (jahr > 2022) p.haupt.text(MEdiKVZus) = "+ 1,60%";
 }
 
 void BtnNeuClick(ProgrammZustand& p)
