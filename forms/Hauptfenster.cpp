@@ -291,6 +291,9 @@ void ActMainGrund(ProgrammZustand& p)
     }
     h[BtnBruttoNeu].visible = false;
     h[BtnNettoNeu].visible = false;
+    // With the net "0,00" no net to gross is left to repeat: the next
+    // calculation of entered rows goes from gross to net.
+    h[LEdiNetto].tag = 0;
     erfass::ActGrundstellung(p);
     optionen::ActGrundstellung(p);
     auto& opt = p.opt;
