@@ -64,33 +64,33 @@ QWidget* DialogeQt::eltern() const
     return fenster_[nummer(Fenster::Haupt)];
 }
 
+int DialogeQt::zeigeBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons knoepfe)
+{
+    if (vorMeldung_) vorMeldung_();
+    QMessageBox box(icon, titel(), meldungsText(text), knoepfe, eltern());
+    box.setTextFormat(Qt::PlainText);
+    if (knoepfe.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
+    return box.exec();
+}
+
 void DialogeQt::Information(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Information, titel(), meldungsText(text), QMessageBox::Ok, eltern());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    zeigeBox(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 void DialogeQt::Warnung(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Warning, titel(), meldungsText(text), QMessageBox::Ok, eltern());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    zeigeBox(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 void DialogeQt::Fehler(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Critical, titel(), meldungsText(text), QMessageBox::Ok, eltern());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    zeigeBox(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 bool DialogeQt::JaNein(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Question, titel(), meldungsText(text), QMessageBox::Yes | QMessageBox::No, eltern());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return zeigeBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> DialogeQt::datei(const DateiAuswahl& auswahl, bool speichern)

@@ -3,6 +3,7 @@
 // (a "\r" is a line break), Qt's file and folder dialogs (German once the
 // program loaded Qt's translation), and the program's windows.
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -29,6 +30,10 @@ public:
     void anmeldenOptionen(TFrmOpt* w);
     // What a help request does (nothing until the help is installed).
     void setHilfe(std::function<void(int)> hilfe) { hilfe_ = std::move(hilfe); }
+    // What runs before a message box or a question opens: the windows show
+    // the state the handler has reached, so a message never stands over the
+    // figures of the run before.
+    void setVorMeldung(std::function<void()> vorMeldung) { vorMeldung_ = std::move(vorMeldung); }
 
     void Information(std::string_view text) override;
     void Warnung(std::string_view text) override;
@@ -45,11 +50,14 @@ public:
 
 private:
     QWidget* eltern() const;
+    // A message box of that icon and buttons over the windows as they stand.
+    int zeigeBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons knoepfe);
     std::optional<std::string> datei(const DateiAuswahl& auswahl, bool speichern);
 
     std::array<QPointer<QWidget>, 5> fenster_;
     QPointer<TFrmOpt> optionen_;
     std::function<void(int)> hilfe_;
+    std::function<void()> vorMeldung_;
 };
 
 // Today from the system's calendar.

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Abrechnungsfenster.h"
 #include "Berechnen.h"
@@ -58,6 +59,13 @@ int feldBreite(Haupt id)
         default:
             return 0;
     }
+}
+
+// Wide enough for the longest amount the program shows (fonts differ from
+// the widths the tables give).
+int betragsBreite(const QWidget* w)
+{
+    return w->fontMetrics().horizontalAdvance(QString::fromUtf8(lx::kLaengsterBetrag)) + 12;
 }
 
 }  // namespace
@@ -118,7 +126,9 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         }
         g->addWidget(w, reihe, 1);
         g->setColumnStretch(3, 1);
-        if (const int breite = feldBreite(id); breite > 0) w->setFixedWidth(breite);
+        int breite = feldBreite(id);
+        if (id == Haupt::LEdiBrutto || id == Haupt::LEdiNetto) breite = std::max(breite, betragsBreite(w));
+        if (breite > 0) w->setFixedWidth(breite);
         return w;
     };
     auto gruppe = [&](const char* name, int hilfe) {
@@ -239,7 +249,8 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         rechts->addWidget(box);
     }
     auto* abzuege = bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte);
-    abzuege->setMinimumWidth(225 + 90 + 2 * abzuege->frameWidth());
+    const int betragsSpalte = std::max(p.haupt.element(Haupt::LVAbz).columns.at(1).width, betragsBreite(abzuege));
+    abzuege->setMinimumWidth(225 + betragsSpalte + 2 * abzuege->frameWidth());
     rechts->addWidget(abzuege, 1);
     {
         auto* g = new QGridLayout;
@@ -261,6 +272,8 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     anzeige.anmelden(this, [this] { aktualisieren(); });
     lx::runGuarded(this, [&p] { lx::FormCreate(p); });
     aktualisieren();
+    // After the first refresh, which gave the columns the table's widths.
+    abzuege->setColumnWidth(1, betragsSpalte);
 }
 
 TForm1::~TForm1()

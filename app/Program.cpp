@@ -44,7 +44,10 @@ ProgramWindows::ProgramWindows(const Umgebung& umgebung)
         (umgebung.programmOrdner.isEmpty() ? QCoreApplication::applicationDirPath() : umgebung.programmOrdner)
             .toStdString();
     zustand.hilfe = umgebung.hilfe;
-    if (dialogeQt) dialogeQt->setHilfe([](int kontext) { HelpViewer::DisplayHelpByContext(kontext); });
+    if (dialogeQt) {
+        dialogeQt->setHilfe([](int kontext) { HelpViewer::DisplayHelpByContext(kontext); });
+        dialogeQt->setVorMeldung([this] { anzeige.alles(); });
+    }
     const StammOrte orte = waehleStammOrte(QString::fromStdString(zustand.programmOrdner));
     zustand.einstellungsDatei = orte.einstellungsDatei;
     zustand.stammOrdnerVorgabe = orte.stammOrdner;

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Erfassung.h"
 #include "LxAdvEdit.h"
@@ -151,7 +152,12 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     auto* rechts = new QVBoxLayout;
     mitte->addLayout(rechts);
     auto* brutti = b.feld<QTreeWidget>(e, Erfass::LViewBrutti, this);
-    brutti->setFixedWidth(240);
+    // The amounts shown whole, up to 255 rows of the largest amount.
+    const int titelSpalte = e.element(Erfass::LViewBrutti).columns.at(0).width;
+    const int betragsSpalte =
+        std::max(e.element(Erfass::LViewBrutti).columns.at(1).width,
+                 brutti->fontMetrics().horizontalAdvance(QString::fromUtf8(lx::kLaengsterBetrag)) + 12);
+    brutti->setFixedWidth(titelSpalte + betragsSpalte + 20);
     brutti->setSelectionMode(QAbstractItemView::NoSelection);
     rechts->addWidget(brutti, 1);
     knopf(rechts, Erfass::BtnOptionen, [&p] {
@@ -166,6 +172,8 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
 
     haupt->addWidget(b.feld<QStatusBar>(e, Erfass::StatusBar1, this));
     aktualisieren();
+    // After the first refresh, which gave the columns the table's widths.
+    brutti->setColumnWidth(1, betragsSpalte);
 }
 
 void TFrmErfass::aktualisieren()

@@ -78,6 +78,14 @@ void AbrechnungZeigen(ProgrammZustand& p, std::vector<std::string> zeilen)
     AbrTexteSchreiben(p.abr, t);
 }
 
+void AbrechnungLeeren(ProgrammZustand& p)
+{
+    AbrechnungZeigen(p, MemoZeilen(p.abr.element(MemoAbr).preset));
+    for (Abr knopf : {BtnAbr, BtnPfd, BtnATZ}) p.abr[knopf].visible = false;
+    p.abr[LiBoPfd].items.clear();
+    p.abr[LiBoATZ].items.clear();
+}
+
 void AbrGrundstellung(ProgrammZustand& p)
 {
     for (Abr knopf : {BtnAbr, BtnPfd, BtnATZ}) p.abr[knopf].visible = false;

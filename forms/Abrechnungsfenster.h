@@ -26,6 +26,10 @@ void BtnATZClick(ProgrammZustand& p);
 // A newly built payslip: shown in the payslip view, the held payslip cleared.
 void AbrechnungZeigen(ProgrammZustand& p, std::vector<std::string> zeilen);
 
+// No payslip: the payslip view back to the window's title line, the reports
+// emptied and their view buttons hidden (a calculation that stopped).
+void AbrechnungLeeren(ProgrammZustand& p);
+
 // The payslip window's part of a new payslip (BtnNeuClick) and of loading a
 // record: the view buttons hidden, the print name emptied.
 void AbrGrundstellung(ProgrammZustand& p);

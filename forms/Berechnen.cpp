@@ -1,6 +1,7 @@
 #include "Berechnen.h"
 
 #include "Optionen.h"
+#include "Abrechnungsfenster.h"
 #include "AmountText.h"
 #include "DatumUnit.h"
 #include "Detailausgabe.h"
@@ -54,10 +55,17 @@ std::string ohneLetztesZeichen(const std::string& text)
     return text.empty() ? text : text.substr(0, text.size() - 1);
 }
 
+// The field's range as leaving it would apply it.
+void bereich(ProgrammZustand& p, Haupt feld)
+{
+    BereichAnwenden(p.haupt[feld], p.haupt.element(feld));
+}
+
 // The amount of a field for the entry dialog's amount field, "#,##0.00".
 void insErfassen(ProgrammZustand& p, Haupt feld, bool zvMarke)
 {
     ErfassZustand& e = p.erfass;
+    bereich(p, feld);
     if (feld == LEdiBrutto) {
         e.text(Erfass::VEdiBetrag) = formatAmount(betrag(p.haupt.text(LEdiBrutto)));
         p.haupt[BtnBruttoNeu].visible = true;
@@ -88,6 +96,32 @@ void stoppAnzeigen(ProgrammZustand& p, const Stopp& s)
         p.dialoge.Fokus(Fenster::Haupt, s.fokus);
     }
 }
+
+// A run that a check stopped leaves none of an earlier run's figures beside
+// the new inputs: the deductions and the mode's result field "0,00", no
+// recalculate button, the payslip window back to its title without reports.
+// The entry rows and every input stay.
+void ergebnisseLeeren(ProgrammZustand& p)
+{
+    auto& h = p.haupt;
+    ActLVGrundExecute(p);
+    h.text(h[LEdiNetto].tag == 1 ? LEdiBrutto : LEdiNetto) = "0,00";
+    h[BtnBruttoNeu].visible = false;
+    h[BtnNettoNeu].visible = false;
+    AbrechnungLeeren(p);
+}
+
+// The messages of a run's steps wait for its end; a run that throws drops them.
+class MeldungenHalten {
+public:
+    explicit MeldungenHalten(ProgrammZustand& p) : p_(p) { p_.laufMeldungen.emplace(); }
+    ~MeldungenHalten() { p_.laufMeldungen.reset(); }
+    MeldungenHalten(const MeldungenHalten&) = delete;
+    MeldungenHalten& operator=(const MeldungenHalten&) = delete;
+
+private:
+    ProgrammZustand& p_;
+};
 
 void abzuegeAnzeigen(ProgrammZustand& p)
 {
@@ -216,6 +250,7 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
 
 void LEdiBruttoKeyDown(ProgrammZustand& p, Haupt feld)
 {
+    bereich(p, feld);
     if (IstNullText(p.haupt.text(feld))) return;
     p.haupt[LEdiNetto].tag = 0;
     erfass::ActGrundstellung(p);
@@ -243,6 +278,7 @@ void ActBerechnenExecute(ProgrammZustand& p)
 {
     auto& h = p.haupt;
     TLohnGehalt& lg = p.LohnGehalt;
+    const MeldungenHalten halten(p);
 
     // 1. Partial retirement, and the totals over all rows: a net to gross or a
     // gross-up before may have left other totals.
@@ -254,14 +290,31 @@ void ActBerechnenExecute(ProgrammZustand& p)
     if (p.erfass.zeilen.empty() && !IstNullText(h.text(LEdiBrutto))) insErfassen(p, LEdiBrutto, zvGewaehlt(p));
     if (p.erfass.zeilen.empty() && !IstNullText(h.text(LEdiNetto))) insErfassen(p, LEdiNetto, zvGewaehlt(p));
     if (p.erfass.zeilen.empty()) {
+        ergebnisseLeeren(p);
         p.dialoge.Fehler("Bitte erst Beträge eingeben");
-        h[BtnBruttoNeu].visible = false;
-        h[BtnNettoNeu].visible = false;
         return;
+    }
+    // Net to gross needs a wanted net: without one the rows are computed gross
+    // to net (a reset has left the net field "0,00").
+    if (h[LEdiNetto].tag == 1) {
+        bereich(p, LEdiNetto);
+        if (IstNullText(h.text(LEdiNetto))) {
+            h[LEdiNetto].tag = 0;
+            h[BtnBruttoNeu].visible = true;
+            h[BtnNettoNeu].visible = false;
+        }
     }
 
     // 4. The checks, before anything reaches the engine.
-    if (const auto stopp = PruefeEingaben(LeseEingaben(p))) {
+    std::optional<Stopp> stopp;
+    try {
+        stopp = PruefeEingaben(LeseEingaben(p));
+    } catch (const ConversionError&) {
+        ergebnisseLeeren(p);
+        throw;
+    }
+    if (stopp) {
+        ergebnisseLeeren(p);
         stoppAnzeigen(p, *stopp);
         return;
     }
@@ -295,8 +348,11 @@ void ActBerechnenExecute(ProgrammZustand& p)
         lg.Berechnen();
         netto = NettoBrutto(lg, w.brutto[kGesamtbrutto]);
         nettoSchreiben = true;
+        // The gross field shows the gross of the rows computed, also where the
+        // rows were taken as they stand or part time changed them.
+        h.text(LEdiBrutto) = formatAmount(w.brutto[kGesamtbrutto]);
     }
-    if (nachBrutto && nachBrutto->abgebrochen) p.dialoge.Information("Hochrechnung nach 300 Schritten abgebrochen");
+    if (nachBrutto && nachBrutto->abgebrochen) Melden(p, "Hochrechnung nach 300 Schritten abgebrochen");
 
     // 8. Garnishment.
     const PfaendungsPlan pfaendung = PlanePfaendung(w);
@@ -314,7 +370,12 @@ void ActBerechnenExecute(ProgrammZustand& p)
     // checked after every calculation: it has nothing to do with garnishment.
     ActDetailabrechnung(p);
     if (!pfaendung.sonderflag) ActBPfaendungsabrechnung(p);
-    if (const auto hinweis = MinijobHinweis(w.bgr, w.jahr, w.monat, lg.FSVBrutto)) p.dialoge.Information(*hinweis);
+    if (const auto hinweis = MinijobHinweis(w.bgr, w.jahr, w.monat, lg.FSVBrutto)) Melden(p, *hinweis);
+
+    // The windows hold every figure of the run now: its messages follow.
+    const std::vector<std::string> meldungen = std::move(*p.laufMeldungen);
+    p.laufMeldungen.reset();
+    for (const std::string& m : meldungen) p.dialoge.Information(m);
 }
 
 }  // namespace lx

@@ -33,7 +33,6 @@ DetailEingaben DetailEingabenLesen(const ProgrammZustand& p)
     ein.LEdiNetto = h.text(Haupt::LEdiNetto);
     ein.LEdiNettoTag = h[Haupt::LEdiNetto].tag;
     ein.ComboZV = h.text(Haupt::ComboZV);
-    ein.MEdiKVZus = h.text(Haupt::MEdiKVZus);
     ein.LxEdiBGR = h.text(Haupt::LxEdiBGR);
     ein.LEdiStKl = h.text(Haupt::LEdiStKl);
     ein.LEdiKiFB = h.text(Haupt::LEdiKiFB);

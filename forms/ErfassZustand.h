@@ -94,6 +94,10 @@ enum Bruttosumme {
 using Bruttosummen = std::array<Currency, kBruttoAnzahl>;
 
 inline constexpr std::size_t kMaxZeilen = 255;
+// The longest amount a total, the gross and net fields or a deduction can
+// show: 255 rows of at most 1.000.000,00 each, and its negative. The windows
+// size their amount fields and columns by it.
+inline constexpr const char* kLaengsterBetrag = "-255.000.000,00";
 
 struct ErfassZustand : FensterZustand<Erfass> {
     ErfassZustand() : FensterZustand<Erfass>(erfassTabelle()) {}

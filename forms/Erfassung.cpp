@@ -312,6 +312,7 @@ void ZeileNehmen(ProgrammZustand& p, std::optional<int> typ)
         p.dialoge.Fokus(Fenster::Erfass, "VEdiBetrag");
         return;
     }
+    BereichAnwenden(e[VEdiBetrag], e.element(VEdiBetrag));
     if (typ) e.typ = *typ;
     if (e.editiert) {
         ActEditUebernahme(p);

@@ -291,6 +291,9 @@ void ActMainGrund(ProgrammZustand& p)
     }
     h[BtnBruttoNeu].visible = false;
     h[BtnNettoNeu].visible = false;
+    // With the net "0,00" no net to gross is left to repeat: the next
+    // calculation of entered rows goes from gross to net.
+    h[LEdiNetto].tag = 0;
     erfass::ActGrundstellung(p);
     optionen::ActGrundstellung(p);
     auto& opt = p.opt;
@@ -299,9 +302,7 @@ void ActMainGrund(ProgrammZustand& p)
     for (Opt feld : {Opt::ATZLabAufst, Opt::ATZLabRegEnt, Opt::ATZmanReg}) opt.text(feld) = "0,00";
     h[PnlVB].visible = false;
     h[PnlVB].tag = 0;
-    const int jahr = angenommenesJahr(p);
-    if (jahr > 2014) h.text(MEdiKVZus) = "+ 1,30%";
-    if (jahr > 2022) h.text(MEdiKVZus) = "+ 1,60%";
+    KVZusatzVorgabe(p);
     for (auto& panel : h[StatusBar].items) panel.clear();
     LxEdiBGRChange(p);
     LEdiStKlChange(p);
@@ -309,6 +310,13 @@ void ActMainGrund(ProgrammZustand& p)
     MEdiKVChange(p);
     ComboPVerhChange(p);
     ComboZVChange(p);
+}
+
+void KVZusatzVorgabe(ProgrammZustand& p)
+{
+    const int jahr = angenommenesJahr(p);
+    if (jahr > 2014) p.haupt.text(MEdiKVZus) = "+ 1,30%";
+    if (jahr > 2022) p.haupt.text(MEdiKVZus) = "+ 1,60%";
 }
 
 void BtnNeuClick(ProgrammZustand& p)

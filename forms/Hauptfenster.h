@@ -41,5 +41,8 @@ void ComboPVerhChange(ProgrammZustand& p);
 // The driver runs it before it sets the engine's inputs.
 void ActPVKinder(ProgrammZustand& p);
 void ActMainGrund(ProgrammZustand& p);
+// The extra health rate of the year list's year as the reset sets it: from
+// 2015 "+ 1,30%", from 2023 "+ 1,60%"; earlier years leave it.
+void KVZusatzVorgabe(ProgrammZustand& p);
 
 }  // namespace lx

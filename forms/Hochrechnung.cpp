@@ -194,7 +194,7 @@ void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
     p.NTSummeLfd = e.summen.lfd;
     p.haupt.text(Haupt::LEdiBrutto) = formatAmount(e.iteration.brutto);
     p.haupt.text(Haupt::LEdiNetto) = formatAmount(e.iteration.netto);
-    if (e.iteration.abgebrochen) p.dialoge.Information("Hochrechnung nach 300 Schritten abgebrochen");
+    if (e.iteration.abgebrochen) Melden(p, "Hochrechnung nach 300 Schritten abgebrochen");
 }
 
 }  // namespace lx

@@ -4,7 +4,9 @@
 // window and frees it after the last one, so no handler that runs while the
 // windows close can reach a freed engine. Tests build it without any window.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "AbrZustand.h"
 #include "Currency.h"
@@ -58,11 +60,26 @@ struct ProgrammZustand {
     Currency NTSummeEBZ;
     Currency NTSummeLMJ;
 
+    // While a calculation runs: the information its steps give, shown once the
+    // windows hold all of its figures (Melden).
+    std::optional<std::vector<std::string>> laufMeldungen;
+
     // The windows' controls.
     HauptZustand haupt;
     ErfassZustand erfass;
     OptionenZustand opt;
     AbrZustand abr;
 };
+
+// An information of a calculation's step: held for the end of the run while
+// one runs, else shown at once.
+inline void Melden(ProgrammZustand& p, std::string text)
+{
+    if (p.laufMeldungen) {
+        p.laufMeldungen->push_back(std::move(text));
+    } else {
+        p.dialoge.Information(text);
+    }
+}
 
 }  // namespace lx

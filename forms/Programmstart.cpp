@@ -41,6 +41,14 @@ void MonatVorbelegen(ProgrammZustand& p)  // step 5
     monat.text = monat.items.at(index);
 }
 
+// The extra health rate is the year's, as "Neue Abrechnung" sets it; the
+// record "Standard" may set another one when the window is first shown.
+void KVZusatzDesJahres(ProgrammZustand& p)
+{
+    KVZusatzVorgabe(p);
+    MEdiKVChange(p);
+}
+
 // Step 7, the two engines, needs nothing here: they are members of the state,
 // created with it and all zero until their year is set.
 
@@ -95,6 +103,7 @@ void FormCreate(ProgrammZustand& p)
     HilfeLaufzeitPruefen(p);
     HilfeHookAnlegen(p);
     MonatVorbelegen(p);
+    KVZusatzDesJahres(p);
     ActLVGrundExecute(p);
 }
 

@@ -150,7 +150,7 @@ private:
         NettoIterationRegeln regeln;
         regeln.steuerklasse6 = steuerklasse6();
         if (NettoIteration(W, W, netto, regeln).abgebrochen) {
-            p_.dialoge.Information("Hochrechnung nach 300 Schritten abgebrochen");
+            Melden(p_, "Hochrechnung nach 300 Schritten abgebrochen");
         }
     }
 
@@ -201,7 +201,7 @@ private:
         };
         auto netto = [&](const TLohnGehalt& lg, Currency G) { return vergleiche(NettoBrutto(lg, G), ziel); };
         if (Hochrechnen(lg2_, zeilen, zielBestimmen, zvAnteil, netto).iteration.abgebrochen) {
-            p_.dialoge.Information("Hochr.in Sonderber. nach 300 Schritten abgebrochen");
+            Melden(p_, "Hochr.in Sonderber. nach 300 Schritten abgebrochen");
         }
     }
 

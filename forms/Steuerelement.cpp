@@ -104,4 +104,15 @@ void grundstellung(SteuerZustand& z, const Steuerelement& e)
     if (e.resetChecked) z.checked = *e.resetChecked;
 }
 
+void BereichAnwenden(SteuerZustand& z, const Steuerelement& e)
+{
+    if (e.decimals <= 0 || z.text.empty()) return;
+    const std::optional<Currency> wert = parseAmount(OhnePunkte(z.text));
+    if (!wert) return;
+    Currency v = *wert;
+    if (v > z.max) v = z.max;
+    if (v < z.min) v = z.min;
+    z.text = formatAmount(v, e.decimals);
+}
+
 }  // namespace lx

@@ -60,14 +60,20 @@ Laufwerte laufwerte(const TLohnGehalt& lg, const DetailEingaben& ein)
     const bool hoch = ein.FNTHochrechnung == 1;
     // The gross field is read only where it counts: a plain gross run does not need it.
     const Currency b = (netto || hoch) ? wert(ein.LEdiBrutto) : 0_cur;
-    if (hoch && b != w.e) {
-        w.differenz = true;
-        w.d = b - w.e - ein.NTSummeLfd - ein.NTSummeEBZ - ein.NTSummeLMJ;
-        if (IstJa(ein.ZVComboHochr)) w.d += ein.NTSummeLfd;
+    if (hoch) {
+        // What the grossed-up gross holds beyond the payments listed (the
+        // net-marked ones at their net amounts): so the items marked "GBr"
+        // add up to the gross shown.
+        Currency gelistet;
+        for (const Posten& p : ein.posten) {
+            if (p.art == Postenart::Zahlung) gelistet += wert(p.betrag);
+        }
+        w.d = b - gelistet;
+        w.differenz = !w.d.isZero();
     }
-    w.m = (netto || hoch) ? b : w.e + lg.FATZAufstBetrag;
-    w.g = (hoch || (netto && !b.isZero())) ? formatAmount(b) : ein.gesamtbrutto;
-    if (lg.FATZ == 1) w.g = formatAmount(w.e + lg.FATZAufstBetrag);
+    // The top-up is paid in every mode and counts once, as without a gross-up.
+    w.m = ((netto || hoch) ? b : w.e) + lg.FATZAufstBetrag;
+    w.g = (hoch || (netto && !b.isZero()) || lg.FATZ == 1) ? formatAmount(w.m) : ein.gesamtbrutto;
     return w;
 }
 
@@ -98,9 +104,22 @@ void postenZeilen(std::vector<std::string>& z, const DetailEingaben& ein)
     }
 }
 
-std::string kvZusatz(const DetailEingaben& ein)
+// The extra health rate the engine computed with, as the field writes it ("1,70").
+std::string kvZusatz(const TLohnGehalt& lg)
 {
-    return Zeichen(ein.MEdiKVZus, 3, 4);
+    return formatAmount(lg.FKVZusatz);
+}
+
+// The employer's rates: a mini-job's flat rates where the engine takes them.
+Currency kvSatzAG(const TLohnGehalt& lg)
+{
+    return lg.FBGRKV == 6 ? MinijobKVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FKVSatz;
+}
+
+Currency rvSatzAG(const TLohnGehalt& lg)
+{
+    const bool pauschal = (lg.FMinijob == 1 && lg.FBGRRV == 1 && lg.FMiniRVPflicht == 1) || lg.FBGRRV == 5;
+    return pauschal ? MinijobRVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FRVSatz;
 }
 
 // Rows 6 to 21: gross, deductions of the engine, net and the subsidies.
@@ -115,7 +134,7 @@ void hauptblock(std::vector<std::string>& z, const TLohnGehalt& lg, const Detail
     z.push_back(WertZeile("Kirchensteuer",
                           -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
     const Currency kv = (lg.FBGRKV == 9 || lg.FKVBes == 2) ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
-    z.push_back(WertZeile("Krankenversicherung", kv) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(ein) + "%");
+    z.push_back(WertZeile("Krankenversicherung", kv) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(lg) + "%");
     const Currency rv = lg.FRVBes != 0 ? 0_cur : -(lg.FRVAN + lg.FRVANEB);
     z.push_back(WertZeile("Rentenversicherung", rv) + "   " + SatzText(lg.FRVSatz));
     z.push_back(WertZeile("Arbeitslosenversicherung", -(lg.FAVAN + lg.FAVANEB)) + "    " + SatzText(lg.FAVSatz));
@@ -203,15 +222,13 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
     Currency s = lg.FKVAG + lg.FRVAG + lg.FAVAG + lg.FPVAG + lg.FKVAGEB + lg.FRVAGEB + lg.FAVAGEB + lg.FPVAGEB;
     l.push_back(AuffuellenLeer("Arbeitgeberanteile:", 45, false));
 
-    const Currency k = ErstesZeichen(ein.LxEdiBGR) == "6" ? 13_cur : lg.FKVSatz;
-    std::string kvSatz = SatzText(k);
-    if (lg.FJahr >= 2019 && (lg.FBGRKV == 1 || lg.FBGRKV == 9)) kvSatz += "+" + kvZusatz(ein) + "%";
+    std::string kvSatz = SatzText(kvSatzAG(lg));
+    if (lg.FJahr >= 2019 && (lg.FBGRKV == 1 || lg.FBGRKV == 9)) kvSatz += "+" + kvZusatz(lg) + "%";
     l.push_back(linksZeile("Krankenversicherung", lg.FKVAG + lg.FKVAGEB, "   " + kvSatz));
 
-    const Currency q = (ZweitesZeichen(ein.LxEdiBGR) != "5" && lg.FMiniRVPflicht != 1) ? lg.FRVSatz : 15_cur;
-    l.push_back(linksZeile("Rentenversicherung", lg.FRVAG + lg.FRVAGEB, "   " + SatzText(q)));
+    l.push_back(linksZeile("Rentenversicherung", lg.FRVAG + lg.FRVAGEB, "   " + SatzText(rvSatzAG(lg))));
     if (lg.FATZ == 1) {
-        l.push_back(linksZeile("ATZ-Rentenversicherung", lg.FATZRVBeitrag, "   " + SatzText(q)));
+        l.push_back(linksZeile("ATZ-Rentenversicherung", lg.FATZRVBeitrag, "   " + SatzText(lg.FRVSatz)));
         s += lg.FATZRVBeitrag;
     }
     l.push_back(linksZeile("Arbeitslosenversicherung", lg.FAVAG + lg.FAVAGEB, "    " + SatzText(lg.FAVSatz)));

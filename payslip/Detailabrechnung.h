@@ -41,7 +41,6 @@ struct DetailEingaben {
     std::string LEdiNetto;
     int LEdiNettoTag = 0;  // 1: net mode
     std::string ComboZV;
-    std::string MEdiKVZus;  // "+ 1,70%"
     std::string LxEdiBGR;
     std::string LEdiStKl;
     std::string LEdiKiFB;

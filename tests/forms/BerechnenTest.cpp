@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "Abrechnungsfenster.h"
 #include "AmountText.h"
 #include "Berechnen.h"
 #include "Erfassung.h"
@@ -195,11 +197,100 @@ TEST_F(BerechnenTest, ButtonsSetTheModeAndRunWithTheRowsAsTheyStand)
     BtnBruttoNeuClick(p, BtnBruttoNeu);
     EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
     EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00") << "the gross computed";
     EXPECT_FALSE(p.haupt[BtnBruttoNeu].visible);  // only BtnBerechnen shows it
     BtnBruttoNeuClick(p, BtnBerechnen);
     EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
     EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
     EXPECT_TRUE(d.aufrufe.empty());
+
+    // Net to gross without a wanted net computes the rows gross to net.
+    const std::string netto = p.haupt.text(LEdiNetto);
+    p.haupt.text(LEdiNetto) = "0,00";
+    BtnBruttoNeuClick(p, BtnNettoNeu);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), netto);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00");
+    EXPECT_EQ(p.erfass.zeilen.at(0).betrag, 3000.00_cur);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
+    EXPECT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
+}
+
+// ENTER and a run that takes a field's amount apply the field's range first,
+// as leaving the field would: the figures belong to the amount shown.
+TEST_F(BerechnenTest, AmountsTakeTheFieldsRangeFirst)
+{
+    struct Fall {
+        Haupt feld;
+        const char* getippt;
+        bool enter;
+        const char* gezeigt;
+        Currency brutto;  // the engine's tax gross; 0: nothing computed
+    };
+    const Fall faelle[] = {
+        {LEdiBrutto, "99999999999", true, "1.000.000,00", 1000000.00_cur},
+        {LEdiBrutto, "2500", true, "2.500,00", 2500.00_cur},
+        {LEdiBrutto, "99999999999", false, "1.000.000,00", 1000000.00_cur},
+        {LEdiNetto, "99999999999", true, "1.000.000,00", 0_cur},
+        {LEdiNetto, "-5", true, "0,00", 0_cur},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.getippt) + (f.enter ? " ENTER" : " run"));
+        test::FakeDialoge dd;
+        test::FesteUhr u{2024, 3, 1};
+        ProgrammZustand q{dd, u};
+        ActLVGrundExecute(q);
+        q.haupt.text(f.feld) = f.getippt;
+        if (f.enter) {
+            LEdiBruttoKeyDown(q, f.feld);
+        } else {
+            ActBerechnen(q);
+        }
+        if (f.feld == LEdiBrutto) {
+            EXPECT_EQ(q.haupt.text(LEdiBrutto), f.gezeigt);
+            EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FStBrutto, f.brutto);
+        } else if (std::string(f.gezeigt) == "0,00") {
+            EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00");
+            EXPECT_EQ(q.LohnGehalt.FJahr, 0) << "nothing computed";
+        } else {
+            // the wanted net is the field's largest amount, and found
+            EXPECT_EQ(q.haupt.text(LEdiNetto), f.gezeigt);
+            EXPECT_EQ(NettoLaufend(q.LohnGehalt, q.LohnGehalt.GegebeneEingaben().FStBrutto), 1000000.00_cur);
+        }
+    }
+}
+
+// A step's message waits until the net, the deductions and the payslip of
+// its run are written.
+TEST_F(BerechnenTest, MessagesComeAfterTheRunsFigures)
+{
+    struct Pruefend : test::FakeDialoge {
+        std::function<void()> beiMeldung;
+        void Information(std::string_view text) override
+        {
+            beiMeldung();
+            FakeDialoge::Information(text);
+        }
+    };
+    Pruefend dd;
+    test::FesteUhr u{2024, 3, 1};
+    ProgrammZustand q{dd, u};
+    ActLVGrundExecute(q);
+    std::string netto;
+    std::string memo;
+    dd.beiMeldung = [&] {
+        netto = q.haupt.text(LEdiNetto);
+        memo = q.abr.text(Abr::MemoAbr);
+    };
+    q.haupt.text(LxEdiBGR) = "6100";
+    q.haupt.text(LEdiStKl) = "0";
+    q.haupt.text(LEdiBrutto) = "600";
+    LEdiBruttoKeyDown(q, LEdiBrutto);
+    EXPECT_EQ(dd.texte(Art::Information), (std::vector<std::string>{"Die Geringfügigkeitsgrenze beträgt 538 Euro"}));
+    EXPECT_EQ(netto, formatAmount(NettoBrutto(q.LohnGehalt, 600.00_cur)));
+    EXPECT_NE(memo.find("Gesamtbrutto                  600,00"), std::string::npos) << memo;
+    EXPECT_FALSE(q.laufMeldungen) << "none held after the run";
 }
 
 TEST_F(BerechnenTest, EmptyListTakesTheGrossElseTheNetField)
@@ -234,7 +325,7 @@ TEST_F(BerechnenTest, StopsWithTheirBoxesAndNothingSet)
         {"no amounts",
          [](ProgrammZustand& q) {
              erfass::ActGrundstellung(q);
-             q.haupt[BtnBruttoNeu].visible = true;
+             q.haupt.text(LEdiNetto) = "0,00";  // else its amount is taken
          },
          {"Fehler: Bitte erst Beträge eingeben"}},
         {"pension benefits without first payment",
@@ -272,16 +363,28 @@ TEST_F(BerechnenTest, StopsWithTheirBoxesAndNothingSet)
         q.haupt.text(ComboMonat) = "März";
         q.erfass.text(Erfass::VEdiBetrag) = "3.000,00";
         erfass::ActUebernehmen(q);
+        // the figures of a run before
+        ActLVGrundExecute(q);
+        q.haupt[LVAbz].rows[0].cells[1] = "-318,75";
+        q.haupt.text(LEdiNetto) = "2.027,07";
+        q.haupt[BtnBruttoNeu].visible = true;
         q.haupt[BtnNettoNeu].visible = true;
+        AbrechnungZeigen(q, {"Zudezivudirodeded  März 2024", "Gehalt  3.000,00"});
+        q.abr[Abr::BtnPfd].visible = true;
+        q.abr[Abr::LiBoPfd].items = {"Pfändungsberechnung"};
         f.vorher(q);
         ActBerechnen(q);
         EXPECT_EQ(dd.protokoll(), f.protokoll);
         EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FJahr, 0);
         EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FStBrutto, 0_cur);
-        if (std::string(f.name) == "no amounts") {
-            EXPECT_FALSE(q.haupt[BtnBruttoNeu].visible);
-            EXPECT_FALSE(q.haupt[BtnNettoNeu].visible);
-        }
+        // none of them stays beside the new inputs
+        for (const auto& z : q.haupt[LVAbz].rows) EXPECT_EQ(z.cells.at(1), "0,00") << z.cells.at(0);
+        EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00");
+        EXPECT_FALSE(q.haupt[BtnBruttoNeu].visible);
+        EXPECT_FALSE(q.haupt[BtnNettoNeu].visible);
+        EXPECT_EQ(q.abr.text(Abr::MemoAbr), q.abr.element(Abr::MemoAbr).preset);
+        EXPECT_FALSE(q.abr[Abr::BtnPfd].visible);
+        EXPECT_TRUE(q.abr[Abr::LiBoPfd].items.empty());
     }
 }
 
@@ -308,6 +411,7 @@ TEST_F(BerechnenTest, TextsThatDoNotConvertStopBeforeAnySetter)
         ProgrammZustand q{dd, u};
         q.erfass.text(Erfass::VEdiBetrag) = "3.000,00";
         erfass::ActUebernehmen(q);
+        q.haupt.text(LEdiNetto) = "2.027,07";
         f.vorher(q);
         try {
             ActBerechnen(q);
@@ -315,6 +419,7 @@ TEST_F(BerechnenTest, TextsThatDoNotConvertStopBeforeAnySetter)
         } catch (const ConversionError& e) {
             EXPECT_STREQ(e.what(), f.meldung);
         }
+        EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00") << "no figure of the run before";
         EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FJahr, 0);
         EXPECT_TRUE(dd.aufrufe.empty());
     }

@@ -157,6 +157,13 @@ TEST_F(ErfassungTest, TakingATypedRow)
         {{"VL", "40", "xx.....", kAbzug}, true, {"VL", "-40,00", "", "", "", "", "", "", ""}, {}},
         {{"VL", "40", "xx.....", kAbzug}, false, {"VL", "40,00", "", "", "", "", "", "", ""}, {}},
         {{"Prämie", "10", "X......"}, true, {"Prämie", "10,00", "x", "", "", "", "", "", ""}, {}},
+        // the field's range first, as leaving the field applies it
+        {{"Gehalt", "99999999999", "xx....."}, true, {"Gehalt", "1.000.000,00", "x", "x", "", "", "", "", ""}, {}},
+        {{"VL", "99999999999", "xx.....", kAbzug}, true, {"VL", "-1.000.000,00", "", "", "", "", "", "", ""}, {}},
+        {{"Abzug", "-99999999999", "xx.....", kAbzug},
+         false,
+         {"Abzug", "-1.000.000,00", "", "", "", "", "", "", ""},
+         {}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(std::string(f.typed.name) + " " + f.typed.betrag);
@@ -176,6 +183,9 @@ TEST_F(ErfassungTest, TakingATypedRow)
         ASSERT_EQ(p.erfass.zeilen.size(), 1u);
         ErfassAnzeigen(p.erfass);
         EXPECT_EQ(p.erfass[LView].rows[0].cells, f.zeile);
+        if (std::string(f.typed.betrag).size() > 10) {
+            EXPECT_EQ(p.erfass.text(VEdiBetrag), f.typed.betrag[0] == '-' ? "-1.000.000,00" : "1.000.000,00");
+        }
     }
 }
 

@@ -392,6 +392,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         p.haupt[Haupt::PnlVB].tag = 1;
         p.haupt[Haupt::BtnBruttoNeu].visible = true;
         p.haupt[Haupt::BtnNettoNeu].visible = true;
+        p.haupt[Haupt::LEdiNetto].tag = 1;
         p.haupt.panel(kPanelMfB) = "MfB";
         p.haupt.panel(kPanelEintritt) = "Eintritt 01.05.2024";
         h(Haupt::ComboStamm) = "Meier";
@@ -409,6 +410,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         const std::string fall = f.jahr;
         EXPECT_EQ(h(Haupt::LEdiBrutto), "0,00") << fall;
         EXPECT_EQ(h(Haupt::LEdiNetto), "0,00") << fall;
+        EXPECT_EQ(p.haupt[Haupt::LEdiNetto].tag, 0) << fall << ": back to gross to net";
         EXPECT_EQ(h(Haupt::LEdiGebJahr), "1990") << fall;
         EXPECT_EQ(h(Haupt::LEdiStKl), "1") << fall;
         EXPECT_FALSE(p.haupt[Haupt::LEdiFaktor].visible) << fall << ": tax class handler ran";

@@ -85,6 +85,21 @@ TEST_F(ProgrammstartTest, EnginesAreZeroUntilTheFirstShowSetsYearAndMonth)
     EXPECT_EQ(p.LohnGehalt2.FJahr, 0) << "the second engine gets its year from its own users";
 }
 
+// The extra health rate at start is the year's, as "Neue Abrechnung" sets it;
+// a record "Standard" sets its own.
+TEST_F(ProgrammstartTest, ExtraHealthRateOfTheYearUnlessStandardSetsIt)
+{
+    HilfeDateiAnlegen();
+    FormCreate(p);
+    EXPECT_EQ(p.haupt.text(Haupt::MEdiKVZus), "+ 1,60%");
+    EXPECT_EQ(p.opt.text(Opt::PnlZaehne), "+ 1,60%");
+
+    std::ofstream(ordner / "Standard.abr", std::ios::binary) << "[HauptForm]\r\nKVZusatzbeitrag=+ 1,70%\r\n";
+    FormShow(p);
+    EXPECT_EQ(p.haupt.text(Haupt::MEdiKVZus), "+ 1,70%");
+    EXPECT_TRUE(dialoge.aufrufe.empty()) << dialoge.protokoll().front();
+}
+
 TEST_F(ProgrammstartTest, FormShowRunsItsStepsOnlyOnce)
 {
     FormCreate(p);

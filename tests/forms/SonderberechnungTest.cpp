@@ -11,9 +11,13 @@
 #include "AmountText.h"
 #include "Berechnen.h"
 #include "Berichte.h"
+#include "CopyInputs.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Hauptfenster.h"
+#include "Hochrechnung.h"
+#include "NettoIteration.h"
 #include "ProgrammZustand.h"
 #include "Sonderberechnung.h"
 
@@ -330,6 +334,121 @@ TEST_F(SonderberechnungTest, WorkingEngineAndMainWindowUntouched)
         EXPECT_NE(p.LohnGehalt2.FGesamtbrutto, p.LohnGehalt.FGesamtbrutto)
             << was << ": found without the deferred compensation";
     }
+}
+
+// With "Indiv. steuer- und sv-pfl. Ant. hochr." the special calculation
+// grosses the scheme's taxable share up inside its gross-up, without entry
+// rows of its own. The same garnished amount and net-method report as the rows
+// the share stands for give: benefits in kind marked net, "<scheme>-
+// steuerpflichtig" (tax) and "-sozialvers.pfl." (SV), or one "-steuer- u.
+// sv-pfl." row when the two are equal, taken into the gross-up with the share
+// counted once (by the rows; the engine's own adding of the scheme's share
+// switched off), the regular tax and SV gross moved by the trial's step.
+TEST_F(SonderberechnungTest, SchemesShareGrossedUpAsWithItsOwnRows)
+{
+    int mitAnteil = 0;
+    int gleicheAnteile = 0;
+    for (const char* art : {"RZVK", "VBL", "kvw", "individuell"}) {
+        for (const char* jahr : {"2016", "2020", "2024"}) {
+            for (const char* unterhalt : {"0", "2"}) {
+                const std::string was = std::string(art) + " " + jahr + ", " + unterhalt + " dependants";
+                test::FakeDialoge dd;
+                ProgrammZustand q{dd, uhr};
+                ActLVGrundExecute(q);
+                q.haupt.text(Haupt::ComboMonat) = "März";
+                q.haupt.text(Haupt::ComboJahr) = jahr;
+                ActMMJJChange(q);
+                q.haupt.text(Haupt::ComboZV) = art;
+                ComboZVChange(q);
+                q.opt.text(Opt::ZVVEdiPAGA) = "6,45";
+                q.opt.text(Opt::ZVVEdiPANA) = "1,81";
+                q.opt.text(Opt::ZVComboHochr) = "ja";
+                q.opt.text(Opt::PfdComboJaNein) = "ja";
+                q.opt.text(Opt::PfdComboEntUmw) = "ja";
+                q.opt.text(Opt::PfdVEdiUntPers) = unterhalt;
+                q.haupt.text(Haupt::LEdiBrutto) = "3.500,00";
+                LEdiBruttoKeyDown(q, Haupt::LEdiBrutto);
+                auto& e = q.erfass;
+                e.text(Erfass::AEdiLOA) = "Weihnachtsgeld";  // garnishable in part ("WG")
+                e.text(Erfass::VEdiBetrag) = "1.200,00";
+                e.text(Erfass::AEdiZV) = "x";
+                erfass::ZeileNehmen(q);
+                BtnBruttoNeuClick(q, Haupt::BtnBerechnen);
+                ASSERT_EQ(q.opt[Opt::PfdComboJaNein].tag, 1) << was;
+                ASSERT_TRUE(dd.texte(Art::Information).empty()) << was;
+
+                // The rows of the share, from the reduced rows' computation.
+                const PfaendbareZeilen reduziert = ReduziereZeilen(e.zeilen, q.opt[Opt::PfdLView].rows);
+                std::vector<Lohnart> zeilen = reduziert.zeilen;
+                const Bruttosummen ohne = BerechneBrutto(zeilen, false);
+                TLohnGehalt mitSchema;
+                CopyInputs(q.LohnGehalt, mitSchema, BruttoVorgaben(ohne, ohne[kZVBrutto]));
+                mitSchema.Berechnen();
+                const Currency st = mitSchema.FZVStPfl;
+                const Currency sv = mitSchema.FZVSVPfl;
+                auto anteil = [&](const char* endung, Currency betrag, bool lst, bool svPfl) {
+                    Lohnart z{.name = std::string(art) + "-" + endung, .betrag = betrag, .typ = kSachbezug};
+                    z.flags[kLST] = lst;
+                    z.flags[kSV] = svPfl;
+                    z.flags[kNT] = true;
+                    zeilen.push_back(z);
+                };
+                if (st == sv) {
+                    if (st > 0_cur) anteil("steuer- u. sv-pfl.", st, true, true);
+                    ++gleicheAnteile;
+                } else {
+                    if (st > 0_cur) anteil("steuerpflichtig", st, true, false);
+                    if (sv > 0_cur) anteil("sozialvers.pfl.", sv, false, true);
+                }
+                if (st > 0_cur || sv > 0_cur) ++mitAnteil;
+
+                // The gross-up over those rows: the comparison without them,
+                // then trial grosses moving the regular tax and SV gross.
+                auto kopie = [&q](TLohnGehalt& nach, const Bruttosummen& b) {
+                    KopieVorgaben v = BruttoVorgaben(b, b[kZVBrutto]);
+                    v.zvKeine = true;
+                    CopyInputs(q.LohnGehalt, nach, v);
+                };
+                TLohnGehalt vergleich;
+                kopie(vergleich, ohne);
+                vergleich.Berechnen();
+                const Currency G0 = ohne[kGesamtbrutto];
+                const Currency ziel = NettoBrutto(vergleich, G0);
+                const Bruttosummen alle = BerechneBrutto(zeilen, false);
+                TLohnGehalt mitZeilen;
+                kopie(mitZeilen, alle);
+                mitZeilen.SetPfaendKorrektur(reduziert.korrektur);
+                mitZeilen.Berechnen();
+                NettoIterationNachErster(G0, NettoBrutto(mitZeilen, G0), ziel,
+                                         [&](Currency G) {
+                                             mitZeilen.SetStBrutto(alle[kSteuerbrutto] + (G - G0));
+                                             mitZeilen.SetSVBrutto(alle[kSVBrutto] + (G - G0));
+                                             mitZeilen.SetGesamtbrutto(G);
+                                             mitZeilen.Berechnen();
+                                             return NettoBrutto(mitZeilen, G);
+                                         },
+                                         {.grenze = 300, .steuerklasse6 = false, .zuschlag = HochrechnungZuschlag});
+                mitZeilen.BerechnePfaendung();
+
+                if (st > 0_cur) {
+                    EXPECT_GT(q.LohnGehalt2.FGesamtbrutto, G0) << was << ": the share grossed up";
+                }
+                EXPECT_EQ(q.LohnGehalt2.FPfaendBetrag, mitZeilen.FPfaendBetrag) << was;
+                EXPECT_EQ(q.LohnGehalt2.FStBrutto, mitZeilen.FStBrutto) << was;
+                PfaendungsEingaben ein{.PfdComboMethode = q.opt.text(Opt::PfdComboMethode),
+                                       .LEdiDruckName = "",
+                                       .ComboMonat = "März",
+                                       .ComboJahr = jahr,
+                                       .zeilen = {}};
+                for (const lx::Zeile& z : q.opt[Opt::PfdLView].rows) {
+                    ein.zeilen.push_back({z.cells.at(0), z.cells.at(1), z.cells.at(2)});
+                }
+                EXPECT_EQ(q.abr[Abr::LiBoPfd].items, NettoPfaendungsabrechnung(mitZeilen, ein)) << was;
+            }
+        }
+    }
+    EXPECT_GE(mitAnteil, 18) << "cases with a taxable share";
+    EXPECT_LT(gleicheAnteile, mitAnteil) << "the two shares differ in some cases";
 }
 
 TEST_F(SonderberechnungTest, WithoutSchemeAndDeferredCompensationWhenOptionSaysNo)

@@ -25,6 +25,7 @@ TLohnGehalt Engine(int jahr, int monat)
     lg.FMonat = Byte(monat);
     lg.FRechtskreis = 1;
     lg.FBGRKV = lg.FBGRRV = lg.FBGRAV = lg.FBGRPV = 1;
+    lg.FKVZusatz = 1.70_cur;
     lg.FZVArt = "keine";
     lg.FStTage = 30;
     lg.FKVBasis = 2000_cur;
@@ -37,7 +38,6 @@ DetailEingaben Eingaben()
     ein.ComboMonat = "März";
     ein.ComboJahr = "2024";
     ein.LxEdiBGR = "1111";
-    ein.MEdiKVZus = "+ 1,70%";
     ein.LEdiStKl = "1";
     ein.LEdiStFB = "0";
     ein.posten = {{"Gehalt", "2.000,00", "x", "x", "", "", "", "", "", Postenart::Zahlung}};
@@ -324,16 +324,21 @@ TEST(Bausteine, ArbeitgeberaufwandAusDemBruttoDesNettos)
     EXPECT_EQ(Betrag(aus, "Gesamtbrutto"), "2.956,03");
     // Gross-up of a net-marked 150,00: the total leaves it out, the gross field holds B.
     ein = Eingaben();
+    ein.posten.push_back({"AT-Zulage", "150,00", "x", "x", "", "", "", "x", "", Postenart::Zahlung});
     ein.FNTHochrechnung = 1;
     ein.NTSummeLfd = 150_cur;
     ein.LEdiBrutto = "2.250,00";
     aus = BaueDetailabrechnung(lg, ein);
     EXPECT_EQ(Betrag(aus, "Arbeitgeberaufwand"), "2.411,20");
     EXPECT_EQ(Betrag(aus, "Nettolohndifferenz"), "100,00");
-    ein.ZVComboHochr = "ja";  // the scheme's gross-up counts the regular net-marked sum in
-    EXPECT_EQ(Betrag(BaueDetailabrechnung(lg, ein), "Nettolohndifferenz"), "250,00");
+    EXPECT_EQ(Betrag(aus, "Gesamtbrutto"), "2.250,00");
+    // The scheme's grossed-up part joins the regular sum but is no item: the
+    // difference still makes the listed payments up to the gross.
+    ein.ZVComboHochr = "ja";
+    ein.NTSummeLfd = 180_cur;
+    EXPECT_EQ(Betrag(BaueDetailabrechnung(lg, ein), "Nettolohndifferenz"), "100,00");
     // Without a difference there is no line.
-    ein.LEdiBrutto = "2.000,00";
+    ein.LEdiBrutto = "2.150,00";
     EXPECT_TRUE(Mit(BaueDetailabrechnung(lg, ein), "Nettolohndifferenz").empty());
 }
 
@@ -377,6 +382,46 @@ TEST(Bausteine, PfaendungDerSonderberechnungNurMitIhremTag)
     const DetailAbrechnung aus = BaueDetailabrechnung(lg, ein);
     EXPECT_EQ(Betrag(aus, "Pfändung"), "-300,00");
     EXPECT_EQ(Betrag(aus, "Auszahlungsbetrag"), "1.700,00");
+}
+
+// The employer's rates are those the engine took: the mini-job's flat rates
+// by the engine's code digits and mini-job state, not by the code field's
+// text, and the extra health rate the engine computed with.
+TEST(Bausteine, ArbeitgebersaetzeDerBerechnung)
+{
+    struct Fall {
+        const char* name;
+        Byte kv, rv, minijob, miniRVPflicht;
+        const char* kvZeile;
+        const char* rvZeile;
+    };
+    const Fall faelle[] = {
+        {"1111", 1, 1, 0, 0, "14,60%+1,70%", "18,60%"},
+        {"1111 after 6100's pension obligation", 1, 1, 0, 1, "14,60%+1,70%", "18,60%"},
+        {"6100 with pension obligation", 6, 1, 1, 1, "13,00%", "15,00%"},
+        {"6100 waiving it", 6, 1, 1, 0, "13,00%", "18,60%"},
+        {"6500", 6, 5, 1, 0, "13,00%", "15,00%"},
+        {"0500", 0, 5, 1, 0, "14,60%", "15,00%"},
+    };
+    for (const Fall& f : faelle) {
+        TLohnGehalt lg = Engine(2024, 3);
+        lg.FKVSatz = 14.60_cur;
+        lg.FRVSatz = 18.60_cur;
+        lg.FBGRKV = f.kv;
+        lg.FBGRRV = f.rv;
+        lg.FMinijob = f.minijob;
+        lg.FMiniRVPflicht = f.miniRVPflicht;
+        lg.FKVAG = lg.FRVAG = 100_cur;
+        DetailEingaben ein = Eingaben();
+        ein.LxEdiBGR = "6100";  // the field may show another code than the one computed
+        const DetailAbrechnung aus = BaueDetailabrechnung(lg, ein);
+        const std::vector<std::string> kv = Mit(aus, "Krankenversicherung           100,00   ");
+        const std::vector<std::string> rv = Mit(aus, "Rentenversicherung            100,00   ");
+        ASSERT_EQ(kv.size(), 1u) << f.name;
+        ASSERT_EQ(rv.size(), 1u) << f.name;
+        EXPECT_EQ(Zeichen(kv[0], 40, std::string(f.kvZeile).size()), f.kvZeile) << f.name;
+        EXPECT_EQ(Zeichen(rv[0], 40, 6), f.rvZeile) << f.name;
+    }
 }
 
 TEST(Bausteine, EinzelneZeilenNachIhrerBedingung)

@@ -28,6 +28,7 @@ TLohnGehalt Jahr2024(int monat, const std::string& bgr)
     lg.FBGRAV = Byte(bgr[2] - '0');
     lg.FBGRPV = Byte(bgr[3] - '0');
     lg.FKVSatz = 14.60_cur;
+    lg.FKVZusatz = 1.70_cur;
     lg.FRVSatz = 18.60_cur;
     lg.FAVSatz = 2.60_cur;
     lg.FPVSatz = 3.40_cur;
@@ -55,7 +56,6 @@ DetailEingaben Eingaben(const std::string& monat, const std::string& jahr, const
     ein.ComboMonat = monat;
     ein.ComboJahr = jahr;
     ein.LxEdiBGR = bgr;
-    ein.MEdiKVZus = "+ 1,70%";
     ein.LEdiStKl = "1";
     ein.LEdiKiFB = "0";
     ein.LEdiStFB = "0,00";
@@ -187,6 +187,7 @@ TEST(Detailabrechnung, EinmalbezugUndMehrjahresbezugJuli2023)
 {
     TLohnGehalt lg = Jahr2024(7, "1112");
     lg.FJahr = 2023;
+    lg.FKVZusatz = 1.60_cur;
     lg.FPVSatz = 1.70_cur;
     lg.FPVKinder = 3;
     lg.FStTage = 15;
@@ -216,7 +217,6 @@ TEST(Detailabrechnung, EinmalbezugUndMehrjahresbezugJuli2023)
     lg.FInsolvenz = 2.70_cur;
 
     DetailEingaben ein = Eingaben("Juli", "2023", "1112");
-    ein.MEdiKVZus = "+ 1,60%";
     ein.posten = {Zeile("Gehalt", "1.500,00", "LS"), Zeile("Weihnachtsgeld", "1.000,00", "LSE"),
                   Zeile("Jubiläumszuwendung", "2.000,00", "LSM")};
     ein.gesamtbrutto = "4.500,00";
