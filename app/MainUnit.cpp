@@ -65,7 +65,7 @@ int feldBreite(Haupt id)
 // the widths the tables give).
 int betragsBreite(const QWidget* w)
 {
-    return w->fontMetrics().horizontalAdvance(QString::fromUtf8(lx::kLaengsterBetrag)) + 12;
+    return w->fontMetrics().horizontalAdvance(QString::fromUtf8(lx::kLaengsterBetrag)) + 10;
 }
 
 }  // namespace
@@ -111,7 +111,7 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     auto* mitte = new QWidget(this);
     auto* spalten = new QHBoxLayout(mitte);
     spalten->setContentsMargins(4, 4, 4, 0);
-    spalten->setSpacing(6);
+    spalten->setSpacing(4);
     auto* links = new QVBoxLayout;
     spalten->addLayout(links);
 
@@ -215,7 +215,10 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
         box->setObjectName(QStringLiteral("PnlBrutto"));
         lx::setzeHilfe(box, 2006);
         auto* g = new QGridLayout(box);
-        g->setContentsMargins(6, 4, 6, 4);
+        // Narrow gaps: the fields take the widest amount and the window
+        // still keeps its width.
+        g->setContentsMargins(4, 4, 4, 4);
+        g->setHorizontalSpacing(4);
         // ENTER in the gross or net field computes; the typed text is in the
         // state already, as ENTER does not leave the field.
         auto enter = [this](QWidget* w, Haupt feld) {
@@ -250,7 +253,6 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     }
     auto* abzuege = bindungen_.feld<QTreeWidget>(p.haupt, Haupt::LVAbz, mitte);
     const int betragsSpalte = std::max(p.haupt.element(Haupt::LVAbz).columns.at(1).width, betragsBreite(abzuege));
-    abzuege->setMinimumWidth(225 + betragsSpalte + 2 * abzuege->frameWidth());
     rechts->addWidget(abzuege, 1);
     {
         auto* g = new QGridLayout;
@@ -272,8 +274,16 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     anzeige.anmelden(this, [this] { aktualisieren(); });
     lx::runGuarded(this, [&p] { lx::FormCreate(p); });
     aktualisieren();
-    // After the first refresh, which gave the columns the table's widths.
+    // After the first refresh, which gave the columns the table's widths. The
+    // list needs no more than its longest row name beside the widest amount,
+    // so the window keeps its size with the wide amount column.
     abzuege->setColumnWidth(1, betragsSpalte);
+    int namensSpalte = 0;
+    for (const auto& zeile : p.haupt[Haupt::LVAbz].rows) {
+        namensSpalte = std::max(namensSpalte,
+                                abzuege->fontMetrics().horizontalAdvance(QString::fromStdString(zeile.cells.at(0))) + 16);
+    }
+    abzuege->setMinimumWidth(namensSpalte + betragsSpalte + 2 * abzuege->frameWidth());
 }
 
 TForm1::~TForm1()
