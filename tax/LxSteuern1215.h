@@ -11,7 +11,7 @@ namespace lx {
 
 extern const PlanParameter kPlan1215;
 
-class LxSteuern1215 : public Dezemberplan<PlanModulListeB> {
+class LxSteuern1215 : public Dezemberplan {
 public:
     LxSteuern1215() : Dezemberplan(kPlan2015, kPlan1215) {}
 };

@@ -12,7 +12,7 @@ namespace lx {
 // The 2024 plan with the values that hold for the whole year from December on.
 extern const PlanParameter kPlan1224;
 
-class LxSteuern1224 : public Dezemberplan<PlanModul> {
+class LxSteuern1224 : public Dezemberplan {
 public:
     LxSteuern1224() : Dezemberplan(kPlan2024, kPlan1224) {}
 };

@@ -69,33 +69,4 @@ constinit const PlanParameter kPlan2008 = {
     .vmt = VmtRegel::FuenftelAufGespeicherteBasis,
 };
 
-Currency LxSteuern2008::LohnsteuerLzz(int AJAHR, int VJAHR, int ZMVB, Currency RE4, Currency LZZFREIB, Currency JFREIB,
-                                      Currency VBEZ, Currency VBS, Currency VBEZM, Currency VBEZS, Currency JVBEZ,
-                                      Currency ZKF, int STKL, int LZZ, int KRV, int ALTER1)
-{
-    return PlanModul::LohnsteuerLzz(LohnsteuerEingaben{.AJAHR = AJAHR,
-                                                       .VJAHR = VJAHR,
-                                                       .ZMVB = ZMVB,
-                                                       .RE4 = RE4,
-                                                       .LZZFREIB = LZZFREIB,
-                                                       .JFREIB = JFREIB,
-                                                       .VBEZ = VBEZ,
-                                                       .VBS = VBS,
-                                                       .VBEZM = VBEZM,
-                                                       .VBEZS = VBEZS,
-                                                       .JVBEZ = JVBEZ,
-                                                       .ZKF = ZKF,
-                                                       .STKL = STKL,
-                                                       .LZZ = LZZ,
-                                                       .KRV = KRV,
-                                                       .ALTER1 = ALTER1});
-}
-
-Currency LxSteuern2008::LohnsteuerVmt(Currency VMT, Currency SONSTB, Currency JRE4)
-{
-    if (z_.STKL == 0) return 0_cur;
-    z_.VMT = VMT * 100;
-    return PlanModul::LohnsteuerVmt(SONSTB, JRE4);
-}
-
 }  // namespace lx

@@ -66,27 +66,4 @@ constinit const PlanParameter kPlan2009 = {
     .vorsorge = VorsorgeRegel::Vorwegabzug,
 };
 
-Currency LxSteuern2009::LohnsteuerLzz(int AJAHR, int VJAHR, int ZMVB, Currency RE4, Currency LZZFREIB, Currency JFREIB,
-                                      Currency VMT, Currency VBEZ, Currency VBS, Currency VBEZM, Currency VBEZS,
-                                      Currency JVBEZ, Currency ZKF, int STKL, int LZZ, int KRV, int ALTER1)
-{
-    return PlanModul::LohnsteuerLzz(LohnsteuerEingaben{.AJAHR = AJAHR,
-                                                       .VJAHR = VJAHR,
-                                                       .ZMVB = ZMVB,
-                                                       .RE4 = RE4,
-                                                       .LZZFREIB = LZZFREIB,
-                                                       .JFREIB = JFREIB,
-                                                       .VMT = VMT,
-                                                       .VBEZ = VBEZ,
-                                                       .VBS = VBS,
-                                                       .VBEZM = VBEZM,
-                                                       .VBEZS = VBEZS,
-                                                       .JVBEZ = JVBEZ,
-                                                       .ZKF = ZKF,
-                                                       .STKL = STKL,
-                                                       .LZZ = LZZ,
-                                                       .KRV = KRV,
-                                                       .ALTER1 = ALTER1});
-}
-
 }  // namespace lx

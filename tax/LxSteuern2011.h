@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan January to November 2011.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2011;
 
-class LxSteuern2011 : public PlanModulListeA {
+class LxSteuern2011 : public PlanModul {
 public:
-    LxSteuern2011() : PlanModulListeA(kPlan2011) {}
+    LxSteuern2011() : PlanModul(kPlan2011) {}
 };
 
 }  // namespace lx

@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan 2016.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2016;
 
-class LxSteuern2016 : public PlanModulOhneMBV {
+class LxSteuern2016 : public PlanModul {
 public:
-    LxSteuern2016() : PlanModulOhneMBV(kPlan2016) {}
+    LxSteuern2016() : PlanModul(kPlan2016) {}
 };
 
 }  // namespace lx

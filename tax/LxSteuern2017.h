@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan 2017.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2017;
 
-class LxSteuern2017 : public PlanModulOhneMBV {
+class LxSteuern2017 : public PlanModul {
 public:
-    LxSteuern2017() : PlanModulOhneMBV(kPlan2017) {}
+    LxSteuern2017() : PlanModul(kPlan2017) {}
 };
 
 }  // namespace lx

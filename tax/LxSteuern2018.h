@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan 2018.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2018;
 
-class LxSteuern2018 : public PlanModulOhneMBV {
+class LxSteuern2018 : public PlanModul {
 public:
-    LxSteuern2018() : PlanModulOhneMBV(kPlan2018) {}
+    LxSteuern2018() : PlanModul(kPlan2018) {}
 };
 
 }  // namespace lx

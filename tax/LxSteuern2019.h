@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan 2019.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2019;
 
-class LxSteuern2019 : public PlanModulOhneMBV {
+class LxSteuern2019 : public PlanModul {
 public:
-    LxSteuern2019() : PlanModulOhneMBV(kPlan2019) {}
+    LxSteuern2019() : PlanModul(kPlan2019) {}
 };
 
 }  // namespace lx

@@ -1,16 +1,16 @@
 #pragma once
 // The wage-tax flow plan 2022.
 
-#include "PlanArgumentlisten.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
 extern const PlanParameter kPlan2022;
 
-class LxSteuern2022 : public PlanModulOhnePVA {
+class LxSteuern2022 : public PlanModul {
 public:
-    LxSteuern2022() : PlanModulOhnePVA(kPlan2022) {}
+    LxSteuern2022() : PlanModul(kPlan2022) {}
 };
 
 }  // namespace lx
