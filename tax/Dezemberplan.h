@@ -46,4 +46,11 @@ private:
     Currency BKDezember_;  // church-tax base of the period as the entry left it, in cents
 };
 
+// The module of a December plan: the year's table and the new one.
+template <const PlanParameter& Bisher, const PlanParameter& Neu>
+class DezemberplanMit : public Dezemberplan {
+public:
+    DezemberplanMit() : Dezemberplan(Bisher, Neu) {}
+};
+
 }  // namespace lx

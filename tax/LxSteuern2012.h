@@ -6,11 +6,66 @@
 
 namespace lx {
 
-extern const PlanParameter kPlan2012;
+inline constexpr PlanParameter kPlan2012 = {
+    .name = "2012",
+    .eingaben = {.VMT = true,
+                 .PKPV = true,
+                 .ENTSCH = true,
+                 .f = true,
+                 .KVZ = false,
+                 .MBV = false,
+                 .JRE4ENT = true,
+                 .SONSTENT = true,
+                 .PKV = true,
+                 .PVS = true,
+                 .PVZ = true,
+                 .AnzKinderPV = false},
+    .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
-class LxSteuern2012 : public PlanModul {
-public:
-    LxSteuern2012() : PlanModul(kPlan2012) {}
+    .BBGRVWest = 67200_cur,
+    .BBGRVOst = 57600_cur,
+    .RVSATZAN = 0.098_dez,
+    .TBSVORV = 0.48_dez,
+    .BBGKVPV = 45900_cur,
+    .kvSatz = KvSatzRegel::Fest,
+    .KVSATZAN = 0.079_dez,
+    .KVSATZAG = 0.07_dez,
+    .pv = {.PVSATZAN = 0.00975_dez,
+           .PVSATZANSachsen = 0.01475_dez,
+           .PVSATZAG = 0.00975_dez,
+           .PVSATZAGSachsen = 0.00475_dez,
+           .PVZZuschlag = 0.0025_dez},
+    .pvJahr = std::nullopt,
+    .PVAAbschlag = 0_dez,
+    .W1STKL5 = 9429_cur,
+    .W2STKL5 = 26441_cur,
+    .W3STKL5 = 200584_cur,
+    .MISTSatz = 0.14_dez,
+    .tarif = {.GFB = 8004_cur,
+              .p1Faktor = 912.17_cur,
+              .p1Sockel = 1400_cur,
+              .p2Ab = 13470_cur,
+              .p2Faktor = 228.74_cur,
+              .p2Sockel = 2397_cur,
+              .p2Konstante = 1038_cur,
+              .z42Ab = 52882_cur,
+              .z42Abzug = 8172_cur,
+              .z45Ab = 250731_cur,
+              .z45Abzug = 15694_cur},
+
+    .ANP = 1000_cur,
+    .ANPUnterjaehrig = std::nullopt,
+    .EFA = 1308_cur,
+    .KFB = 7008_cur,
+    .KFBKlasse4 = 3504_cur,
+
+    .SOLZFREI = 972_cur,
+    .SOLZMilderung = 0.20_dez,
+
+    .solzSonst = SolzSonstRegel::OhneFreigrenze,
+    .fvbBisVersorgung = false,
 };
+
+using LxSteuern2012 = PlanModulMit<kPlan2012>;
 
 }  // namespace lx

@@ -6,11 +6,66 @@
 
 namespace lx {
 
-extern const PlanParameter kPlan2015;
+inline constexpr PlanParameter kPlan2015 = {
+    .name = "2015",
+    .eingaben = {.VMT = true,
+                 .PKPV = true,
+                 .ENTSCH = true,
+                 .f = true,
+                 .KVZ = true,
+                 .MBV = false,
+                 .JRE4ENT = true,
+                 .SONSTENT = true,
+                 .PKV = true,
+                 .PVS = true,
+                 .PVZ = true,
+                 .AnzKinderPV = false},
+    .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = true},
 
-class LxSteuern2015 : public PlanModul {
-public:
-    LxSteuern2015() : PlanModul(kPlan2015) {}
+    .BBGRVWest = 72600_cur,
+    .BBGRVOst = 62400_cur,
+    .RVSATZAN = 0.0935_dez,
+    .TBSVORV = 0.60_dez,
+    .BBGKVPV = 49500_cur,
+    .kvSatz = KvSatzRegel::VollerZusatz,
+    .KVSATZAN = 0.07_dez,
+    .KVSATZAG = 0.07_dez,
+    .pv = {.PVSATZAN = 0.01175_dez,
+           .PVSATZANSachsen = 0.01675_dez,
+           .PVSATZAG = 0.01175_dez,
+           .PVSATZAGSachsen = 0.00675_dez,
+           .PVZZuschlag = 0.0025_dez},
+    .pvJahr = std::nullopt,
+    .PVAAbschlag = 0_dez,
+    .W1STKL5 = 9763_cur,
+    .W2STKL5 = 26441_cur,
+    .W3STKL5 = 200584_cur,
+    .MISTSatz = 0.14_dez,
+    .tarif = {.GFB = 8354_cur,
+              .p1Faktor = 974.58_cur,
+              .p1Sockel = 1400_cur,
+              .p2Ab = 13470_cur,
+              .p2Faktor = 228.74_cur,
+              .p2Sockel = 2397_cur,
+              .p2Konstante = 971_cur,
+              .z42Ab = 52882_cur,
+              .z42Abzug = 8239_cur,
+              .z45Ab = 250731_cur,
+              .z45Abzug = 15761_cur},
+
+    .ANP = 1000_cur,
+    .ANPUnterjaehrig = std::nullopt,
+    .EFA = 1308_cur,
+    .KFB = 7008_cur,
+    .KFBKlasse4 = 3504_cur,
+
+    .SOLZFREI = 972_cur,
+    .SOLZMilderung = 0.20_dez,
+
+    .solzSonst = SolzSonstRegel::OhneFreigrenze,
+    .fvbBisVersorgung = false,
 };
+
+using LxSteuern2015 = PlanModulMit<kPlan2015>;
 
 }  // namespace lx

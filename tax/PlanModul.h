@@ -122,4 +122,12 @@ protected:
     PlanZustand z_;
 };
 
+// The module of a plan whose table is all it needs: `using LxSteuern2012 =
+// PlanModulMit<kPlan2012>;`.
+template <const PlanParameter& Werte>
+class PlanModulMit : public PlanModul {
+public:
+    PlanModulMit() : PlanModul(Werte) {}
+};
+
 }  // namespace lx

@@ -4,7 +4,7 @@
 // (MPARA, MRE4JL, MRE4, ..., MVMT) over one such table, so a plan that fits the
 // routines is one constant `kPlan<name>` written with designated initialisers:
 //
-//   const PlanParameter kPlan2024 = {
+//   inline constexpr PlanParameter kPlan2024 = {
 //       .name = "2024",
 //       .eingaben = {.VMT = true, ...},
 //       ...
@@ -15,8 +15,13 @@
 // defaults to the way of the 2024 plan, so a plan names only where it differs.
 //
 // Adding a plan:
-//   1. tax/LxSteuern<name>.h declaring `extern const PlanParameter kPlan<name>;`
-//      and tax/LxSteuern<name>.cpp defining it; add the .cpp to tax/CMakeLists.txt.
+//   1. tax/LxSteuern<name>.h with `inline constexpr PlanParameter kPlan<name>`
+//      and `using LxSteuern<name> = PlanModulMit<kPlan<name>>;`. A plan that
+//      the official plans define as another plan with changes copies that
+//      plan's table and sets what changed (LxSteuern1211.h); a December plan
+//      that runs the year twice is a DezemberplanMit<the year's table, its
+//      own> (LxSteuern1224.h). The tables are constants of the compiler, so a
+//      derived one costs nothing at run time.
 //   2. In the table of PlanRegistry.cpp: {"<name>", year, first month, last
 //      month, erzeuge<LxSteuern<name>>}, and the header included there.
 //   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
