@@ -50,6 +50,8 @@ private:
 template <const PlanParameter& Bisher, const PlanParameter& Neu>
 class DezemberplanMit : public Dezemberplan {
 public:
+    static constexpr std::string_view kName = Neu.name;
+
     DezemberplanMit() : Dezemberplan(Bisher, Neu) {}
 };
 

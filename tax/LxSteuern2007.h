@@ -1,6 +1,8 @@
 #pragma once
 // Wage-tax plan 2007.
 
+#include <string_view>
+
 #include "Currency.h"
 #include "OldPlan.h"
 #include "OldPlanTables.h"
@@ -9,6 +11,8 @@ namespace lx {
 
 class LxSteuern2007 {
 public:
+    static constexpr std::string_view kName = "2007";
+
     // RE4, VBEZ, VBEZM, VBEZS, STERBE, VKAPA in euros, LZZFREIB in cents
     // (negative: an addition amount). Returns LSTLZZ in euros.
     Currency LohnsteuerLzz(int VJAHR, int AJAHR, int LZZ, Currency RE4, Currency VBEZ, Currency VBEZM, Currency VBEZS,

@@ -22,23 +22,6 @@ Currency eintritt(Modul2006Oder2007& m, const LohnsteuerEingaben& e, Currency LZ
                            e.STKL, e.ZMVB, e.ZKF, e.ALTER1);
 }
 
-std::string_view planName(const LxSteuern2004&)
-{
-    return "2004";
-}
-std::string_view planName(const LxSteuern2005&)
-{
-    return "2005";
-}
-std::string_view planName(const LxSteuern2006&)
-{
-    return "2006";
-}
-std::string_view planName(const LxSteuern2007&)
-{
-    return "2007";
-}
-
 OldChurchTaxArgs kirchensteuerArgs(int Pflichtig, int Bundesland, int Konfession, int Anteil, Currency Kappung,
                                    Currency Satz)
 {
@@ -51,12 +34,6 @@ OldChurchTaxArgs kirchensteuerArgs(int Pflichtig, int Bundesland, int Konfession
 }
 
 }  // namespace
-
-template <class Modul>
-std::string_view OldPlanAdapter<Modul>::name() const
-{
-    return planName(modul_);
-}
 
 template <class Modul>
 bool OldPlanAdapter<Modul>::bietet(PlanOperation op) const

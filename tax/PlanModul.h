@@ -127,6 +127,8 @@ protected:
 template <const PlanParameter& Werte>
 class PlanModulMit : public PlanModul {
 public:
+    static constexpr std::string_view kName = Werte.name;
+
     PlanModulMit() : PlanModul(Werte) {}
 };
 

@@ -22,9 +22,11 @@
 //      that runs the year twice is a DezemberplanMit<the year's table, its
 //      own> (LxSteuern1224.h). The tables are constants of the compiler, so a
 //      derived one costs nothing at run time.
-//   2. In the table of PlanRegistry.cpp: {"<name>", year, first month, last
-//      month, erzeuge<LxSteuern<name>>}, and the header included there.
-//   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
+//   2. Its line in kPlanKalender (PlanRegistry.h): {"<name>", year, first
+//      month, last month}; its module at the same place in kModule of
+//      PlanRegistry.cpp, and the header included there.
+//   3. Its official results in tests/data/official-plans.tsv: each plan there
+//      is a test of its own.
 // Where a plan does a step differently from every switch below, add a switch
 // here (an enum class whose first value is the 2024 way, or a field whose
 // default is the 2024 value), document it, and test on it in PlanModul -
