@@ -10,19 +10,7 @@ namespace lx {
 // private insurance and the provision allowance with the prior deduction.
 inline constexpr PlanParameter kPlan2008 = {
     .name = "2008",
-    // VMT: the plan's own list takes it in LohnsteuerVmt; the common entry carries it there.
-    .eingaben = {.VMT = true,
-                 .PKPV = false,
-                 .ENTSCH = false,
-                 .f = false,
-                 .KVZ = false,
-                 .MBV = false,
-                 .JRE4ENT = false,
-                 .SONSTENT = false,
-                 .PKV = false,
-                 .PVS = false,
-                 .PVZ = false,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2008,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
     .BBGRVWest = 63600_cur,

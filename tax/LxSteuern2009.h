@@ -10,18 +10,7 @@ namespace lx {
 // private insurance and the provision allowance with the prior deduction.
 inline constexpr PlanParameter kPlan2009 = {
     .name = "2009",
-    .eingaben = {.VMT = true,
-                 .PKPV = false,
-                 .ENTSCH = false,
-                 .f = false,
-                 .KVZ = false,
-                 .MBV = false,
-                 .JRE4ENT = false,
-                 .SONSTENT = false,
-                 .PKV = false,
-                 .PVS = false,
-                 .PVZ = false,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2008,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
     .BBGRVWest = 64800_cur,

@@ -1,6 +1,7 @@
 #pragma once
 // The wage-tax flow plan 2012.
 
+#include "LxSteuern2010.h"
 #include "PlanModul.h"
 #include "PlanParameter.h"
 
@@ -8,18 +9,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2012 = {
     .name = "2012",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = false,
-                 .MBV = false,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2011,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
     .BBGRVWest = 67200_cur,
@@ -41,17 +31,7 @@ inline constexpr PlanParameter kPlan2012 = {
     .W2STKL5 = 26441_cur,
     .W3STKL5 = 200584_cur,
     .MISTSatz = 0.14_dez,
-    .tarif = {.GFB = 8004_cur,
-              .p1Faktor = 912.17_cur,
-              .p1Sockel = 1400_cur,
-              .p2Ab = 13470_cur,
-              .p2Faktor = 228.74_cur,
-              .p2Sockel = 2397_cur,
-              .p2Konstante = 1038_cur,
-              .z42Ab = 52882_cur,
-              .z42Abzug = 8172_cur,
-              .z45Ab = 250731_cur,
-              .z45Abzug = 15694_cur},
+    .tarif = kPlan2010.tarif,  // the tariff of 2010 held until 2012
 
     .ANP = 1000_cur,
     .ANPUnterjaehrig = std::nullopt,

@@ -8,18 +8,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2013 = {
     .name = "2013",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = false,
-                 .MBV = false,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2011,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
     .BBGRVWest = 69600_cur,

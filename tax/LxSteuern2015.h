@@ -1,6 +1,7 @@
 #pragma once
 // The wage-tax flow plan January to November 2015.
 
+#include "LxSteuern2014.h"
 #include "PlanModul.h"
 #include "PlanParameter.h"
 
@@ -8,18 +9,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2015 = {
     .name = "2015",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = true,
-                 .MBV = false,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2015,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = true},
 
     .BBGRVWest = 72600_cur,
@@ -41,17 +31,7 @@ inline constexpr PlanParameter kPlan2015 = {
     .W2STKL5 = 26441_cur,
     .W3STKL5 = 200584_cur,
     .MISTSatz = 0.14_dez,
-    .tarif = {.GFB = 8354_cur,
-              .p1Faktor = 974.58_cur,
-              .p1Sockel = 1400_cur,
-              .p2Ab = 13470_cur,
-              .p2Faktor = 228.74_cur,
-              .p2Sockel = 2397_cur,
-              .p2Konstante = 971_cur,
-              .z42Ab = 52882_cur,
-              .z42Abzug = 8239_cur,
-              .z45Ab = 250731_cur,
-              .z45Abzug = 15761_cur},
+    .tarif = kPlan2014.tarif,  // the tariff of 2014 until December 2015 (LxSteuern1215.h)
 
     .ANP = 1000_cur,
     .ANPUnterjaehrig = std::nullopt,

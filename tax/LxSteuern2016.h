@@ -8,18 +8,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2016 = {
     .name = "2016",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = true,
-                 .MBV = false,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2015,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = true},
 
     .BBGRVWest = 74400_cur,

@@ -8,18 +8,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2022 = {
     .name = "2022",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = true,
-                 .MBV = true,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2022,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = true},
 
     .BBGRVWest = 84600_cur,

@@ -8,18 +8,7 @@ namespace lx {
 
 inline constexpr PlanParameter kPlan2023 = {
     .name = "2023",
-    .eingaben = {.VMT = true,
-                 .PKPV = true,
-                 .ENTSCH = true,
-                 .f = true,
-                 .KVZ = true,
-                 .MBV = true,
-                 .JRE4ENT = true,
-                 .SONSTENT = true,
-                 .PKV = true,
-                 .PVS = true,
-                 .PVZ = true,
-                 .AnzKinderPV = false},
+    .eingaben = kEingaben2022,
     .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = true},
 
     .BBGRVWest = 87600_cur,

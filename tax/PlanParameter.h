@@ -73,6 +73,60 @@ struct PlanEingaben {
     bool AnzKinderPV;  // care-rate reduction for children (PVA)
 };
 
+// The argument lists that several plans share.
+// 2008 and 2009 (the 2008 plan takes VMT in LohnsteuerVmt; the entry carries it there).
+inline constexpr PlanEingaben kEingaben2008 = {.VMT = true,
+                                               .PKPV = false,
+                                               .ENTSCH = false,
+                                               .f = false,
+                                               .KVZ = false,
+                                               .MBV = false,
+                                               .JRE4ENT = false,
+                                               .SONSTENT = false,
+                                               .PKV = false,
+                                               .PVS = false,
+                                               .PVZ = false,
+                                               .AnzKinderPV = false};
+// 2011 to 2014 and December 2011.
+inline constexpr PlanEingaben kEingaben2011 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = false,
+                                               .MBV = false,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
+// 2015 to 2021 and December 2015: KVZ added.
+inline constexpr PlanEingaben kEingaben2015 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = true,
+                                               .MBV = false,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
+// 2022 and 2023 (both halves): MBV added.
+inline constexpr PlanEingaben kEingaben2022 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = true,
+                                               .MBV = true,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
+
 // Operations after the entry that the plan has (SolzLzz and the church tax of
 // the period every plan has).
 struct PlanOperationen {
