@@ -11,7 +11,7 @@ namespace lx {
 
 class LxSteuern2004 {
 public:
-    static constexpr std::string_view kName = "2004";
+    static constexpr std::string_view kName = kRules2004.name;
 
     // RE4 and VBEZ in euros, LZZFREIB in cents (negative: an addition amount).
     // Returns LSTLZZ in euros.

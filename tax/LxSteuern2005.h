@@ -11,7 +11,7 @@ namespace lx {
 
 class LxSteuern2005 {
 public:
-    static constexpr std::string_view kName = "2005";
+    static constexpr std::string_view kName = kRules2005.name;
 
     // RE4, VBEZ, VBEZM, VBEZS in euros, LZZFREIB in cents (negative: an
     // addition amount). Returns LSTLZZ in euros.

@@ -15,8 +15,8 @@ Currency eintritt(LxSteuern2005& m, const LohnsteuerEingaben& e, Currency LZZFRE
 {
     return m.LohnsteuerLzz(e.LZZ, e.ZMVB, e.ALTER1, e.RE4, e.VBEZ, e.VBEZM, e.VBEZS, LZZFREIB, e.KRV, e.STKL, e.ZKF);
 }
-template <class Modul2006Oder2007>
-Currency eintritt(Modul2006Oder2007& m, const LohnsteuerEingaben& e, Currency LZZFREIB)
+template <const OldPlanRules& Regeln>
+Currency eintritt(OldPlanModul2006<Regeln>& m, const LohnsteuerEingaben& e, Currency LZZFREIB)
 {
     return m.LohnsteuerLzz(e.VJAHR, e.AJAHR, e.LZZ, e.RE4, e.VBEZ, e.VBEZM, e.VBEZS, e.STERBE, e.VKAPA, LZZFREIB, e.KRV,
                            e.STKL, e.ZMVB, e.ZKF, e.ALTER1);
