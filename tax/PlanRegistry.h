@@ -2,9 +2,12 @@
 // Which flow plan serves a pay month, and the plans' modules.
 //
 // kPlanKalender is the one list of the plans and the pay months each serves:
-// the years that can be calculated are the years it covers. A module keeps its state from the calculation entry to the
-// follow-up operations, so whoever calculates owns the module it calls: a PlanSatz holds the module of its owner (each
-// engine has its own), and createPlan() makes a single module. Nothing here is shared between owners.
+// the years that can be calculated are the years it covers.
+//
+// A module keeps its state from the calculation entry to the follow-up
+// operations, so whoever calculates owns the module it calls: a PlanSatz holds
+// the module of its owner (each engine has its own), and createPlan() makes a
+// single module. Nothing here is shared between owners.
 
 #include <array>
 #include <cstddef>
@@ -24,8 +27,8 @@ struct PlanZeitraum {
 };
 
 // Every plan in calendar order; together they serve every month of their
-// years. A plan of part of a year is named by its first month ("1211" from
-// December 2011). A new plan adds its line here and its module in
+// years. A plan of part of a year is named by the month and year it begins
+// ("1211": December 2011). A new plan adds its line here and its module in
 // PlanRegistry.cpp.
 // clang-format off
 inline constexpr auto kPlanKalender = std::to_array<PlanZeitraum>({
