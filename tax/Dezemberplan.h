@@ -7,24 +7,23 @@
 // of the period are combined so; a special payment and pay for several years
 // are taxed with the new values alone.
 //
-// Basis is the module class of the year's argument list; its routines run
-// both passes, so a December plan is its two tables and nothing else.
+// The shared routines run both passes, so a December plan is its two tables
+// and nothing else.
 
-#include "PlanArgumentlisten.h"
 #include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
-template <class Basis>
-class Dezemberplan : public Basis {
+class Dezemberplan : public PlanModul {
 public:
-    Dezemberplan(const PlanParameter& bisher, const PlanParameter& neu) : Basis(neu), bisher_(&bisher), neu_(&neu) {}
+    Dezemberplan(const PlanParameter& bisher, const PlanParameter& neu) : PlanModul(neu), bisher_(&bisher), neu_(&neu)
+    {
+    }
 
     // The first pass points the routines at the year's table for a moment.
     std::string_view name() const override { return neu_->name; }
 
-    using Basis::LohnsteuerLzz;
     Currency LohnsteuerLzz(const LohnsteuerEingaben& e) override;
     Currency KirchensteuerLzz(int Pflichtig, int Bundesland, int Konfession, int Anteil, Currency Kappung,
                               Currency Satz) override;
@@ -47,7 +46,13 @@ private:
     Currency BKDezember_;  // church-tax base of the period as the entry left it, in cents
 };
 
-extern template class Dezemberplan<PlanModul>;
-extern template class Dezemberplan<PlanModulListeB>;
+// The module of a December plan: the year's table and the new one.
+template <const PlanParameter& Bisher, const PlanParameter& Neu>
+class DezemberplanMit : public Dezemberplan {
+public:
+    static constexpr std::string_view kName = Neu.name;
+
+    DezemberplanMit() : Dezemberplan(Bisher, Neu) {}
+};
 
 }  // namespace lx

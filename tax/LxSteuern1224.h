@@ -10,11 +10,20 @@
 namespace lx {
 
 // The 2024 plan with the values that hold for the whole year from December on.
-extern const PlanParameter kPlan1224;
+inline constexpr PlanParameter kPlan1224 = [] {
+    PlanParameter p = kPlan2024;
+    p.name = "1224";
+    p.W1STKL5 = 13432_cur;
+    p.tarif.GFB = 11784_cur;
+    p.tarif.p1Faktor = 954.80_cur;
+    p.tarif.p2Konstante = 991.21_cur;
+    p.tarif.z42Abzug = 10636.31_cur;
+    p.tarif.z45Abzug = 18971.06_cur;
+    p.KFB = 9540_cur;
+    p.KFBKlasse4 = 4770_cur;
+    return p;
+}();
 
-class LxSteuern1224 : public Dezemberplan<PlanModul> {
-public:
-    LxSteuern1224() : Dezemberplan(kPlan2024, kPlan1224) {}
-};
+using LxSteuern1224 = DezemberplanMit<kPlan2024, kPlan1224>;
 
 }  // namespace lx

@@ -1,6 +1,8 @@
 #pragma once
 // Wage-tax plan 2004.
 
+#include <string_view>
+
 #include "Currency.h"
 #include "OldPlan.h"
 #include "OldPlanTables.h"
@@ -9,6 +11,8 @@ namespace lx {
 
 class LxSteuern2004 {
 public:
+    static constexpr std::string_view kName = kRules2004.name;
+
     // RE4 and VBEZ in euros, LZZFREIB in cents (negative: an addition amount).
     // Returns LSTLZZ in euros.
     Currency LohnsteuerLzz(int LZZ, int ALTER1, Currency RE4, Currency VBEZ, Currency LZZFREIB, int KRV, int STKL,

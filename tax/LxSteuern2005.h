@@ -1,6 +1,8 @@
 #pragma once
 // Wage-tax plan 2005, the only one of the older plans with a special payment.
 
+#include <string_view>
+
 #include "Currency.h"
 #include "OldPlan.h"
 #include "OldPlanTables.h"
@@ -9,6 +11,8 @@ namespace lx {
 
 class LxSteuern2005 {
 public:
+    static constexpr std::string_view kName = kRules2005.name;
+
     // RE4, VBEZ, VBEZM, VBEZS in euros, LZZFREIB in cents (negative: an
     // addition amount). Returns LSTLZZ in euros.
     Currency LohnsteuerLzz(int LZZ, int ZMVB, int ALTER1, Currency RE4, Currency VBEZ, Currency VBEZM, Currency VBEZS,

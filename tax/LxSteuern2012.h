@@ -1,16 +1,51 @@
 #pragma once
 // The wage-tax flow plan 2012.
 
-#include "PlanArgumentlisten.h"
+#include "LxSteuern2010.h"
+#include "PlanModul.h"
 #include "PlanParameter.h"
 
 namespace lx {
 
-extern const PlanParameter kPlan2012;
+inline constexpr PlanParameter kPlan2012 = {
+    .name = "2012",
+    .eingaben = kEingaben2011,
+    .operationen = {.LohnsteuerSonst = true, .LohnsteuerVmt = true, .VmtBegrenzt = false},
 
-class LxSteuern2012 : public PlanModulListeA {
-public:
-    LxSteuern2012() : PlanModulListeA(kPlan2012) {}
+    .BBGRVWest = 67200_cur,
+    .BBGRVOst = 57600_cur,
+    .RVSATZAN = 0.098_dez,
+    .TBSVORV = 0.48_dez,
+    .BBGKVPV = 45900_cur,
+    .kvSatz = KvSatzRegel::Fest,
+    .KVSATZAN = 0.079_dez,
+    .KVSATZAG = 0.07_dez,
+    .pv = {.PVSATZAN = 0.00975_dez,
+           .PVSATZANSachsen = 0.01475_dez,
+           .PVSATZAG = 0.00975_dez,
+           .PVSATZAGSachsen = 0.00475_dez,
+           .PVZZuschlag = 0.0025_dez},
+    .pvJahr = std::nullopt,
+    .PVAAbschlag = 0_dez,
+    .W1STKL5 = 9429_cur,
+    .W2STKL5 = 26441_cur,
+    .W3STKL5 = 200584_cur,
+    .MISTSatz = 0.14_dez,
+    .tarif = kPlan2010.tarif,  // the tariff of 2010 held until 2012
+
+    .ANP = 1000_cur,
+    .ANPUnterjaehrig = std::nullopt,
+    .EFA = 1308_cur,
+    .KFB = 7008_cur,
+    .KFBKlasse4 = 3504_cur,
+
+    .SOLZFREI = 972_cur,
+    .SOLZMilderung = 0.20_dez,
+
+    .solzSonst = SolzSonstRegel::OhneFreigrenze,
+    .fvbBisVersorgung = false,
 };
+
+using LxSteuern2012 = PlanModulMit<kPlan2012>;
 
 }  // namespace lx

@@ -1,9 +1,9 @@
 #pragma once
 // The interface of a wage-tax flow-plan module, as the payroll engine calls it.
 //
-// One module per official flow plan ("2004" ... "2024", "1211", "1215", "0723",
-// "1224"); PlanRegistry.h names the module for a year and month. A module keeps the
-// plan's variables between its operations, so one calculation is:
+// One module per official flow plan; kPlanKalender (PlanRegistry.h) lists the
+// plans with the pay months each serves. A module keeps the plan's variables
+// between its operations, so one calculation is:
 //
 //   LohnsteuerLzz            (starts the calculation, clears everything earlier)
 //   SolzLzz

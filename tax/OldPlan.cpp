@@ -476,7 +476,7 @@ Currency OldPlan::churchTax(Currency baseCents, const OldChurchTaxArgs& args, Cu
     fall.RE4Cent = re4Cents;
     fall.LSTLZZCent = lstLzz_;
     fall.LZZ = lzz;
-    fall.Jahr = rules_->year;
+    fall.Jahr = kirchensteuerJahr(rules_->name);
     return Kirchensteuer(fall);
 }
 

@@ -15,28 +15,11 @@ Currency eintritt(LxSteuern2005& m, const LohnsteuerEingaben& e, Currency LZZFRE
 {
     return m.LohnsteuerLzz(e.LZZ, e.ZMVB, e.ALTER1, e.RE4, e.VBEZ, e.VBEZM, e.VBEZS, LZZFREIB, e.KRV, e.STKL, e.ZKF);
 }
-template <class Modul2006Oder2007>
-Currency eintritt(Modul2006Oder2007& m, const LohnsteuerEingaben& e, Currency LZZFREIB)
+template <const OldPlanRules& Regeln>
+Currency eintritt(OldPlanModul2006<Regeln>& m, const LohnsteuerEingaben& e, Currency LZZFREIB)
 {
     return m.LohnsteuerLzz(e.VJAHR, e.AJAHR, e.LZZ, e.RE4, e.VBEZ, e.VBEZM, e.VBEZS, e.STERBE, e.VKAPA, LZZFREIB, e.KRV,
                            e.STKL, e.ZMVB, e.ZKF, e.ALTER1);
-}
-
-std::string_view planName(const LxSteuern2004&)
-{
-    return "2004";
-}
-std::string_view planName(const LxSteuern2005&)
-{
-    return "2005";
-}
-std::string_view planName(const LxSteuern2006&)
-{
-    return "2006";
-}
-std::string_view planName(const LxSteuern2007&)
-{
-    return "2007";
 }
 
 OldChurchTaxArgs kirchensteuerArgs(int Pflichtig, int Bundesland, int Konfession, int Anteil, Currency Kappung,
@@ -51,12 +34,6 @@ OldChurchTaxArgs kirchensteuerArgs(int Pflichtig, int Bundesland, int Konfession
 }
 
 }  // namespace
-
-template <class Modul>
-std::string_view OldPlanAdapter<Modul>::name() const
-{
-    return planName(modul_);
-}
 
 template <class Modul>
 bool OldPlanAdapter<Modul>::bietet(PlanOperation op) const

@@ -18,8 +18,8 @@
 // - Special payment (2005 only): JRE4 is the annual wage as the later plans
 //   take it; this plan gets JRE4 plus the entry's RE4 (the annual wage with
 //   the current period), and ALTER1 and the annual allowance FBJahr of the
-//   entry (the engine's own annual value, not twelve period allowances). Its church tax follows the area's rules whatever Satz says (the
-//   plan has no own rate here).
+//   entry (the engine's own annual value, not twelve period allowances). Its church tax follows the area's rules
+//   whatever Satz says (the plan has no own rate here).
 // - No plan of these years has multi-year pay or VmtBegrenzt: they return 0.
 // - Tax class 0 (the flat tax of a mini-job): every operation returns 0.
 
@@ -37,7 +37,9 @@ namespace lx {
 template <class Modul>
 class OldPlanAdapter final : public LxSteuernPlan {
 public:
-    std::string_view name() const override;
+    static constexpr std::string_view kName = Modul::kName;
+
+    std::string_view name() const override { return kName; }
     bool bietet(PlanOperation op) const override;
 
     Currency LohnsteuerLzz(const LohnsteuerEingaben& e) override;

@@ -6,6 +6,7 @@
 // (OldPlanTables.h).
 
 #include <array>
+#include <string_view>
 
 #include "Currency.h"
 
@@ -89,7 +90,7 @@ struct ClassFiveSix {
 };
 
 struct OldPlanRules {
-    int year = 0;
+    std::string_view name;  // "2004" ... "2007"
     PlanUnit unit = PlanUnit::Cent;
     // 2004 cuts the annual amounts of a month, week or day to whole euros, the
     // later plans cut every annual amount to cents.

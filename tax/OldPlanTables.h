@@ -31,7 +31,7 @@ inline constexpr ClassFiveSix kClassFiveSix2005{
 };
 
 inline constexpr OldPlanRules kRules2004{
-    .year = 2004,
+    .name = "2004",
     .unit = PlanUnit::Euro,
     .annualToWholeEuros = true,
     .pensionAllowance = PensionAllowanceKind::PeriodFlat,
@@ -83,7 +83,7 @@ inline constexpr OldPlanRules kRules2004{
 };
 
 inline constexpr OldPlanRules kRules2005{
-    .year = 2005,
+    .name = "2005",
     .unit = PlanUnit::Cent,
     .annualToWholeEuros = false,
     .pensionAllowance = PensionAllowanceKind::AnnualFlat,
@@ -112,7 +112,7 @@ inline constexpr OldPlanRules kRules2005{
 };
 
 inline constexpr OldPlanRules kRules2006{
-    .year = 2006,
+    .name = "2006",
     .unit = PlanUnit::Cent,
     .annualToWholeEuros = false,
     .pensionAllowance = PensionAllowanceKind::Tables,
@@ -141,7 +141,7 @@ inline constexpr OldPlanRules kRules2006{
 };
 
 inline constexpr OldPlanRules kRules2007{
-    .year = 2007,
+    .name = "2007",
     .unit = PlanUnit::Cent,
     .annualToWholeEuros = false,
     .pensionAllowance = PensionAllowanceKind::Tables,

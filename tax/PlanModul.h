@@ -122,4 +122,14 @@ protected:
     PlanZustand z_;
 };
 
+// The module of a plan whose table is all it needs: `using LxSteuern2012 =
+// PlanModulMit<kPlan2012>;`.
+template <const PlanParameter& Werte>
+class PlanModulMit : public PlanModul {
+public:
+    static constexpr std::string_view kName = Werte.name;
+
+    PlanModulMit() : PlanModul(Werte) {}
+};
+
 }  // namespace lx

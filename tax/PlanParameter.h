@@ -4,7 +4,7 @@
 // (MPARA, MRE4JL, MRE4, ..., MVMT) over one such table, so a plan that fits the
 // routines is one constant `kPlan<name>` written with designated initialisers:
 //
-//   const PlanParameter kPlan2024 = {
+//   inline constexpr PlanParameter kPlan2024 = {
 //       .name = "2024",
 //       .eingaben = {.VMT = true, ...},
 //       ...
@@ -15,11 +15,18 @@
 // defaults to the way of the 2024 plan, so a plan names only where it differs.
 //
 // Adding a plan:
-//   1. tax/LxSteuern<name>.h declaring `extern const PlanParameter kPlan<name>;`
-//      and tax/LxSteuern<name>.cpp defining it; add the .cpp to tax/CMakeLists.txt.
-//   2. In the table of PlanRegistry.cpp: {"<name>", year, first month, last
-//      month, erzeuge<LxSteuern<name>>}, and the header included there.
-//   3. The plan's name in LX_TAX_VECTOR_PLANS of tests/tax/CMakeLists.txt.
+//   1. tax/LxSteuern<name>.h with `inline constexpr PlanParameter kPlan<name>`
+//      and `using LxSteuern<name> = PlanModulMit<kPlan<name>>;`. A plan that
+//      the official plans define as another plan with changes copies that
+//      plan's table and sets what changed (LxSteuern1211.h); a December plan
+//      that runs the year twice is a DezemberplanMit<the year's table, its
+//      own> (LxSteuern1224.h). The tables are constants of the compiler, so a
+//      derived one costs nothing at run time.
+//   2. Its line in kPlanKalender (PlanRegistry.h): {"<name>", year, first
+//      month, last month}; its module at the same place in kModule of
+//      PlanRegistry.cpp, and the header included there.
+//   3. Its official results in tests/data/official-plans.tsv: each plan there
+//      is a test of its own.
 // Where a plan does a step differently from every switch below, add a switch
 // here (an enum class whose first value is the 2024 way, or a field whose
 // default is the 2024 value), document it, and test on it in PlanModul -
@@ -65,6 +72,60 @@ struct PlanEingaben {
     bool PVZ;
     bool AnzKinderPV;  // care-rate reduction for children (PVA)
 };
+
+// The argument lists that several plans share.
+// 2008 and 2009 (the 2008 plan takes VMT in LohnsteuerVmt; the entry carries it there).
+inline constexpr PlanEingaben kEingaben2008 = {.VMT = true,
+                                               .PKPV = false,
+                                               .ENTSCH = false,
+                                               .f = false,
+                                               .KVZ = false,
+                                               .MBV = false,
+                                               .JRE4ENT = false,
+                                               .SONSTENT = false,
+                                               .PKV = false,
+                                               .PVS = false,
+                                               .PVZ = false,
+                                               .AnzKinderPV = false};
+// 2011 to 2014 and December 2011.
+inline constexpr PlanEingaben kEingaben2011 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = false,
+                                               .MBV = false,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
+// 2015 to 2021 and December 2015: KVZ added.
+inline constexpr PlanEingaben kEingaben2015 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = true,
+                                               .MBV = false,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
+// 2022 and 2023 (both halves): MBV added.
+inline constexpr PlanEingaben kEingaben2022 = {.VMT = true,
+                                               .PKPV = true,
+                                               .ENTSCH = true,
+                                               .f = true,
+                                               .KVZ = true,
+                                               .MBV = true,
+                                               .JRE4ENT = true,
+                                               .SONSTENT = true,
+                                               .PKV = true,
+                                               .PVS = true,
+                                               .PVZ = true,
+                                               .AnzKinderPV = false};
 
 // Operations after the entry that the plan has (SolzLzz and the church tax of
 // the period every plan has).

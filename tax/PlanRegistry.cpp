@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <new>
+#include <ranges>
 
 #include "LxSteuern0723.h"
 #include "LxSteuern1211.h"
@@ -34,6 +35,7 @@ namespace {
 
 // How a plan's module is made: on its own, or in an owner's room.
 struct Bauplan {
+    std::string_view name;
     std::unique_ptr<LxSteuernPlan> (*erzeugen)();
     LxSteuernPlan* (*bauen)(void* ort);
 };
@@ -51,57 +53,48 @@ LxSteuernPlan* baue(void* ort)
     return ::new (ort) Modul();
 }
 template <class Modul>
-constexpr Bauplan bauplan{erzeuge<Modul>, baue<Modul>};
+constexpr Bauplan bauplan{Modul::kName, erzeuge<Modul>, baue<Modul>};
 
-struct PlanEintrag {
-    std::string_view name;
-    int jahr;
-    int vonMonat, bisMonat;  // the pay months of the year that the plan serves
-    const Bauplan* modul;    // nullptr: not built yet
+// The module of every plan of kPlanKalender, in its order.
+constexpr std::array<const Bauplan*, kPlanKalender.size()> kModule = {
+    &bauplan<OldPlanAdapter<LxSteuern2004>>,
+    &bauplan<OldPlanAdapter<LxSteuern2005>>,
+    &bauplan<OldPlanAdapter<LxSteuern2006>>,
+    &bauplan<OldPlanAdapter<LxSteuern2007>>,
+    &bauplan<LxSteuern2008>,
+    &bauplan<LxSteuern2009>,
+    &bauplan<LxSteuern2010>,
+    &bauplan<LxSteuern2011>,
+    &bauplan<LxSteuern1211>,
+    &bauplan<LxSteuern2012>,
+    &bauplan<LxSteuern2013>,
+    &bauplan<LxSteuern2014>,
+    &bauplan<LxSteuern2015>,
+    &bauplan<LxSteuern1215>,
+    &bauplan<LxSteuern2016>,
+    &bauplan<LxSteuern2017>,
+    &bauplan<LxSteuern2018>,
+    &bauplan<LxSteuern2019>,
+    &bauplan<LxSteuern2020>,
+    &bauplan<LxSteuern2021>,
+    &bauplan<LxSteuern2022>,
+    &bauplan<LxSteuern2023>,
+    &bauplan<LxSteuern0723>,
+    &bauplan<LxSteuern2024>,
+    &bauplan<LxSteuern1224>,
 };
-
-// Every plan in calendar order. A new plan replaces its nullptr here.
-// clang-format off
-constexpr std::array<PlanEintrag, kPlanAnzahl> kPlaene = {{
-    {"2004", 2004, 1, 12, &bauplan<OldPlanAdapter<LxSteuern2004>>},
-    {"2005", 2005, 1, 12, &bauplan<OldPlanAdapter<LxSteuern2005>>},
-    {"2006", 2006, 1, 12, &bauplan<OldPlanAdapter<LxSteuern2006>>},
-    {"2007", 2007, 1, 12, &bauplan<OldPlanAdapter<LxSteuern2007>>},
-    {"2008", 2008, 1, 12, &bauplan<LxSteuern2008>},
-    {"2009", 2009, 1, 12, &bauplan<LxSteuern2009>},
-    {"2010", 2010, 1, 12, &bauplan<LxSteuern2010>},
-    {"2011", 2011, 1, 11, &bauplan<LxSteuern2011>},
-    {"1211", 2011, 12, 12, &bauplan<LxSteuern1211>},
-    {"2012", 2012, 1, 12, &bauplan<LxSteuern2012>},
-    {"2013", 2013, 1, 12, &bauplan<LxSteuern2013>},
-    {"2014", 2014, 1, 12, &bauplan<LxSteuern2014>},
-    {"2015", 2015, 1, 11, &bauplan<LxSteuern2015>},
-    {"1215", 2015, 12, 12, &bauplan<LxSteuern1215>},
-    {"2016", 2016, 1, 12, &bauplan<LxSteuern2016>},
-    {"2017", 2017, 1, 12, &bauplan<LxSteuern2017>},
-    {"2018", 2018, 1, 12, &bauplan<LxSteuern2018>},
-    {"2019", 2019, 1, 12, &bauplan<LxSteuern2019>},
-    {"2020", 2020, 1, 12, &bauplan<LxSteuern2020>},
-    {"2021", 2021, 1, 12, &bauplan<LxSteuern2021>},
-    {"2022", 2022, 1, 12, &bauplan<LxSteuern2022>},
-    {"2023", 2023, 1, 6, &bauplan<LxSteuern2023>},
-    {"0723", 2023, 7, 12, &bauplan<LxSteuern0723>},
-    {"2024", 2024, 1, 11, &bauplan<LxSteuern2024>},
-    {"1224", 2024, 12, 12, &bauplan<LxSteuern1224>},
-}};
-// clang-format on
-
-constexpr int kErstesJahr = kPlaene.front().jahr;
-constexpr int kLetztesJahr = kPlaene.back().jahr;
+static_assert(std::ranges::equal(kModule, kPlanKalender, {}, &Bauplan::name, &PlanZeitraum::name),
+              "every plan of the calendar has its module, in the same order");
 
 // The plan of every pay month of the years with plans, worked out once by the
 // compiler: the engine asks for it at every computation.
 constexpr auto kPlanDesMonats = [] {
-    std::array<std::int8_t, std::size_t(kLetztesJahr - kErstesJahr + 1) * 12> t{};
+    std::array<std::int8_t, std::size_t(kLetztesPlanJahr - kErstesPlanJahr + 1) * 12> t{};
     for (auto& i : t) i = -1;
-    for (std::size_t i = 0; i < kPlaene.size(); ++i) {
-        const PlanEintrag& p = kPlaene[i];
-        for (int m = p.vonMonat; m <= p.bisMonat; ++m) t[std::size_t((p.jahr - kErstesJahr) * 12 + m - 1)] = std::int8_t(i);
+    for (std::size_t i = 0; i < kPlanKalender.size(); ++i) {
+        const PlanZeitraum& p = kPlanKalender[i];
+        for (int m = p.vonMonat; m <= p.bisMonat; ++m)
+            t[std::size_t((p.jahr - kErstesPlanJahr) * 12 + m - 1)] = std::int8_t(i);
     }
     return t;
 }();
@@ -109,16 +102,16 @@ static_assert(std::ranges::none_of(kPlanDesMonats, [](std::int8_t i) { return i 
               "every month of the years with plans has one");
 
 constexpr auto kNamen = [] {
-    std::array<std::string_view, kPlaene.size()> namen{};
-    for (std::size_t i = 0; i < kPlaene.size(); ++i) namen[i] = kPlaene[i].name;
+    std::array<std::string_view, kPlanKalender.size()> namen{};
+    std::ranges::copy(kPlanKalender | std::views::transform(&PlanZeitraum::name), namen.begin());
     return namen;
 }();
 
 int indexFuer(int year, int month)
 {
-    if (year < kErstesJahr || year > kLetztesJahr) return -1;
+    if (year < kErstesPlanJahr || year > kLetztesPlanJahr) return -1;
     const int m = std::clamp(month, 1, 12);
-    return kPlanDesMonats[std::size_t((year - kErstesJahr) * 12 + m - 1)];
+    return kPlanDesMonats[std::size_t((year - kErstesPlanJahr) * 12 + m - 1)];
 }
 
 int indexVon(std::string_view name)
@@ -129,7 +122,7 @@ int indexVon(std::string_view name)
 
 const Bauplan* bauplanVon(int index)
 {
-    return index < 0 ? nullptr : kPlaene[std::size_t(index)].modul;
+    return index < 0 ? nullptr : kModule[std::size_t(index)];
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #pragma once
-// Which flow-plan module serves a pay month, and the modules themselves.
+// Which flow plan serves a pay month, and the plans' modules.
 //
-// December 2011, December 2015 and December 2024 have plans of their own
-// ("1211", "1215", "1224"), and so has July to December 2023 ("0723"); every
-// other month of 2004 to 2024 uses the plan of its year.
+// kPlanKalender is the one list of the plans and the pay months each serves:
+// the years that can be calculated are the years it covers.
 //
 // A module keeps its state from the calculation entry to the follow-up
 // operations, so whoever calculates owns the module it calls: a PlanSatz holds
 // the module of its owner (each engine has its own), and createPlan() makes a
 // single module. Nothing here is shared between owners.
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <span>
@@ -19,17 +19,59 @@
 
 namespace lx {
 
-// Number of plans, built or not ("2004" ... "2024" and the four plans of part of a year).
-inline constexpr std::size_t kPlanAnzahl = 25;
+// A plan and the pay months of its year that it serves.
+struct PlanZeitraum {
+    std::string_view name;
+    int jahr;
+    int vonMonat, bisMonat;
+};
+
+// Every plan in calendar order; together they serve every month of their
+// years. A plan of part of a year is named by the month and year it begins
+// ("1211": December 2011). A new plan adds its line here and its module in
+// PlanRegistry.cpp.
+// clang-format off
+inline constexpr auto kPlanKalender = std::to_array<PlanZeitraum>({
+    {"2004", 2004, 1, 12},
+    {"2005", 2005, 1, 12},
+    {"2006", 2006, 1, 12},
+    {"2007", 2007, 1, 12},
+    {"2008", 2008, 1, 12},
+    {"2009", 2009, 1, 12},
+    {"2010", 2010, 1, 12},
+    {"2011", 2011, 1, 11},
+    {"1211", 2011, 12, 12},
+    {"2012", 2012, 1, 12},
+    {"2013", 2013, 1, 12},
+    {"2014", 2014, 1, 12},
+    {"2015", 2015, 1, 11},
+    {"1215", 2015, 12, 12},
+    {"2016", 2016, 1, 12},
+    {"2017", 2017, 1, 12},
+    {"2018", 2018, 1, 12},
+    {"2019", 2019, 1, 12},
+    {"2020", 2020, 1, 12},
+    {"2021", 2021, 1, 12},
+    {"2022", 2022, 1, 12},
+    {"2023", 2023, 1, 6},
+    {"0723", 2023, 7, 12},
+    {"2024", 2024, 1, 11},
+    {"1224", 2024, 12, 12},
+});
+// clang-format on
+
+// The first and the last year with a plan.
+inline constexpr int kErstesPlanJahr = kPlanKalender.front().jahr;
+inline constexpr int kLetztesPlanJahr = kPlanKalender.back().jahr;
 
 // The plan's name for a pay month ("2024", "1211", ...); empty for a year
 // without a plan. A month outside 1..12 counts as the nearest month.
 std::string_view planName(int year, int month);
 
-// A new module of a named plan with its own state, nullptr when there is none (yet).
+// A new module of a named plan with its own state, nullptr when there is none.
 std::unique_ptr<LxSteuernPlan> createPlan(std::string_view name);
 
-// Every plan name, built or not, in calendar order.
+// Every plan name in calendar order.
 std::span<const std::string_view> allPlanNames();
 
 // The module of one owner, kept in place: the module of the plan last asked
@@ -46,7 +88,7 @@ public:
 
     // The module for a pay month, nullptr when the year has none.
     LxSteuernPlan* fuer(int year, int month);
-    // The module of a named plan, nullptr when there is none (yet).
+    // The module of a named plan, nullptr when there is none.
     LxSteuernPlan* nachName(std::string_view name);
 
     // Room for the largest module (checked where the modules are listed).

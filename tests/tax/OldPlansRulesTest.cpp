@@ -110,7 +110,7 @@ TEST(OldPlans, OldAgeReliefIsLimitedToThePeriodShare)
     };
     for (const auto& c : cases) {
         const auto v = valuesAfter(*c.rules, {.LZZ = c.lzz, .ALTER1 = 1, .RE4 = c.re4, .STKL = 1});
-        EXPECT_EQ(v.ALTE, c.alteCents) << c.rules->year << " LZZ " << c.lzz << " RE4 " << c.re4;
+        EXPECT_EQ(v.ALTE, c.alteCents) << c.rules->name << " LZZ " << c.lzz << " RE4 " << c.re4;
     }
 }
 
@@ -131,7 +131,7 @@ TEST(OldPlans, AnnualWageIsCutToEurosIn2004AndToCentsLater)
     };
     for (const auto& c : cases) {
         const auto v = valuesAfter(*c.rules, {.LZZ = c.lzz, .RE4 = c.re4, .STKL = 1});
-        EXPECT_EQ(v.ZRE4J, c.zre4j) << c.rules->year << " LZZ " << c.lzz << " RE4 " << c.re4;
+        EXPECT_EQ(v.ZRE4J, c.zre4j) << c.rules->name << " LZZ " << c.lzz << " RE4 " << c.re4;
     }
 }
 
@@ -160,7 +160,7 @@ TEST(OldPlans, ContributionAllowanceRoundsUpIn2005And2006AndDownIn2004And2007)
         {&kRules2004, 1000_cur}, {&kRules2005, 1001_cur}, {&kRules2006, 1001_cur}, {&kRules2007, 1000_cur}};
     for (const auto& c : cases) {
         const auto v = valuesAfter(*c.rules, {.LZZ = 1, .RE4 = 5000.50_cur, .STKL = 1});
-        EXPECT_EQ(v.VSP, c.vsp) << c.rules->year;
+        EXPECT_EQ(v.VSP, c.vsp) << c.rules->name;
     }
     // Tax classes 5 and 6 get none.
     EXPECT_EQ(valuesAfter(kRules2005, {.LZZ = 1, .RE4 = 5000.50_cur, .STKL = 5}).VSP, 0_cur);
@@ -186,9 +186,9 @@ TEST(OldPlans, BuiltInAllowancesByTaxClass)
     };
     for (const auto& c : cases) {
         const auto v = valuesAfter(*c.rules, {.LZZ = 2, .RE4 = 3000_cur, .STKL = c.stkl, .ZKF = 2_cur});
-        EXPECT_EQ(v.ZTABFB, c.ztabfb) << c.rules->year << " class " << c.stkl;
-        EXPECT_EQ(v.KZTAB, c.kztab) << c.rules->year << " class " << c.stkl;
-        EXPECT_EQ(v.KFB, c.kfb) << c.rules->year << " class " << c.stkl;
+        EXPECT_EQ(v.ZTABFB, c.ztabfb) << c.rules->name << " class " << c.stkl;
+        EXPECT_EQ(v.KZTAB, c.kztab) << c.rules->name << " class " << c.stkl;
+        EXPECT_EQ(v.KFB, c.kfb) << c.rules->name << " class " << c.stkl;
     }
 }
 
@@ -209,7 +209,7 @@ TEST(OldPlans, TariffZones)
         {&kRules2007, 250001_cur, 97086_cur},  // 45 % zone
         {&kRules2007, 260000_cur, 101586_cur},
     };
-    for (const auto& c : cases) EXPECT_EQ(OldPlanTariff(*c.rules, c.x), c.st) << c.rules->year << " X " << c.x;
+    for (const auto& c : cases) EXPECT_EQ(OldPlanTariff(*c.rules, c.x), c.st) << c.rules->name << " X " << c.x;
 }
 
 TEST(OldPlans, ClassFiveAndSix)
@@ -233,7 +233,7 @@ TEST(OldPlans, ClassFiveAndSix)
         {&kRules2007, 210000_cur, 85388_cur},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OldPlanClassFiveSix(*c.rules, c.zzx), c.st) << c.rules->year << " ZZX " << c.zzx;
+        EXPECT_EQ(OldPlanClassFiveSix(*c.rules, c.zzx), c.st) << c.rules->name << " ZZX " << c.zzx;
 }
 
 TEST(OldPlans, SurchargeTaper)
@@ -251,7 +251,7 @@ TEST(OldPlans, SurchargeTaper)
     for (const auto* rules : {&kRules2004, &kRules2007}) {
         for (const auto& c : cases) {
             EXPECT_EQ(OldPlanSurchargeYear(*rules, c.jbmg, c.kztab), c.solzj)
-                << rules->year << " JBMG " << c.jbmg << " KZTAB " << c.kztab;
+                << rules->name << " JBMG " << c.jbmg << " KZTAB " << c.kztab;
         }
     }
 }

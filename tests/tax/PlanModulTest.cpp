@@ -159,9 +159,15 @@ TEST(LxSteuern2024, PlanArgumentListGivesTheSameAsTheNamedInputs)
     e.f = 0.917_cur;
     e.AnzKinderPV = 3;
     e.LZZFREIB = -(50_cur);
-    const Currency positional =
-        a.LohnsteuerLzz(0, 0, 0, e.RE4, e.LZZFREIB, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur,
-                        0_cur, 0_cur, e.f, e.KVZ, 0_cur, e.ZKF, e.STKL, e.LZZ, 0, 0, e.AnzKinderPV, 0, e.af, 0, 0);
+    const Currency positional = a.LohnsteuerLzz(LohnsteuerEingaben{.RE4 = e.RE4,
+                                                                   .LZZFREIB = e.LZZFREIB,
+                                                                   .f = e.f,
+                                                                   .KVZ = e.KVZ,
+                                                                   .ZKF = e.ZKF,
+                                                                   .STKL = e.STKL,
+                                                                   .LZZ = e.LZZ,
+                                                                   .AnzKinderPV = e.AnzKinderPV,
+                                                                   .af = e.af});
     EXPECT_EQ(positional, b.LohnsteuerLzz(e));
     EXPECT_GT(positional, 0_cur);
 }

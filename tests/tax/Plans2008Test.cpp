@@ -340,13 +340,13 @@ TEST(Plans2008, PayForSeveralYearsOnTheSavedBase)
     EXPECT_EQ(m.zustand().VMTA, 2000_cur);
     EXPECT_EQ(m.zustand().vmtBegrenzt, 0);
 
-    // The plan's own lists: the entry without VMT, LohnsteuerVmt with it first.
+    // The plan's own list takes VMT in LohnsteuerVmt: the entry carries it
+    // there, and an entry without it leaves nothing to tax.
     LxSteuern2008 liste;
-    EXPECT_EQ(
-        liste.LohnsteuerLzz(0, 0, 0, 30000_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 1, 1, 0, 0),
-        4747_cur);
-    EXPECT_EQ(liste.LohnsteuerVmt(10000_cur, 0_cur, 30000_cur), 2580_cur);
-    EXPECT_EQ(liste.LohnsteuerVmt(0_cur, 0_cur, 30000_cur), 0_cur);
+    EXPECT_EQ(liste.LohnsteuerLzz(LohnsteuerEingaben{.RE4 = 30000_cur, .STKL = 1, .LZZ = 1}), 4747_cur);
+    EXPECT_EQ(liste.LohnsteuerVmt(0_cur, 30000_cur), 0_cur);
+    liste.LohnsteuerLzz(LohnsteuerEingaben{.RE4 = 30000_cur, .VMT = 10000_cur, .STKL = 1, .LZZ = 1});
+    EXPECT_EQ(liste.LohnsteuerVmt(0_cur, 30000_cur), 2580_cur);
 
     // An annual allowance above the annual wage (1000 - 5000 < 0): KENNVMT 2
     // taxes one fifth of the whole: (96000 - 956) / 5 - 3526 = 15482.80, ST
@@ -411,8 +411,10 @@ TEST(Plans2008, TaxClassZeroGivesZeroEverywhere)
             << name << ": nothing of the calculation before, no minimum church tax";
     }
     LxSteuern2008 m;
-    m.LohnsteuerLzz(lohn(3000_cur, 0));
-    EXPECT_EQ(m.LohnsteuerVmt(10000_cur, 0_cur, 36000_cur), 0_cur);
+    auto minijob = lohn(3000_cur, 0);
+    minijob.VMT = 10000_cur;
+    m.LohnsteuerLzz(minijob);
+    EXPECT_EQ(m.LohnsteuerVmt(0_cur, 36000_cur), 0_cur);
     EXPECT_EQ(m.SolzVmt(), 0_cur);
 }
 
@@ -426,14 +428,21 @@ TEST(Plans2008, ArgumentListsGiveTheSameAsTheNamedInputs)
     e.VJAHR = 2007;
     e.VMT = 2000_cur;
 
+    // Each plan given only the inputs of its own list computes as with all of them.
+    const LohnsteuerEingaben liste2008{.VJAHR = 2007,
+                                       .RE4 = e.RE4,
+                                       .LZZFREIB = e.LZZFREIB,
+                                       .VBEZ = e.VBEZ,
+                                       .VBEZM = e.VBEZM,
+                                       .ZKF = e.ZKF,
+                                       .STKL = 4,
+                                       .LZZ = 2};
     LxSteuern2008 a;
-    EXPECT_EQ(
-        a.LohnsteuerLzz(0, 2007, 0, e.RE4, e.LZZFREIB, 0_cur, e.VBEZ, 0_cur, e.VBEZM, 0_cur, 0_cur, e.ZKF, 4, 2, 0, 0),
-        LxSteuern2008().LohnsteuerLzz(e));
+    EXPECT_EQ(a.LohnsteuerLzz(liste2008), LxSteuern2008().LohnsteuerLzz(e));
+    LohnsteuerEingaben liste2009 = liste2008;
+    liste2009.VMT = e.VMT;
     LxSteuern2009 b;
-    EXPECT_EQ(b.LohnsteuerLzz(0, 2007, 0, e.RE4, e.LZZFREIB, 0_cur, e.VMT, e.VBEZ, 0_cur, e.VBEZM, 0_cur, 0_cur, e.ZKF,
-                              4, 2, 0, 0),
-              LxSteuern2009().LohnsteuerLzz(e));
+    EXPECT_EQ(b.LohnsteuerLzz(liste2009), LxSteuern2009().LohnsteuerLzz(e));
 
     e.af = 1;
     e.f = 0.95_cur;
@@ -441,8 +450,13 @@ TEST(Plans2008, ArgumentListsGiveTheSameAsTheNamedInputs)
     e.PKPV = 400_cur;
     e.PVZ = 1;
     LxSteuern2010 c;
-    const Currency liste = c.LohnsteuerLzz(0, 2007, 0, e.RE4, e.LZZFREIB, 0_cur, e.VMT, e.VBEZ, 0_cur, e.VBEZM, 0_cur,
-                                           0_cur, e.PKPV, 0_cur, e.f, e.ZKF, 4, 2, 0, e.PKV, 0, e.af, 0, e.PVZ);
+    LohnsteuerEingaben liste2010 = liste2009;
+    liste2010.PKPV = e.PKPV;
+    liste2010.f = e.f;
+    liste2010.PKV = e.PKV;
+    liste2010.af = e.af;
+    liste2010.PVZ = e.PVZ;
+    const Currency liste = c.LohnsteuerLzz(liste2010);
     EXPECT_EQ(liste, LxSteuern2010().LohnsteuerLzz(e));
     e.af = 0;
     EXPECT_GT(LxSteuern2010().LohnsteuerLzz(e), liste) << "the factor counts only with af 1";

@@ -384,17 +384,24 @@ TEST(Plans2011, ArgumentListsAAndB)
     e.PVZ = 1;
     e.LZZFREIB = -(50_cur);
 
+    // List A has no KVZ; list B takes it after f.
+    const LohnsteuerEingaben nurListeA{.RE4 = e.RE4,
+                                       .LZZFREIB = e.LZZFREIB,
+                                       .f = e.f,
+                                       .ZKF = e.ZKF,
+                                       .STKL = e.STKL,
+                                       .LZZ = e.LZZ,
+                                       .af = e.af,
+                                       .PVZ = e.PVZ};
     LxSteuern2013 a;
-    const Currency listeA =
-        a.LohnsteuerLzz(0, 0, 0, e.RE4, e.LZZFREIB, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur,
-                        0_cur, 0_cur, e.f, e.ZKF, e.STKL, e.LZZ, 0, 0, 0, e.af, 0, e.PVZ);
+    const Currency listeA = a.LohnsteuerLzz(nurListeA);
     EXPECT_EQ(listeA, LxSteuern2013().LohnsteuerLzz(e));
     EXPECT_GT(listeA, 0_cur);
 
-    LxSteuern1215 b;  // list B reaches the December entry with its two passes
-    const Currency listeB =
-        b.LohnsteuerLzz(0, 0, 0, e.RE4, e.LZZFREIB, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur, 0_cur,
-                        0_cur, 0_cur, e.f, e.KVZ, e.ZKF, e.STKL, e.LZZ, 0, 0, 0, e.af, 0, e.PVZ);
+    LohnsteuerEingaben nurListeB = nurListeA;
+    nurListeB.KVZ = e.KVZ;
+    LxSteuern1215 b;  // the December entry with its two passes
+    const Currency listeB = b.LohnsteuerLzz(nurListeB);
     EXPECT_EQ(listeB, LxSteuern1215().LohnsteuerLzz(e));
     EXPECT_NE(listeB, PlanModul(kPlan1215).LohnsteuerLzz(e));
 }

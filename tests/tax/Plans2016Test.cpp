@@ -303,19 +303,20 @@ TEST(Plans2016To2023, PlanArgumentListsGiveTheSameAsTheNamedInputs)
     for (const auto& e : argumentFaelle()) {
         LxSteuern2018 a;
         LxSteuern2018 b;
-        const Currency lst27 =
-            a.LohnsteuerLzz(e.AJAHR, e.VJAHR, e.ZMVB, e.RE4, e.LZZFREIB, e.JFREIB, e.VMT, e.VBEZ, e.VBS, e.VBEZM,
-                            e.VBEZS, e.JVBEZ, e.PKPV, e.ENTSCH, e.JRE4ENT, e.SONSTENT, e.f, e.KVZ, e.ZKF, e.STKL, e.LZZ,
-                            e.KRV, e.PKV, e.ALTER1, e.af, e.PVS, e.PVZ);
+        // The 27 inputs of 2016 to 2021: no MBV, no care-insurance children.
+        LohnsteuerEingaben liste27 = e;
+        liste27.MBV = 0_cur;
+        liste27.AnzKinderPV = 0;
+        const Currency lst27 = a.LohnsteuerLzz(liste27);
         EXPECT_GT(lst27, 0_cur);
         EXPECT_EQ(folge(a, lst27, 3000_cur, 40000_cur), rechne(b, e, 3000_cur, 40000_cur)) << "2018, LZZ " << e.LZZ;
 
         LxSteuern0723 c;
         LxSteuern0723 d;
-        const Currency lst28 =
-            c.LohnsteuerLzz(e.AJAHR, e.VJAHR, e.ZMVB, e.RE4, e.LZZFREIB, e.JFREIB, e.VMT, e.VBEZ, e.VBS, e.VBEZM,
-                            e.VBEZS, e.JVBEZ, e.PKPV, e.ENTSCH, e.JRE4ENT, e.SONSTENT, e.f, e.KVZ, e.MBV, e.ZKF, e.STKL,
-                            e.LZZ, e.KRV, e.PKV, e.ALTER1, e.af, e.PVS, e.PVZ);
+        // The 28 inputs of 2022 and 2023: with MBV, no care-insurance children.
+        LohnsteuerEingaben liste28 = e;
+        liste28.AnzKinderPV = 0;
+        const Currency lst28 = c.LohnsteuerLzz(liste28);
         EXPECT_GT(lst28, 0_cur);
         EXPECT_EQ(folge(c, lst28, 3000_cur, 40000_cur), rechne(d, e, 3000_cur, 40000_cur)) << "0723, LZZ " << e.LZZ;
     }
