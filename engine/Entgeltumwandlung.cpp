@@ -42,9 +42,7 @@ Currency alles(const TLohnGehalt& lg)
 Currency steuerGrenze(const TLohnGehalt& lg)
 {
     if (lg.FBAVStFreiArt == 2) return alles(lg);
-    const Currency monat = RundeCentExakt(Prozent(bbgWest(lg), Currency::fromUnits(lg.FBAVGrenzeProz)));
-    if (lg.FBAVMonatlich == 1) return monat + (lg.FBAVZus1800 == 1 ? 150_cur : 0_cur);
-    return monat * 12 + (lg.FBAVZus1800 == 1 ? 1800_cur : 0_cur);
+    return lg.BAVSteuerfreiGrenze() + (lg.FBAVZus1800 == 1 ? lg.BAVZusatzGrenze() : 0_cur);
 }
 
 Currency svGrenze(const TLohnGehalt& lg)
@@ -60,6 +58,17 @@ bool steuerfreiNachArt(const TLohnGehalt& lg)
 }
 
 }  // namespace
+
+Currency TLohnGehalt::BAVSteuerfreiGrenze() const
+{
+    const Currency monat = RundeCentExakt(Prozent(bbgWest(*this), Currency::fromUnits(FBAVGrenzeProz)));
+    return FBAVMonatlich == 1 ? monat : monat * 12;
+}
+
+Currency TLohnGehalt::BAVZusatzGrenze() const
+{
+    return FBAVMonatlich == 1 ? kBAVZusatzMonat : kBAVZusatzJahr;
+}
 
 void TLohnGehalt::SetBAVGrenze()
 {

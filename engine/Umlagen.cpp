@@ -33,7 +33,7 @@ Currency TLohnGehalt::BerechneU2() const
 Currency TLohnGehalt::BerechneInsolvenz() const
 {
     // collected through the contributions since 2009, suspended in 2011
-    if (FJahr <= 2008 || FJahr == 2011 || FRVBasis <= 0_cur) return 0_cur;
+    if (!InsolvenzgeldumlageMitBeitraegen(FJahr) || FJahr == 2011 || FRVBasis <= 0_cur) return 0_cur;
     return Gerundet(Prozent(FRVBasis + FRVBasisEB, FInsolvenzSatz));
 }
 

@@ -25,7 +25,7 @@ Currency TLohnGehalt::BerechneZVZusatzumlage() const
     if (FZVUmlage != 1) return 0_cur;
     const auto grenze = ZVZusatzumlageGrenze(FJahr, FMonat);
     if (!grenze || FZVBrutto <= *grenze) return 0_cur;
-    return RundeCentExakt(Prozent(FZVBrutto - *grenze, 9_cur));
+    return RundeCentExakt(Prozent(FZVBrutto - *grenze, kZVZusatzumlageSatz));
 }
 
 Currency TLohnGehalt::BerechneSanierungsgeld()

@@ -1,10 +1,11 @@
 #include "Berechnung.h"
 
-#include "Optionen.h"
 #include "AmountText.h"
 #include "Dez.h"
 #include "LxMath.h"
+#include "Optionen.h"
 #include "PlanRundung.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -21,16 +22,16 @@ std::optional<Stopp> bereich(std::string_view name, int wert, int von, int bis, 
 // The health and care parts of a net, by the special cases.
 Currency kvPvAnteile(const TLohnGehalt& lg, Currency n)
 {
-    if (lg.FBGRKV == 9 || lg.FKVBes == 2) {
+    if (lg.KVFreiwillig()) {
         n = n - lg.FKVAN + lg.FKVAG;
-    } else if (lg.FKVBes == 4) {
+    } else if (lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
         n += lg.FKVAG;
     } else {
         n -= lg.FKVAN;
     }
-    if (lg.FBGRKV == 9 || lg.FPVBes == 2) {
+    if (lg.PVFreiwillig()) {
         n = n - lg.FPVAN + lg.FPVAG;
-    } else if (lg.FPVBes == 4) {
+    } else if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) {
         n += lg.FPVAG;
     } else {
         n -= lg.FPVAN;
@@ -50,7 +51,7 @@ std::optional<Stopp> PruefeEingaben(const BerechnungsEingaben& w)
     if (w.vbBlock() && w.vbErsterVers == 0_cur) {
         return Stopp{"Bitte Grundlagen für Versor-\rgungsfreibetrag eingeben", 5, "VBVEdiErsterVers"};
     }
-    if (ZeichenAn(w.bgr, 1) != "0" && w.rvBes != 0) {
+    if (ZeichenAn(w.bgr, 1) != "0" && w.rvBes != RVBesonderheit::Keine) {
         return Stopp{"RV Versorgungswerk nur bei RV-BGR 0 möglich", -1, ""};
     }
     if (w.zvArt == "individuell" && w.zvSatzAG == 0_cur && w.zvSatzAN == 0_cur) {
@@ -140,11 +141,8 @@ PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w)
 std::optional<Currency> Geringfuegigkeitsgrenze(std::string_view bgr, int jahr, int monat)
 {
     if (bgr != "6500" && bgr != "0500" && bgr != "6100") return std::nullopt;
-    if (jahr >= 2008 && jahr <= 2012) return 400.00_cur;
-    if ((jahr >= 2013 && jahr <= 2021) || (jahr == 2022 && monat <= 9)) return 450.00_cur;
-    if (jahr == 2022 || jahr == 2023) return 520.00_cur;
-    if (jahr == 2024) return 538.00_cur;
-    return std::nullopt;
+    if (jahr < kErstesListenjahr) return std::nullopt;
+    return GleitzoneUntergrenze(jahr, monat);
 }
 
 std::optional<std::string> MinijobHinweis(std::string_view bgr, int jahr, int monat, Currency svBrutto)
