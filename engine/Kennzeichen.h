@@ -38,6 +38,21 @@ enum class RVBesonderheit : std::uint8_t {
 // Special cases of unemployment insurance (FAVBes).
 enum class AVBesonderheit : std::uint8_t { Keine = 0, NurArbeitnehmeranteil = 1 };
 
+// Deferred compensation: its kind (MapBAVArt) and its tax treatment (MapBAVStFrei).
+enum class BAVArt : std::uint8_t {
+    Keine = 0,
+    Direktversicherung = 1,
+    Pensionskasse = 2,
+    Pensionsfonds = 3,
+    Unterstuetzungskasse = 4,
+};
+enum class BAVSteuer : std::uint8_t { Nr63 = 1, AllesSteuerfrei = 2, NichtsSteuerfrei = 3 };
+
+// Contributions on pension benefits (FVB, the pension-benefit panel's tag):
+// none, or the full rates with contributions below one twentieth of the
+// reference value paid or not paid.
+enum class VBModus : std::uint8_t { Keiner = 0, Abfuehren = 1, NichtAbfuehren = 2 };
+
 // The private-insurance status the wage tax takes (FPKV).
 enum class PKVStatus : std::uint8_t { Gesetzlich = 0, PrivatOhneZuschuss = 1, PrivatMitZuschuss = 2 };
 
@@ -57,9 +72,10 @@ constexpr PKVStatus PKVStatusFuer(std::uint8_t kvBes)
 }
 
 template <class E>
-concept Kennzeichen = std::same_as<E, KVZiffer> || std::same_as<E, RVZiffer> || std::same_as<E, AVZiffer> ||
-    std::same_as<E, PVZiffer> || std::same_as<E, Besonderheit> || std::same_as<E, RVBesonderheit> ||
-    std::same_as<E, AVBesonderheit> || std::same_as<E, PKVStatus>;
+concept Kennzeichen =
+    std::same_as<E, KVZiffer> || std::same_as<E, RVZiffer> || std::same_as<E, AVZiffer> || std::same_as<E, PVZiffer> ||
+    std::same_as<E, Besonderheit> || std::same_as<E, RVBesonderheit> || std::same_as<E, AVBesonderheit> ||
+    std::same_as<E, PKVStatus> || std::same_as<E, BAVArt> || std::same_as<E, BAVSteuer> || std::same_as<E, VBModus>;
 
 // The number a setter takes and a field holds.
 template <Kennzeichen E>

@@ -65,7 +65,7 @@ bool TLohnGehalt::kvAGNull() const
 {
     return (FBGRKV == KVZiffer::Keine &&
             (FKVBes == Besonderheit::Keine || FKVBes == Besonderheit::PrivatOhneZuschuss)) ||
-           FKVBes == Besonderheit::NichtVersichert || FVB != 0;
+           FKVBes == Besonderheit::NichtVersichert || FVB != VBModus::Keiner;
 }
 
 // Voluntary members and private premiums: the month's amount follows the
@@ -121,13 +121,13 @@ Currency TLohnGehalt::BerechneKVAN() const
             }
         }
     }
-    if (FVB != 0) {
+    if (FVB != VBModus::Keiner) {
         // pension benefits: the full rate
         Currency t = b;
-        if (VBFreibetragKV(FJahr) && FVB == 2) t = std::max(b - FVBGrenze, 0_cur);
+        if (VBFreibetragKV(FJahr) && FVB == VBModus::NichtAbfuehren) t = std::max(b - FVBGrenze, 0_cur);
         anteil = Gerundet(Prozent(t, s)) + Gerundet(Prozent(t, z));
         if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, s)) + Gerundet(Prozent(FVBMax, z));
-        if (!VBFreibetragKV(FJahr) && FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+        if (!VBFreibetragKV(FJahr) && FVB == VBModus::NichtAbfuehren && FVBGrenze > b) anteil = 0_cur;
     }
     return anteil;
 }
@@ -174,7 +174,7 @@ Currency TLohnGehalt::BerechneKVANEB() const
 {
     if (FBBGKVAnteil <= 0_cur || kvANNull() || kvBeitragAusPraemie()) return 0_cur;
     const Currency e = FKVBasisEB;
-    if (FVB != 0) return Gerundet(Prozent(e, FKVSatz)) + Gerundet(Prozent(e, FKVZusatz));
+    if (FVB != VBModus::Keiner) return Gerundet(Prozent(e, FKVSatz)) + Gerundet(Prozent(e, FKVZusatz));
     return kvOrdentlichAN(e);
 }
 
@@ -237,7 +237,7 @@ bool TLohnGehalt::pvAGNull() const
     return FBGRRV == RVZiffer::MinijobPauschal || FBGRKV == KVZiffer::MinijobPauschal ||
            FPVBes == Besonderheit::PrivatOhneZuschuss || FPVBes == Besonderheit::NichtVersichert ||
            (FBGRKV == KVZiffer::Keine && (FPVBes == Besonderheit::Keine || FPVBes == Besonderheit::NichtVersichert)) ||
-           (FBGRPV == PVZiffer::Keine && FPVBes == Besonderheit::Keine) || FMinijob == 1 || FVB != 0;
+           (FBGRPV == PVZiffer::Keine && FPVBes == Besonderheit::Keine) || FMinijob == 1 || FVB != VBModus::Keiner;
 }
 
 bool TLohnGehalt::pvBeitragAusPraemie() const
@@ -282,10 +282,10 @@ Currency TLohnGehalt::BerechnePVAN() const
             anteil = gesamt - Gerundet(Prozent(FSVBruttoUngek, pvSatzAG()));
         }
     }
-    if (FVB != 0) {
+    if (FVB != VBModus::Keiner) {
         anteil = Gerundet(Prozent(b, vollerSatz));
         if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, vollerSatz));
-        if (FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+        if (FVB == VBModus::NichtAbfuehren && FVBGrenze > b) anteil = 0_cur;
     }
     return anteil;
 }
@@ -333,7 +333,7 @@ Currency TLohnGehalt::BerechnePVANEB() const
 {
     if (FBBGKVAnteil <= 0_cur || pvANNull() || pvBeitragAusPraemie()) return 0_cur;
     const Currency zuschlag = pvZuschlag();
-    if (FVB != 0) return Gerundet(Prozent(FKVBasisEB, FPVSatz + zuschlag - pvKinderAbschlagPunkte()));
+    if (FVB != VBModus::Keiner) return Gerundet(Prozent(FKVBasisEB, FPVSatz + zuschlag - pvKinderAbschlagPunkte()));
     return Gerundet(Prozent(FKVBasisEB, pvSatzAN() + zuschlag));
 }
 

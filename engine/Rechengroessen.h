@@ -16,6 +16,9 @@ namespace lx {
 inline constexpr int kErstesRechenjahr = 2004;
 inline constexpr int kLetztesRechenjahr = 2024;
 inline constexpr int kErstesListenjahr = 2008;
+// A pension that began in 2005 or earlier has the allowance of 2005: the first
+// start year the pension fields take.
+inline constexpr int kErstesVBBeginnJahr = 2005;
 
 struct Beitragsbemessungsgrenzen {
     Currency kvpv;    // health and care

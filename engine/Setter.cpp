@@ -15,7 +15,7 @@ namespace lx {
 
 namespace {
 
-constexpr int kGebJahrMax = 9999;       // the birth year has four digits; 0: not known
+constexpr int kGebJahrMax = 9999;      // the birth year has four digits; 0: not known
 constexpr int kSVTageVorherMax = 330;  // the eleven months before December, 30 days each
 
 // An integer outside the calling contract raises the error that the same
@@ -160,7 +160,7 @@ void TLohnGehalt::SetSVBrutto(Currency v)
 {
     setze(&LohnEingaben::FSVBruttoUngek, v);
     Currency basis = v;
-    if (FGleitzone == 1 && FVB == 0 && v < FGleitzoneOG && !IstMinijob(FBGRKV, FBGRRV)) {
+    if (FGleitzone == 1 && FVB == VBModus::Keiner && v < FGleitzoneOG && !IstMinijob(FBGRKV, FBGRRV)) {
         basis = GleitzoneBemessung(v, {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer});
     }
     setze(&LohnEingaben::FSVBrutto, basis);

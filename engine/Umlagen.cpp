@@ -20,13 +20,13 @@ Currency TLohnGehalt::umlageBasis() const
 
 Currency TLohnGehalt::BerechneU1() const
 {
-    if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
+    if (FVB != VBModus::Keiner || FRVBasis <= 0_cur) return 0_cur;
     return RundeCentExakt(Prozent(umlageBasis(), FU1Satz));
 }
 
 Currency TLohnGehalt::BerechneU2() const
 {
-    if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
+    if (FVB != VBModus::Keiner || FRVBasis <= 0_cur) return 0_cur;
     return Gerundet(Prozent(umlageBasis(), FU2Satz));
 }
 

@@ -84,7 +84,7 @@ bool zvGewaehlt(const ProgrammZustand& p)
 void stoppAnzeigen(ProgrammZustand& p, const Stopp& s)
 {
     p.dialoge.Fehler(s.text);
-    if (s.seite >= 0) {
+    if (s.seite != kHauptfenster) {
         p.dialoge.OptionenZeigen(s.seite, s.fokus);
     } else if (!s.fokus.empty()) {
         p.dialoge.Fokus(Fenster::Haupt, s.fokus);

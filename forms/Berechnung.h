@@ -108,7 +108,7 @@ struct BerechnungsEingaben {
 
     // pension benefits (the block's fields as they stand)
     Currency vbMax;
-    int vbBeginnJahr = 2005;
+    int vbBeginnJahr = kErstesVBBeginnJahr;
     int vbMonate = 12;
     Currency vbErsterVers;
     Currency vbEinmal;
@@ -230,14 +230,14 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
     } else {
         lg.SetVBBrutto(0_cur);
         lg.SetVBBruttoEB(0_cur);
-        lg.SetVBBeginnJahr(2005);
+        lg.SetVBBeginnJahr(kErstesVBBeginnJahr);
         lg.SetVBMonate(12);
         lg.SetVBErsterVers(0_cur);
         lg.SetVBEinmal(0_cur);
     }
     lg.SetBAVArt(w.bavArt);
-    lg.SetBAVBetrag(w.bavArt == 0 ? 0_cur : w.bavBetrag);
-    lg.SetBAVAN(w.bavArt == 0 ? 0_cur : w.bavAN);
+    lg.SetBAVBetrag(w.bavArt == BAVArt::Keine ? 0_cur : w.bavBetrag);
+    lg.SetBAVAN(w.bavArt == BAVArt::Keine ? 0_cur : w.bavAN);
     lg.SetBAVStFrei(w.bavStFrei);
     lg.SetBAVZus1800(w.bavZus1800);
     lg.SetBAVPauschal(w.bavPauschal);
@@ -251,11 +251,12 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
 }
 
 // Why a run stops before anything is set: the error box's text and where the
-// user corrects it (an options page and its field, or a main-window field when
-// `seite` is -1; no field when `fokus` is empty).
+// user corrects it (an options page, SeitenNr, and its field, or a main-window
+// field when `seite` is kHauptfenster; no field when `fokus` is empty).
+inline constexpr int kHauptfenster = -1;
 struct Stopp {
     std::string text;
-    int seite = -1;
+    int seite = kHauptfenster;
     std::string fokus;
     bool operator==(const Stopp&) const = default;
 };

@@ -203,10 +203,10 @@ void SVComboVBChange(ProgrammZustand& p)
     const std::string& modus = p.opt.text(SVComboVB);
     auto& marke = p.haupt[Haupt::PnlVB];
     marke.visible = false;
-    marke.tag = 0;
+    marke.tag = Code(VBModus::Keiner);
     if (modus == kVBAbfuehren || modus == kVBNichtAbf) {
         marke.visible = true;
-        marke.tag = modus == kVBAbfuehren ? 1 : 2;
+        marke.tag = Code(modus == kVBAbfuehren ? VBModus::Abfuehren : VBModus::NichtAbfuehren);
         p.haupt.text(Haupt::LxEdiBGR) = "1001";
         LxEdiBGRChange(p);
     }

@@ -196,7 +196,7 @@ void zusatzPosten(std::vector<std::string>& z, const TLohnGehalt& lg, const Deta
         if (lg.FZVStPfl > 0_cur) z.push_back(WertZeile(n + "-steuerpflichtig", lg.FZVStPfl) + MarkZellen(kLSt, false));
         z.push_back(WertZeile(n + "-sozialvers.pfl.", lg.FZVSVPfl) + MarkZellen(kSoV, false));
     }
-    if (lg.FBAVArt != 0) {
+    if (lg.FBAVArt != BAVArt::Keine) {
         for (auto& zeile : BAVPostenZeilen(lg, ein.AVCombo1Art)) z.push_back(std::move(zeile));
     }
     if (lg.FATZ == 1) {
@@ -367,7 +367,7 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
         zeile("Steuerfrei nach § 3 Nr. 56", lg.FZVMax56);
     }
     for (auto& z : BAVSteuerfreiZeilen(lg)) r.push_back(std::move(z));
-    if (lg.FBAVStFreiArt == 3 && lg.FBAVPauschal > 0_cur && lg.FBAVArt != 0) {
+    if (lg.FBAVStFreiArt == BAVSteuer::NichtsSteuerfrei && lg.FBAVPauschal > 0_cur && lg.FBAVArt != BAVArt::Keine) {
         zeile("Pauschalversteuerung nach § 40b", std::min(lg.FBAVPauschal, lg.FBAVAN + lg.FBAVBetrag));
     }
     text("Steuerklasse", ein.LEdiStKl);
@@ -427,10 +427,10 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
         geld("Vers.bez.: Erster VB EB", ein.VBVEdiEB);
         text("Vers.bez.: Anz.Monate", ein.VBVEdiMonate);
         if (lg.FVBMax > 0_cur) zeile("Vers.bez.: VBMax", lg.FVBMax);
-        if (lg.FVB == 2 && lg.FSVBrutto < lg.FVBGrenze && !VBFreibetragKV(lg.FJahr)) {
+        if (lg.FVB == VBModus::NichtAbfuehren && lg.FSVBrutto < lg.FVBGrenze && !VBFreibetragKV(lg.FJahr)) {
             zeile("Vers.bez. unter 1/20 der Bez.gr.", lg.FVBGrenze);
         }
-        if (lg.FVB == 2 && VBFreibetragKV(lg.FJahr) && ein.SVVEdiVBMax == "0,00") {
+        if (lg.FVB == VBModus::NichtAbfuehren && VBFreibetragKV(lg.FJahr) && ein.SVVEdiVBMax == "0,00") {
             zeile("Vers.bez.: Freib. Krankenvers.", lg.FVBGrenze);
         }
     }
@@ -515,10 +515,12 @@ std::vector<std::string> BAVPostenZeilen(const TLohnGehalt& lg, const std::strin
 std::vector<std::string> BAVSteuerfreiZeilen(const TLohnGehalt& lg)
 {
     std::vector<std::string> r;
-    if (!((lg.FBAVArt == 1 && lg.FBAVStFreiArt < 3) || lg.FBAVArt == 2 || lg.FBAVArt == 3)) return r;
+    if (!((lg.FBAVArt == BAVArt::Direktversicherung && lg.FBAVStFreiArt < 3) || lg.FBAVArt == BAVArt::Pensionskasse ||
+          lg.FBAVArt == BAVArt::Pensionsfonds))
+        return r;
     const Currency a = lg.FBAVAN + lg.FBAVBetrag;
     const Currency f = std::min(lg.BAVSteuerfreiGrenze(), a);
-    if (lg.FBAVStFreiArt == 2) {
+    if (lg.FBAVStFreiArt == BAVSteuer::AllesSteuerfrei) {
         r.push_back(FormatDetailZeile("Altersvers. steuerfrei", a));
     } else {
         r.push_back(FormatDetailZeile("Steuerfrei nach § 3 Nr. 63", f));

@@ -10,6 +10,7 @@
 
 #include "Currency.h"
 #include "Gehaltsroutinen.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -76,7 +77,7 @@ struct DetailEingaben {
     std::string TZComboJaNein = "nein";
     std::string TZVEdiWoStd = "20";
     std::string TZVEdiWoVZ = "37";
-    std::string VBVEdiJahr = "2005";
+    std::string VBVEdiJahr = std::to_string(kErstesVBBeginnJahr);
     std::string VBVEdiErsterVers = "0,00";
     std::string VBVEdiEB = "0,00";
     std::string VBVEdiMonate = "12";
