@@ -155,7 +155,7 @@ std::optional<Currency> GleitzoneUntergrenze(int jahr, int monat)
 
 std::optional<Currency> KVSatzFuer(int jahr, int monat, int kvZiffer)
 {
-    const MonatsWerte* z = MonatsWerteFuer(jahr, monat);
+    const MonatsWerte* z = MonatsWerteFuer(jahr, std::clamp(monat, 1, 12));
     if (z == nullptr) return std::nullopt;
     return kvZiffer == Code(KVZiffer::Ermaessigt) ? z->kvSatzErm : z->kvSatz;
 }
@@ -163,7 +163,7 @@ std::optional<Currency> KVSatzFuer(int jahr, int monat, int kvZiffer)
 std::optional<Currency> KVSatzVorgeschrieben(int jahr, int monat, int kvZiffer)
 {
     if (jahr != 2009) return std::nullopt;
-    return KVSatzFuer(jahr, std::clamp(monat, 1, 12), kvZiffer);
+    return KVSatzFuer(jahr, monat, kvZiffer);
 }
 
 bool KVZusatzJeKasse(int jahr)

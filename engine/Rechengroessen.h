@@ -54,7 +54,7 @@ const MonatsWerte* MonatsWerteFuer(int jahr, int monat);
 std::optional<Currency> GleitzoneUntergrenze(int jahr, int monat);
 
 // The general health rate of the month (the reduced one for health digit 3),
-// from 2009; nullopt before.
+// from 2009; nullopt before. A month outside 1..12 counts as the nearest.
 std::optional<Currency> KVSatzFuer(int jahr, int monat, int kvZiffer);
 // The rate the computation takes whatever it was given: in 2009, when the law
 // set the rate and lowered it in July, the month's rate; nullopt in other years.

@@ -5,6 +5,7 @@
 #include "AmountText.h"
 #include "Beitragsrundung.h"
 #include "DetailZeilen.h"
+#include "Detailabrechnung.h"
 #include "LxMath.h"
 #include "PlanRundung.h"
 
@@ -36,15 +37,10 @@ void abzuege(std::vector<std::string>& z, const TLohnGehalt& lg)
     z.push_back(FormatDetailZeile("Solidaritätszuschlag", -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ)));
     z.push_back(FormatDetailZeile(
         "Kirchensteuer", -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
-    const Currency kv = lg.KVFreiwillig() ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
-    z.push_back(FormatDetailZeile("Krankenversicherung", kv));
+    z.push_back(FormatDetailZeile("Krankenversicherung", KVAbzug(lg)));
     z.push_back(FormatDetailZeile("Rentenversicherung", -(lg.FRVAN + lg.FRVANEB)));
     z.push_back(FormatDetailZeile("Arbeitslosenversicherung", -(lg.FAVAN + lg.FAVANEB)));
-    const Currency pv = ((lg.FBGRKV == KVZiffer::Freiwillig && lg.FBGRPV == PVZiffer::Voll) ||
-                         lg.FPVBes == Besonderheit::PrivatSelbstzahler)
-                            ? 0_cur
-                            : -(lg.FPVAN + lg.FPVANEB);
-    z.push_back(FormatDetailZeile("Pflegeversicherung", pv));
+    z.push_back(FormatDetailZeile("Pflegeversicherung", PVAbzug(lg)));
 }
 
 void schluss(std::vector<std::string>& z, const TLohnGehalt& lg)

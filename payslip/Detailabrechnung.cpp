@@ -121,16 +121,12 @@ void hauptblock(std::vector<std::string>& z, const TLohnGehalt& lg, const Detail
     z.push_back(WertZeile("Solidaritätszuschlag", -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ)));
     z.push_back(WertZeile("Kirchensteuer",
                           -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
-    const Currency kv = lg.KVFreiwillig() ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
-    z.push_back(WertZeile("Krankenversicherung", kv) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(lg) + "%");
+    z.push_back(WertZeile("Krankenversicherung", KVAbzug(lg)) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(lg) +
+                "%");
     const Currency rv = lg.FRVBes != RVBesonderheit::Keine ? 0_cur : -(lg.FRVAN + lg.FRVANEB);
     z.push_back(WertZeile("Rentenversicherung", rv) + "   " + SatzText(lg.FRVSatz));
     z.push_back(WertZeile("Arbeitslosenversicherung", -(lg.FAVAN + lg.FAVANEB)) + "    " + SatzText(lg.FAVSatz));
-    const Currency pv = ((lg.FBGRKV == KVZiffer::Freiwillig && lg.FBGRPV == PVZiffer::Voll) ||
-                         lg.FPVBes == Besonderheit::PrivatSelbstzahler)
-                            ? 0_cur
-                            : -(lg.FPVAN + lg.FPVANEB);
-    std::string pvZeile = WertZeile("Pflegeversicherung", pv) + "    " + PVSatzText(lg);
+    std::string pvZeile = WertZeile("Pflegeversicherung", PVAbzug(lg)) + "    " + PVSatzText(lg);
     if (lg.FPVZuschlag == 1) pvZeile += PVZuschlagText(lg.FJahr, lg.FMonat);
     z.push_back(pvZeile);
     z.emplace_back();
@@ -451,6 +447,18 @@ void unterbrechung(std::vector<std::string>& z, const DetailEingaben& ein, const
 }
 
 }  // namespace
+
+Currency KVAbzug(const TLohnGehalt& lg)
+{
+    return lg.KVFreiwillig() ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
+}
+
+Currency PVAbzug(const TLohnGehalt& lg)
+{
+    const bool selbst = (lg.FBGRKV == KVZiffer::Freiwillig && lg.FBGRPV == PVZiffer::Voll) ||
+                        lg.FPVBes == Besonderheit::PrivatSelbstzahler;
+    return selbst ? 0_cur : -(lg.FPVAN + lg.FPVANEB);
+}
 
 Currency PVSatzAnzeige(const TLohnGehalt& lg)
 {

@@ -122,6 +122,12 @@ DetailAbrechnung BaueDetailabrechnung(const TLohnGehalt& lg, const DetailEingabe
 
 // --- parts, for the reports and the tests
 
+// The health and care deductions shown, negative: 0 where the member pays the
+// insurer himself (a voluntary member's health, a voluntary member's full care
+// or a private care insurance paid by the employee).
+Currency KVAbzug(const TLohnGehalt& lg);
+Currency PVAbzug(const TLohnGehalt& lg);
+
 // The care rate shown: FPVSatz, from July 2023 less 0,25 per child beyond the first.
 Currency PVSatzAnzeige(const TLohnGehalt& lg);
 // Its text: three decimals for care digit 2.
