@@ -116,7 +116,7 @@ bool TLohnGehalt::inGleitzone() const
 // The contribution gross of the current pay `ae` in this month's zone rule.
 Currency TLohnGehalt::gleitzoneBasis(Currency ae) const
 {
-    if (!inGleitzone() || FVB != 0 || FMinijob != 0) return ae;
+    if (!inGleitzone() || FVB != VBModus::Keiner || FMinijob != 0) return ae;
     return aufTage(
         GleitzoneBemessung(aufMonat(ae), {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer}));
 }
@@ -134,7 +134,7 @@ void TLohnGehalt::gleitzoneDesMonats()
 // less those of the current pay.
 void TLohnGehalt::gleitzoneMitEinmalzahlung()
 {
-    if (FSVBruttoEB == 0_cur || !inGleitzone() || FVB != 0 || FMinijob != 0) return;
+    if (FSVBruttoEB == 0_cur || !inGleitzone() || FVB != VBModus::Keiner || FMinijob != 0) return;
     TLohnGehalt summe = *this;
     summe.FSVBruttoUngek = FSVBruttoUngek + FSVBruttoEB;
     summe.FSVBruttoEB = 0_cur;
@@ -159,7 +159,7 @@ void TLohnGehalt::gleitzoneMitEinmalzahlung()
 // so the total stays on the actual gross and the old equal split holds.
 bool TLohnGehalt::gleitzoneNeu() const
 {
-    return inGleitzone() && FMinijob == 0 && FVB == 0 && GleitzoneMitANBasis(FJahr, FMonat);
+    return inGleitzone() && FMinijob == 0 && FVB == VBModus::Keiner && GleitzoneMitANBasis(FJahr, FMonat);
 }
 
 Currency TLohnGehalt::gleitzoneBasisAN() const

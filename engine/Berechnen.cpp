@@ -7,6 +7,7 @@
 #include "Gehaltsroutinen.h"
 #include "Gleitzone.h"
 #include "LxMath.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -66,16 +67,9 @@ void TLohnGehalt::Berechnen()
 
     // Private premium for the tax, in full: with an employer's subsidy (PKV 2)
     // the plan deducts the typical subsidy itself.
-    if (FKVBes == 3 || FKVBes == 4 || FKVBes == 5) pkpvSteuer_ = FPKPV;
+    if (PrivatVersichert(FKVBes)) pkpvSteuer_ = FPKPV;
 
-    if (FJahr == 2009) {
-        const bool ermaessigt = FBGRKV == 3;
-        if (FMonat <= 6) {
-            FKVSatz = ermaessigt ? 14.00_cur : 14.60_cur;
-        } else {
-            FKVSatz = ermaessigt ? 13.40_cur : 14.00_cur;
-        }
-    }
+    if (const auto satz = KVSatzVorgeschrieben(FJahr, FMonat, FBGRKV)) FKVSatz = *satz;
 
     // Annual values for the one-off payment and multi-year pay, from the month.
     if (FStAuto == 1 && (FStBruttoEB != 0_cur || FStBruttoLMJ != 0_cur)) {

@@ -9,11 +9,6 @@ namespace lx {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonatsnamen = {
-    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-    "Juli",   "August",  "September", "Oktober", "November", "Dezember",
-};
-
 bool istSchaltjahr(int jahr)
 {
     return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;

@@ -4,10 +4,17 @@
 // month. Dates are texts "dd.mm.yyyy"; anything else raises ConversionError
 // with the message "'<text>' ist kein gültiges Datum".
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace lx {
+
+// "Januar" to "Dezember".
+inline constexpr std::array<std::string_view, 12> kMonatsnamen = {
+    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember",
+};
 
 // Calendar days from the first to the second date, both included (to - from + 1).
 // A date whose year is before 1990 counts as 100 years later.

@@ -41,25 +41,35 @@ Currency alles(const TLohnGehalt& lg)
 
 Currency steuerGrenze(const TLohnGehalt& lg)
 {
-    if (lg.FBAVStFreiArt == 2) return alles(lg);
-    const Currency monat = RundeCentExakt(Prozent(bbgWest(lg), Currency::fromUnits(lg.FBAVGrenzeProz)));
-    if (lg.FBAVMonatlich == 1) return monat + (lg.FBAVZus1800 == 1 ? 150_cur : 0_cur);
-    return monat * 12 + (lg.FBAVZus1800 == 1 ? 1800_cur : 0_cur);
+    if (lg.FBAVStFreiArt == BAVSteuer::AllesSteuerfrei) return alles(lg);
+    return lg.BAVSteuerfreiGrenze() + (lg.FBAVZus1800 == 1 ? lg.BAVZusatzGrenze() : 0_cur);
 }
 
 Currency svGrenze(const TLohnGehalt& lg)
 {
-    if (lg.FBAVStFreiArt == 2) return alles(lg);
+    if (lg.FBAVStFreiArt == BAVSteuer::AllesSteuerfrei) return alles(lg);
     const Currency monat = RundeCentExakt(Prozent(bbgWest(lg), 4_cur));
     return lg.FBAVMonatlich == 1 ? monat : monat * 12;
 }
 
 bool steuerfreiNachArt(const TLohnGehalt& lg)
 {
-    return lg.FBAVArt >= 1 && lg.FBAVArt <= 3 && (lg.FBAVStFreiArt == 1 || lg.FBAVStFreiArt == 2);
+    return lg.FBAVArt >= 1 && lg.FBAVArt <= 3 &&
+           (lg.FBAVStFreiArt == BAVSteuer::Nr63 || lg.FBAVStFreiArt == BAVSteuer::AllesSteuerfrei);
 }
 
 }  // namespace
+
+Currency TLohnGehalt::BAVSteuerfreiGrenze() const
+{
+    const Currency monat = RundeCentExakt(Prozent(bbgWest(*this), Currency::fromUnits(FBAVGrenzeProz)));
+    return FBAVMonatlich == 1 ? monat : monat * 12;
+}
+
+Currency TLohnGehalt::BAVZusatzGrenze() const
+{
+    return FBAVMonatlich == 1 ? kBAVZusatzMonat : kBAVZusatzJahr;
+}
 
 void TLohnGehalt::SetBAVGrenze()
 {
@@ -72,9 +82,9 @@ Currency TLohnGehalt::BerechneBAVSteuer()
     FBAVPauschBasis = 0_cur;
     const Currency ag = FBAVBetrag;
     const Currency an = FBAVAN;
-    if (FBAVArt == 0 || (ag == 0_cur && an == 0_cur)) return 0_cur;
+    if (FBAVArt == BAVArt::Keine || (ag == 0_cur && an == 0_cur)) return 0_cur;
 
-    if (FBAVArt == 4) {
+    if (FBAVArt == BAVArt::Unterstuetzungskasse) {
         // Unterstuetzungskasse: the deferral is tax-free without limit, from the one-off payment first
         Currency rest = an;
         if (FStBruttoEB > 0_cur) {
@@ -88,7 +98,7 @@ Currency TLohnGehalt::BerechneBAVSteuer()
     }
 
     const Currency p = pauschalGrenze(*this);
-    const bool pauschal = FBAVStFreiArt == 3 && p > 0_cur;
+    const bool pauschal = FBAVStFreiArt == BAVSteuer::NichtsSteuerfrei && p > 0_cur;
     const bool steuerfrei = steuerfreiNachArt(*this);
     if (steuerfrei && FStKl == 6) {
         // no tax exemption in a second employment: the employer's amount is taxable pay
@@ -96,7 +106,7 @@ Currency TLohnGehalt::BerechneBAVSteuer()
         return ag;
     }
     bool laufend = FBAVMonatlich == 1 || FStBruttoEB == 0_cur;
-    if (FBAVStFreiArt == 3 && FBAVMonatlich == 0 && an == 0_cur) laufend = false;
+    if (FBAVStFreiArt == BAVSteuer::NichtsSteuerfrei && FBAVMonatlich == 0 && an == 0_cur) laufend = false;
 
     if (pauschal && laufend) {
         if (ag + an <= p) {
@@ -159,7 +169,7 @@ Currency TLohnGehalt::BerechneBAVSteuer()
 Currency TLohnGehalt::BerechneBAVSV()
 {
     FBAVSVEB = 0_cur;
-    if (FBAVArt == 0) return 0_cur;
+    if (FBAVArt == BAVArt::Keine) return 0_cur;
     const Currency ag = FBAVBetrag;
     const Currency an = FBAVAN;
     const Currency s = svGrenze(*this);
@@ -172,7 +182,7 @@ Currency TLohnGehalt::BerechneBAVSV()
         return delta;
     };
 
-    if (FBAVArt == 4) {
+    if (FBAVArt == BAVArt::Unterstuetzungskasse) {
         if (an <= 0_cur) return 0_cur;
         Currency frei = std::min(an, s);
         if (!laufend) {
@@ -187,7 +197,7 @@ Currency TLohnGehalt::BerechneBAVSV()
     const bool steuerfrei = steuerfreiNachArt(*this);
     if (steuerfrei && FStKl == 6) return aendern(ag);
 
-    if (FBAVStFreiArt == 3 && p > 0_cur) {
+    if (FBAVStFreiArt == BAVSteuer::NichtsSteuerfrei && p > 0_cur) {
         if (laufend) {
             if (FBAVMonatlich == 1) return aendern(ag);
             FSVBruttoEB += ag;

@@ -32,6 +32,7 @@
 #include <string>
 #include <string_view>
 
+#include "Kennzeichen.h"
 #include "LohnFelder.h"
 #include "PlanRegistry.h"
 
@@ -155,6 +156,9 @@ public:
     // FPfaendBetrag := BerechnePfaendbar (after Berechnen).
     void BerechnePfaendung();
     Currency BerechnePfaendbar() const;
+    // `brutto` less the taxes and the employee's shares of the computation; a
+    // member who pays the health or care insurer himself keeps that share.
+    Currency NettoVon(Currency brutto) const;
 
     // Contribution bases (month and one-off payment)
     Currency BerechneVBGrenze() const;
@@ -203,6 +207,10 @@ public:
     void SetBAVGrenze();
     Currency BerechneBAVSteuer();
     Currency BerechneBAVSV();
+    // The tax-free limit of the period (month or year) as a share of the West
+    // pension ceiling, and the additional amount a new pledge may add to it.
+    Currency BAVSteuerfreiGrenze() const;
+    Currency BAVZusatzGrenze() const;
 
     // Levies, partial retirement, chamber levy
     Currency BerechneU1() const;
@@ -216,6 +224,23 @@ public:
     // Wage tax, solidarity surcharge and church tax of the pay period, the
     // one-off payment and multi-year pay through the year's flow plan.
     void BerechneLohnsteuer();
+
+    // A voluntary member pays the whole health or care contribution himself
+    // (health digit 9, or the branch's special case 2); the employer's share is a subsidy.
+    bool KVFreiwillig() const
+    {
+        return FBGRKV == KVZiffer::Freiwillig || FKVBes == Besonderheit::FreiwilligSelbstzahler;
+    }
+    bool PVFreiwillig() const
+    {
+        return FBGRKV == KVZiffer::Freiwillig || FPVBes == Besonderheit::FreiwilligSelbstzahler;
+    }
+
+    // A mini-job with pension obligation: the employee tops the employer's flat rate up.
+    bool MinijobMitRVPflicht() const;
+    // The employer's pension share is the flat rate of a mini-job (with
+    // pension obligation, or pension digit 5).
+    bool RVAGPauschal() const;
 
 private:
     // Writes an input into the field and into the snapshot of given inputs.
@@ -260,7 +285,6 @@ private:
     bool rvAGNull() const;
     bool avANNull() const;
     bool avAGNull() const;
-    bool minijobMitRVPflicht() const;
     Currency minijobRVSatz() const;
 
     LohnEingaben gegeben_;

@@ -60,7 +60,7 @@ Currency mitMehrfach(Currency ae, const GleitzoneParameter& p, Formel formel)
 
 bool IstMinijob(std::uint8_t bgrKV, std::uint8_t bgrRV)
 {
-    return bgrKV == 6 || bgrRV == 5;
+    return bgrKV == KVZiffer::MinijobPauschal || bgrRV == RVZiffer::MinijobPauschal;
 }
 
 Currency GleitzoneBemessung(Currency ae, const GleitzoneParameter& p)

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Currency.h"
+#include "Kennzeichen.h"
 
 namespace lx {
 

@@ -59,11 +59,11 @@ void TLohnGehalt::ladeMonatswerte()
     FPPVZuschussMax = z->ppvZuschussMax;
     FGleitzoneOG = z->gleitzoneOG;
     FFaktorF = z->faktorF;
-    if (z->kvSatz) setze(&LohnEingaben::FKVSatz, FBGRKV == 3 ? *z->kvSatzErm : *z->kvSatz);
+    if (z->kvSatz) setze(&LohnEingaben::FKVSatz, FBGRKV == KVZiffer::Ermaessigt ? *z->kvSatzErm : *z->kvSatz);
     FRVSatz = z->rvSatz;
     FAVSatz = z->avSatz;
     // The half care rate applies to the rate just loaded, so loading twice changes nothing.
-    FPVSatz = FBGRPV == 2 ? HalberSatz(z->pvSatz) : z->pvSatz;
+    FPVSatz = FBGRPV == PVZiffer::Halb ? HalberSatz(z->pvSatz) : z->pvSatz;
     FInsolvenzSatz = z->insolvenzSatz;
 }
 

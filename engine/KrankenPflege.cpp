@@ -45,29 +45,34 @@ Currency TLohnGehalt::kvOrdentlichAN(Currency basis) const
 Currency TLohnGehalt::kvOrdentlichAG(Currency basis) const
 {
     const Currency anteil = Gerundet(Prozent(basis, HalberSatz(FKVSatz)));
-    return FJahr >= 2019 ? anteil + Gerundet(Prozent(basis, HalberSatz(FKVZusatz))) : anteil;
+    return KVZusatzParitaetisch(FJahr) ? anteil + Gerundet(Prozent(basis, HalberSatz(FKVZusatz))) : anteil;
 }
 
 Currency TLohnGehalt::kvSatzAG() const
 {
-    return HalberSatz(FKVSatz) + (FJahr >= 2019 ? HalberSatz(FKVZusatz) : 0_cur);
+    return HalberSatz(FKVSatz) + (KVZusatzParitaetisch(FJahr) ? HalberSatz(FKVZusatz) : 0_cur);
 }
 
 bool TLohnGehalt::kvANNull() const
 {
-    return (FBGRKV == 0 && (FKVBes == 0 || FKVBes == 5)) || FBGRKV == 6 || FKVBes == 4 || FKVBes == 9 || FMinijob == 1;
+    return (FBGRKV == KVZiffer::Keine &&
+            (FKVBes == Besonderheit::Keine || FKVBes == Besonderheit::PrivatOhneZuschuss)) ||
+           FBGRKV == KVZiffer::MinijobPauschal || FKVBes == Besonderheit::PrivatSelbstzahler ||
+           FKVBes == Besonderheit::NichtVersichert || FMinijob == 1;
 }
 
 bool TLohnGehalt::kvAGNull() const
 {
-    return (FBGRKV == 0 && (FKVBes == 0 || FKVBes == 5)) || FKVBes == 9 || FVB != 0;
+    return (FBGRKV == KVZiffer::Keine &&
+            (FKVBes == Besonderheit::Keine || FKVBes == Besonderheit::PrivatOhneZuschuss)) ||
+           FKVBes == Besonderheit::NichtVersichert || FVB != VBModus::Keiner;
 }
 
 // Voluntary members and private premiums: the month's amount follows the
 // premium, not the pay, so a one-off payment adds nothing.
 bool TLohnGehalt::kvBeitragAusPraemie() const
 {
-    return FBGRKV == 9 || FKVBes == 2 || FKVBes == 3 || FKVBes == 4;
+    return KVFreiwillig() || FKVBes == Besonderheit::PrivatFirmenzahler || FKVBes == Besonderheit::PrivatSelbstzahler;
 }
 
 Currency TLohnGehalt::BerechneKVAN() const
@@ -79,7 +84,7 @@ Currency TLohnGehalt::BerechneKVAN() const
     const Currency v = FPKVNachSVBrutto == 1 ? b : FBBGKV;
     Currency anteil = kvOrdentlichAN(b);
 
-    if (FBGRKV == 9 || FKVBes == 2) {
+    if (KVFreiwillig()) {
         // voluntary member: the full premium
         if (vorJuli2005(FJahr, FMonat)) {
             anteil = Gerundet(Prozent(v, s));
@@ -92,7 +97,7 @@ Currency TLohnGehalt::BerechneKVAN() const
         }
         if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, s + z));
     }
-    if (FKVBes == 3) {
+    if (FKVBes == Besonderheit::PrivatFirmenzahler) {
         // private, premium paid through the employer: premium less subsidy
         const Currency p = FPKVBeitrag;
         anteil = p - std::min(FPKVZuschussMax, p - halbePraemie(p));
@@ -109,20 +114,20 @@ Currency TLohnGehalt::BerechneKVAN() const
             anteil = kvOrdentlichAN(gleitzoneBasisAN());
         } else {
             anteil = Gerundet(Prozent(b, s2)) * 2 - Gerundet(Prozent(u, s2));
-            if (FJahr >= 2019) {
+            if (KVZusatzParitaetisch(FJahr)) {
                 anteil += Gerundet(Prozent(b, z2)) * 2 - Gerundet(Prozent(u, z2));
             } else if (!vorJuli2005(FJahr, FMonat)) {
                 anteil += Gerundet(Prozent(b, z));
             }
         }
     }
-    if (FVB != 0) {
+    if (FVB != VBModus::Keiner) {
         // pension benefits: the full rate
         Currency t = b;
-        if (FJahr >= 2020 && FVB == 2) t = std::max(b - FVBGrenze, 0_cur);
+        if (VBFreibetragKV(FJahr) && FVB == VBModus::NichtAbfuehren) t = std::max(b - FVBGrenze, 0_cur);
         anteil = Gerundet(Prozent(t, s)) + Gerundet(Prozent(t, z));
         if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, s)) + Gerundet(Prozent(FVBMax, z));
-        if (FJahr < 2020 && FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+        if (!VBFreibetragKV(FJahr) && FVB == VBModus::NichtAbfuehren && FVBGrenze > b) anteil = 0_cur;
     }
     return anteil;
 }
@@ -140,11 +145,11 @@ Currency TLohnGehalt::BerechneKVAG() const
         const Currency basis = inGleitzone() ? FSVBruttoUngek : b;
         anteil = kvOrdentlichAG(basis);
     }
-    if (FBGRKV == 9 || FKVBes == 2) {
+    if (KVFreiwillig()) {
         anteil = Gerundet(Prozent(v, kvSatzAG()));
         if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, kvSatzAG()));
     }
-    if (FKVBes == 3 || FKVBes == 4) {
+    if (FKVBes == Besonderheit::PrivatFirmenzahler || FKVBes == Besonderheit::PrivatSelbstzahler) {
         const Currency p = FPKVBeitrag;
         anteil = std::min(FPKVZuschussMax, p - halbePraemie(p));
         if (FPKVNachSVBrutto == 1 && b < FBBGKV) {
@@ -161,7 +166,7 @@ Currency TLohnGehalt::BerechneKVAG() const
             }
         }
     }
-    if (FBGRKV == 6) anteil = Gerundet(Prozent(b, MinijobKVPauschalsatz(FJahr, FMonat)));
+    if (FBGRKV == KVZiffer::MinijobPauschal) anteil = Gerundet(Prozent(b, MinijobKVPauschalsatz(FJahr, FMonat)));
     return anteil;
 }
 
@@ -169,14 +174,14 @@ Currency TLohnGehalt::BerechneKVANEB() const
 {
     if (FBBGKVAnteil <= 0_cur || kvANNull() || kvBeitragAusPraemie()) return 0_cur;
     const Currency e = FKVBasisEB;
-    if (FVB != 0) return Gerundet(Prozent(e, FKVSatz)) + Gerundet(Prozent(e, FKVZusatz));
+    if (FVB != VBModus::Keiner) return Gerundet(Prozent(e, FKVSatz)) + Gerundet(Prozent(e, FKVZusatz));
     return kvOrdentlichAN(e);
 }
 
 Currency TLohnGehalt::BerechneKVAGEB() const
 {
     if (FBBGKVAnteil <= 0_cur || kvAGNull() || kvBeitragAusPraemie()) return 0_cur;
-    if (FBGRKV == 6) return Gerundet(Prozent(FKVBasisEB, MinijobKVPauschalsatz(FJahr, FMonat)));
+    if (FBGRKV == KVZiffer::MinijobPauschal) return Gerundet(Prozent(FKVBasisEB, MinijobKVPauschalsatz(FJahr, FMonat)));
     return kvOrdentlichAG(FKVBasisEB);
 }
 
@@ -189,7 +194,7 @@ Currency TLohnGehalt::pvZuschlag() const
 
 Currency TLohnGehalt::pvKinderAbschlagPunkte() const
 {
-    return PVKinderAbschlagGilt(FJahr, FMonat) ? PVKinderAbschlagFuer(FPVKinder) : 0_cur;
+    return PVKinderAbschlag(FJahr, FMonat, FPVKinder);
 }
 
 Currency TLohnGehalt::BerechnePVSatzKinder() const
@@ -201,7 +206,7 @@ Currency TLohnGehalt::BerechnePVSatzKinder() const
 // point of the rate to the employee.
 Currency TLohnGehalt::pvSatzANOhneKinder() const
 {
-    if (FSachsen == 1 && FBGRPV != 2) return HalberSatz(FPVSatz - 1_cur) + 1_cur;
+    if (FSachsen == 1 && FBGRPV != PVZiffer::Halb) return HalberSatz(FPVSatz - 1_cur) + 1_cur;
     return HalberSatz(FPVSatz);
 }
 
@@ -213,26 +218,31 @@ Currency TLohnGehalt::pvSatzAN() const
 
 Currency TLohnGehalt::pvSatzAG() const
 {
-    if (FSachsen == 1 && FBGRPV != 2) return HalberSatz(FPVSatz - 1_cur);
+    if (FSachsen == 1 && FBGRPV != PVZiffer::Halb) return HalberSatz(FPVSatz - 1_cur);
     return HalberSatz(FPVSatz);
 }
 
 // Care digit 0 means no care insurance.
 bool TLohnGehalt::pvANNull() const
 {
-    return FBGRRV == 5 || FBGRKV == 6 || FPVBes == 4 || FPVBes == 5 || FPVBes == 9 ||
-           (FBGRKV == 0 && (FPVBes == 0 || FPVBes == 9)) || (FBGRPV == 0 && FPVBes == 0) || FMinijob == 1;
+    return FBGRRV == RVZiffer::MinijobPauschal || FBGRKV == KVZiffer::MinijobPauschal ||
+           FPVBes == Besonderheit::PrivatSelbstzahler || FPVBes == Besonderheit::PrivatOhneZuschuss ||
+           FPVBes == Besonderheit::NichtVersichert ||
+           (FBGRKV == KVZiffer::Keine && (FPVBes == Besonderheit::Keine || FPVBes == Besonderheit::NichtVersichert)) ||
+           (FBGRPV == PVZiffer::Keine && FPVBes == Besonderheit::Keine) || FMinijob == 1;
 }
 
 bool TLohnGehalt::pvAGNull() const
 {
-    return FBGRRV == 5 || FBGRKV == 6 || FPVBes == 5 || FPVBes == 9 || (FBGRKV == 0 && (FPVBes == 0 || FPVBes == 9)) ||
-           (FBGRPV == 0 && FPVBes == 0) || FMinijob == 1 || FVB != 0;
+    return FBGRRV == RVZiffer::MinijobPauschal || FBGRKV == KVZiffer::MinijobPauschal ||
+           FPVBes == Besonderheit::PrivatOhneZuschuss || FPVBes == Besonderheit::NichtVersichert ||
+           (FBGRKV == KVZiffer::Keine && (FPVBes == Besonderheit::Keine || FPVBes == Besonderheit::NichtVersichert)) ||
+           (FBGRPV == PVZiffer::Keine && FPVBes == Besonderheit::Keine) || FMinijob == 1 || FVB != VBModus::Keiner;
 }
 
 bool TLohnGehalt::pvBeitragAusPraemie() const
 {
-    return FBGRKV == 9 || FPVBes == 2 || FPVBes == 3 || FPVBes == 4;
+    return PVFreiwillig() || FPVBes == Besonderheit::PrivatFirmenzahler || FPVBes == Besonderheit::PrivatSelbstzahler;
 }
 
 Currency TLohnGehalt::BerechnePVAN() const
@@ -247,11 +257,11 @@ Currency TLohnGehalt::BerechnePVAN() const
     const Currency vollerSatz = p + zuschlag - abschlag;
 
     Currency anteil = Gerundet(Prozent(b, pvSatzAN() + zuschlag));
-    if (FBGRKV == 9 || FPVBes == 2) {
+    if (PVFreiwillig()) {
         anteil = Gerundet(Prozent(v, vollerSatz));
         if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : RundeCentExakt(Prozent(b, vollerSatz));
     }
-    if (FPVBes == 3) {
+    if (FPVBes == Besonderheit::PrivatFirmenzahler) {
         const Currency q = FPPVBeitrag;
         const Currency grenze = Gerundet(Prozent(FBBGKV, pvSatzAG()));
         anteil = q - std::min(q - halbePraemie(q), grenze);
@@ -272,10 +282,10 @@ Currency TLohnGehalt::BerechnePVAN() const
             anteil = gesamt - Gerundet(Prozent(FSVBruttoUngek, pvSatzAG()));
         }
     }
-    if (FVB != 0) {
+    if (FVB != VBModus::Keiner) {
         anteil = Gerundet(Prozent(b, vollerSatz));
         if (FVBMax > 0_cur && FVBMax < b) anteil = Gerundet(Prozent(FVBMax, vollerSatz));
-        if (FVB == 2 && FVBGrenze > b) anteil = 0_cur;
+        if (FVB == VBModus::NichtAbfuehren && FVBGrenze > b) anteil = 0_cur;
     }
     return anteil;
 }
@@ -297,11 +307,11 @@ Currency TLohnGehalt::BerechnePVAG() const
     // employer's rate: in Saxony at most the ceiling at the Saxony rate.
     const Currency g = pvSatzAG();
     const Currency zuschussMax = g == HalberSatz(p) ? FPPVZuschussMax : Gerundet(Prozent(FBBGKV, g));
-    if (FBGRKV == 9 || FPVBes == 2) {
+    if (PVFreiwillig()) {
         anteil = Gerundet(Prozent(v, g));
         if (mehrfachAufteilen()) anteil = FJahr < 2012 ? aufteilen(anteil) : Gerundet(Prozent(b, g));
     }
-    if (FPVBes == 3 || FPVBes == 4) {
+    if (FPVBes == Besonderheit::PrivatFirmenzahler || FPVBes == Besonderheit::PrivatSelbstzahler) {
         const Currency q = FPPVBeitrag;
         const Currency hq = halbePraemie(q);
         const Currency u = std::min(q - hq, Gerundet(Prozent(FBBGKV, g)));
@@ -323,7 +333,7 @@ Currency TLohnGehalt::BerechnePVANEB() const
 {
     if (FBBGKVAnteil <= 0_cur || pvANNull() || pvBeitragAusPraemie()) return 0_cur;
     const Currency zuschlag = pvZuschlag();
-    if (FVB != 0) return Gerundet(Prozent(FKVBasisEB, FPVSatz + zuschlag - pvKinderAbschlagPunkte()));
+    if (FVB != VBModus::Keiner) return Gerundet(Prozent(FKVBasisEB, FPVSatz + zuschlag - pvKinderAbschlagPunkte()));
     return Gerundet(Prozent(FKVBasisEB, pvSatzAN() + zuschlag));
 }
 

@@ -63,17 +63,21 @@ void TLohnGehalt::BerechnePfaendung()
     FPfaendBetrag = BerechnePfaendbar();
 }
 
-Currency TLohnGehalt::BerechnePfaendbar() const
+Currency TLohnGehalt::NettoVon(Currency brutto) const
 {
-    Currency netto = FGesamtbrutto - FLSt - FSolZ - FKiStEv - FKiStRk - FRVAN - FAVAN;
+    Currency netto = brutto - FLSt - FSolZ - FKiStEv - FKiStRk - FRVAN - FAVAN;
     netto -= FLStEB + FSolZEB + FKiStEvEB + FKiStRkEB;
     netto -= FLStLMJ + FSolZLMJ + FKiStEvLMJ + FKiStRkLMJ;
     netto -= FKVANEB + FRVANEB + FAVANEB + FPVANEB;
     // a voluntary or private member who pays the insurer himself keeps that share in the net
-    if (!(FBGRKV == 9 || FKVBes == 2)) netto -= FKVAN;
-    if (!(FBGRKV == 9 || FPVBes == 2 || FPVBes == 4)) netto -= FPVAN;
+    if (!KVFreiwillig()) netto -= FKVAN;
+    if (!(PVFreiwillig() || FPVBes == Besonderheit::PrivatSelbstzahler)) netto -= FPVAN;
+    return netto;
+}
 
-    const Currency r = netto - FPfaendKorrektur;
+Currency TLohnGehalt::BerechnePfaendbar() const
+{
+    const Currency r = NettoVon(FGesamtbrutto) - FPfaendKorrektur;
     const Pfaendungsfreigrenzen& g = PfaendungsfreigrenzenFuer(FJahr, FMonat);
     Currency ueber = 0_cur;
     Currency betrachtet = r;

@@ -1,10 +1,37 @@
 #include "Rechengroessen.h"
 
+#include <algorithm>
 #include <array>
+
+#include "Kennzeichen.h"
 
 namespace lx {
 
 namespace {
+
+// True from the month `abMonat` of `abJahr` on.
+constexpr bool ab(int jahr, int monat, int abJahr, int abMonat)
+{
+    return jahr > abJahr || (jahr == abJahr && monat >= abMonat);
+}
+
+// A value that holds from its month until the next row's, up to the last year the program computes.
+struct AbMonat {
+    int jahr;
+    int monat;
+    Currency wert;
+};
+
+template <std::size_t N>
+std::optional<Currency> gueltigAb(const std::array<AbMonat, N>& tabelle, int jahr, int monat)
+{
+    if (jahr > kLetztesRechenjahr) return std::nullopt;
+    std::optional<Currency> wert;
+    for (const AbMonat& z : tabelle) {
+        if (ab(jahr, monat, z.jahr, z.monat)) wert = z.wert;
+    }
+    return wert;
+}
 
 struct BBGZeile {
     int jahr;
@@ -87,6 +114,20 @@ constexpr std::array kZVGrenze = {
     ZVGrenzeZeile{2022, 7951.34_cur, 4, 8094.46_cur},   ZVGrenzeZeile{2023, 8094.46_cur, 0, 0_cur},
     ZVGrenzeZeile{2024, 8094.46_cur, 3, 8778.71_cur},
 };
+
+// The zone (400.01 to 800.00 euros) was introduced in April 2003.
+constexpr std::array kGleitzoneUntergrenze = {
+    AbMonat{2004, 1, 400.00_cur}, AbMonat{2013, 1, 450.00_cur}, AbMonat{2022, 10, 520.00_cur}, AbMonat{2024, 1, 538.00_cur},
+};
+
+// The surcharge exists since 2005.
+constexpr std::array kPVZuschlag = {
+    AbMonat{2005, 1, 0.25_cur}, AbMonat{2022, 1, 0.35_cur}, AbMonat{2023, 7, 0.60_cur},
+};
+
+constexpr std::array kKVZusatzVorgabe = {
+    AbMonat{kErstesRechenjahr, 1, 0.90_cur}, AbMonat{2015, 1, 1.30_cur}, AbMonat{2023, 1, 1.60_cur},
+};
 // clang-format on
 
 }  // namespace
@@ -109,27 +150,66 @@ const MonatsWerte* MonatsWerteFuer(int jahr, int monat)
 
 std::optional<Currency> GleitzoneUntergrenze(int jahr, int monat)
 {
-    // The zone (400.01 to 800.00 euros) was introduced in April 2003.
-    if (jahr >= 2004 && jahr <= 2012) return 400.00_cur;
-    if ((jahr >= 2013 && jahr <= 2021) || (jahr == 2022 && monat <= 9)) return 450.00_cur;
-    if (jahr == 2022 || jahr == 2023) return 520.00_cur;
-    if (jahr == 2024) return 538.00_cur;
-    return std::nullopt;
+    return gueltigAb(kGleitzoneUntergrenze, jahr, monat);
+}
+
+std::optional<Currency> KVSatzFuer(int jahr, int monat, int kvZiffer)
+{
+    const MonatsWerte* z = MonatsWerteFuer(jahr, std::clamp(monat, 1, 12));
+    if (z == nullptr) return std::nullopt;
+    return kvZiffer == Code(KVZiffer::Ermaessigt) ? z->kvSatzErm : z->kvSatz;
+}
+
+std::optional<Currency> KVSatzVorgeschrieben(int jahr, int monat, int kvZiffer)
+{
+    if (jahr != 2009) return std::nullopt;
+    return KVSatzFuer(jahr, monat, kvZiffer);
+}
+
+bool KVZusatzJeKasse(int jahr)
+{
+    return jahr >= 2015;
+}
+
+Currency KVZusatzVorgabeFuer(int jahr)
+{
+    return gueltigAb(kKVZusatzVorgabe, std::min(jahr, kLetztesRechenjahr), 1).value_or(kKVZusatzVorgabe.front().wert);
+}
+
+bool KVZusatzParitaetisch(int jahr)
+{
+    return jahr >= 2019;
+}
+
+bool RVVollWaehlbar(int jahr, int monat)
+{
+    return !ab(jahr, monat, 2019, 7);
+}
+
+bool InsolvenzgeldumlageMitBeitraegen(int jahr)
+{
+    return jahr >= 2009;
+}
+
+bool VorsorgepauschaleAb2010(int jahr)
+{
+    return jahr >= 2010;
+}
+
+bool VBFreibetragKV(int jahr)
+{
+    return jahr >= 2020;
 }
 
 std::optional<Currency> VBGrenzeFuer(int jahr)
 {
-    if (jahr < 2004 || jahr > 2024) return std::nullopt;
-    return kVBGrenze[std::size_t(jahr - 2004)];
+    if (jahr < kErstesRechenjahr || jahr > kLetztesRechenjahr) return std::nullopt;
+    return kVBGrenze[std::size_t(jahr - kErstesRechenjahr)];
 }
 
 Currency PVZuschlagFuer(int jahr, int monat)
 {
-    // The surcharge exists since 2005.
-    if (jahr >= 2005 && jahr <= 2021) return 0.25_cur;
-    if (jahr == 2022 || (jahr == 2023 && monat <= 6)) return 0.35_cur;
-    if (jahr == 2023 || jahr == 2024) return 0.60_cur;
-    return 0_cur;
+    return gueltigAb(kPVZuschlag, jahr, monat).value_or(0_cur);
 }
 
 Currency PVKinderAbschlagFuer(int kinder)
@@ -143,7 +223,12 @@ Currency PVKinderAbschlagFuer(int kinder)
 
 bool PVKinderAbschlagGilt(int jahr, int monat)
 {
-    return jahr > 2023 || (jahr == 2023 && monat >= 7);
+    return ab(jahr, monat, 2023, 7);
+}
+
+Currency PVKinderAbschlag(int jahr, int monat, int kinder)
+{
+    return PVKinderAbschlagGilt(jahr, monat) ? PVKinderAbschlagFuer(kinder) : 0_cur;
 }
 
 std::optional<Currency> ZVZusatzumlageGrenze(int jahr, int monat)
@@ -173,6 +258,16 @@ Currency SanierungsgeldSatzFuer(std::string_view art, int jahr, Currency eingege
     return eingegeben;
 }
 
+ZVVorgabe ZVVorgabeFuer(std::string_view art, int jahr)
+{
+    constexpr Currency kEingegeben = 1.00_cur;  // what the Sanierungsgeld field is preset to
+    if (art == "RZVK" || art == "kvw") {
+        return {ZVUmlageSatzFuer(art, 0_cur), 0_cur, SanierungsgeldSatzFuer(art, jahr, kEingegeben)};
+    }
+    if (art == "VBL") return {jahr < 2023 ? 6.45_cur : 5.49_cur, 1.41_cur, kEingegeben};
+    return {0_cur, 0_cur, kEingegeben};
+}
+
 int ZVSteuerfreiProzent(int jahr)
 {
     if (jahr < 2014) return 1;
@@ -181,7 +276,13 @@ int ZVSteuerfreiProzent(int jahr)
 
 int BAVGrenzeProzFuer(int jahr)
 {
-    return jahr > 2017 ? 8 : 4;
+    return BAVZusatzMoeglich(jahr) ? 4 : 8;
+}
+
+// The 2018 reform raised the free share to 8 % and dropped the additional amount.
+bool BAVZusatzMoeglich(int jahr)
+{
+    return jahr <= 2017;
 }
 
 Currency MinijobRVPauschalsatz(int jahr, int monat)

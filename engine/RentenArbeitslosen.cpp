@@ -9,9 +9,14 @@ namespace lx {
 
 // The flat-rate rules with pension obligation belong to mini-jobs only; the
 // option keeps its value when the code changes back to a regular employment.
-bool TLohnGehalt::minijobMitRVPflicht() const
+bool TLohnGehalt::MinijobMitRVPflicht() const
 {
-    return FMinijob == 1 && FBGRRV == 1 && FMiniRVPflicht == 1;
+    return FMinijob == 1 && FBGRRV == RVZiffer::Voll && FMiniRVPflicht == 1;
+}
+
+bool TLohnGehalt::RVAGPauschal() const
+{
+    return MinijobMitRVPflicht() || FBGRRV == RVZiffer::MinijobPauschal;
 }
 
 Currency TLohnGehalt::minijobRVSatz() const
@@ -21,29 +26,33 @@ Currency TLohnGehalt::minijobRVSatz() const
 
 bool TLohnGehalt::rvANNull() const
 {
-    return (FBGRRV == 0 && FRVBes == 0) || FBGRRV == 5 || FBGRRV == 3 || (FMinijob == 1 && FBGRRV != 1) || FRVBes == 2;
+    return (FBGRRV == RVZiffer::Keine && FRVBes == RVBesonderheit::Keine) || FBGRRV == RVZiffer::MinijobPauschal ||
+           FBGRRV == RVZiffer::NurArbeitgeberHalb || (FMinijob == 1 && FBGRRV != RVZiffer::Voll) ||
+           FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler;
 }
 
 bool TLohnGehalt::rvAGNull() const
 {
-    return FBGRRV == 0 && FRVBes == 0;
+    return FBGRRV == RVZiffer::Keine && FRVBes == RVBesonderheit::Keine;
 }
 
 bool TLohnGehalt::avANNull() const
 {
-    return FBGRRV == 5 || FBGRAV == 0 || FBGRAV == 2 || FBGRKV == 6 || FMinijob == 1;
+    return FBGRRV == RVZiffer::MinijobPauschal || FBGRAV == AVZiffer::Keine || FBGRAV == AVZiffer::NurArbeitgeberHalb ||
+           FBGRKV == KVZiffer::MinijobPauschal || FMinijob == 1;
 }
 
 bool TLohnGehalt::avAGNull() const
 {
-    return FBGRRV == 5 || FBGRAV == 0 || FBGRKV == 6 || FAVBes == 1 || FMinijob == 1;
+    return FBGRRV == RVZiffer::MinijobPauschal || FBGRAV == AVZiffer::Keine || FBGRKV == KVZiffer::MinijobPauschal ||
+           FAVBes == AVBesonderheit::NurArbeitnehmeranteil || FMinijob == 1;
 }
 
 Currency TLohnGehalt::BerechneRVAN() const
 {
     if (rvANNull()) return 0_cur;
     const Currency halb = HalberSatz(FRVSatz);
-    if (minijobMitRVPflicht()) {
+    if (MinijobMitRVPflicht()) {
         // the employee tops the employer's flat rate up to the full rate, at least on the minimum base
         const Currency f = minijobRVSatz();
         Currency mindest = MinijobRVMindestbemessung(FJahr);
@@ -70,7 +79,7 @@ Currency TLohnGehalt::BerechneRVAN() const
 Currency TLohnGehalt::BerechneRVAG() const
 {
     if (rvAGNull()) return 0_cur;
-    if (minijobMitRVPflicht() || FBGRRV == 5) return RundeCentExakt(Prozent(FRVBasis, minijobRVSatz()));
+    if (RVAGPauschal()) return RundeCentExakt(Prozent(FRVBasis, minijobRVSatz()));
     const Currency halb = HalberSatz(FRVSatz);
     if (gleitzoneNeu() && FRVVoll == 0) {
         // the total is the half rate on the zone base, rounded and doubled (BVV § 2 (2))
@@ -108,14 +117,14 @@ Currency TLohnGehalt::BerechneAVAG() const
 Currency TLohnGehalt::BerechneRVANEB() const
 {
     if (FBBGRVAnteil <= 0_cur || rvANNull()) return 0_cur;
-    if (minijobMitRVPflicht()) return RundeCentExakt(Prozent(FRVBasisEB, FRVSatz - minijobRVSatz()));
+    if (MinijobMitRVPflicht()) return RundeCentExakt(Prozent(FRVBasisEB, FRVSatz - minijobRVSatz()));
     return Gerundet(Prozent(FRVBasisEB, HalberSatz(FRVSatz)));
 }
 
 Currency TLohnGehalt::BerechneRVAGEB() const
 {
     if (FBBGRVAnteil <= 0_cur || rvAGNull()) return 0_cur;
-    if (minijobMitRVPflicht() || FBGRRV == 5) return RundeCentExakt(Prozent(FRVBasisEB, minijobRVSatz()));
+    if (RVAGPauschal()) return RundeCentExakt(Prozent(FRVBasisEB, minijobRVSatz()));
     return Gerundet(Prozent(FRVBasisEB, HalberSatz(FRVSatz)));
 }
 

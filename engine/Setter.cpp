@@ -160,7 +160,7 @@ void TLohnGehalt::SetSVBrutto(Currency v)
 {
     setze(&LohnEingaben::FSVBruttoUngek, v);
     Currency basis = v;
-    if (FGleitzone == 1 && FVB == 0 && v < FGleitzoneOG && !IstMinijob(FBGRKV, FBGRRV)) {
+    if (FGleitzone == 1 && FVB == VBModus::Keiner && v < FGleitzoneOG && !IstMinijob(FBGRKV, FBGRRV)) {
         basis = GleitzoneBemessung(v, {FJahr, FMonat, FGleitzoneOG, FFaktorF, FMehrfach == 1, FBruttoAnderer});
     }
     setze(&LohnEingaben::FSVBrutto, basis);

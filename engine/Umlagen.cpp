@@ -20,20 +20,20 @@ Currency TLohnGehalt::umlageBasis() const
 
 Currency TLohnGehalt::BerechneU1() const
 {
-    if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
+    if (FVB != VBModus::Keiner || FRVBasis <= 0_cur) return 0_cur;
     return RundeCentExakt(Prozent(umlageBasis(), FU1Satz));
 }
 
 Currency TLohnGehalt::BerechneU2() const
 {
-    if (FVB != 0 || FRVBasis <= 0_cur) return 0_cur;
+    if (FVB != VBModus::Keiner || FRVBasis <= 0_cur) return 0_cur;
     return Gerundet(Prozent(umlageBasis(), FU2Satz));
 }
 
 Currency TLohnGehalt::BerechneInsolvenz() const
 {
     // collected through the contributions since 2009, suspended in 2011
-    if (FJahr <= 2008 || FJahr == 2011 || FRVBasis <= 0_cur) return 0_cur;
+    if (!InsolvenzgeldumlageMitBeitraegen(FJahr) || FJahr == 2011 || FRVBasis <= 0_cur) return 0_cur;
     return Gerundet(Prozent(FRVBasis + FRVBasisEB, FInsolvenzSatz));
 }
 

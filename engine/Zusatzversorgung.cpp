@@ -25,7 +25,7 @@ Currency TLohnGehalt::BerechneZVZusatzumlage() const
     if (FZVUmlage != 1) return 0_cur;
     const auto grenze = ZVZusatzumlageGrenze(FJahr, FMonat);
     if (!grenze || FZVBrutto <= *grenze) return 0_cur;
-    return RundeCentExakt(Prozent(FZVBrutto - *grenze, 9_cur));
+    return RundeCentExakt(Prozent(FZVBrutto - *grenze, kZVZusatzumlageSatz));
 }
 
 Currency TLohnGehalt::BerechneSanierungsgeld()
@@ -43,7 +43,8 @@ Currency TLohnGehalt::BerechneZVStPfl()
     } else if (m > FZVAG) {
         m = FZVAG;
     }
-    if (FBAVArt != 0 && (FBAVStFreiArt == 1 || FBAVStFreiArt == 2)) m = std::max(m - (FBAVBetrag + FBAVAN), 0_cur);
+    if (FBAVArt != BAVArt::Keine && (FBAVStFreiArt == BAVSteuer::Nr63 || FBAVStFreiArt == BAVSteuer::AllesSteuerfrei))
+        m = std::max(m - (FBAVBetrag + FBAVAN), 0_cur);
     FZVMax56 = m;
 
     const Currency umlagen = FZVAG + FZVZusatzumlage;
@@ -70,7 +71,7 @@ Currency TLohnGehalt::BerechneZVSVPfl() const
     } else {
         frei = RundeCentExakt(Prozent(FBBGRV, 1_cur));
     }
-    if (FBAVArt != 0) frei = std::max(frei - (FBAVBetrag + FBAVAN), 0_cur);
+    if (FBAVArt != BAVArt::Keine) frei = std::max(frei - (FBAVBetrag + FBAVAN), 0_cur);
     frei = std::min(frei, umlagen);
     const Currency einzeln = std::max(umlagen - frei - FZVPauschal, 0_cur);
 

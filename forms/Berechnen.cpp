@@ -1,6 +1,5 @@
 #include "Berechnen.h"
 
-#include "Optionen.h"
 #include "Abrechnungsfenster.h"
 #include "AmountText.h"
 #include "DatumUnit.h"
@@ -9,6 +8,7 @@
 #include "Hauptfenster.h"
 #include "Hochrechnung.h"
 #include "LxMath.h"
+#include "Optionen.h"
 #include "ProgrammZustand.h"
 #include "Sonderberechnung.h"
 
@@ -18,22 +18,16 @@ namespace {
 
 using enum Haupt;
 
-// An amount text as the fields show it ("1.234,56").
-Currency betrag(const std::string& text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
-
 // The same, an empty text counting as 0.
 Currency betragLeerNull(const std::string& text)
 {
-    return text.empty() ? 0_cur : betrag(text);
+    return text.empty() ? 0_cur : BetragAusText(text);
 }
 
 // The same, "", "0" and "0,00" counting as 0.
 Currency betragNull(const std::string& text)
 {
-    return IstNullText(text) ? 0_cur : betrag(text);
+    return IstNullText(text) ? 0_cur : BetragAusText(text);
 }
 
 Byte janein(bool ja)
@@ -67,7 +61,7 @@ void insErfassen(ProgrammZustand& p, Haupt feld, bool zvMarke)
     ErfassZustand& e = p.erfass;
     bereich(p, feld);
     if (feld == LEdiBrutto) {
-        e.text(Erfass::VEdiBetrag) = formatAmount(betrag(p.haupt.text(LEdiBrutto)));
+        e.text(Erfass::VEdiBetrag) = formatAmount(BetragAusText(p.haupt.text(LEdiBrutto)));
         p.haupt[BtnBruttoNeu].visible = true;
         p.haupt[BtnNettoNeu].visible = false;
     } else {
@@ -90,7 +84,7 @@ bool zvGewaehlt(const ProgrammZustand& p)
 void stoppAnzeigen(ProgrammZustand& p, const Stopp& s)
 {
     p.dialoge.Fehler(s.text);
-    if (s.seite >= 0) {
+    if (s.seite != kHauptfenster) {
         p.dialoge.OptionenZeigen(s.seite, s.fokus);
     } else if (!s.fokus.empty()) {
         p.dialoge.Fokus(Fenster::Haupt, s.fokus);
@@ -161,10 +155,10 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
     w.rvBes = MapRVBes(o.text(O::SVComboRVBez));
     w.avBes = MapAVBes(o.text(O::SVComboAVBez));
     w.pvBes = MapPVBes(o.text(O::SVComboPVBez));
-    w.kvZusatz = betrag(kvZusatzZiffern(h.text(MEdiKVZus)));
-    w.u1Satz = betrag(o.text(O::SVVEdiU1Satz));
-    w.u2Satz = betrag(o.text(O::SVVEdiU2Satz));
-    w.kvSatz = betrag(ohneLetztesZeichen(h.text(MEdiKV)));
+    w.kvZusatz = BetragAusText(kvZusatzZiffern(h.text(MEdiKVZus)));
+    w.u1Satz = BetragAusText(o.text(O::SVVEdiU1Satz));
+    w.u2Satz = BetragAusText(o.text(O::SVVEdiU2Satz));
+    w.kvSatz = BetragAusText(ohneLetztesZeichen(h.text(MEdiKV)));
     w.vb = static_cast<Byte>(h[PnlVB].tag);
     w.mehrfach = IstJa(o.text(O::MfBComboJaNein));
     w.bruttoAnderer = betragNull(o.text(O::MfBVEdiBrutAnd));
@@ -176,25 +170,25 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
 
     w.stAuto = janein(o[O::EBChkStAuto].checked);
     w.svAuto = janein(o[O::EBChkSVAuto].checked);
-    w.stBruttoJahr = betrag(o.text(O::EBVEdiStJahr));
-    w.vbBruttoJahr = betrag(o.text(O::EBVEdiVBJahr));
-    w.kvBruttoVor = betrag(o.text(O::EBVEdiKVBrVor));
-    w.rvBruttoVor = betrag(o.text(O::EBVEdiRVBrVor));
-    w.fbJahr = betrag(o.text(O::LSTVEdiFBJahr));
+    w.stBruttoJahr = BetragAusText(o.text(O::EBVEdiStJahr));
+    w.vbBruttoJahr = BetragAusText(o.text(O::EBVEdiVBJahr));
+    w.kvBruttoVor = BetragAusText(o.text(O::EBVEdiKVBrVor));
+    w.rvBruttoVor = BetragAusText(o.text(O::EBVEdiRVBrVor));
+    w.fbJahr = BetragAusText(o.text(O::LSTVEdiFBJahr));
 
     w.pfaendung = janein(IstJa(o.text(O::PfdComboJaNein)));
     w.unterhaltPers = StrToInt(o.text(O::PfdVEdiUntPers));
-    w.pfaendVerbleib = betrag(o.text(O::PfdVEdiVerbleib));
+    w.pfaendVerbleib = BetragAusText(o.text(O::PfdVEdiVerbleib));
     w.pfdEntUmwNein = o.text(O::PfdComboEntUmw) == "nein";
     w.pfdBruttomethode = o.text(O::PfdComboMethode) == "Bruttomethode";
     for (const Zeile& z : o[O::PfdLView].rows) {
         if (z.cells.size() < 3) continue;
-        w.pfdZeilen.push_back({betrag(z.cells[1]), z.cells[2]});
+        w.pfdZeilen.push_back({BetragAusText(z.cells[1]), z.cells[2]});
     }
 
     w.stKl = StrToInt(h.text(LEdiStKl));
     w.pkpvWieSV = o[O::LSTChkPKV].checked;
-    w.pkpv = betrag(o.text(O::LSTVEdiPKV));
+    w.pkpv = BetragAusText(o.text(O::LSTVEdiPKV));
     w.faktor = betragLeerNull(h.text(LEdiFaktor));
     w.konfession = MapKonfession(h.text(ComboKiJaNein));
     w.bundesland = MapBundesland(o.text(O::LSTComboBundesland));
@@ -206,11 +200,11 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
     w.gebJahr = h.text(LEdiGebJahr).empty() ? 1990 : StrToInt(h.text(LEdiGebJahr));
 
     w.zvArt = o.text(O::ZVComboArt);
-    w.zvPStGrenze = betrag(o.text(O::ZVVEdiPSt));
+    w.zvPStGrenze = BetragAusText(o.text(O::ZVVEdiPSt));
     w.zvMax56 = betragNull(o.text(O::ZVVEdiMax56));
-    w.zvSatzAG = betrag(o.text(O::ZVVEdiPAGA));
-    w.zvSatzAN = betrag(o.text(O::ZVVEdiPANA));
-    w.sanierungsgeldSatz = betrag(o.text(O::ZVVEdiSanGeld));
+    w.zvSatzAG = BetragAusText(o.text(O::ZVVEdiPAGA));
+    w.zvSatzAN = BetragAusText(o.text(O::ZVVEdiPANA));
+    w.sanierungsgeldSatz = BetragAusText(o.text(O::ZVVEdiSanGeld));
     w.zvUmlage = janein(IstJa(o.text(O::ZVComboZusUml)));
     w.zvHaupt = zvGewaehlt(p);
     w.zvHochrechnen = IstJa(o.text(O::ZVComboHochr));
@@ -221,27 +215,28 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
         w.vbBeginnJahr = StrToInt(o.text(O::VBVEdiJahr));
         w.vbMonate = StrToInt(o.text(O::VBVEdiMonate));
         w.vbErsterVers = betragNull(o.text(O::VBVEdiErsterVers));
-        w.vbEinmal = betrag(o.text(O::VBVEdiEB));
+        w.vbEinmal = BetragAusText(o.text(O::VBVEdiEB));
     }
 
     w.bavArt = MapBAVArt(o.text(O::AVCombo1Art));
-    w.bavBetrag = betrag(o.text(O::AVVEdiAG1));
-    w.bavAN = betrag(o.text(O::AVVEdiAN1));
+    w.bavBetrag = BetragAusText(o.text(O::AVVEdiAG1));
+    w.bavAN = BetragAusText(o.text(O::AVVEdiAN1));
     w.bavStFrei = MapBAVStFrei(o.text(O::AVCombo1StFrei));
     w.bavZus1800 = janein(o.text(O::AVCombo1ZStFrei) == "zusätzlich 1800 Euro");
-    w.bavPauschal = betrag(o.text(O::AVVEdi1Pst));
+    w.bavPauschal = BetragAusText(o.text(O::AVVEdi1Pst));
     w.bavMonatlich = janein(o.text(O::AVCombo1AnsatzSt) == "monatlich");
 
     w.atz = IstJa(o.text(O::ATZComboJaNein));
     if (w.atz) {
-        w.atzAufstockung = betrag(o.text(O::ATZLxVEdiAufst));
-        w.atzAufstRV = betrag(o.text(O::ATZneuAufstRV));
+        w.atzAufstockung = BetragAusText(o.text(O::ATZLxVEdiAufst));
+        w.atzAufstRV = BetragAusText(o.text(O::ATZneuAufstRV));
         const std::string& manuell = o.text(O::ATZmanReg);
-        w.atzRegelentgelt = manuell.empty() || manuell == "0,00" ? betrag(o.text(O::ATZLabRegEnt)) : betrag(manuell);
+        w.atzRegelentgelt =
+            manuell.empty() || manuell == "0,00" ? BetragAusText(o.text(O::ATZLabRegEnt)) : BetragAusText(manuell);
     }
 
     w.nettoModus = h[LEdiNetto].tag == 1;
-    if (w.nettoModus) w.wunschNetto = betrag(h.text(LEdiNetto));
+    if (w.nettoModus) w.wunschNetto = BetragAusText(h.text(LEdiNetto));
     for (const Lohnart& z : p.erfass.zeilen) {
         if (z.flags[kNT]) w.ntZeilen = true;
     }
@@ -363,7 +358,7 @@ void ActBerechnenExecute(ProgrammZustand& p)
 
     // 9.-11. Deductions and net.
     abzuegeAnzeigen(p);
-    if (lg.FRVBes == 2) netto += lg.FRVAG + lg.FRVAGEB;
+    if (lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler) netto += lg.FRVAG + lg.FRVAGEB;
     if (nettoSchreiben) h.text(LEdiNetto) = formatAmount(netto);
 
     // 12.-13. Payslip, garnishment report, mini-job limit. The limit is

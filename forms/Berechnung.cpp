@@ -1,36 +1,39 @@
 #include "Berechnung.h"
 
-#include "Optionen.h"
 #include "AmountText.h"
 #include "Dez.h"
 #include "LxMath.h"
+#include "Optionen.h"
+#include "OptionenZustand.h"
 #include "PlanRundung.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
 namespace {
 
-std::optional<Stopp> bereich(std::string_view name, int wert, int von, int bis, int seite, std::string_view fokus)
+std::optional<Stopp> bereich(std::string_view name, int wert, int von, int bis, std::optional<OptionenSeite> seite,
+                             std::string_view fokus)
 {
     if (wert >= von && wert <= bis) return std::nullopt;
     return Stopp{std::string(name) + ": \"" + std::to_string(wert) + "\" ist kein gültiger Wert (" +
                      std::to_string(von) + " bis " + std::to_string(bis) + ")",
-                 seite, std::string(fokus)};
+                 seite ? SeitenNr(*seite) : kHauptfenster, std::string(fokus)};
 }
 
 // The health and care parts of a net, by the special cases.
 Currency kvPvAnteile(const TLohnGehalt& lg, Currency n)
 {
-    if (lg.FBGRKV == 9 || lg.FKVBes == 2) {
+    if (lg.KVFreiwillig()) {
         n = n - lg.FKVAN + lg.FKVAG;
-    } else if (lg.FKVBes == 4) {
+    } else if (lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
         n += lg.FKVAG;
     } else {
         n -= lg.FKVAN;
     }
-    if (lg.FBGRKV == 9 || lg.FPVBes == 2) {
+    if (lg.PVFreiwillig()) {
         n = n - lg.FPVAN + lg.FPVAG;
-    } else if (lg.FPVBes == 4) {
+    } else if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) {
         n += lg.FPVAG;
     } else {
         n -= lg.FPVAN;
@@ -48,21 +51,24 @@ Currency halbAufCent(Currency x)
 std::optional<Stopp> PruefeEingaben(const BerechnungsEingaben& w)
 {
     if (w.vbBlock() && w.vbErsterVers == 0_cur) {
-        return Stopp{"Bitte Grundlagen für Versor-\rgungsfreibetrag eingeben", 5, "VBVEdiErsterVers"};
+        return Stopp{"Bitte Grundlagen für Versor-\rgungsfreibetrag eingeben",
+                     SeitenNr(OptionenSeite::Versorgungsbezuege), "VBVEdiErsterVers"};
     }
-    if (ZeichenAn(w.bgr, 1) != "0" && w.rvBes != 0) {
-        return Stopp{"RV Versorgungswerk nur bei RV-BGR 0 möglich", -1, ""};
+    if (ZeichenAn(w.bgr, 1) != "0" && w.rvBes != RVBesonderheit::Keine) {
+        return Stopp{"RV Versorgungswerk nur bei RV-BGR 0 möglich", kHauptfenster, ""};
     }
     if (w.zvArt == "individuell" && w.zvSatzAG == 0_cur && w.zvSatzAN == 0_cur) {
-        return Stopp{"Bitte-ZV-Umlagesätze eingeben", 2, "ZVVEdiPAGA"};
+        return Stopp{"Bitte-ZV-Umlagesätze eingeben", SeitenNr(OptionenSeite::Zusatzversicherung), "ZVVEdiPAGA"};
     }
-    if (auto s = bereich("Steuerklasse", w.stKl, 0, 6, -1, "LEdiStKl")) return s;
-    if (auto s = bereich("Steuertage", w.stTage, 1, 30, 0, "LSTVEdiStTage")) return s;
-    if (auto s = bereich("SV-Tage", w.svTage, 1, 30, 1, "SVVEdiSVTage")) return s;
-    if (auto s = bereich("SV-Tage bis einschl. Vormonat", w.svTageVorher, 0, 330, 4, "EBVEdiTgVor")) return s;
+    if (auto s = bereich("Steuerklasse", w.stKl, 0, 6, std::nullopt, "LEdiStKl")) return s;
+    if (auto s = bereich("Steuertage", w.stTage, 1, 30, OptionenSeite::Lohnsteuer, "LSTVEdiStTage")) return s;
+    if (auto s = bereich("SV-Tage", w.svTage, 1, 30, OptionenSeite::Sozialversicherung, "SVVEdiSVTage")) return s;
+    if (auto s = bereich("SV-Tage bis einschl. Vormonat", w.svTageVorher, 0, 330, OptionenSeite::Einmalbezuege,
+                         "EBVEdiTgVor"))
+        return s;
     if (w.vbBlock()) {
-        if (auto s = bereich("Zahl der Monate, für die Versorgungsbezug gezahlt wird", w.vbMonate, 1, 12, 5,
-                             "VBVEdiMonate")) {
+        if (auto s = bereich("Zahl der Monate, für die Versorgungsbezug gezahlt wird", w.vbMonate, 1, 12,
+                             OptionenSeite::Versorgungsbezuege, "VBVEdiMonate")) {
             return s;
         }
     }
@@ -128,7 +134,7 @@ PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w)
     for (const PfaendungsZeile& z : w.pfdZeilen) {
         if (z.marke != "x") plan.sonderflag = true;
     }
-    if (an && w.pfdEntUmwNein && w.bavAN != 0_cur && w.bavArt != 0) plan.sonderflag = true;
+    if (an && w.pfdEntUmwNein && w.bavAN != 0_cur && w.bavArt != BAVArt::Keine) plan.sonderflag = true;
     if (an && w.zvArt != "keine") plan.sonderflag = true;
     // A sum of zero is passed as it is: nothing of the pay is exempt then.
     if (an && plan.sonderflag) plan.korrektur = PfaendungsKorrektur(w.pfdZeilen);
@@ -140,11 +146,8 @@ PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w)
 std::optional<Currency> Geringfuegigkeitsgrenze(std::string_view bgr, int jahr, int monat)
 {
     if (bgr != "6500" && bgr != "0500" && bgr != "6100") return std::nullopt;
-    if (jahr >= 2008 && jahr <= 2012) return 400.00_cur;
-    if ((jahr >= 2013 && jahr <= 2021) || (jahr == 2022 && monat <= 9)) return 450.00_cur;
-    if (jahr == 2022 || jahr == 2023) return 520.00_cur;
-    if (jahr == 2024) return 538.00_cur;
-    return std::nullopt;
+    if (jahr < kErstesListenjahr) return std::nullopt;
+    return GleitzoneUntergrenze(jahr, monat);
 }
 
 std::optional<std::string> MinijobHinweis(std::string_view bgr, int jahr, int monat, Currency svBrutto)

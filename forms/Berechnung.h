@@ -15,6 +15,7 @@
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "NettoIteration.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -32,7 +33,7 @@ struct PfaendungsZeile {
 struct BerechnungsEingaben {
     // year, month, code
     Byte rechtskreis = 1;  // 1 West, 0 East
-    int jahr = 2024;
+    int jahr = kLetztesRechenjahr;
     std::string bgr = "1111";
     int monat = 1;
 
@@ -107,7 +108,7 @@ struct BerechnungsEingaben {
 
     // pension benefits (the block's fields as they stand)
     Currency vbMax;
-    int vbBeginnJahr = 2005;
+    int vbBeginnJahr = kErstesVBBeginnJahr;
     int vbMonate = 12;
     Currency vbErsterVers;
     Currency vbEinmal;
@@ -157,7 +158,7 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
     lg.SetPKVNachSVBrutto(w.pkvNachSVBrutto);
     lg.SetPKVBeitrag(w.pkvBeitrag);
     lg.SetPPVBeitrag(w.ppvBeitrag);
-    lg.SetPKV(Byte(w.kvBes == 5 ? 1 : (w.kvBes == 3 || w.kvBes == 4) ? 2 : 0));
+    lg.SetPKV(Code(PKVStatusFuer(w.kvBes)));
     lg.SetKVBes(w.kvBes);
     lg.SetRVBes(w.rvBes);
     lg.SetAVBes(w.avBes);
@@ -202,7 +203,7 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
     // Before 2010 the flag only tells the special table; from 2010 the
     // general table also tells West from East.
     Byte krv = 0;
-    if (w.jahr < 2010) {
+    if (!VorsorgepauschaleAb2010(w.jahr)) {
         krv = w.allgemeineTabelle ? 0 : 1;
     } else {
         krv = !w.allgemeineTabelle ? 2 : w.rechtskreis == 1 ? 0 : 1;
@@ -229,14 +230,14 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
     } else {
         lg.SetVBBrutto(0_cur);
         lg.SetVBBruttoEB(0_cur);
-        lg.SetVBBeginnJahr(2005);
+        lg.SetVBBeginnJahr(kErstesVBBeginnJahr);
         lg.SetVBMonate(12);
         lg.SetVBErsterVers(0_cur);
         lg.SetVBEinmal(0_cur);
     }
     lg.SetBAVArt(w.bavArt);
-    lg.SetBAVBetrag(w.bavArt == 0 ? 0_cur : w.bavBetrag);
-    lg.SetBAVAN(w.bavArt == 0 ? 0_cur : w.bavAN);
+    lg.SetBAVBetrag(w.bavArt == BAVArt::Keine ? 0_cur : w.bavBetrag);
+    lg.SetBAVAN(w.bavArt == BAVArt::Keine ? 0_cur : w.bavAN);
     lg.SetBAVStFrei(w.bavStFrei);
     lg.SetBAVZus1800(w.bavZus1800);
     lg.SetBAVPauschal(w.bavPauschal);
@@ -250,11 +251,12 @@ void SetzeEingaben(Engine& lg, const BerechnungsEingaben& w)
 }
 
 // Why a run stops before anything is set: the error box's text and where the
-// user corrects it (an options page and its field, or a main-window field when
-// `seite` is -1; no field when `fokus` is empty).
+// user corrects it (an options page, SeitenNr, and its field, or a main-window
+// field when `seite` is kHauptfenster; no field when `fokus` is empty).
+inline constexpr int kHauptfenster = -1;
 struct Stopp {
     std::string text;
-    int seite = -1;
+    int seite = kHauptfenster;
     std::string fokus;
     bool operator==(const Stopp&) const = default;
 };
@@ -289,7 +291,7 @@ Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen);
 PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w);
 
 // The marginal-employment limit for a mini-job code ("6500", "0500", "6100")
-// in 2008 to 2024, else none.
+// in the years the year list offers, else none.
 std::optional<Currency> Geringfuegigkeitsgrenze(std::string_view bgr, int jahr, int monat);
 // The information when the SV gross is above the limit.
 std::optional<std::string> MinijobHinweis(std::string_view bgr, int jahr, int monat, Currency svBrutto);

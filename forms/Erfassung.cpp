@@ -20,11 +20,6 @@ constexpr std::array<const char*, kBruttoAnzahl> kBruttoNamen = {
     "Gesamtbrutto",        "Steuerbrutto", "Steuerbrutto EB", "Steuerbrutto LMJ", "SV-Brutto ungek.",
     "SV-Brutto EB ungek.", "ZV-Brutto",    "VB-Brutto lfd.",  "VB-Brutto EB"};
 
-Currency betragAus(std::string_view text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
-
 std::string text(Currency c)
 {
     return formatAmount(c);
@@ -48,7 +43,7 @@ std::vector<Zeile>& liste(ProgrammZustand& p, Opt id)
 // The typed amount with the sign rule of deductions.
 Currency getippterBetrag(const ProgrammZustand& p)
 {
-    Currency b = betragAus(p.erfass.text(VEdiBetrag));
+    Currency b = BetragAusText(p.erfass.text(VEdiBetrag));
     if (p.erfass.typ == kAbzug && p.erfass[ChkAbzSteuerung].checked) b = -b;
     return b;
 }
@@ -204,7 +199,7 @@ void SpiegelAktualisieren(ProgrammZustand& p, std::size_t i)
 
 Currency zellenBetrag(const Zeile& z, std::size_t zelle)
 {
-    return zelle < z.cells.size() && !z.cells[zelle].empty() ? betragAus(z.cells[zelle]) : Currency();
+    return zelle < z.cells.size() && !z.cells[zelle].empty() ? BetragAusText(z.cells[zelle]) : Currency();
 }
 
 // The regular pay from the partial-retirement rows and, with a percentage,
@@ -220,8 +215,8 @@ void ATZAufstockung(ProgrammZustand& p, bool manuelleBasis)
     if (p.opt.text(Opt::ATZLabRegEnt) == "0,00" || prozent.empty()) return;
     Currency basis = regel;
     const std::string& manuell = p.opt.text(Opt::ATZmanReg);
-    if (manuelleBasis && !manuell.empty() && manuell != "0,00") basis = betragAus(manuell);
-    p.opt.text(Opt::ATZLabAufst) = text(RundeCentExakt(Prozent(basis, betragAus(prozent))));
+    if (manuelleBasis && !manuell.empty() && manuell != "0,00") basis = BetragAusText(manuell);
+    p.opt.text(Opt::ATZLabAufst) = text(RundeCentExakt(Prozent(basis, BetragAusText(prozent))));
 }
 
 }  // namespace

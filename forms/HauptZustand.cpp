@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "DatumUnit.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -10,21 +11,24 @@ namespace {
 
 using enum Haupt;
 
-const std::vector<std::string> kMonate = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                                          "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-
-std::vector<std::string> jahre()
-{
-    std::vector<std::string> j;
-    for (int jahr = 2024; jahr >= 2008; --jahr) j.push_back(std::to_string(jahr));
-    return j;
-}
-
 const std::array<const char*, 7> kAbzuege = {"Lohnsteuer",          "Solidaritätszuschlag", "Kirchensteuer",
                                              "Krankenversicherung", "Rentenversicherung",   "Arbeitslosenversicherung",
                                              "Pflegeversicherung"};
 
 }  // namespace
+
+std::vector<std::string> JahreDerListe()
+{
+    std::vector<std::string> j;
+    for (int jahr = kLetztesRechenjahr; jahr >= kErstesListenjahr; --jahr) j.push_back(std::to_string(jahr));
+    return j;
+}
+
+const std::vector<std::string>& MonateDerListe()
+{
+    static const std::vector<std::string> monate(kMonatsnamen.begin(), kMonatsnamen.end());
+    return monate;
+}
 
 std::span<const Eintrag<Haupt>> hauptTabelle()
 {
@@ -33,11 +37,11 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
          {.name = "ComboJahr",
           .kind = SteuerArt::ComboEdit,
           .label = "Berechnung für:",
-          .items = jahre(),
-          .preset = "2024",
+          .items = JahreDerListe(),
+          .preset = std::to_string(kLetztesRechenjahr),
           .help = 2000}},
         {ComboMonat,
-         {.name = "ComboMonat", .kind = SteuerArt::Combo, .items = kMonate, .preset = "Januar", .help = 2000}},
+         {.name = "ComboMonat", .kind = SteuerArt::Combo, .items = MonateDerListe(), .preset = "Januar", .help = 2000}},
         {LVAbz,
          {.name = "LVAbz",
           .kind = SteuerArt::ListView,
@@ -279,21 +283,22 @@ void BtnSchliessenClick(ProgrammZustand& p)
 
 std::array<Currency, 7> AbzugsBetraege(const TLohnGehalt& lg)
 {
-    const bool kvVoll = lg.FBGRKV == 9 || lg.FKVBes == 2;
-    const bool pvVoll = lg.FBGRKV == 9 || lg.FPVBes == 2;
+    const bool kvVoll = lg.KVFreiwillig();
+    const bool pvVoll = lg.PVFreiwillig();
     Currency kv = -(lg.FKVAN + lg.FKVANEB);
     if (kvVoll) {
         kv = -(lg.FKVAN - lg.FKVAG);
-    } else if (lg.FKVBes == 4) {
+    } else if (lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
         kv = lg.FKVAG;
     }
     Currency pv = -(lg.FPVAN + lg.FPVANEB);
     if (pvVoll) {
         pv = -(lg.FPVAN - lg.FPVAG);
-    } else if (lg.FPVBes == 4) {
+    } else if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) {
         pv = lg.FPVAG;
     }
-    const Currency rv = lg.FRVBes == 2 ? lg.FRVAG + lg.FRVAGEB : -(lg.FRVAN + lg.FRVANEB);
+    const Currency rv =
+        lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler ? lg.FRVAG + lg.FRVAGEB : -(lg.FRVAN + lg.FRVANEB);
     return {
         -(lg.FLSt + lg.FLStEB + lg.FLStLMJ),
         -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ),

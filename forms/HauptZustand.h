@@ -9,11 +9,17 @@
 #include <string>
 
 #include "Gehaltsroutinen.h"
+#include "Rechengroessen.h"
 #include "Steuerelement.h"
 
 namespace lx {
 
 struct ProgrammZustand;
+
+// The year lists of the main window and the options dialog: the newest year
+// first, down to the first listed year; and their month lists.
+std::vector<std::string> JahreDerListe();
+const std::vector<std::string>& MonateDerListe();
 
 enum class Haupt {
     ComboJahr,
@@ -83,7 +89,7 @@ struct HauptZustand : FensterZustand<Haupt> {
     bool formShowGelaufen = false;  // FormShow runs once, on the first show
     // The year the last change of year took; the year list shows it again when
     // a typed year is refused.
-    std::string jahrAngenommen = "2024";
+    std::string jahrAngenommen = std::to_string(kLetztesRechenjahr);
     // ComboStamm's text when a record was last loaded or the text last set by
     // the program: typed text loads only when it differs (Stammdaten.h).
     std::string stammBehandelt{};

@@ -18,7 +18,7 @@ namespace {
 
 using enum Haupt;
 
-// A year the program computes: a whole number 2004 to 2024, else nullopt.
+// A year the program computes, written with four digits, else nullopt.
 std::optional<int> jahrAusText(std::string_view text)
 {
     if (text.size() != 4) return std::nullopt;
@@ -27,13 +27,13 @@ std::optional<int> jahrAusText(std::string_view text)
         if (c < '0' || c > '9') return std::nullopt;
         jahr = jahr * 10 + (c - '0');
     }
-    if (jahr < kErstesJahr || jahr > kLetztesJahr) return std::nullopt;
+    if (jahr < kErstesRechenjahr || jahr > kLetztesRechenjahr) return std::nullopt;
     return jahr;
 }
 
 int angenommenesJahr(const ProgrammZustand& p)
 {
-    return jahrAusText(p.haupt.jahrAngenommen).value_or(kLetztesJahr);
+    return jahrAusText(p.haupt.jahrAngenommen).value_or(kLetztesRechenjahr);
 }
 
 int monatDerListe(const ProgrammZustand& p)
@@ -41,24 +41,18 @@ int monatDerListe(const ProgrammZustand& p)
     return MonatNr(p.haupt.text(ComboMonat));
 }
 
-bool abJuli2023(int jahr, int monat)
-{
-    return jahr > 2023 || (jahr == 2023 && monat > 6);
-}
-
 std::string prozent(Currency satz)
 {
     return formatAmount(satz) + "%";
 }
 
-// An amount as the driver reads it: thousands separators dropped; nullopt for
-// a text that is no amount (yet), such as a lone "-".
-std::optional<Currency> betrag(std::string_view text)
+// The extra health rate field's text: "+ 1,30%".
+std::string kvZusatzText(int jahr)
 {
-    return parseAmount(OhnePunkte(text));
+    return "+ " + prozent(KVZusatzVorgabeFuer(jahr));
 }
 
-void setzeKVZus(ProgrammZustand& p, const char* text)
+void setzeKVZus(ProgrammZustand& p, const std::string& text)
 {
     p.haupt.text(MEdiKVZus) = text;
     MEdiKVChange(p);
@@ -74,54 +68,50 @@ void SatzAnzeigen(ProgrammZustand& p)
     const int monat = lg.FMonat;
     auto& opt = p.opt;
     const std::string& code = p.haupt.text(LxEdiBGR);
-    if (jahr < 2009) {
+    // Until the law set the health rate in 2009 it is typed.
+    const std::string satz = KVSatzText(jahr, monat, code.empty() ? '1' : code[0]);
+    if (satz.empty()) {
         p.haupt[MEdiKV].enabled = true;
     } else if (code.size() == 4) {
         p.haupt[MEdiKV].enabled = false;
-        p.haupt.text(MEdiKV) = KVSatzText(jahr, monat, code[0]);
+        p.haupt.text(MEdiKV) = satz;
         MEdiKVChange(p);
-        if (jahr > 2014) {
+        if (KVZusatzJeKasse(jahr)) {
             p.haupt[MEdiKVZus].enabled = true;
             opt.text(Opt::PnlZaehne) = p.haupt.text(MEdiKVZus);
         }
-        if (jahr >= 2010 && jahr <= 2017) {
-            opt.text(Opt::AVCombo1ZStFrei) = "zusätzlich 1800 Euro";
-            opt[Opt::AVCombo1ZStFrei].enabled = true;
-        } else if (jahr >= 2018) {
+        if (!BAVZusatzMoeglich(jahr)) {
             opt.text(Opt::AVCombo1ZStFrei) = "nichts zusätzlich";
             opt[Opt::AVCombo1ZStFrei].enabled = false;
+        } else if (jahr >= 2010) {  // the window leaves the list of 2009 as it is
+            opt.text(Opt::AVCombo1ZStFrei) = "zusätzlich 1800 Euro";
+            opt[Opt::AVCombo1ZStFrei].enabled = true;
         }
     }
     opt.text(Opt::PnlAVSatz) = prozent(lg.FAVSatz);
     opt.text(Opt::PnlRVSatz) = prozent(lg.FRVSatz);
     opt.text(Opt::PnlPVSatz) = prozent(lg.FPVSatz);
-    if (jahr >= 2008) opt.text(Opt::PnlPVKinder) = "+ " + prozent(PVZuschlagFuer(jahr, monat));
-    const bool kinderListe = abJuli2023(jahr, monat);
+    if (jahr >= kErstesListenjahr) opt.text(Opt::PnlPVKinder) = "+ " + prozent(PVZuschlagFuer(jahr, monat));
+    const bool kinderListe = PVKinderAbschlagGilt(jahr, monat);
     opt[Opt::SVComboPVKi].visible = kinderListe;
     opt[Opt::SVLabPVAnzKi].visible = kinderListe;
 }
 
 void SteuerfreiheitZV(ProgrammZustand& p)
 {
-    const int jahr = jahrAusText(p.opt.text(Opt::ComboJahr)).value_or(p.LohnGehalt.FJahr);
-    const char* erste = jahr < 2014   ? "1 Prozent der RV-BBG"
-                        : jahr < 2020 ? "2 Prozent der RV-BBG"
-                                      : "3 Prozent der RV-BBG";
-    auto& liste = p.opt[Opt::ZVComboStFrei];
-    liste.items = {erste, "keine Steuerfreiheit"};
-    liste.text = erste;
+    optionen::ZVSteuerfreiheitListe(p, jahrAusText(p.opt.text(Opt::ComboJahr)).value_or(p.LohnGehalt.FJahr));
 }
 
 void RVVoll(ProgrammZustand& p)
 {
     auto& liste = p.opt[Opt::SVComboRVVoll];
     const int jahr = p.LohnGehalt.FJahr;
-    if (jahr < 2019) {
+    if (RVVollWaehlbar(jahr, 12)) {
         liste.enabled = true;
         return;
     }
     liste.text = "nein";
-    liste.enabled = jahr == 2019 && p.LohnGehalt.FMonat < 7;
+    liste.enabled = RVVollWaehlbar(jahr, p.LohnGehalt.FMonat);
 }
 
 // The children list locked at "0 Kinder", as for the childless.
@@ -147,10 +137,8 @@ int kinderAusFreibetrag(Currency freibetrag)
 
 std::string KVSatzText(int jahr, int monat, char kvZiffer)
 {
-    if (jahr < 2009) return {};
-    const bool ermaessigt = kvZiffer == '3';
-    if (jahr == 2010 || (jahr == 2009 && monat > 6)) return ermaessigt ? "13,40%" : "14,00%";
-    return ermaessigt ? "14,00%" : "14,60%";
+    const auto satz = KVSatzFuer(jahr, monat, kvZiffer - '0');
+    return satz ? prozent(*satz) : std::string();
 }
 
 void ActMMJJChange(ProgrammZustand& p)
@@ -174,10 +162,11 @@ void ActMMJJChange(ProgrammZustand& p)
     lg.SetJahr(*jahr);
     lg.SetMonat(monat);
     h[MEdiKVZus].enabled = false;
-    if (neuesJahr) {
-        if (vorher > 2014 && *jahr < 2015) setzeKVZus(p, "+ 0,90%");
-        if (vorher <= 2014 && *jahr > 2014) setzeKVZus(p, "+ 1,30%");
-        if (*jahr > 2022) setzeKVZus(p, "+ 1,60%");
+    // Into or out of the years of the funds' own rates, and into the years of
+    // the newest preset, the field takes the year's preset.
+    if (neuesJahr && (KVZusatzJeKasse(vorher) != KVZusatzJeKasse(*jahr) ||
+                      KVZusatzVorgabeFuer(*jahr) == KVZusatzVorgabeFuer(kLetztesRechenjahr))) {
+        setzeKVZus(p, kvZusatzText(*jahr));
     }
     p.opt.text(Opt::ComboMonat) = h.text(ComboMonat);
     p.opt.text(Opt::ComboJahr) = h.text(ComboJahr);
@@ -218,14 +207,14 @@ void MEdiKVChange(ProgrammZustand& p)
 
 void LEdiStKlChange(ProgrammZustand& p)
 {
-    p.haupt[LEdiFaktor].visible = p.haupt.text(LEdiStKl) == "4" && angenommenesJahr(p) >= 2010;
+    p.haupt[LEdiFaktor].visible = p.haupt.text(LEdiStKl) == "4" && VorsorgepauschaleAb2010(angenommenesJahr(p));
 }
 
 void LEdiStFBChange(ProgrammZustand& p)
 {
     const std::string& monatlich = p.haupt.text(LEdiStFB);
     if (monatlich.empty() || !p.opt[Opt::LSTChkFBJahr].checked) return;
-    const std::optional<Currency> wert = betrag(monatlich);
+    const std::optional<Currency> wert = BetragAusTextOderNichts(monatlich);
     if (wert) p.opt.text(Opt::LSTVEdiFBJahr) = formatAmount(*wert * 12);
 }
 
@@ -249,7 +238,7 @@ void ActPVKinder(ProgrammZustand& p)
 {
     auto& h = p.haupt;
     TLohnGehalt& lg = p.LohnGehalt;
-    const Currency freibetrag = betrag(h.text(LEdiKiFB)).value_or(0_cur);
+    const Currency freibetrag = BetragAusTextOderNichts(h.text(LEdiKiFB)).value_or(0_cur);
     if (freibetrag != 0_cur && h.text(ComboPVerh) == "ja") {
         h.text(ComboPVerh) = "nein";
         p.opt[Opt::PnlPVKinder].visible = false;
@@ -264,7 +253,7 @@ void ActPVKinder(ProgrammZustand& p)
         p.opt.text(Opt::SVComboPVKi) = "0 Kinder";
         p.opt[Opt::SVComboPVKi].enabled = false;
     }
-    if (!abJuli2023(lg.FJahr, lg.FMonat)) return;
+    if (!PVKinderAbschlagGilt(lg.FJahr, lg.FMonat)) return;
     const int e = kinderAusFreibetrag(freibetrag);
     const int gezeigt = PVKinderAnzahl(p.opt.text(Opt::SVComboPVKi));
     if (e >= gezeigt) {
@@ -315,8 +304,7 @@ void ActMainGrund(ProgrammZustand& p)
 void KVZusatzVorgabe(ProgrammZustand& p)
 {
     const int jahr = angenommenesJahr(p);
-    if (jahr > 2014) p.haupt.text(MEdiKVZus) = "+ 1,30%";
-    if (jahr > 2022) p.haupt.text(MEdiKVZus) = "+ 1,60%";
+    if (KVZusatzJeKasse(jahr)) p.haupt.text(MEdiKVZus) = kvZusatzText(jahr);
 }
 
 void BtnNeuClick(ProgrammZustand& p)

@@ -5,23 +5,24 @@
 // sets an edit field with a change handler runs that handler, as the user's
 // edit would.
 
+#include <string>
 #include <string_view>
 
 #include "Ausstehend.h"
 #include "ProgrammZustand.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
-inline constexpr int kErstesJahr = 2004;
-inline constexpr int kLetztesJahr = 2024;
-inline constexpr const char* kJahrUngueltig = "Bitte ein Berechnungsjahr von 2004 bis 2024 eingeben";
+inline const std::string kJahrUngueltig = "Bitte ein Berechnungsjahr von " + std::to_string(kErstesRechenjahr) +
+                                          " bis " + std::to_string(kLetztesRechenjahr) + " eingeben";
 
 // The health rate "14,60%" for a year, month and the code's first digit ("3":
 // reduced rate); empty before 2009.
 std::string KVSatzText(int jahr, int monat, char kvZiffer);
 
 // Year or month changed; also run by the options dialog once it has copied its
-// month and year here. A typed year outside 2004 to 2024 is refused.
+// month and year here. A typed year outside the years the program computes is refused.
 void ActMMJJChange(ProgrammZustand& p);
 // Contribution-group code edited: the health rate follows.
 void LxEdiBGRChange(ProgrammZustand& p);
@@ -41,8 +42,8 @@ void ComboPVerhChange(ProgrammZustand& p);
 // The driver runs it before it sets the engine's inputs.
 void ActPVKinder(ProgrammZustand& p);
 void ActMainGrund(ProgrammZustand& p);
-// The extra health rate of the year list's year as the reset sets it: from
-// 2015 "+ 1,30%", from 2023 "+ 1,60%"; earlier years leave it.
+// The extra health rate of the year list's year as the reset sets it: the
+// year's preset once each fund sets its own rate ("+ 1,30%"); earlier years leave it.
 void KVZusatzVorgabe(ProgrammZustand& p);
 
 }  // namespace lx

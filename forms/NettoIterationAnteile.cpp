@@ -13,18 +13,13 @@ bool markiert(const std::string& mark)
     return mark == "x";
 }
 
-Currency betragVon(const NTZeile& z)
-{
-    return StrToCurr(OhnePunkte(z.betrag));
-}
-
 }  // namespace
 
 Currency SummeNTBetraege(Currency start, const std::vector<NTZeile>& zeilen)
 {
     Currency summe = start;
     for (const NTZeile& z : zeilen) {
-        if (markiert(z.nt) && z.art == 0) summe += betragVon(z);
+        if (markiert(z.nt) && z.art == 0) summe += BetragAusText(z.betrag);
     }
     return summe;
 }
@@ -35,11 +30,11 @@ NTSummen NTSummenNachArt(const std::vector<NTZeile>& zeilen)
     for (const NTZeile& z : zeilen) {
         if (!markiert(z.nt) || z.art != 0) continue;
         if (markiert(z.eb)) {
-            s.ebz += betragVon(z);
+            s.ebz += BetragAusText(z.betrag);
         } else if (markiert(z.lmj)) {
-            s.lmj += betragVon(z);
+            s.lmj += BetragAusText(z.betrag);
         } else {
-            s.lfd += betragVon(z);
+            s.lfd += BetragAusText(z.betrag);
         }
     }
     return s;

@@ -12,6 +12,7 @@
 #include "OptionenStammdaten.h"
 #include "PVSatz.h"
 #include "ProgrammZustand.h"
+#include "Rechengroessen.h"
 
 namespace lx::optionen {
 
@@ -39,32 +40,11 @@ void setze(ProgrammZustand& p, Opt id, std::string_view text, bool aktiv)
 
 // --- scheme presets
 
-struct Schema {
-    Currency ag;
-    Currency an;
-    Currency sanierung;
-    bool saetzeFrei;   // the three percentages editable
-    bool individuell;  // also the tax-exemption list and the scheme's name
-};
-
-Schema schemaFuer(std::string_view art, int jahr)
+// The percentages of VBL and of an individual scheme can be typed over the
+// presets; an individual scheme also names itself and its tax exemption.
+bool saetzeFrei(std::string_view art)
 {
-    // The levy the engine computes with and the payslip prints: 3,50 from 2010.
-    if (art == "RZVK") return {4.25_cur, 0.00_cur, jahr < 2010 ? 2.50_cur : 3.50_cur, false, false};
-    if (art == "VBL") return {jahr < 2023 ? 6.45_cur : 5.49_cur, 1.41_cur, 1.00_cur, true, false};
-    if (art == "kvw") {
-        const Currency levy = jahr <= 2008 ? 1.00_cur : jahr < 2015 ? 3.00_cur : 3.25_cur;
-        return {4.50_cur, 0.00_cur, levy, false, false};
-    }
-    if (art == "individuell") return {0.00_cur, 0.00_cur, 1.00_cur, true, true};
-    return {0.00_cur, 0.00_cur, 1.00_cur, false, false};
-}
-
-std::string steuerfreiheitDerZV(int jahr)
-{
-    if (jahr < 2014) return "1 Prozent der RV-BBG";
-    if (jahr < 2020) return "2 Prozent der RV-BBG";
-    return "3 Prozent der RV-BBG";
+    return art == "VBL" || art == "individuell";
 }
 
 // --- legal basis of deferred compensation
@@ -150,20 +130,28 @@ void ZVComboArtChange(ProgrammZustand& p)
     ActZVAktualis(p);
 }
 
+void ZVSteuerfreiheitListe(ProgrammZustand& p, int jahr)
+{
+    auto& stFrei = p.opt[ZVComboStFrei];
+    stFrei.items = {std::to_string(ZVSteuerfreiProzent(jahr)) + " Prozent der RV-BBG", "keine Steuerfreiheit"};
+    stFrei.text = stFrei.items.front();
+}
+
 void ActZVAktualis(ProgrammZustand& p)
 {
     const int jahr = dialogJahr(p);
-    const Schema s = schemaFuer(p.opt.text(ZVComboArt), jahr);
+    const std::string& art = p.opt.text(ZVComboArt);
+    const ZVVorgabe s = ZVVorgabeFuer(art, jahr);
+    const bool frei = saetzeFrei(art);
 
-    auto& stFrei = p.opt[ZVComboStFrei];
-    stFrei.items = {steuerfreiheitDerZV(jahr), "keine Steuerfreiheit"};
-    stFrei.text = stFrei.items.front();
+    ZVSteuerfreiheitListe(p, jahr);
     p.opt.text(ZVVEdiPSt) = "146,00";
 
-    setze(p, ZVVEdiPAGA, formatAmount(s.ag), s.saetzeFrei);
-    setze(p, ZVVEdiPANA, formatAmount(s.an), s.saetzeFrei);
-    setze(p, ZVVEdiSanGeld, formatAmount(s.sanierung), s.saetzeFrei);
-    for (Opt id : {ZVComboStFrei, ZVLabStFrei, ZVEdiNameIndZV, ZVLabNameIndZV}) p.opt[id].enabled = s.individuell;
+    setze(p, ZVVEdiPAGA, formatAmount(s.ag), frei);
+    setze(p, ZVVEdiPANA, formatAmount(s.an), frei);
+    setze(p, ZVVEdiSanGeld, formatAmount(s.sanierung), frei);
+    const bool individuell = art == "individuell";
+    for (Opt id : {ZVComboStFrei, ZVLabStFrei, ZVEdiNameIndZV, ZVLabNameIndZV}) p.opt[id].enabled = individuell;
 }
 
 void AVChange(ProgrammZustand& p, Opt liste)
@@ -179,7 +167,7 @@ void AVChange(ProgrammZustand& p, Opt liste)
             setze(p, AVCombo1ZStFrei, kZus1800, true);
             setze(p, AVVEdi1Pst, "1.752,00", true);
         }
-        if (dialogJahr(p) >= 2018) setze(p, AVCombo1ZStFrei, kNichtsZus, false);
+        if (!BAVZusatzMoeglich(dialogJahr(p))) setze(p, AVCombo1ZStFrei, kNichtsZus, false);
         if (art == "Direktversicherung" || art == "Pensionskasse" || art == "Pensionsfond") {
             p.opt.text(AVVEdi1Pst) = "0,00";
         }
@@ -215,10 +203,10 @@ void SVComboVBChange(ProgrammZustand& p)
     const std::string& modus = p.opt.text(SVComboVB);
     auto& marke = p.haupt[Haupt::PnlVB];
     marke.visible = false;
-    marke.tag = 0;
+    marke.tag = Code(VBModus::Keiner);
     if (modus == kVBAbfuehren || modus == kVBNichtAbf) {
         marke.visible = true;
-        marke.tag = modus == kVBAbfuehren ? 1 : 2;
+        marke.tag = Code(modus == kVBAbfuehren ? VBModus::Abfuehren : VBModus::NichtAbfuehren);
         p.haupt.text(Haupt::LxEdiBGR) = "1001";
         LxEdiBGRChange(p);
     }

@@ -28,6 +28,8 @@ void ComboMonatJahrChange(ProgrammZustand& p);
 void ZVComboArtChange(ProgrammZustand& p);
 // The scheme's presets by this dialog's year (they overwrite typed rates).
 void ActZVAktualis(ProgrammZustand& p);
+// The tax-exemption list of the year's scheme levies, its first entry chosen.
+void ZVSteuerfreiheitListe(ProgrammZustand& p, int jahr);
 
 // A list or the flat-tax limit of page 3 changed (`liste` names which); a
 // change of the kind first presets the other three.

@@ -1,4 +1,5 @@
 #include "OptionenZustand.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -14,12 +15,12 @@ std::vector<Eintrag<Opt>> optionenSeite5()
           .kind = SteuerArt::ValueLabEdit,
           .label = "Erstes Jahr der Zahlung des Versorgungsbezugs:",
           .hint = "wenn vor 2005, dann 2005 eingeben",
-          .min = 2005_cur,
+          .min = Currency::fromUnits(kErstesVBBeginnJahr),
           .max = 2023_cur,
           .decimals = 0,
           .length = 4,
-          .preset = "2005",
-          .reset = "2005"}},
+          .preset = std::to_string(kErstesVBBeginnJahr),
+          .reset = std::to_string(kErstesVBBeginnJahr)}},
         {VBVEdiErsterVers,
          {.name = "VBVEdiErsterVers",
           .kind = SteuerArt::ValueLabEdit,

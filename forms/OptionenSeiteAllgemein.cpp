@@ -1,3 +1,4 @@
+#include "HauptZustand.h"
 #include "OptionenZustand.h"
 
 namespace lx {
@@ -8,23 +9,20 @@ using enum Opt;
 
 std::vector<Eintrag<Opt>> optionenAllgemein()
 {
-    std::vector<std::string> jahre;
-    for (int jahr = 2024; jahr >= 2008; --jahr) jahre.push_back(std::to_string(jahr));
     return {
         {ComboMonat,
          {.name = "ComboMonat",
           .kind = SteuerArt::Combo,
           .label = "Monat:",
-          .items = {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
-                    "November", "Dezember"},
+          .items = MonateDerListe(),
           .preset = "Januar",
           .help = 4013}},
         {ComboJahr,
          {.name = "ComboJahr",
           .kind = SteuerArt::Combo,
           .label = "Jahr:",
-          .items = jahre,
-          .preset = "2024",
+          .items = JahreDerListe(),
+          .preset = std::to_string(kLetztesRechenjahr),
           .help = 4013}},
         {BtnSchliessen,
          {.name = "BtnSchliessen", .kind = SteuerArt::Button, .label = "Schließen", .preset = "Schließen"}},

@@ -12,6 +12,26 @@
 
 namespace lx {
 
+// The dialog's pages in page order; the number is the page control's `selected`.
+enum class OptionenSeite {
+    Lohnsteuer,
+    Sozialversicherung,
+    Zusatzversicherung,
+    Altersversorgung,
+    Einmalbezuege,
+    Versorgungsbezuege,
+    Altersteilzeit,
+    Pfaendung,
+    Mehrfachbeschaeftigung,
+    Teilmonat,
+    Teilzeit,
+    Stammdaten,
+};
+constexpr int SeitenNr(OptionenSeite s)
+{
+    return static_cast<int>(s);
+}
+
 enum class Opt {
     PageCtrl,  // the twelve pages; `selected` is the page shown
     // Dialog-wide controls (month and year lists, buttons): OptionenSeiteAllgemein.cpp

@@ -6,6 +6,7 @@
 #include "Ausstehend.h"
 #include "DatumUnit.h"
 #include "Hauptfenster.h"
+#include "Rechengroessen.h"
 #include "Stammdaten.h"
 
 namespace lx {
@@ -71,8 +72,7 @@ void OptionenJahrMonat(ProgrammZustand& p)  // step 6
 
 void RVVollFreigeben(ProgrammZustand& p)  // step 7: no longer possible from July 2019
 {
-    const int jahr = p.LohnGehalt.FJahr;
-    p.opt[Opt::SVComboRVVoll].enabled = jahr <= 2018 || (jahr == 2019 && p.LohnGehalt.FMonat < 7);
+    p.opt[Opt::SVComboRVVoll].enabled = RVVollWaehlbar(p.LohnGehalt.FJahr, p.LohnGehalt.FMonat);
 }
 
 void TeilmonatBis(ProgrammZustand& p)  // step 8: the to-day, and its maximum, the engine's last day

@@ -19,11 +19,6 @@ namespace lx {
 
 namespace {
 
-Currency betragAus(std::string_view text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
-
 const std::string& zelle(const Zeile& z, std::size_t i)
 {
     static const std::string leer;
@@ -121,14 +116,14 @@ private:
             w.FSVTageVorher = StrToInt(o.text(Opt::EBVEdiTgVor));
             w.FStAuto = o[Opt::EBChkStAuto].checked ? 1 : 0;
             w.FSVAuto = o[Opt::EBChkSVAuto].checked ? 1 : 0;
-            w.FStBruttoJahr = betragAus(o.text(Opt::EBVEdiStJahr));
-            w.FVBBruttoJahr = betragAus(o.text(Opt::EBVEdiVBJahr));
-            w.FKVBruttoVor = betragAus(o.text(Opt::EBVEdiKVBrVor));
-            w.FRVBruttoVor = betragAus(o.text(Opt::EBVEdiRVBrVor));
-            w.FFBJahr = betragAus(o.text(Opt::LSTVEdiFBJahr));
+            w.FStBruttoJahr = BetragAusText(o.text(Opt::EBVEdiStJahr));
+            w.FVBBruttoJahr = BetragAusText(o.text(Opt::EBVEdiVBJahr));
+            w.FKVBruttoVor = BetragAusText(o.text(Opt::EBVEdiKVBrVor));
+            w.FRVBruttoVor = BetragAusText(o.text(Opt::EBVEdiRVBrVor));
+            w.FFBJahr = BetragAusText(o.text(Opt::LSTVEdiFBJahr));
             w.FPfaendung = o.text(Opt::PfdComboJaNein) == "ja" ? 1 : 0;
             w.FUnterhaltPers = static_cast<Byte>(StrToInt(o.text(Opt::PfdVEdiUntPers)));
-            w.FPfaendVerbleib = betragAus(o.text(Opt::PfdVEdiVerbleib));
+            w.FPfaendVerbleib = BetragAusText(o.text(Opt::PfdVEdiVerbleib));
         };
         CopyInputs(p_.LohnGehalt, lg2_, v);
     }
@@ -137,7 +132,7 @@ private:
     // gross too, so that the garnishable net is the trial's.
     void NettoSuche()
     {
-        const Currency W = betragAus(p_.haupt.text(Haupt::LEdiNetto));
+        const Currency W = BetragAusText(p_.haupt.text(Haupt::LEdiNetto));
         const bool zv = zvHaupt() && !entUmwNein();
         auto netto = [&](Currency G) {
             lg2_.SetStBrutto(G);
@@ -226,7 +221,7 @@ PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::
         Lohnart z = zeilen[i];
         if (i < pfaendung.size()) {
             const std::string& marke = zelle(pfaendung[i], 2);
-            const Currency a = betragAus(zelle(pfaendung[i], 1));
+            const Currency a = BetragAusText(zelle(pfaendung[i], 1));
             if (marke.empty()) continue;
             if (marke == "WG") {
                 z.betrag = PfaendbaresWeihnachtsgeld(a);

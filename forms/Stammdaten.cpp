@@ -43,7 +43,7 @@ std::vector<Lohnart> lohnarten(const std::vector<RecordRow>& rows, const std::fi
     std::vector<Lohnart> out;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RecordRow& r = rows[i];
-        auto betrag = r.columns.empty() ? std::nullopt : parseAmount(OhnePunkte(r.columns[0]));
+        auto betrag = r.columns.empty() ? std::nullopt : BetragAusTextOderNichts(r.columns[0]);
         if (!betrag) throw malformedRecord(datei, "Betrag" + std::to_string(i));
         Lohnart l{.name = r.name, .betrag = *betrag, .typ = r.image};
         for (std::size_t f = 0; f < kFlagAnzahl; ++f) l.flags[f] = f + 1 < r.columns.size() && r.columns[f + 1] == "x";

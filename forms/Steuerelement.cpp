@@ -107,7 +107,7 @@ void grundstellung(SteuerZustand& z, const Steuerelement& e)
 void BereichAnwenden(SteuerZustand& z, const Steuerelement& e)
 {
     if (e.decimals <= 0 || z.text.empty()) return;
-    const std::optional<Currency> wert = parseAmount(OhnePunkte(z.text));
+    const std::optional<Currency> wert = BetragAusTextOderNichts(z.text);
     if (!wert) return;
     Currency v = *wert;
     if (v > z.max) v = z.max;

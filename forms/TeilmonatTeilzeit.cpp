@@ -33,16 +33,11 @@ std::vector<Zeile>& liste(ProgrammZustand& p, Opt id)
     return p.opt[id].rows;
 }
 
-Currency betrag(const std::string& text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
-
 // An amount cell; an empty one counts as `sonst` (a list rebuilt by the
 // mirroring holds no reduced or part-time amount yet).
 Currency betrag(const std::string& text, const std::string& sonst)
 {
-    return betrag(text.empty() ? sonst : text);
+    return BetragAusText(text.empty() ? sonst : text);
 }
 
 std::string text(Currency c)
@@ -206,7 +201,7 @@ struct Stunden {
 
 Currency stundenWert(const std::string& t)
 {
-    return t.empty() ? Currency() : betrag(t);
+    return t.empty() ? Currency() : BetragAusText(t);
 }
 
 // The hours, or nullopt after the box when the full-time hours cannot divide.

@@ -5,17 +5,13 @@
 #include "AmountText.h"
 #include "Beitragsrundung.h"
 #include "DetailZeilen.h"
+#include "Detailabrechnung.h"
 #include "LxMath.h"
 #include "PlanRundung.h"
 
 namespace lx {
 
 namespace {
-
-Currency wert(std::string_view text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
 
 Currency haelfte(Currency a)
 {
@@ -41,12 +37,10 @@ void abzuege(std::vector<std::string>& z, const TLohnGehalt& lg)
     z.push_back(FormatDetailZeile("Solidaritätszuschlag", -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ)));
     z.push_back(FormatDetailZeile(
         "Kirchensteuer", -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
-    const Currency kv = (lg.FBGRKV == 9 || lg.FKVBes == 2) ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
-    z.push_back(FormatDetailZeile("Krankenversicherung", kv));
+    z.push_back(FormatDetailZeile("Krankenversicherung", KVAbzug(lg)));
     z.push_back(FormatDetailZeile("Rentenversicherung", -(lg.FRVAN + lg.FRVANEB)));
     z.push_back(FormatDetailZeile("Arbeitslosenversicherung", -(lg.FAVAN + lg.FAVANEB)));
-    const Currency pv = ((lg.FBGRKV == 9 && lg.FBGRPV == 1) || lg.FPVBes == 4) ? 0_cur : -(lg.FPVAN + lg.FPVANEB);
-    z.push_back(FormatDetailZeile("Pflegeversicherung", pv));
+    z.push_back(FormatDetailZeile("Pflegeversicherung", PVAbzug(lg)));
 }
 
 void schluss(std::vector<std::string>& z, const TLohnGehalt& lg)
@@ -101,12 +95,7 @@ std::string FormatAbrZeile(std::string_view label, std::string_view wert, bool g
 
 Currency PfaendbaresNetto(const TLohnGehalt& lg)
 {
-    Currency q = lg.FGesamtbrutto - lg.FLSt - lg.FSolZ - lg.FKiStEv - lg.FKiStRk - lg.FLStEB - lg.FSolZEB -
-                 lg.FKiStEvEB - lg.FKiStRkEB - lg.FLStLMJ - lg.FSolZLMJ - lg.FKiStEvLMJ - lg.FKiStRkLMJ - lg.FRVAN -
-                 lg.FAVAN - lg.FKVANEB - lg.FRVANEB - lg.FAVANEB - lg.FPVANEB;
-    if (!(lg.FBGRKV == 9 || lg.FKVBes == 2)) q -= lg.FKVAN;
-    if (!(lg.FBGRKV == 9 || lg.FPVBes == 2 || lg.FPVBes == 4)) q -= lg.FPVAN;
-    return q;
+    return lg.NettoVon(lg.FGesamtbrutto);
 }
 
 std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const PfaendungsEingaben& ein)
@@ -128,7 +117,7 @@ std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const
     Currency q = PfaendbaresNetto(lg2);
     Currency v;
     for (const PfaendungsListenZeile& p : ein.zeilen) {
-        if (p.marke == "VL-Abzug") v += wert(p.betrag);
+        if (p.marke == "VL-Abzug") v += BetragAusText(p.betrag);
     }
     if (v < 0_cur) {
         q += v;
@@ -157,11 +146,11 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
     if (!lg.FPfaendKorrektur.isZero()) {
         for (const PfaendungsListenZeile& p : ein.zeilen) {
             if (p.marke.empty()) {
-                z.push_back(FormatDetailZeile(p.bezeichnung, -wert(p.betrag)));
+                z.push_back(FormatDetailZeile(p.bezeichnung, -BetragAusText(p.betrag)));
             } else if (p.marke == "ÜbStd.") {
-                z.push_back(FormatDetailZeile("1/2 Überstunden", -haelfte(wert(p.betrag))));
+                z.push_back(FormatDetailZeile("1/2 Überstunden", -haelfte(BetragAusText(p.betrag))));
             } else if (p.marke == "WG") {
-                const Currency a = wert(p.betrag);
+                const Currency a = BetragAusText(p.betrag);
                 const Currency h = haelfte(a);
                 z.push_back(FormatDetailZeile("Weihnachtsgeld", -(h > 500_cur ? a - 500_cur : h)));
             }

@@ -103,7 +103,7 @@ std::string FormatDetailZeile(std::string_view label, std::string_view wert, boo
 {
     std::string text = wert.empty() ? std::string("0") : std::string(wert);
     if (geld) {
-        const Currency betrag = StrToCurr(OhnePunkte(text));
+        const Currency betrag = BetragAusText(text);
         text = formatAmount(negativ ? -betrag : betrag);
     }
     const std::size_t belegt = Zeichenzahl(label) + Zeichenzahl(text);

@@ -16,17 +16,6 @@ namespace {
 
 constexpr const char* kNeunLeer = "         ";
 
-// A control's amount text as a value: first three "." removed, then read.
-Currency wert(std::string_view text)
-{
-    return StrToCurr(OhnePunkte(text));
-}
-
-bool abJuli2023(const TLohnGehalt& lg)
-{
-    return lg.FJahr > 2023 || (lg.FJahr == 2023 && lg.FMonat > 6);
-}
-
 bool mitEinmalbezug(const TLohnGehalt& lg)
 {
     return lg.FStBruttoEB > 0_cur || lg.FStBruttoLMJ > 0_cur || lg.FSVBruttoEB > 0_cur;
@@ -55,18 +44,18 @@ struct Laufwerte {
 Laufwerte laufwerte(const TLohnGehalt& lg, const DetailEingaben& ein)
 {
     Laufwerte w;
-    w.e = wert(ein.gesamtbrutto);
+    w.e = BetragAusText(ein.gesamtbrutto);
     const bool netto = ein.LEdiNettoTag == 1;
     const bool hoch = ein.FNTHochrechnung == 1;
     // The gross field is read only where it counts: a plain gross run does not need it.
-    const Currency b = (netto || hoch) ? wert(ein.LEdiBrutto) : 0_cur;
+    const Currency b = (netto || hoch) ? BetragAusText(ein.LEdiBrutto) : 0_cur;
     if (hoch) {
         // What the grossed-up gross holds beyond the payments listed (the
         // net-marked ones at their net amounts): so the items marked "GBr"
         // add up to the gross shown.
         Currency gelistet;
         for (const Posten& p : ein.posten) {
-            if (p.art == Postenart::Zahlung) gelistet += wert(p.betrag);
+            if (p.art == Postenart::Zahlung) gelistet += BetragAusText(p.betrag);
         }
         w.d = b - gelistet;
         w.differenz = !w.d.isZero();
@@ -113,13 +102,12 @@ std::string kvZusatz(const TLohnGehalt& lg)
 // The employer's rates: a mini-job's flat rates where the engine takes them.
 Currency kvSatzAG(const TLohnGehalt& lg)
 {
-    return lg.FBGRKV == 6 ? MinijobKVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FKVSatz;
+    return lg.FBGRKV == KVZiffer::MinijobPauschal ? MinijobKVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FKVSatz;
 }
 
 Currency rvSatzAG(const TLohnGehalt& lg)
 {
-    const bool pauschal = (lg.FMinijob == 1 && lg.FBGRRV == 1 && lg.FMiniRVPflicht == 1) || lg.FBGRRV == 5;
-    return pauschal ? MinijobRVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FRVSatz;
+    return lg.RVAGPauschal() ? MinijobRVPauschalsatz(lg.FJahr, lg.FMonat) : lg.FRVSatz;
 }
 
 // Rows 6 to 21: gross, deductions of the engine, net and the subsidies.
@@ -133,36 +121,37 @@ void hauptblock(std::vector<std::string>& z, const TLohnGehalt& lg, const Detail
     z.push_back(WertZeile("Solidaritätszuschlag", -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ)));
     z.push_back(WertZeile("Kirchensteuer",
                           -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ)));
-    const Currency kv = (lg.FBGRKV == 9 || lg.FKVBes == 2) ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
-    z.push_back(WertZeile("Krankenversicherung", kv) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(lg) + "%");
-    const Currency rv = lg.FRVBes != 0 ? 0_cur : -(lg.FRVAN + lg.FRVANEB);
+    z.push_back(WertZeile("Krankenversicherung", KVAbzug(lg)) + "   " + SatzText(lg.FKVSatz) + " + " + kvZusatz(lg) +
+                "%");
+    const Currency rv = lg.FRVBes != RVBesonderheit::Keine ? 0_cur : -(lg.FRVAN + lg.FRVANEB);
     z.push_back(WertZeile("Rentenversicherung", rv) + "   " + SatzText(lg.FRVSatz));
     z.push_back(WertZeile("Arbeitslosenversicherung", -(lg.FAVAN + lg.FAVANEB)) + "    " + SatzText(lg.FAVSatz));
-    const Currency pv = ((lg.FBGRKV == 9 && lg.FBGRPV == 1) || lg.FPVBes == 4) ? 0_cur : -(lg.FPVAN + lg.FPVANEB);
-    std::string pvZeile = WertZeile("Pflegeversicherung", pv) + "    " + PVSatzText(lg);
+    std::string pvZeile = WertZeile("Pflegeversicherung", PVAbzug(lg)) + "    " + PVSatzText(lg);
     if (lg.FPVZuschlag == 1) pvZeile += PVZuschlagText(lg.FJahr, lg.FMonat);
     z.push_back(pvZeile);
     z.emplace_back();
     z.push_back(WertZeile("Netto", netto));
 
-    if (lg.FBGRKV == 9 || lg.FKVBes == 2 || lg.FKVBes == 4) {
+    if (lg.KVFreiwillig() || lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
         z.emplace_back();
-        if (lg.FKVBes != 2) {
-            z.push_back(lg.FKVBes == 4 ? WertZeile("Private KV AG-Anteil", lg.FKVAG)
-                                       : WertZeile("Freiw. KV Gesamt", -lg.FKVAN));
+        if (lg.FKVBes != Besonderheit::FreiwilligSelbstzahler) {
+            z.push_back(lg.FKVBes == Besonderheit::PrivatSelbstzahler ? WertZeile("Private KV AG-Anteil", lg.FKVAG)
+                                                                      : WertZeile("Freiw. KV Gesamt", -lg.FKVAN));
         }
-        if (lg.FKVBes != 4) z.push_back(WertZeile("Freiw. KV AG-Anteil", lg.FKVAG));
+        if (lg.FKVBes != Besonderheit::PrivatSelbstzahler) z.push_back(WertZeile("Freiw. KV AG-Anteil", lg.FKVAG));
         // Care cases 2 and 4 show their subsidy below, once.
-        if (lg.FBGRPV == 1 && lg.FPVBes != 2 && lg.FPVBes != 4) {
+        if (lg.FBGRPV == PVZiffer::Voll && lg.FPVBes != Besonderheit::FreiwilligSelbstzahler &&
+            lg.FPVBes != Besonderheit::PrivatSelbstzahler) {
             z.push_back(WertZeile("Freiw. PV Gesamt", -lg.FPVAN));
             z.push_back(WertZeile("Freiw. PV AG-Anteil", lg.FPVAG));
         }
     }
-    if (lg.FPVBes == 2) z.push_back(WertZeile("Freiw. PV AG-Anteil", lg.FPVAG));
-    if (lg.FPVBes == 4) z.push_back(WertZeile("Private PV AG-Anteil", lg.FPVAG));
-    if (lg.FRVBes != 0) {
+    if (lg.FPVBes == Besonderheit::FreiwilligSelbstzahler) z.push_back(WertZeile("Freiw. PV AG-Anteil", lg.FPVAG));
+    if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) z.push_back(WertZeile("Private PV AG-Anteil", lg.FPVAG));
+    if (lg.FRVBes != RVBesonderheit::Keine) {
         if (ein.LxEdiBGR == "1011") z.emplace_back();
-        if (lg.FRVBes == 1) z.push_back(WertZeile("RV Vers.werk Gesamt", -(lg.FRVAN + lg.FRVAG)));
+        if (lg.FRVBes == RVBesonderheit::VersorgungswerkFirmenzahler)
+            z.push_back(WertZeile("RV Vers.werk Gesamt", -(lg.FRVAN + lg.FRVAG)));
         z.push_back(WertZeile("RV Vers.werk AG-Anteil", lg.FRVAG));
     }
 }
@@ -173,7 +162,7 @@ Currency abzugsZeilen(std::vector<std::string>& z, const TLohnGehalt& lg, const 
     Currency t;
     for (const Posten& p : ein.posten) {
         if (p.art != Postenart::Abzug) continue;
-        const Currency betrag = wert(p.betrag);
+        const Currency betrag = BetragAusText(p.betrag);
         if (t.isZero()) z.emplace_back();
         z.push_back(WertZeile(p.bezeichnung, p.betrag));
         t -= betrag;
@@ -203,7 +192,7 @@ void zusatzPosten(std::vector<std::string>& z, const TLohnGehalt& lg, const Deta
         if (lg.FZVStPfl > 0_cur) z.push_back(WertZeile(n + "-steuerpflichtig", lg.FZVStPfl) + MarkZellen(kLSt, false));
         z.push_back(WertZeile(n + "-sozialvers.pfl.", lg.FZVSVPfl) + MarkZellen(kSoV, false));
     }
-    if (lg.FBAVArt != 0) {
+    if (lg.FBAVArt != BAVArt::Keine) {
         for (auto& zeile : BAVPostenZeilen(lg, ein.AVCombo1Art)) z.push_back(std::move(zeile));
     }
     if (lg.FATZ == 1) {
@@ -223,7 +212,8 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
     l.push_back(AuffuellenLeer("Arbeitgeberanteile:", 45, false));
 
     std::string kvSatz = SatzText(kvSatzAG(lg));
-    if (lg.FJahr >= 2019 && (lg.FBGRKV == 1 || lg.FBGRKV == 9)) kvSatz += "+" + kvZusatz(lg) + "%";
+    if (KVZusatzParitaetisch(lg.FJahr) && (lg.FBGRKV == KVZiffer::Allgemein || lg.FBGRKV == KVZiffer::Freiwillig))
+        kvSatz += "+" + kvZusatz(lg) + "%";
     l.push_back(linksZeile("Krankenversicherung", lg.FKVAG + lg.FKVAGEB, "   " + kvSatz));
 
     l.push_back(linksZeile("Rentenversicherung", lg.FRVAG + lg.FRVAGEB, "   " + SatzText(rvSatzAG(lg))));
@@ -233,8 +223,8 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
     }
     l.push_back(linksZeile("Arbeitslosenversicherung", lg.FAVAG + lg.FAVAGEB, "    " + SatzText(lg.FAVSatz)));
     l.push_back(linksZeile("Pflegeversicherung", lg.FPVAG + lg.FPVAGEB, "    " + PVSatzText(lg)));
-    if (lg.FBundesland == kBundeslandBremen || lg.FBundesland == kBundeslandSaarland) {
-        l.push_back(linksZeile("Kammerbeitrag", lg.FKammerbeitrag, "    " + SatzText(0.15_cur)));
+    if (const Currency kammer = KammerbeitragSatz(lg.FBundesland); kammer > 0_cur) {
+        l.push_back(linksZeile("Kammerbeitrag", lg.FKammerbeitrag, "    " + SatzText(kammer)));
     }
     if (ein.SVComboUmlage != "keine Umlage rechnen") {
         if (ein.SVComboUmlage == "U1 und U 2 rechnen") {
@@ -244,7 +234,7 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
         l.push_back(linksZeile("Umlage 2", lg.FU2, "    " + SatzText(lg.FU2Satz)));
         s += lg.FU2;
     }
-    if (lg.FJahr > 2008) {
+    if (InsolvenzgeldumlageMitBeitraegen(lg.FJahr)) {
         l.push_back(linksZeile("Insolvenzgeldumlage", lg.FInsolvenz, "    " + SatzText(lg.FInsolvenzSatz)));
     }
     s += lg.FInsolvenz;
@@ -256,7 +246,7 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
         const std::string p = zvName(ein, ein.ZVComboArt) + " - ";
         l.push_back(linksZeile(p + "Umlage", lg.FZVAG, SatzNachLuecke(lg.FZVUmlageSatz)));
         if (lg.FZVZusatzumlage > 0_cur) {
-            l.push_back(linksZeile(p + "Zusatzumlage", lg.FZVZusatzumlage, "    " + SatzText(9_cur)));
+            l.push_back(linksZeile(p + "Zusatzumlage", lg.FZVZusatzumlage, "    " + SatzText(kZVZusatzumlageSatz)));
         }
         l.push_back(linksZeile(p + "Sanierungsgeld", lg.FSanierungsgeld, SatzNachLuecke(lg.FSanierungsgeldSatz)));
         s += lg.FZVAG + lg.FZVZusatzumlage + lg.FSanierungsgeld;
@@ -278,8 +268,9 @@ std::vector<std::string> linkeListe(const TLohnGehalt& lg, const DetailEingaben&
         }
     }
     if (ein.LEdiStKl == "0" && lg.FMinijob == 1) {
-        const Currency p2 = RundeCentExakt(Prozent(wert(ein.steuerbrutto) + wert(ein.steuerbruttoEB), 2_cur));
-        l.push_back(linksZeile("Pauschalsteuer GfE", p2, "    " + SatzText(2_cur)));
+        const Currency p2 = RundeCentExakt(
+            Prozent(BetragAusText(ein.steuerbrutto) + BetragAusText(ein.steuerbruttoEB), kMinijobPauschsteuerSatz));
+        l.push_back(linksZeile("Pauschalsteuer GfE", p2, "    " + SatzText(kMinijobPauschsteuerSatz)));
         s += p2;
     }
     // The chamber levy is the employee's: it stands in the sum as shown, but is
@@ -372,7 +363,7 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
         zeile("Steuerfrei nach § 3 Nr. 56", lg.FZVMax56);
     }
     for (auto& z : BAVSteuerfreiZeilen(lg)) r.push_back(std::move(z));
-    if (lg.FBAVStFreiArt == 3 && lg.FBAVPauschal > 0_cur && lg.FBAVArt != 0) {
+    if (lg.FBAVStFreiArt == BAVSteuer::NichtsSteuerfrei && lg.FBAVPauschal > 0_cur && lg.FBAVArt != BAVArt::Keine) {
         zeile("Pauschalversteuerung nach § 40b", std::min(lg.FBAVPauschal, lg.FBAVAN + lg.FBAVBetrag));
     }
     text("Steuerklasse", ein.LEdiStKl);
@@ -387,25 +378,25 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
         freibetrag = "0";
         aus.LEdiStFB = freibetrag;
     }
-    if (wert(freibetrag) >= 0_cur) {
+    if (BetragAusText(freibetrag) >= 0_cur) {
         geld("Freibetrag", freibetrag);
     } else {
         r.push_back(FormatDetailZeile("Hinzurechnungsbetrag", freibetrag, true, true));
     }
     text("Steuertabelle", ein.LSTComboStTab);
     text("Geburtsjahr", ein.LEdiGebJahr);
-    if (lg.FJahr > 2009) {
-        const char* status = lg.FPKV == 1   ? "Priv.krankenv.o.AG-Zusch."
-                             : lg.FPKV == 2 ? "Priv.krankenv.m.AG-Zusch."
-                                            : "Gesetzl. krankenvers.";
+    if (VorsorgepauschaleAb2010(lg.FJahr)) {
+        const char* status = lg.FPKV == PKVStatus::PrivatOhneZuschuss  ? "Priv.krankenv.o.AG-Zusch."
+                             : lg.FPKV == PKVStatus::PrivatMitZuschuss ? "Priv.krankenv.m.AG-Zusch."
+                                                                       : "Gesetzl. krankenvers.";
         text("Status Steuerber.", status);
-        if (lg.FKVBes == 3 || lg.FKVBes == 4 || lg.FKVBes == 5) zeile("Steuerl.PKV/PPV-Beitr.", lg.FPKPV);
+        if (PrivatVersichert(lg.FKVBes)) zeile("Steuerl.PKV/PPV-Beitr.", lg.FPKPV);
     }
     if (lg.FStBruttoLMJ > 0_cur) text("Normale Steuerber. günstiger als LMJ", jaNein(lg.FVmtBegrenzt == 1));
     text("Altersentlastungsfreibetrag", jaNein(lg.FAlter1 != 0));
     text("Steuer- / SV-Tage", ein.LSTVEdiStTage + " / " + ein.SVVEdiSVTage);
     text("Rechtskreis", lg.FRechtskreis != 0 ? "West" : "Ost");
-    if (abJuli2023(lg)) {
+    if (PVKinderAbschlagGilt(lg.FJahr, lg.FMonat)) {
         text("Anzahl Kinder für PV", lg.FPVKinder == 5 ? std::string("5 oder mehr") : std::to_string(lg.FPVKinder));
     }
     if (lg.FSachsen == 1) text("Pflegeversicherung Sachsen", "ja");
@@ -415,7 +406,8 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
     if (IstJa(ein.PfdComboJaNein) && !IstNullText(ein.PfdVEdiVerbleib)) {
         geld("Pfändung: Verbl. Netto", ein.PfdVEdiVerbleib);
     }
-    if (lg.FKVBes == 3 || lg.FKVBes == 4) zeile("Arbeitgeber-Höchstzuschuss PKV ", lg.FPKVZuschussMax);
+    if (lg.FKVBes == Besonderheit::PrivatFirmenzahler || lg.FKVBes == Besonderheit::PrivatSelbstzahler)
+        zeile("Arbeitgeber-Höchstzuschuss PKV ", lg.FPKVZuschussMax);
     if (lg.FKVBasis < 800_cur && lg.FMinijob == 0) {
         text("Gleitzonenberechnung", jaNein(lg.FGleitzone != 0));
         if (lg.FRVVoll != 0) text("RV-AN-Anteil bei Gleitzone voll", "ja");
@@ -431,10 +423,10 @@ std::vector<std::string> rechteListe(const TLohnGehalt& lg, const DetailEingaben
         geld("Vers.bez.: Erster VB EB", ein.VBVEdiEB);
         text("Vers.bez.: Anz.Monate", ein.VBVEdiMonate);
         if (lg.FVBMax > 0_cur) zeile("Vers.bez.: VBMax", lg.FVBMax);
-        if (lg.FVB == 2 && lg.FSVBrutto < lg.FVBGrenze && lg.FJahr < 2020) {
+        if (lg.FVB == VBModus::NichtAbfuehren && lg.FSVBrutto < lg.FVBGrenze && !VBFreibetragKV(lg.FJahr)) {
             zeile("Vers.bez. unter 1/20 der Bez.gr.", lg.FVBGrenze);
         }
-        if (lg.FVB == 2 && lg.FJahr > 2019 && ein.SVVEdiVBMax == "0,00") {
+        if (lg.FVB == VBModus::NichtAbfuehren && VBFreibetragKV(lg.FJahr) && ein.SVVEdiVBMax == "0,00") {
             zeile("Vers.bez.: Freib. Krankenvers.", lg.FVBGrenze);
         }
     }
@@ -456,48 +448,54 @@ void unterbrechung(std::vector<std::string>& z, const DetailEingaben& ein, const
 
 }  // namespace
 
+Currency KVAbzug(const TLohnGehalt& lg)
+{
+    return lg.KVFreiwillig() ? 0_cur : -(lg.FKVAN + lg.FKVANEB);
+}
+
+Currency PVAbzug(const TLohnGehalt& lg)
+{
+    const bool selbst = (lg.FBGRKV == KVZiffer::Freiwillig && lg.FBGRPV == PVZiffer::Voll) ||
+                        lg.FPVBes == Besonderheit::PrivatSelbstzahler;
+    return selbst ? 0_cur : -(lg.FPVAN + lg.FPVANEB);
+}
+
 Currency PVSatzAnzeige(const TLohnGehalt& lg)
 {
-    Currency r = lg.FPVSatz;
-    if (abJuli2023(lg) && lg.FPVKinder > 1) r -= 0.25_cur * (lg.FPVKinder - 1);
-    return r;
+    return lg.FPVSatz - PVKinderAbschlag(lg.FJahr, lg.FMonat, lg.FPVKinder);
 }
 
 std::string PVSatzText(const TLohnGehalt& lg)
 {
-    return SatzText(PVSatzAnzeige(lg), lg.FBGRPV == 2 ? 3 : 2);
+    return SatzText(PVSatzAnzeige(lg), lg.FBGRPV == PVZiffer::Halb ? 3 : 2);
 }
 
 std::string PVZuschlagText(int jahr, int monat)
 {
-    if (jahr < 2022) return " + 0,25%";
-    if (jahr == 2022 || (jahr == 2023 && monat <= 6)) return " + 0,35%";
-    return " + 0,60%";
+    return " + " + SatzText(PVZuschlagFuer(jahr, monat));
 }
 
 Currency NettoBetrag(const TLohnGehalt& lg, Currency m)
 {
-    Currency n = m - lg.FLSt - lg.FSolZ - lg.FKiStEv - lg.FKiStRk - lg.FRVAN - lg.FAVAN - lg.FLStEB - lg.FSolZEB -
-                 lg.FKiStEvEB - lg.FKiStRkEB - lg.FLStLMJ - lg.FSolZLMJ - lg.FKiStEvLMJ - lg.FKiStRkLMJ - lg.FKVANEB -
-                 lg.FRVANEB - lg.FAVANEB - lg.FPVANEB;
-    if (!(lg.FBGRKV == 9 || lg.FKVBes == 2)) n -= lg.FKVAN;
-    if (!(lg.FBGRKV == 9 || lg.FPVBes == 2 || lg.FPVBes == 4)) n -= lg.FPVAN;
-    if (lg.FRVBes != 0) n += lg.FRVAN + lg.FRVANEB;
+    Currency n = lg.NettoVon(m);
+    if (lg.FRVBes != RVBesonderheit::Keine) n += lg.FRVAN + lg.FRVANEB;
     return n;
 }
 
 Currency Auszahlungsbetrag(const TLohnGehalt& lg, Currency netto, Currency abzuege, Currency pfaendung)
 {
     Currency a = netto;
-    if (lg.FBGRKV == 9) {
+    if (lg.FBGRKV == KVZiffer::Freiwillig) {
         a += -lg.FKVAN + lg.FKVAG - lg.FPVAN + lg.FPVAG;
-    } else if (lg.FKVBes == 2 || lg.FKVBes == 4) {
+    } else if (lg.FKVBes == Besonderheit::FreiwilligSelbstzahler || lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
         a += lg.FKVAG;
     }
-    if (lg.FRVBes == 1) a -= lg.FRVAN + lg.FRVANEB;
-    if (lg.FRVBes == 2) a += lg.FRVAG + lg.FRVAGEB;
+    if (lg.FRVBes == RVBesonderheit::VersorgungswerkFirmenzahler) a -= lg.FRVAN + lg.FRVANEB;
+    if (lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler) a += lg.FRVAG + lg.FRVAGEB;
     // Under health digit 9 the care subsidy is already in.
-    if (lg.FBGRKV != 9 && (lg.FPVBes == 2 || lg.FPVBes == 4)) a += lg.FPVAG;
+    if (lg.FBGRKV != KVZiffer::Freiwillig &&
+        (lg.FPVBes == Besonderheit::FreiwilligSelbstzahler || lg.FPVBes == Besonderheit::PrivatSelbstzahler))
+        a += lg.FPVAG;
     return a - abzuege - pfaendung;
 }
 
@@ -525,23 +523,18 @@ std::vector<std::string> BAVPostenZeilen(const TLohnGehalt& lg, const std::strin
 std::vector<std::string> BAVSteuerfreiZeilen(const TLohnGehalt& lg)
 {
     std::vector<std::string> r;
-    if (!((lg.FBAVArt == 1 && lg.FBAVStFreiArt < 3) || lg.FBAVArt == 2 || lg.FBAVArt == 3)) return r;
+    if (!((lg.FBAVArt == BAVArt::Direktversicherung && lg.FBAVStFreiArt < 3) || lg.FBAVArt == BAVArt::Pensionskasse ||
+          lg.FBAVArt == BAVArt::Pensionsfonds))
+        return r;
     const Currency a = lg.FBAVAN + lg.FBAVBetrag;
-    // The limit is a share of the West ceiling in the East as well, as the engine takes it.
-    const auto bbg = BBGFuer(lg.FJahr);
-    const Currency decke = bbg ? bbg->rvWest : lg.FBBGRV;
-    Currency f = RundeCentExakt(Prozent(decke, Currency::fromUnits(lg.FBAVGrenzeProz)));
-    const bool monatlich = lg.FBAVMonatlich == 1;
-    if (!monatlich) f = f * 12;
-    if (a < f) f = a;
-    if (lg.FBAVStFreiArt == 2) {
+    const Currency f = std::min(lg.BAVSteuerfreiGrenze(), a);
+    if (lg.FBAVStFreiArt == BAVSteuer::AllesSteuerfrei) {
         r.push_back(FormatDetailZeile("Altersvers. steuerfrei", a));
     } else {
         r.push_back(FormatDetailZeile("Steuerfrei nach § 3 Nr. 63", f));
     }
     if (f < a && lg.FBAVZus1800 == 1) {
-        r.push_back(
-            FormatDetailZeile("Zus.steuerfrei nach § 3 Nr. 63", std::min(a - f, monatlich ? 150_cur : 1800_cur)));
+        r.push_back(FormatDetailZeile("Zus.steuerfrei nach § 3 Nr. 63", std::min(a - f, lg.BAVZusatzGrenze())));
     }
     return r;
 }
@@ -550,15 +543,15 @@ std::vector<std::string> PauschalsteuerZeilen(const TLohnGehalt& lg, Currency ba
                                               std::string_view comboKiJaNein, Currency& summe)
 {
     // Each tax is the exact product cut to cents.
-    const Currency l = AbrundenCentExakt(Prozent(basis, 20_cur));
-    const Currency z = AbrundenCentExakt(Prozent(l, 5.5_cur));
+    const Currency l = AbrundenCentExakt(Prozent(basis, kPauschsteuerSatz));
+    const Currency z = AbrundenCentExakt(Prozent(l, kPauschSoliSatz));
     const Currency k = KiStSatz(lg.FErmKiSt, lg.FBundesland);
     Currency c = AbrundenCentExakt(Prozent(l, k));
     if (lg.FErmKiSt == 0 && comboKiJaNein == "nein") c = 0_cur;
     summe += l + z + c;
     return {
-        WertZeile(labels.steuer, l) + "   " + SatzText(20_cur),
-        WertZeile(labels.soli, z) + "    " + SatzText(5.5_cur),
+        WertZeile(labels.steuer, l) + "   " + SatzText(kPauschsteuerSatz),
+        WertZeile(labels.soli, z) + "    " + SatzText(kPauschSoliSatz),
         WertZeile(labels.kirche, c) + "    " + SatzText(k),
     };
 }
@@ -593,7 +586,7 @@ DetailAbrechnung BaueDetailabrechnung(const TLohnGehalt& lg, const DetailEingabe
 
     if (lg.FATZAufstBetrag > 0_cur) {
         aus.LEdiBrutto = formatAmount(w.m);
-        aus.LEdiNetto = formatAmount(wert(ein.LEdiNetto) + lg.FATZAufstBetrag);
+        aus.LEdiNetto = formatAmount(BetragAusText(ein.LEdiNetto) + lg.FATZAufstBetrag);
     }
     aus.BtnPfdSichtbar = pfaendung;
     aus.BtnATZSichtbar = lg.FATZ == 1;

@@ -10,6 +10,7 @@
 
 #include "Currency.h"
 #include "Gehaltsroutinen.h"
+#include "Rechengroessen.h"
 
 namespace lx {
 
@@ -76,7 +77,7 @@ struct DetailEingaben {
     std::string TZComboJaNein = "nein";
     std::string TZVEdiWoStd = "20";
     std::string TZVEdiWoVZ = "37";
-    std::string VBVEdiJahr = "2005";
+    std::string VBVEdiJahr = std::to_string(kErstesVBBeginnJahr);
     std::string VBVEdiErsterVers = "0,00";
     std::string VBVEdiEB = "0,00";
     std::string VBVEdiMonate = "12";
@@ -120,6 +121,12 @@ inline constexpr const char* kAbrechnungsTitel = "Zudezivudirodeded";
 DetailAbrechnung BaueDetailabrechnung(const TLohnGehalt& lg, const DetailEingaben& ein);
 
 // --- parts, for the reports and the tests
+
+// The health and care deductions shown, negative: 0 where the member pays the
+// insurer himself (a voluntary member's health, a voluntary member's full care
+// or a private care insurance paid by the employee).
+Currency KVAbzug(const TLohnGehalt& lg);
+Currency PVAbzug(const TLohnGehalt& lg);
 
 // The care rate shown: FPVSatz, from July 2023 less 0,25 per child beyond the first.
 Currency PVSatzAnzeige(const TLohnGehalt& lg);

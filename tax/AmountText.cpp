@@ -4,6 +4,7 @@
 
 #include "Dez.h"
 #include "Int128.h"
+#include "LxMath.h"
 
 namespace lx {
 
@@ -16,7 +17,10 @@ std::string_view trimBlanks(std::string_view t)
     return t;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -87,6 +91,16 @@ Currency StrToCurr(std::string_view text)
 {
     if (auto v = parseAmount(text)) return *v;
     throw ConversionError("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
+}
+
+Currency BetragAusText(std::string_view text)
+{
+    return StrToCurr(OhnePunkte(text));
+}
+
+std::optional<Currency> BetragAusTextOderNichts(std::string_view text)
+{
+    return parseAmount(OhnePunkte(text));
 }
 
 int StrToInt(std::string_view text)

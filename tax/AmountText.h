@@ -36,6 +36,12 @@ std::string shortestText(Currency value);
 // parseAmount or ConversionError "'text' ist kein gültiger Gleitkommawert".
 Currency StrToCurr(std::string_view text);
 
+// A field's amount text as the program reads it: the first three "." dropped
+// (OhnePunkte), then StrToCurr, whose error names the text without them.
+Currency BetragAusText(std::string_view text);
+// The same, with nullopt for a text that is no amount (yet), such as a lone "-".
+std::optional<Currency> BetragAusTextOderNichts(std::string_view text);
+
 // Whole number (optional blanks and sign) or ConversionError
 // "'text' ist kein gültiger Integerwert".
 int StrToInt(std::string_view text);

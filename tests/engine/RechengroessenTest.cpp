@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "Dez.h"
+#include "PlanRegistry.h"
 #include "Rechengroessen.h"
 
 using namespace lx;
@@ -37,6 +38,19 @@ TEST(Rechengroessen, OneTwentiethOfTheReferenceValue)
                                               {2007, 122.50_cur}, {2008, 124.25_cur}, {2024, 176.75_cur}};
     for (const auto& [jahr, wert] : werte) EXPECT_EQ(VBGrenzeFuer(jahr), wert) << jahr;
     EXPECT_FALSE(VBGrenzeFuer(2003));
+}
+
+TEST(Rechengroessen, TheCalculationYearsAreTheYearsWithAWageTaxPlan)
+{
+    for (int jahr = kErstesRechenjahr - 1; jahr <= kLetztesRechenjahr + 1; ++jahr) {
+        const bool rechenjahr = jahr >= kErstesRechenjahr && jahr <= kLetztesRechenjahr;
+        for (int monat = 1; monat <= 12; ++monat) {
+            EXPECT_EQ(!planName(jahr, monat).empty(), rechenjahr) << jahr << "/" << monat;
+            EXPECT_EQ(MonatsWerteFuer(jahr, monat) != nullptr, rechenjahr) << jahr << "/" << monat;
+        }
+        EXPECT_EQ(bool(BBGFuer(jahr)), rechenjahr) << jahr;
+    }
+    EXPECT_LE(kErstesRechenjahr, kErstesListenjahr);
 }
 
 TEST(Rechengroessen, EveryYearOfTheYearListHasEveryValue)
@@ -100,6 +114,13 @@ TEST(Rechengroessen, ValuesSwitchExactlyAtTheMonthBoundaries)
         {2023, 7, "surcharge", [](int j, int m) { return PVZuschlagFuer(j, m); }, 0.35_cur, 0.60_cur},
         {2023, 7, "child discount for 3",
          [](int j, int m) { return PVKinderAbschlagGilt(j, m) ? PVKinderAbschlagFuer(3) : 0_cur; }, 0_cur, 0.50_cur},
+        {2023, 7, "child discount of the month for 3", [](int j, int m) { return PVKinderAbschlag(j, m, 3); }, 0_cur,
+         0.50_cur},
+        {2009, 7, "KV of the month", [](int j, int m) { return *KVSatzFuer(j, m, 1); }, 14.60_cur, 14.00_cur},
+        {2009, 7, "KV reduced of the month", [](int j, int m) { return *KVSatzFuer(j, m, 3); }, 14.00_cur, 13.40_cur},
+        {2009, 7, "KV set by law", [](int j, int m) { return *KVSatzVorgeschrieben(j, m, 1); }, 14.60_cur, 14.00_cur},
+        {2019, 7, "full pension share choosable", [](int j, int m) { return RVVollWaehlbar(j, m) ? 1_cur : 0_cur; },
+         1_cur, 0_cur},
     };
     for (const auto& f : faelle) {
         for (int monat = 1; monat <= 12; ++monat) {
@@ -140,6 +161,47 @@ TEST(Rechengroessen, SmallLookupTables)
     EXPECT_EQ(SanierungsgeldSatzFuer("kvw", 2009, 9_cur), 3.00_cur);
     EXPECT_EQ(SanierungsgeldSatzFuer("kvw", 2015, 9_cur), 3.25_cur);
     EXPECT_EQ(SanierungsgeldSatzFuer("VBL", 2024, 1.23_cur), 1.23_cur);
+
+    const ZVVorgabe vorgaben[] = {
+        ZVVorgabeFuer("RZVK", 2009),        ZVVorgabeFuer("RZVK", 2010), ZVVorgabeFuer("kvw", 2008),
+        ZVVorgabeFuer("kvw", 2015),         ZVVorgabeFuer("VBL", 2022),  ZVVorgabeFuer("VBL", 2023),
+        ZVVorgabeFuer("individuell", 2024),
+    };
+    const Currency erwartet[][3] = {
+        {4.25_cur, 0_cur, 2.50_cur}, {4.25_cur, 0_cur, 3.50_cur},    {4.50_cur, 0_cur, 1.00_cur},
+        {4.50_cur, 0_cur, 3.25_cur}, {6.45_cur, 1.41_cur, 1.00_cur}, {5.49_cur, 1.41_cur, 1.00_cur},
+        {0_cur, 0_cur, 1.00_cur},
+    };
+    for (std::size_t i = 0; i < std::size(vorgaben); ++i) {
+        EXPECT_EQ(vorgaben[i].ag, erwartet[i][0]) << "scheme preset " << i;
+        EXPECT_EQ(vorgaben[i].an, erwartet[i][1]) << "scheme preset " << i;
+        EXPECT_EQ(vorgaben[i].sanierung, erwartet[i][2]) << "scheme preset " << i;
+    }
+
+    // year rules: value the year before the change, value in the year of it
+    struct Jahresregel {
+        const char* was;
+        int jahr;
+        bool (*gilt)(int jahr);
+        bool vorher;
+    };
+    const Jahresregel regeln[] = {
+        {"insolvency levy with the contributions", 2009, InsolvenzgeldumlageMitBeitraegen, false},
+        {"provision rules of 2010", 2010, VorsorgepauschaleAb2010, false},
+        {"funds' own additional rate", 2015, KVZusatzJeKasse, false},
+        {"additional 1800 euros", 2018, BAVZusatzMoeglich, true},
+        {"employer's half of the additional rate", 2019, KVZusatzParitaetisch, false},
+        {"pension allowance in health", 2020, VBFreibetragKV, false},
+    };
+    for (const auto& r : regeln) {
+        EXPECT_EQ(r.gilt(r.jahr - 1), r.vorher) << r.was << " " << r.jahr - 1;
+        EXPECT_EQ(r.gilt(r.jahr), !r.vorher) << r.was << " " << r.jahr;
+    }
+    const std::pair<int, Currency> kvZusatz[] = {{2004, 0.90_cur}, {2014, 0.90_cur}, {2015, 1.30_cur},
+                                                 {2022, 1.30_cur}, {2023, 1.60_cur}, {2024, 1.60_cur}};
+    for (auto [jahr, satz] : kvZusatz) EXPECT_EQ(KVZusatzVorgabeFuer(jahr), satz) << jahr;
+    EXPECT_FALSE(KVSatzFuer(2008, 12, 1));
+    EXPECT_FALSE(KVSatzVorgeschrieben(2010, 1, 1));
 
     EXPECT_EQ(BAVGrenzeProzFuer(2017), 4);
     EXPECT_EQ(BAVGrenzeProzFuer(2018), 8);
