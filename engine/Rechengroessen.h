@@ -8,13 +8,14 @@
 #include <string_view>
 
 #include "Currency.h"
+#include "PlanRegistry.h"
 
 namespace lx {
 
-// The years the program computes: legal values and wage-tax plans cover 2004
-// to 2024 (a typed year of that range is taken); the year lists offer 2008 on.
-inline constexpr int kErstesRechenjahr = 2004;
-inline constexpr int kLetztesRechenjahr = 2024;
+// The years the program computes are the years of the wage-tax plans (a typed
+// year of that range is taken); the year lists offer 2008 on.
+inline constexpr int kErstesRechenjahr = kErstesPlanJahr;
+inline constexpr int kLetztesRechenjahr = kLetztesPlanJahr;
 inline constexpr int kErstesListenjahr = 2008;
 // A pension that began in 2005 or earlier has the allowance of 2005: the first
 // start year the pension fields take.
