@@ -38,6 +38,20 @@ int betragsBreite(const QWidget* w)
     return w->fontMetrics().horizontalAdvance(QString::fromUtf8(lx::kLaengsterBetrag)) + 10;
 }
 
+// The deductions list needs no more than its longest row name beside the
+// widest amount, so the window keeps its size with the wide amount column.
+void abzuegeBreite(QTreeWidget* abzuege, const lx::HauptZustand& haupt)
+{
+    const int betragsSpalte = std::max(haupt.element(Haupt::LVAbz).columns.at(1).width, betragsBreite(abzuege));
+    abzuege->setColumnWidth(1, betragsSpalte);
+    int namensSpalte = 0;
+    for (const auto& zeile : haupt[Haupt::LVAbz].rows) {
+        namensSpalte = std::max(namensSpalte,
+                                abzuege->fontMetrics().horizontalAdvance(QString::fromStdString(zeile.cells.at(0))) + 16);
+    }
+    abzuege->setMinimumWidth(namensSpalte + betragsSpalte + 2 * abzuege->frameWidth());
+}
+
 lx::Bindungen::Handler handler(lx::ProgrammZustand& p, lx::HauptHandler h)
 {
     if (h == nullptr) return {};
@@ -171,26 +185,16 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
             spalte->addWidget(w, 1);
         }
         if (platz.bild != nullptr) static_cast<QAbstractButton*>(w)->setIcon(Bild(platz.bild));
-        if (platz.beiEnter != nullptr) {
-            // The typed text is in the state already, as ENTER does not leave the field.
-            auto* edit = static_cast<TLxEditBase*>(w);
-            edit->OnKeyDown = [this, edit, h = platz.beiEnter](int& taste, Qt::KeyboardModifiers) {
-                if (taste != Qt::Key_Return && taste != Qt::Key_Enter) return;
-                bindungen_.ausfuehren([this, h] { h(p_); });
-                // The run has written the fields, which ends a selection: ENTER
-                // then removes no selected text (a whole-text one would empty the
-                // field the run just filled).
-                edit->deselect();
-            };
-        }
+        if (platz.beiEnter != nullptr) EnterRechnet(static_cast<TLxEditBase*>(w), platz.beiEnter);
         felder[static_cast<std::size_t>(platz.id)] = w;
         vorig = w;
     }
     links->addStretch(1);
+    auto feld = [&felder](Haupt id) { return felder[static_cast<std::size_t>(id)]; };
 
     // A year chosen from the list applies at once; a typed one on ENTER or on
     // leaving the list, and only when it is not the year already taken.
-    auto* jahr = qobject_cast<QComboBox*>(felder[static_cast<std::size_t>(Haupt::ComboJahr)]);
+    auto* jahr = qobject_cast<QComboBox*>(feld(Haupt::ComboJahr));
     jahrGewaehlt_ = connect(jahr, &QComboBox::activated, this,
                             [this] { bindungen_.ausfuehren([this] { ActMMJJChange(p_); }); });
     jahrGetippt_ = connect(jahr->lineEdit(), &QLineEdit::editingFinished, this, [this] {
@@ -199,16 +203,15 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     });
     // A name chosen from the list loads at once; a typed one on ENTER or
     // when the field is left, and without inline completion.
-    auto* stamm = qobject_cast<QComboBox*>(felder[static_cast<std::size_t>(Haupt::ComboStamm)]);
+    auto* stamm = qobject_cast<QComboBox*>(feld(Haupt::ComboStamm));
     stamm->setMinimumWidth(180);
     stamm->setCompleter(nullptr);
     stammGewaehlt_ = connect(stamm, &QComboBox::activated, this,
                              [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammChange(p); }); });
     stammGetippt_ = connect(stamm->lineEdit(), &QLineEdit::editingFinished, this,
                             [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammEingabe(p); }); });
-    auto* abzuege = qobject_cast<QTreeWidget*>(felder[static_cast<std::size_t>(Haupt::LVAbz)]);
-    const int betragsSpalte = std::max(p.haupt.element(Haupt::LVAbz).columns.at(1).width, betragsBreite(abzuege));
 
+    // The net amounts of the net-marked items: never shown.
     bindungen_.feld(p.haupt, Haupt::LiBoUniversal, mitte);
     setCentralWidget(mitte);
     setStatusBar(bindungen_.feld<QStatusBar>(p.haupt, Haupt::StatusBar, this));
@@ -216,16 +219,21 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     anzeige.anmelden(this, [this] { aktualisieren(); });
     lx::runGuarded(this, [&p] { lx::FormCreate(p); });
     aktualisieren();
-    // After the first refresh, which gave the columns the table's widths. The
-    // list needs no more than its longest row name beside the widest amount,
-    // so the window keeps its size with the wide amount column.
-    abzuege->setColumnWidth(1, betragsSpalte);
-    int namensSpalte = 0;
-    for (const auto& zeile : p.haupt[Haupt::LVAbz].rows) {
-        namensSpalte = std::max(namensSpalte,
-                                abzuege->fontMetrics().horizontalAdvance(QString::fromStdString(zeile.cells.at(0))) + 16);
-    }
-    abzuege->setMinimumWidth(namensSpalte + betragsSpalte + 2 * abzuege->frameWidth());
+    // After the first refresh, which gave the columns the table's widths.
+    abzuegeBreite(qobject_cast<QTreeWidget*>(feld(Haupt::LVAbz)), p.haupt);
+}
+
+void TForm1::EnterRechnet(TLxEditBase* edit, lx::HauptHandler h)
+{
+    // The typed text is in the state already, as ENTER does not leave the field.
+    edit->OnKeyDown = [this, edit, h](int& taste, Qt::KeyboardModifiers) {
+        if (taste != Qt::Key_Return && taste != Qt::Key_Enter) return;
+        bindungen_.ausfuehren([this, h] { h(p_); });
+        // The run has written the fields, which ends a selection: ENTER then
+        // removes no selected text (a whole-text one would empty the field the
+        // run just filled).
+        edit->deselect();
+    };
 }
 
 TForm1::~TForm1()
