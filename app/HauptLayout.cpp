@@ -11,6 +11,23 @@ namespace {
 
 using enum Haupt;
 
+// The two recalculate buttons, of which at most one shows, share one row
+// under the gross and net fields, right-aligned so that they widen no column.
+// The row keeps its height while both are hidden: the fields and the
+// deductions list stay where they are in either mode.
+constexpr HauptPlatz neuBerechnen(Haupt id, HauptHandler klick)
+{
+    return {.id = id,
+            .gruppe = HauptGruppe::PnlBrutto,
+            .stelle = Stelle::Zelle,
+            .reihe = 2,
+            .spalte = 0,
+            .spannweite = 3,
+            .ausrichtung = Qt::AlignRight,
+            .haeltPlatz = true,
+            .beiAenderung = klick};
+}
+
 }  // namespace
 
 std::span<const HauptWerkzeug> hauptWerkzeuge()
@@ -62,7 +79,11 @@ std::span<const HauptPlatz> hauptPlaetze()
     using enum HauptGruppe;
     static const HauptPlatz plaetze[] = {
         {.id = ComboJahr, .gruppe = PnlJahrMonat, .breite = 70},
-        {.id = ComboMonat, .gruppe = PnlJahrMonat, .stelle = Stelle::Zelle, .breite = 98, .beiAenderung = ActMMJJChange},
+        {.id = ComboMonat,
+         .gruppe = PnlJahrMonat,
+         .stelle = Stelle::Zelle,
+         .breite = 98,
+         .beiAenderung = ActMMJJChange},
 
         // The factor beside the tax class, within the width of the fields
         // below: shown for class IV it moves and widens nothing.
@@ -120,28 +141,8 @@ std::span<const HauptPlatz> hauptPlaetze()
          .breite = 100,
          .betragsBreite = true,
          .beiEnter = [](ProgrammZustand& p) { LEdiBruttoKeyDown(p, LEdiNetto); }},
-        // The two recalculate buttons, of which at most one shows, share one
-        // row under the fields, right-aligned so that they widen no column.
-        // The row keeps its height while both are hidden: the fields and the
-        // deductions list stay where they are in either mode.
-        {.id = BtnBruttoNeu,
-         .gruppe = PnlBrutto,
-         .stelle = Stelle::Zelle,
-         .reihe = 2,
-         .spalte = 0,
-         .spannweite = 3,
-         .ausrichtung = Qt::AlignRight,
-         .haeltPlatz = true,
-         .beiAenderung = [](ProgrammZustand& p) { BtnBruttoNeuClick(p, BtnBruttoNeu); }},
-        {.id = BtnNettoNeu,
-         .gruppe = PnlBrutto,
-         .stelle = Stelle::Zelle,
-         .reihe = 2,
-         .spalte = 0,
-         .spannweite = 3,
-         .ausrichtung = Qt::AlignRight,
-         .haeltPlatz = true,
-         .beiAenderung = [](ProgrammZustand& p) { BtnBruttoNeuClick(p, BtnNettoNeu); }},
+        neuBerechnen(BtnBruttoNeu, [](ProgrammZustand& p) { BtnBruttoNeuClick(p, BtnBruttoNeu); }),
+        neuBerechnen(BtnNettoNeu, [](ProgrammZustand& p) { BtnBruttoNeuClick(p, BtnNettoNeu); }),
 
         {.id = LVAbz, .gruppe = Abzuege},
         {.id = ComboStamm, .gruppe = Stamm},

@@ -46,8 +46,8 @@ void abzuegeBreite(QTreeWidget* abzuege, const lx::HauptZustand& haupt)
     abzuege->setColumnWidth(1, betragsSpalte);
     int namensSpalte = 0;
     for (const auto& zeile : haupt[Haupt::LVAbz].rows) {
-        namensSpalte = std::max(namensSpalte,
-                                abzuege->fontMetrics().horizontalAdvance(QString::fromStdString(zeile.cells.at(0))) + 16);
+        namensSpalte = std::max(
+            namensSpalte, abzuege->fontMetrics().horizontalAdvance(QString::fromStdString(zeile.cells.at(0))) + 16);
     }
     abzuege->setMinimumWidth(namensSpalte + betragsSpalte + 2 * abzuege->frameWidth());
 }
@@ -195,8 +195,8 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     // A year chosen from the list applies at once; a typed one on ENTER or on
     // leaving the list, and only when it is not the year already taken.
     auto* jahr = qobject_cast<QComboBox*>(feld(Haupt::ComboJahr));
-    jahrGewaehlt_ = connect(jahr, &QComboBox::activated, this,
-                            [this] { bindungen_.ausfuehren([this] { ActMMJJChange(p_); }); });
+    jahrGewaehlt_ =
+        connect(jahr, &QComboBox::activated, this, [this] { bindungen_.ausfuehren([this] { ActMMJJChange(p_); }); });
     jahrGetippt_ = connect(jahr->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (p_.haupt.text(Haupt::ComboJahr) == p_.haupt.jahrAngenommen) return;
         bindungen_.ausfuehren([this] { ActMMJJChange(p_); });

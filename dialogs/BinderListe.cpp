@@ -123,11 +123,10 @@ public:
                 Handler) const override
     {
         auto* liste = qobject_cast<QListWidget*>(w);
-        QObject::connect(liste, &QListWidget::currentRowChanged, liste,
-                         [&b, &z, h = std::move(beiAenderung)](int row) {
-                             z.selected = row;
-                             if (h) b.ausfuehren(h);
-                         });
+        QObject::connect(liste, &QListWidget::currentRowChanged, liste, [&b, &z, h = std::move(beiAenderung)](int row) {
+            z.selected = row;
+            if (h) b.ausfuehren(h);
+        });
         return [liste, &z] {
             const QStringList items = qListe(z.items);
             QStringList jetzt;

@@ -127,8 +127,7 @@ QWidget* lx::optZeile(QFormLayout* form, QWidget* eltern, Bindungen& b, Programm
 QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt id, lx::Bindungen::Handler beiAenderung,
                         lx::Bindungen::Handler beiVerlassen)
 {
-    return lx::optZeile(form, form->parentWidget(), bindungen, p, id, std::move(beiAenderung),
-                        std::move(beiVerlassen));
+    return lx::optZeile(form, form->parentWidget(), bindungen, p, id, std::move(beiAenderung), std::move(beiVerlassen));
 }
 
 QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt label, Opt id, lx::Bindungen::Handler beiAenderung)
