@@ -1,13 +1,17 @@
 #pragma once
 // The main window: the deductions list, the status bar and the toolbar. Its
 // state and handlers live in forms/ (HauptZustand, Programmstart); the window
-// only shows them. Closing it is never refused and ends the program.
+// only shows them, laid out from its table (HauptLayout.h). Closing it is
+// never refused and ends the program.
 
 #include <QIcon>
 #include <QMainWindow>
 
 #include "Binder.h"
+#include "HauptLayout.h"
 #include "ProgrammZustand.h"
+
+class TLxEditBase;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -27,6 +31,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // ENTER in `edit` runs `h` and refreshes the windows.
+    void EnterRechnet(TLxEditBase* edit, lx::HauptHandler h);
+
     lx::ProgrammZustand& p_;
     lx::Bindungen bindungen_;
     QMetaObject::Connection jahrGewaehlt_;

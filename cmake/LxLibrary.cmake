@@ -1,13 +1,42 @@
-# Folder libraries and their tests. Each folder's sources are found by globbing,
-# so adding a file needs no edit of a shared list.
+# Folder libraries, their tests and the programs beside them. Each folder's
+# sources are found by globbing, so adding a file needs no edit of a shared list.
+
+# lx_folder_program(<name> <source> [LIBS <lib>...])
+# A program of one source with its own main (the executable, a test driver run
+# by add_test). The folder's library or tests leave that source out, so a
+# folder declares its programs first.
+function(lx_folder_program name source)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  get_directory_property(globbed LX_FOLDER_GLOBBED)
+  if(globbed)
+    message(FATAL_ERROR "lx_folder_program(${name}) after the folder's library or tests: declare it first")
+  endif()
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  if(LX_TEST_DATA_DIR)
+    target_compile_definitions(${name} PRIVATE LX_TEST_DATA_DIR="${LX_TEST_DATA_DIR}")
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY LX_PROGRAM_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+endfunction()
+
+# The folder's files matching <pattern>, without the programs' sources.
+function(lx_folder_sources var pattern)
+  file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  get_directory_property(programs LX_PROGRAM_SOURCES)
+  if(programs)
+    list(REMOVE_ITEM found ${programs})
+  endif()
+  set_property(DIRECTORY PROPERTY LX_FOLDER_GLOBBED ON)
+  set(${var} ${found} PARENT_SCOPE)
+endfunction()
 
 # lx_folder_library(<name> [PUBLIC_LIBS <lib>...])
 # Builds the folder's *.cpp into a static library <name>; a folder that holds
 # only headers so far becomes an interface library with the same links.
 function(lx_folder_library name)
   cmake_parse_arguments(ARG "" "" "PUBLIC_LIBS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  lx_folder_sources(srcs *.cpp)
+  lx_folder_sources(hdrs *.h)
   if(srcs)
     add_library(${name} STATIC ${srcs} ${hdrs})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
@@ -19,16 +48,17 @@ function(lx_folder_library name)
   endif()
 endfunction()
 
-# lx_folder_tests(<executable> LIBS <lib>... [MAIN <file>] [GUI])
+# lx_folder_tests(<executable> LIBS <lib>... [GUI])
 # One test executable from the folder's *Test.cpp files (and any other *.cpp
-# beside them), registered with ctest. Without MAIN it links gtest_main. GUI
-# tests run on the offscreen platform.
+# beside them but the programs'), registered with ctest. A folder with a
+# TestMain.cpp brings its own main, the others link gtest_main. GUI tests run
+# on the offscreen platform.
 function(lx_folder_tests exe)
   cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+  lx_folder_sources(srcs *.cpp)
+  lx_folder_sources(tests *Test.cpp)
   if(NOT tests)
-    return()
+    message(FATAL_ERROR "lx_folder_tests(${exe}): no *Test.cpp in ${CMAKE_CURRENT_SOURCE_DIR}")
   endif()
   add_executable(${exe} ${srcs})
   target_link_libraries(${exe} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)

@@ -30,6 +30,9 @@
 //
 // A drop-down list (Combo) shows any text, also one it does not list: the list
 // then has no current item and shows the text in its place.
+//
+// Each kind has a binder of its own (BinderArten.h) that makes its widget and
+// binds it; `Bindungen` adds what all kinds share.
 
 #include <QLabel>
 #include <QPointer>
@@ -108,6 +111,9 @@ public:
 
     // Runs `h` guarded, then refreshes every window.
     void ausfuehren(const Handler& h);
+    // A user's edit of a bound widget: the text into the state, then `h`
+    // (none while this window shows its state).
+    void nachEdit(SteuerZustand& z, const QString& text, const Handler& h);
     // `h` wrapped for any signal: ausfuehren(h).
     Handler handler(Handler h)
     {
@@ -122,7 +128,6 @@ private:
         QPointer<QWidget> widget;
         std::function<void()> zeige;
     };
-    void nachEdit(SteuerZustand& z, const QString& text, const Handler& h);
 
     QWidget* fenster_;
     Anzeige& anzeige_;

@@ -59,9 +59,7 @@ void baueOptSeite6(QWidget* seite, Bindungen& b, ProgrammZustand& p)
     using enum Opt;
     auto* layout = new QVBoxLayout(seite);
     auto* oben = new QFormLayout;
-    auto* jaNein = b.feld(p.opt, ATZComboJaNein, seite, [&p] { optionen::ATZComboJaNeinChange(p); });
-    jaNein->setMaximumWidth(80);
-    oben->addRow(Bindungen::beschriftung(p.opt.element(ATZComboJaNein), jaNein, seite), jaNein);
+    optZeile(oben, seite, b, p, ATZComboJaNein, [&p] { optionen::ATZComboJaNeinChange(p); })->setMaximumWidth(80);
     layout->addLayout(oben);
 
     auto* gruppe = new QGroupBox(QStringLiteral("ATZ nach Regelarbeitsentgelt (ab 01.07.2004)"), seite);
@@ -72,9 +70,7 @@ void baueOptSeite6(QWidget* seite, Bindungen& b, ProgrammZustand& p)
     layout->addWidget(gruppe);
 
     auto* betraege = new QFormLayout;
-    auto* manuell = b.feld<TLxValueLabEdit>(p.opt, ATZmanReg, seite);
-    manuell->setMaximumWidth(100);
-    betraege->addRow(manuell->EditLabel(), manuell);
+    optZeile(betraege, seite, b, p, ATZmanReg)->setMaximumWidth(100);
     for (Opt id : {ATZLabRegEnt, ATZLabAufst}) {
         auto* anzeige = b.feld(p.opt, id, seite);
         betraege->addRow(Bindungen::beschriftung(p.opt.element(id), anzeige, seite), anzeige);

@@ -4,7 +4,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "LxValueLabEdit.h"
 #include "OptSeiten.h"
 #include "OptionenListen.h"
 
@@ -16,17 +15,11 @@ void baueOptSeite7(QWidget* seite, Bindungen& b, ProgrammZustand& p)
     auto* layout = new QVBoxLayout(seite);
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    for (Opt id : {PfdComboJaNein, PfdComboMethode}) {
-        auto* liste = b.feld(p.opt, id, seite);
-        form->addRow(Bindungen::beschriftung(p.opt.element(id), liste, seite), liste);
+    for (Opt id : {PfdComboJaNein, PfdComboMethode, PfdVEdiUntPers, PfdVEdiVerbleib, PfdComboEntUmw}) {
+        QWidget* feld = optZeile(form, seite, b, p, id);
+        if (id == PfdVEdiUntPers) feld->setMaximumWidth(40);
+        if (id == PfdVEdiVerbleib) feld->setMaximumWidth(100);
     }
-    for (Opt id : {PfdVEdiUntPers, PfdVEdiVerbleib}) {
-        auto* feld = b.feld<TLxValueLabEdit>(p.opt, id, seite);
-        feld->setMaximumWidth(id == PfdVEdiUntPers ? 40 : 100);
-        form->addRow(feld->EditLabel(), feld);
-    }
-    auto* umwandlung = b.feld(p.opt, PfdComboEntUmw, seite);
-    form->addRow(Bindungen::beschriftung(p.opt.element(PfdComboEntUmw), umwandlung, seite), umwandlung);
     layout->addLayout(form);
 
     auto* liste = b.feld<QTreeWidget>(p.opt, PfdLView, seite);

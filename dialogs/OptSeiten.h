@@ -8,11 +8,18 @@
 #include "Binder.h"
 #include "ProgrammZustand.h"
 
+class QFormLayout;
 class QMenu;
 class QTreeWidget;
 class QWidget;
 
 namespace lx {
+
+// The control `id` as a row of `form` on `eltern`, bound to its state and its
+// handlers, with its caption label where it has one (a value edit brings its
+// own; a check box, label or button carries its caption itself).
+QWidget* optZeile(QFormLayout* form, QWidget* eltern, Bindungen& b, ProgrammZustand& p, Opt id,
+                  Bindungen::Handler beiAenderung = {}, Bindungen::Handler beiVerlassen = {});
 
 void baueOptSeite6(QWidget* seite, Bindungen& b, ProgrammZustand& p);
 void baueOptSeite7(QWidget* seite, Bindungen& b, ProgrammZustand& p);

@@ -99,30 +99,35 @@ QFormLayout* TFrmOpt::Formular(QWidget* parent)
     return form;
 }
 
-QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt id, lx::Bindungen::Handler beiAenderung,
-                        lx::Bindungen::Handler beiVerlassen)
+QWidget* lx::optZeile(QFormLayout* form, QWidget* eltern, Bindungen& b, ProgrammZustand& p, Opt id,
+                      Bindungen::Handler beiAenderung, Bindungen::Handler beiVerlassen)
 {
-    QWidget* eltern = form->parentWidget();
-    QWidget* w = bindungen.feld(p.opt, id, eltern, std::move(beiAenderung), std::move(beiVerlassen));
-    const lx::Steuerelement& e = p.opt.element(id);
+    QWidget* w = b.feld(p.opt, id, eltern, std::move(beiAenderung), std::move(beiVerlassen));
+    const Steuerelement& e = p.opt.element(id);
     switch (e.kind) {
-        case lx::SteuerArt::ValueLabEdit:
+        case SteuerArt::ValueLabEdit:
             form->addRow(static_cast<TLxValueLabEdit*>(w)->EditLabel(), w);
             break;
-        case lx::SteuerArt::Check:
-        case lx::SteuerArt::Label:
-        case lx::SteuerArt::Button:
+        case SteuerArt::Check:
+        case SteuerArt::Label:
+        case SteuerArt::Button:
             form->addRow(QString(), w);
             break;
         default:
             if (e.label.empty()) {
                 form->addRow(QString(), w);
             } else {
-                form->addRow(lx::Bindungen::beschriftung(e, w, eltern), w);
+                form->addRow(Bindungen::beschriftung(e, w, eltern), w);
             }
             break;
     }
     return w;
+}
+
+QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt id, lx::Bindungen::Handler beiAenderung,
+                        lx::Bindungen::Handler beiVerlassen)
+{
+    return lx::optZeile(form, form->parentWidget(), bindungen, p, id, std::move(beiAenderung), std::move(beiVerlassen));
 }
 
 QWidget* TFrmOpt::Zeile(QFormLayout* form, Opt label, Opt id, lx::Bindungen::Handler beiAenderung)

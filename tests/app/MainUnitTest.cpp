@@ -11,7 +11,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
+#include <string>
+#include <vector>
 
+#include "HauptLayout.h"
 #include "Hauptfenster.h"
 #include "LxEditBase.h"
 #include "LxValueLabEdit.h"
@@ -249,6 +253,44 @@ TEST_F(MainUnitTest, ToolbarIconsAreDistinctColouredAndSharpAtScaleTwo)
                   .convertToFormat(QImage::Format_ARGB32),
               bilder[1])
         << "the gross field's entry button shows the toolbar's motif";
+}
+
+// The fields the table marks as digits only (code, birth year) drop every
+// other character as it is typed.
+TEST_F(MainUnitTest, FieldsMarkedDigitsOnlyDropOtherCharacters)
+{
+    int felder = 0;
+    for (const auto& eintrag : p().haupt.tabelle()) {
+        if (!eintrag.e.digitsOnly) continue;
+        ++felder;
+        auto* feld = w<QLineEdit>(std::string(eintrag.e.name).c_str());
+        ASSERT_NE(feld, nullptr) << eintrag.e.name;
+        Ueberschreibe(feld, "1a,9 -");
+        EXPECT_EQ(feld->text(), "19") << eintrag.e.name;
+    }
+    EXPECT_EQ(felder, 2);
+}
+
+// The layout places each control once, and a group's fields stand together
+// (a group met again would be built a second time).
+TEST_F(MainUnitTest, LayoutTablePlacesEachControlOnceAndGroupsTogether)
+{
+    std::vector<int> platziert(static_cast<std::size_t>(Haupt::kAnzahl));
+    for (const HauptWerkzeug& t : hauptWerkzeuge()) ++platziert[static_cast<std::size_t>(t.id)];
+    std::vector<HauptGruppe> gesehen;
+    for (const HauptPlatz& pl : hauptPlaetze()) {
+        ++platziert[static_cast<std::size_t>(pl.id)];
+        if (gesehen.empty() || gesehen.back() != pl.gruppe) {
+            EXPECT_EQ(std::count(gesehen.begin(), gesehen.end(), pl.gruppe), 0) << p().haupt.name(pl.id);
+            gesehen.push_back(pl.gruppe);
+        }
+    }
+    for (const auto& eintrag : p().haupt.tabelle()) {
+        EXPECT_LE(platziert[static_cast<std::size_t>(eintrag.id)], 1) << eintrag.e.name;
+    }
+    for (std::size_t i = 0; i < hauptGruppen().size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(hauptGruppen()[i].id), i);
+    }
 }
 
 TEST_F(MainUnitTest, AllowanceAsTypedReachesTheAnnualOne)
