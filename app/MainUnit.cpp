@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -197,8 +198,12 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     auto* jahr = qobject_cast<QComboBox*>(feld(Haupt::ComboJahr));
     jahrGewaehlt_ =
         connect(jahr, &QComboBox::activated, this, [this] { bindungen_.ausfuehren([this] { ActMMJJChange(p_); }); });
+    // The message box of a refused entry takes the focus, which ends the
+    // editing a second time while the first run is still going: that second
+    // end runs nothing, so one entry gives one box.
     jahrGetippt_ = connect(jahr->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (p_.haupt.text(Haupt::ComboJahr) == p_.haupt.jahrAngenommen) return;
+        if (p_.haupt.text(Haupt::ComboJahr) == p_.haupt.jahrAngenommen || eingabeLaeuft_) return;
+        const QScopedValueRollback laeuft(eingabeLaeuft_, true);
         bindungen_.ausfuehren([this] { ActMMJJChange(p_); });
     });
     // A name chosen from the list loads at once; a typed one on ENTER or
@@ -208,8 +213,11 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     stamm->setCompleter(nullptr);
     stammGewaehlt_ = connect(stamm, &QComboBox::activated, this,
                              [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammChange(p); }); });
-    stammGetippt_ = connect(stamm->lineEdit(), &QLineEdit::editingFinished, this,
-                            [this, &p] { bindungen_.ausfuehren([&p] { lx::ComboStammEingabe(p); }); });
+    stammGetippt_ = connect(stamm->lineEdit(), &QLineEdit::editingFinished, this, [this, &p] {
+        if (eingabeLaeuft_) return;
+        const QScopedValueRollback laeuft(eingabeLaeuft_, true);
+        bindungen_.ausfuehren([&p] { lx::ComboStammEingabe(p); });
+    });
 
     // The net amounts of the net-marked items: never shown.
     bindungen_.feld(p.haupt, Haupt::LiBoUniversal, mitte);

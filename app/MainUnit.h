@@ -40,4 +40,6 @@ private:
     QMetaObject::Connection jahrGetippt_;
     QMetaObject::Connection stammGewaehlt_;
     QMetaObject::Connection stammGetippt_;
+    // A typed year or record name is being taken (see the constructor).
+    bool eingabeLaeuft_ = false;
 };

@@ -2,7 +2,9 @@
 // its name with its caption or hint, preset, limits and help context; typed
 // edits reaching their handlers; the buttons reaching theirs.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "HauptLayout.h"
@@ -114,6 +117,25 @@ TEST_F(MainUnitTest, TypedYearOutsideTheRangeIsRefusedOnEnter)
     EXPECT_EQ(w<QLineEdit>("MEdiKVZus")->text(), "+ 0,90%");
     EXPECT_FALSE(w<QLineEdit>("MEdiKVZus")->isEnabled());
     EXPECT_TRUE(dialoge.aufrufe.empty()) << testing::PrintToString(dialoge.protokoll());
+}
+
+TEST_F(MainUnitTest, ARefusedTypedYearOrRecordGivesOneBoxWhileTheBoxTakesTheFocus)
+{
+    for (const auto& [name, eingabe] : {std::pair{"ComboJahr", "2030\r"}, std::pair{"ComboStamm", "GibtEsNicht\r"}}) {
+        QLineEdit* feld = w<QComboBox>(name)->lineEdit();
+        dialoge.leeren();
+        // As the program's own box does: the windows show the state, then the
+        // box takes the focus.
+        bool offen = false;  // a box takes the focus once
+        dialoge.beiMeldung = [this, feld, &offen] {
+            if (std::exchange(offen, true)) return;
+            fenster->anzeige.alles();
+            QFocusEvent weg(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(feld, &weg);
+        };
+        Ueberschreibe(feld, eingabe);
+        EXPECT_EQ(dialoge.aufrufe.size(), 1U) << name << ": " << testing::PrintToString(dialoge.protokoll());
+    }
 }
 
 TEST_F(MainUnitTest, ButtonsReachTheirHandlers)

@@ -89,16 +89,19 @@ std::string beschreibe(const Aufruf& a)
 void FakeDialoge::Information(std::string_view text)
 {
     aufrufe.push_back({.art = Art::Information, .text = std::string(text)});
+    if (beiMeldung) beiMeldung();
 }
 
 void FakeDialoge::Warnung(std::string_view text)
 {
     aufrufe.push_back({.art = Art::Warnung, .text = std::string(text)});
+    if (beiMeldung) beiMeldung();
 }
 
 void FakeDialoge::Fehler(std::string_view text)
 {
     aufrufe.push_back({.art = Art::Fehler, .text = std::string(text)});
+    if (beiMeldung) beiMeldung();
 }
 
 bool FakeDialoge::JaNein(std::string_view text)

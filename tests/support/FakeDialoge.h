@@ -10,6 +10,7 @@
 //   EXPECT_EQ(d.texte(lx::test::Art::Fehler), (std::vector<std::string>{"..."}));
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +71,8 @@ public:
     std::deque<bool> jaNein{};                         // answers to JaNein
     std::deque<std::optional<std::string>> dateien{};  // answers to DateiOeffnen and DateiSpeichern
     std::deque<std::optional<std::string>> ordner{};   // answers to OrdnerWaehlen
+    // Runs after a message is recorded: a real box takes the focus while it is open.
+    std::function<void()> beiMeldung{};
 };
 
 }  // namespace lx::test
