@@ -7,6 +7,7 @@
 #include "Beitragsrundung.h"
 #include "Berechnen.h"
 #include "LxMath.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx {
 

@@ -12,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-#include "Ausstehend.h"
 #include "ErfassZustand.h"
 #include "ProgrammZustand.h"
 
@@ -73,7 +72,7 @@ void ActErfSichern(ProgrammZustand& p);
 void ActErfZurueck(ProgrammZustand& p);
 
 // "Schließen und berechnen": the calculation in the current mode, then the
-// dialog hides. (ActTZAktualis, ActTZAktiv and ActTBAktiv: Ausstehend.h.)
+// dialog hides. (ActTZAktualis, ActTZAktiv and ActTBAktiv: TeilmonatTeilzeit.h.)
 void ErfassBerechnen(ProgrammZustand& p);
 
 // The indicators: a left click switches, every click opens the options page.

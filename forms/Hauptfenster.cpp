@@ -11,6 +11,7 @@
 #include "PVSatz.h"
 #include "Rechengroessen.h"
 #include "Stammdaten.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx {
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "Ausstehend.h"
 #include "ProgrammZustand.h"
 #include "Rechengroessen.h"
 

@@ -5,6 +5,7 @@
 #include "Hauptfenster.h"
 #include "OptionenDialog.h"
 #include "Stammdaten.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx {
 

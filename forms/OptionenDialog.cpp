@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Ausstehend.h"
 #include "Hauptfenster.h"
 #include "LxMath.h"
 #include "OptionenListen.h"
@@ -13,6 +12,7 @@
 #include "PVSatz.h"
 #include "ProgrammZustand.h"
 #include "Rechengroessen.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx::optionen {
 

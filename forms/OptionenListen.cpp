@@ -1,8 +1,8 @@
 #include "OptionenListen.h"
 
-#include "Ausstehend.h"
 #include "Erfassung.h"
 #include "Stammdaten.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx::optionen {
 

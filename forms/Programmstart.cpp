@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "AmountText.h"
-#include "Ausstehend.h"
 #include "DatumUnit.h"
 #include "Hauptfenster.h"
 #include "Rechengroessen.h"
 #include "Stammdaten.h"
+#include "TeilmonatTeilzeit.h"
 
 namespace lx {
 
