@@ -5,7 +5,7 @@
 
 #include "AmountText.h"
 #include "Beitragsrundung.h"
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "LxMath.h"
 #include "TeilmonatTeilzeit.h"
 

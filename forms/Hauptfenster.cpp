@@ -8,7 +8,7 @@
 #include "LxMath.h"
 #include "NeueAbrechnung.h"
 #include "OptionenDialog.h"
-#include "PVSatz.h"
+#include "PVKinderliste.h"
 #include "Rechengroessen.h"
 #include "Stammdaten.h"
 #include "TeilmonatTeilzeit.h"

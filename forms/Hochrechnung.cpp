@@ -4,11 +4,11 @@
 #include <string>
 
 #include "AmountText.h"
-#include "Berechnung.h"
-#include "CopyInputs.h"
 #include "Dez.h"
+#include "EingabenKopieren.h"
 #include "Erfassung.h"
 #include "LxMath.h"
+#include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 
 namespace lx {

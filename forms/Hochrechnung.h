@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "CopyInputs.h"
 #include "Currency.h"
+#include "EingabenKopieren.h"
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "NettoIteration.h"

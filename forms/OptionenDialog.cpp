@@ -9,7 +9,7 @@
 #include "LxMath.h"
 #include "OptionenListen.h"
 #include "OptionenStammdaten.h"
-#include "PVSatz.h"
+#include "PVKinderliste.h"
 #include "ProgrammZustand.h"
 #include "Rechengroessen.h"
 #include "TeilmonatTeilzeit.h"

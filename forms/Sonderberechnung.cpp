@@ -5,13 +5,13 @@
 #include <string>
 
 #include "AmountText.h"
-#include "Berechnung.h"
 #include "Berichte.h"
-#include "CopyInputs.h"
+#include "EingabenKopieren.h"
 #include "Erfassung.h"
 #include "Hochrechnung.h"
 #include "LxMath.h"
 #include "NettoIteration.h"
+#include "Nettobetrag.h"
 #include "PlanRundung.h"
 #include "ProgrammZustand.h"
 

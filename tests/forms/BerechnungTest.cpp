@@ -6,7 +6,13 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnung.h"
+#include "BerechnungsEingaben.h"
+#include "EingabenPruefen.h"
+#include "EingabenSetzen.h"
+#include "Geringfuegigkeitsgrenze.h"
+#include "NettoZuBrutto.h"
+#include "Nettobetrag.h"
+#include "Pfaendungsplan.h"
 
 using namespace lx;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "Detailabrechnung.h"
 #include "Detailausgabe.h"
 #include "Erfassung.h"

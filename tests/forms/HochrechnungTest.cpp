@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnung.h"
+#include "EingabenSetzen.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "Hochrechnung.h"
 #include "LxMath.h"
+#include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 
 namespace lx {

@@ -11,7 +11,7 @@
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "OptionenDialog.h"
-#include "PVSatz.h"
+#include "PVKinderliste.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"
 

@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "Berichte.h"
-#include "CopyInputs.h"
+#include "EingabenKopieren.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "Hauptfenster.h"
 #include "Hochrechnung.h"
 #include "NettoIteration.h"
+#include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 #include "Sonderberechnung.h"
 

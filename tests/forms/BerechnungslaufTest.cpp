@@ -9,10 +9,11 @@
 
 #include "Abrechnungsfenster.h"
 #include "AmountText.h"
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 
 namespace lx {

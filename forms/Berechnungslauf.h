@@ -1,19 +1,13 @@
 #pragma once
 // The calculation in the main window: ENTER in the gross or net field, the
-// recalculate buttons and the run itself over the program state. The plain
-// values and rules it works with are in Berechnung.h.
+// recalculate buttons and the run itself over the program state, from the
+// inputs read and checked to the payslip and the messages.
 
-#include "Berechnung.h"
 #include "HauptZustand.h"
 
 namespace lx {
 
 struct ProgrammZustand;
-
-// Every input of a run from the windows' controls: the main window's fields,
-// the options and the entry dialog's totals. A text that is no number raises
-// ConversionError; nothing is changed.
-BerechnungsEingaben LeseEingaben(const ProgrammZustand& p);
 
 // ENTER in the gross (`feld` LEdiBrutto) or the net field (LEdiNetto): the
 // amount becomes the only pay item and the run starts. An empty text, "0" or

@@ -1,4 +1,4 @@
-#include "CopyInputs.h"
+#include "EingabenKopieren.h"
 
 #include "Dez.h"
 

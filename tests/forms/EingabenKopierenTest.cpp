@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "CopyInputs.h"
+#include "EingabenKopieren.h"
 
 using namespace lx;
 
