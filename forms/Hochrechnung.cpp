@@ -75,6 +75,17 @@ KopieVorgaben BruttoVorgaben(const Bruttosummen& b, Currency zvBrutto)
     return v;
 }
 
+void SetzeBruttosummen(TLohnGehalt& lg, const Bruttosummen& b)
+{
+    lg.SetGesamtbrutto(b[kGesamtbrutto]);
+    lg.SetStBrutto(b[kSteuerbrutto]);
+    lg.SetSVBrutto(b[kSVBrutto]);
+    lg.SetStBruttoEB(b[kSteuerbruttoEB]);
+    lg.SetStBruttoLMJ(b[kSteuerbruttoLMJ]);
+    lg.SetSVBruttoEB(b[kSVBruttoEB]);
+    lg.SetZVBrutto(b[kZVBrutto]);
+}
+
 Currency PrepareNettoHochrechnung(ProgrammZustand& p)
 {
     erfass::ActErfSichern(p);
@@ -136,14 +147,8 @@ void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const std::vector<Lohnart>& zeile
     const Currency ohneZeile = anteil[0] - verteilt[0];
     b[kSteuerbrutto] += ohneZeile;
     b[kSVBrutto] += ohneZeile;
-
-    lg.SetGesamtbrutto(G);
-    lg.SetStBrutto(b[kSteuerbrutto]);
-    lg.SetSVBrutto(b[kSVBrutto]);
-    lg.SetStBruttoEB(b[kSteuerbruttoEB]);
-    lg.SetStBruttoLMJ(b[kSteuerbruttoLMJ]);
-    lg.SetSVBruttoEB(b[kSVBruttoEB]);
-    lg.SetZVBrutto(b[kZVBrutto]);
+    b[kGesamtbrutto] = G;
+    SetzeBruttosummen(lg, b);
 }
 
 HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,

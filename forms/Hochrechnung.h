@@ -28,6 +28,10 @@ Currency SummeNTBetraege(const ProgrammZustand& p, Currency start);
 // supplementary-pension gross given apart (the callers differ there).
 KopieVorgaben BruttoVorgaben(const Bruttosummen& b, Currency zvBrutto);
 
+// The gross totals as the engine's gross inputs: total, tax (regular, one-off,
+// multi-year), SV (regular, one-off) and supplementary pension.
+void SetzeBruttosummen(TLohnGehalt& lg, const Bruttosummen& b);
+
 // Takes the net-marked rows out (their payments summed by kind into the three
 // sums and LiBoUniversal), copies the working engine's inputs with the totals
 // of the rest into the second engine, computes it and puts the rows back.

@@ -13,4 +13,8 @@ namespace lx {
 // engine ends holding the last trial's computation.
 NettoIterationErgebnis NettoZuBrutto(TLohnGehalt& lg, Currency wunschNetto, bool zv, bool steuerklasse6);
 
+// One trial of a search for a wanted net: G set as the tax, SV, total and
+// (with a scheme, `zv`) supplementary gross, computed; the net of the period.
+Currency NettoBeiBrutto(TLohnGehalt& lg, Currency G, bool zv);
+
 }  // namespace lx

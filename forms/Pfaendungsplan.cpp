@@ -1,20 +1,9 @@
 #include "Pfaendungsplan.h"
 
-#include "Dez.h"
 #include "Kennzeichen.h"
-#include "LxMath.h"
-#include "PlanRundung.h"
+#include "Pfaendung.h"
 
 namespace lx {
-
-namespace {
-
-Currency halbAufCent(Currency x)
-{
-    return RundeCentExakt(Haelfte(dez(x)));
-}
-
-}  // namespace
 
 Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen)
 {
@@ -24,10 +13,9 @@ Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen)
         if (z.marke.empty()) {
             summe += x;
         } else if (z.marke == "ÜbStd.") {
-            summe += halbAufCent(x);
+            summe += UeberstundenHaelfte(x);
         } else if (z.marke == "WG") {
-            const Currency haelfte = halbAufCent(x);
-            summe += haelfte > 500.00_cur ? 500.00_cur : x - haelfte;
+            summe += x - PfaendbaresWeihnachtsgeld(x);
         } else if (z.marke == "VL-Abzug") {
             summe -= x;
         }

@@ -11,8 +11,9 @@
 #include "Hochrechnung.h"
 #include "LxMath.h"
 #include "NettoIteration.h"
+#include "NettoZuBrutto.h"
 #include "Nettobetrag.h"
-#include "PlanRundung.h"
+#include "Pfaendung.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -23,11 +24,6 @@ const std::string& zelle(const Zeile& z, std::size_t i)
 {
     static const std::string leer;
     return i < z.cells.size() ? z.cells[i] : leer;
-}
-
-Currency haelfte(Currency a)
-{
-    return RundeCentExakt(Haelfte(dez(a)));
 }
 
 // Puts the entry rows and their totals back as they were, whatever happens
@@ -134,14 +130,7 @@ private:
     {
         const Currency W = BetragAusText(p_.haupt.text(Haupt::LEdiNetto));
         const bool zv = zvHaupt() && !entUmwNein();
-        auto netto = [&](Currency G) {
-            lg2_.SetStBrutto(G);
-            lg2_.SetSVBrutto(G);
-            if (zv) lg2_.SetZVBrutto(G);
-            lg2_.SetGesamtbrutto(G);
-            lg2_.Berechnen();
-            return vergleiche(NettoLaufend(lg2_, G), W);
-        };
+        auto netto = [&](Currency G) { return vergleiche(NettoBeiBrutto(lg2_, G, zv), W); };
         NettoIterationRegeln regeln;
         regeln.steuerklasse6 = steuerklasse6();
         if (NettoIteration(W, W, netto, regeln).abgebrochen) {
@@ -172,14 +161,9 @@ private:
     void NTHochrechnen(bool zvKeineImVergleich, bool zvAnteil)
     {
         const std::vector<Lohnart> zeilen = p_.erfass.zeilen;
-        const Bruttosummen alle = BerechneBrutto(zeilen, false);
-        lg2_.SetSVBrutto(alle[kSVBrutto]);
-        lg2_.SetSVBruttoEB(alle[kSVBruttoEB]);
-        lg2_.SetStBrutto(alle[kSteuerbrutto]);
-        lg2_.SetStBruttoEB(alle[kSteuerbruttoEB]);
-        lg2_.SetStBruttoLMJ(alle[kSteuerbruttoLMJ]);
-        lg2_.SetGesamtbrutto(alle[kGesamtbrutto]);
-        lg2_.SetZVBrutto(zvBrutto(alle));
+        Bruttosummen alle = BerechneBrutto(zeilen, false);
+        alle[kZVBrutto] = zvBrutto(alle);
+        SetzeBruttosummen(lg2_, alle);
         lg2_.SetVBBrutto(alle[kVBBrutto]);
 
         Currency ziel;
@@ -207,12 +191,6 @@ private:
 
 }  // namespace
 
-Currency PfaendbaresWeihnachtsgeld(Currency betrag)
-{
-    const Currency h = haelfte(betrag);
-    return h > 500_cur ? betrag - 500_cur : h;
-}
-
 PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung)
 {
     PfaendbareZeilen r;
@@ -226,7 +204,7 @@ PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::
             if (marke == "WG") {
                 z.betrag = PfaendbaresWeihnachtsgeld(a);
             } else if (marke == "ÜbStd.") {
-                z.betrag = haelfte(a);
+                z.betrag = UeberstundenHaelfte(a);
             } else if (marke == "VL-Abzug") {
                 vl += a;
             }

@@ -29,10 +29,6 @@ struct PfaendbareZeilen {
 };
 PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung);
 
-// The garnishable part of a Christmas bonus: half, but all above 500,00 when
-// half is more.
-Currency PfaendbaresWeihnachtsgeld(Currency betrag);
-
 // Replaces the net a search compares with its target; tests use it to reach
 // the limit. Arguments: the net computed and the target.
 using SonderNettoErsatz = std::function<Currency(Currency netto, Currency ziel)>;
