@@ -11,8 +11,8 @@
 #include "EingabenKopieren.h"
 #include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
+#include "HochrechnungAnteile.h"
 #include "NettoIteration.h"
-#include "NettoIterationAnteile.h"
 
 namespace lx {
 

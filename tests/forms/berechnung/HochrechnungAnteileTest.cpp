@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AmountText.h"
-#include "NettoIterationAnteile.h"
+#include "HochrechnungAnteile.h"
 
 using namespace lx;
 

@@ -1,4 +1,4 @@
-#include "NettoIterationAnteile.h"
+#include "HochrechnungAnteile.h"
 
 #include "AmountText.h"
 #include "Dez.h"
