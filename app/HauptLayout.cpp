@@ -1,7 +1,7 @@
 #include "HauptLayout.h"
 
 #include "Abrechnungsfenster.h"
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "Hauptfenster.h"
 #include "Stammdaten.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the deductions list, the status bar and the toolbar. Its
-// state and handlers live in forms/ (HauptZustand, Programmstart); the window
-// only shows them, laid out from its table (HauptLayout.h). Closing it is
-// never refused and ends the program.
+// state and handlers live in forms/hauptfenster/ (HauptZustand,
+// Programmstart); the window only shows them, laid out from its table
+// (HauptLayout.h). Closing it is never refused and ends the program.
 
 #include <QIcon>
 #include <QMainWindow>

@@ -19,9 +19,15 @@ function(lx_folder_program name source)
   set_property(DIRECTORY APPEND PROPERTY LX_PROGRAM_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${source})
 endfunction()
 
-# The folder's files matching <pattern>, without the programs' sources.
+# The folder's files matching <pattern>, with SUBFOLDERS true also those of
+# every folder below it, without the programs' sources.
 function(lx_folder_sources var pattern)
-  file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  cmake_parse_arguments(ARG "" "SUBFOLDERS" "" ${ARGN})
+  if(ARG_SUBFOLDERS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  else()
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  endif()
   get_directory_property(programs LX_PROGRAM_SOURCES)
   if(programs)
     list(REMOVE_ITEM found ${programs})
@@ -30,33 +36,59 @@ function(lx_folder_sources var pattern)
   set(${var} ${found} PARENT_SCOPE)
 endfunction()
 
-# lx_folder_library(<name> [PUBLIC_LIBS <lib>...])
+# The folders that hold the headers, for the include path. Headers are
+# included by their name alone, so two of the same name would make an include
+# ambiguous: refused.
+function(lx_header_folders var who)
+  set(dirs)
+  set(names)
+  foreach(header IN LISTS ARGN)
+    get_filename_component(dir ${header} DIRECTORY)
+    get_filename_component(file ${header} NAME)
+    if(file IN_LIST names)
+      message(FATAL_ERROR "${who}: two headers named ${file} below ${CMAKE_CURRENT_SOURCE_DIR}")
+    endif()
+    list(APPEND names ${file})
+    list(APPEND dirs ${dir})
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  set(${var} ${dirs} PARENT_SCOPE)
+endfunction()
+
+# lx_folder_library(<name> [SUBFOLDERS] [PUBLIC_LIBS <lib>...])
 # Builds the folder's *.cpp into a static library <name>; a folder that holds
-# only headers so far becomes an interface library with the same links.
+# only headers so far becomes an interface library with the same links. With
+# SUBFOLDERS the library is the folder and every folder below it, each folder
+# with headers an include directory.
 function(lx_folder_library name)
-  cmake_parse_arguments(ARG "" "" "PUBLIC_LIBS" ${ARGN})
-  lx_folder_sources(srcs *.cpp)
-  lx_folder_sources(hdrs *.h)
+  cmake_parse_arguments(ARG "SUBFOLDERS" "" "PUBLIC_LIBS" ${ARGN})
+  lx_folder_sources(srcs *.cpp SUBFOLDERS ${ARG_SUBFOLDERS})
+  lx_folder_sources(hdrs *.h SUBFOLDERS ${ARG_SUBFOLDERS})
+  set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_SUBFOLDERS)
+    lx_header_folders(dirs "lx_folder_library(${name})" ${hdrs})
+  endif()
   if(srcs)
     add_library(${name} STATIC ${srcs} ${hdrs})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} PUBLIC ${dirs})
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS})
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} INTERFACE ${dirs})
     target_link_libraries(${name} INTERFACE ${ARG_PUBLIC_LIBS})
   endif()
 endfunction()
 
-# lx_folder_tests(<executable> LIBS <lib>... [GUI])
+# lx_folder_tests(<executable> LIBS <lib>... [GUI] [SUBFOLDERS])
 # One test executable from the folder's *Test.cpp files (and any other *.cpp
 # beside them but the programs'), registered with ctest. A folder with a
 # TestMain.cpp brings its own main, the others link gtest_main. GUI tests run
-# on the offscreen platform.
+# on the offscreen platform. With SUBFOLDERS the files of every folder below
+# count too.
 function(lx_folder_tests exe)
-  cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
-  lx_folder_sources(srcs *.cpp)
-  lx_folder_sources(tests *Test.cpp)
+  cmake_parse_arguments(ARG "GUI;SUBFOLDERS" "" "LIBS" ${ARGN})
+  lx_folder_sources(srcs *.cpp SUBFOLDERS ${ARG_SUBFOLDERS})
+  lx_folder_sources(tests *Test.cpp SUBFOLDERS ${ARG_SUBFOLDERS})
   if(NOT tests)
     message(FATAL_ERROR "lx_folder_tests(${exe}): no *Test.cpp in ${CMAKE_CURRENT_SOURCE_DIR}")
   endif()

@@ -9,7 +9,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "Ausstehend.h"
 #include "LxValueLabEdit.h"
 #include "OptSeiten.h"
 #include "OptionenListen.h"

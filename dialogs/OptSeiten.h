@@ -2,8 +2,8 @@
 // The options dialog's list pages, each built into its page of `PageCtrl` by
 // a function of its own file (OptSeite6.cpp, ...): "Altersteilzeit" (6),
 // "Pfändung" (7) and "Stammdaten" (11). The dialog calls them after creating
-// its pages; their state and handlers are in forms/ (OptionenListen.h,
-// OptionenStammdaten.h).
+// its pages; their state and handlers are in forms/ (optionen/OptionenListen.h,
+// stammdaten/OptionenStammdaten.h).
 
 #include "Binder.h"
 #include "ProgrammZustand.h"

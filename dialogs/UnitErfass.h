@@ -1,7 +1,7 @@
 #pragma once
 // The pay-item entry dialog: the pay items of the month and their nine gross
-// totals. Its state and handlers are in forms/ (ErfassZustand, Erfassung);
-// the window only shows them and passes on keys and clicks.
+// totals. Its state and handlers are in forms/erfassung/ (ErfassZustand,
+// Erfassung); the window only shows them and passes on keys and clicks.
 
 #include "LxDialog.h"
 

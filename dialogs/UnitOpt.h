@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog: every calculation option on twelve pages. Each page is
-// laid out from its part of the control table; the handlers are in
-// forms/Optionen.h.
+// laid out from its part of the control table; its state and handlers are in
+// forms/optionen/ (OptionenZustand.h, OptionenDialog.h).
 
 #include <QString>
 

@@ -7,6 +7,7 @@
 
 #include "Beitragsrundung.h"
 #include "Gehaltsroutinen.h"
+#include "PlanRundung.h"
 
 namespace lx {
 
@@ -35,6 +36,11 @@ constexpr std::array kPerioden = {
 };
 // clang-format on
 
+Currency halbAufCent(Currency betrag)
+{
+    return RundeCentExakt(Haelfte(dez(betrag)));
+}
+
 }  // namespace
 
 const Pfaendungsfreigrenzen& PfaendungsfreigrenzenFuer(int jahr, int monat)
@@ -56,6 +62,18 @@ int FreieZehntel(int unterhaltPers)
 Currency AbrundeZehn(Currency betrag)
 {
     return (dez(betrag).divide<kEuros>(10, Round::Cut) * 10).toCurrency(Round::Cut);
+}
+
+Currency UeberstundenHaelfte(Currency betrag)
+{
+    return halbAufCent(betrag);
+}
+
+Currency PfaendbaresWeihnachtsgeld(Currency betrag)
+{
+    constexpr Currency kFreiHoechstens = 500.00_cur;
+    const Currency h = halbAufCent(betrag);
+    return h > kFreiHoechstens ? betrag - kFreiHoechstens : h;
 }
 
 void TLohnGehalt::BerechnePfaendung()

@@ -20,4 +20,11 @@ int FreieZehntel(int unterhaltPers);
 // The amount cut to whole tens of euros toward zero.
 Currency AbrundeZehn(Currency betrag);
 
+// Pay items garnishable only in part. Overtime pay: half of it, rounded to
+// the cent, is garnishable and the same half stays exempt.
+Currency UeberstundenHaelfte(Currency betrag);
+// Christmas bonus: half of it, rounded to the cent, is garnishable, but all
+// above 500,00 when half is more (at most 500,00 stay exempt).
+Currency PfaendbaresWeihnachtsgeld(Currency betrag);
+
 }  // namespace lx

@@ -7,16 +7,12 @@
 #include "DetailZeilen.h"
 #include "Detailabrechnung.h"
 #include "LxMath.h"
+#include "Pfaendung.h"
 #include "PlanRundung.h"
 
 namespace lx {
 
 namespace {
-
-Currency haelfte(Currency a)
-{
-    return RundeCentExakt(Haelfte(dez(a)));
-}
 
 std::string titelZusatz(const std::string& druckName, const std::string& monat, const std::string& jahr)
 {
@@ -148,11 +144,9 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
             if (p.marke.empty()) {
                 z.push_back(FormatDetailZeile(p.bezeichnung, -BetragAusText(p.betrag)));
             } else if (p.marke == "ÜbStd.") {
-                z.push_back(FormatDetailZeile("1/2 Überstunden", -haelfte(BetragAusText(p.betrag))));
+                z.push_back(FormatDetailZeile("1/2 Überstunden", -UeberstundenHaelfte(BetragAusText(p.betrag))));
             } else if (p.marke == "WG") {
-                const Currency a = BetragAusText(p.betrag);
-                const Currency h = haelfte(a);
-                z.push_back(FormatDetailZeile("Weihnachtsgeld", -(h > 500_cur ? a - 500_cur : h)));
+                z.push_back(FormatDetailZeile("Weihnachtsgeld", -PfaendbaresWeihnachtsgeld(BetragAusText(p.betrag))));
             }
         }
         q -= lg.FPfaendKorrektur;

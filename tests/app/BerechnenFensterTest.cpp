@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 
 #include "AmountText.h"
-#include "Berechnung.h"
 #include "LxMath.h"
+#include "Nettobetrag.h"
 #include "ProgrammTest.h"
 
 namespace lx {

@@ -11,17 +11,17 @@
 #include <fstream>
 
 #include "AmountText.h"
-#include "Berechnung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "GuiTest.h"
 #include "Hochrechnung.h"
 #include "LxAdvEdit.h"
 #include "MainUnit.h"
+#include "Nettobetrag.h"
 #include "Program.h"
 #include "Programmstart.h"
-#include "UnitErfass.h"
 #include "TempDir.h"
+#include "UnitErfass.h"
 
 namespace lx {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "Berechnen.h"
+#include "Berechnungslauf.h"
 #include "FuzzTarget.h"
 #include "ProgrammZustand.h"
 #include "Programmstart.h"

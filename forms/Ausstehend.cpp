@@ -1,3 +1,0 @@
-#include "Ausstehend.h"
-
-namespace lx {}  // namespace lx

@@ -1,0 +1,29 @@
+#pragma once
+// The calculation in the main window: ENTER in the gross or net field, the
+// recalculate buttons and the run itself over the program state, from the
+// inputs read and checked to the payslip and the messages.
+
+#include "HauptZustand.h"
+
+namespace lx {
+
+struct ProgrammZustand;
+
+// ENTER in the gross (`feld` LEdiBrutto) or the net field (LEdiNetto): the
+// amount becomes the only pay item and the run starts. An empty text, "0" or
+// "0,00" does nothing.
+void LEdiBruttoKeyDown(ProgrammZustand& p, Haupt feld);
+
+// BtnBerechnen, BtnBruttoNeu ("Netto neu berechnen") and BtnNettoNeu ("Brutto
+// neu berechnen"): the run again with the pay items as they stand, net to
+// gross for BtnNettoNeu, gross to net for the other two.
+void BtnBruttoNeuClick(ProgrammZustand& p, Haupt sender);
+
+// One run: checks, every input into the working engine, the computation in the
+// net field's mode, garnishment, the deductions list and the net field, the
+// payslip, the garnishment report and the mini-job warning.
+void ActBerechnenExecute(ProgrammZustand& p);
+// The action the buttons and the entry dialog run.
+void ActBerechnen(ProgrammZustand& p);
+
+}  // namespace lx

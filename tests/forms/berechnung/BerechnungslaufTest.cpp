@@ -1,0 +1,513 @@
+// The calculation over the program state: ENTER in the gross and net fields,
+// the recalculate buttons, the run's stops, conversions and write-backs.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Abrechnungsfenster.h"
+#include "AmountText.h"
+#include "Berechnungslauf.h"
+#include "Erfassung.h"
+#include "FakeDialoge.h"
+#include "FesteUhr.h"
+#include "Nettobetrag.h"
+#include "ProgrammZustand.h"
+
+namespace lx {
+namespace {
+
+using enum Haupt;
+using test::Art;
+
+class BerechnenTest : public ::testing::Test {
+protected:
+    BerechnenTest()
+    {
+        ActLVGrundExecute(p);
+        p.haupt.text(ComboMonat) = "März";
+        p.haupt.text(MEdiKVZus) = "+ 1,60%";
+        p.opt.text(Opt::EBVEdiTgVor) = "60";
+    }
+
+    // Types into a main-window field and presses ENTER.
+    void Enter(Haupt feld, const std::string& text)
+    {
+        p.haupt.text(feld) = text;
+        LEdiBruttoKeyDown(p, feld);
+    }
+
+    // A row typed into the entry dialog and taken with its marks.
+    void Zeile(const std::string& name, const std::string& betrag, bool zv = false, bool nt = false)
+    {
+        auto& e = p.erfass;
+        e.text(Erfass::AEdiLOA) = name;
+        e.text(Erfass::VEdiBetrag) = betrag;
+        e.text(Erfass::AEdiZV) = zv ? "x" : "";
+        e.text(Erfass::AEdiNT) = nt ? "x" : "";
+        erfass::ActUebernehmen(p);
+        erfass::ActBrutti(p);
+        erfass::ActTZUebernehmen(p);
+    }
+
+    std::vector<std::string> Abzuege() const
+    {
+        std::vector<std::string> t;
+        for (const auto& z : p.haupt[LVAbz].rows) t.push_back(z.cells.at(0) + " " + z.cells.at(1));
+        return t;
+    }
+
+    const LohnEingaben& Gegeben() const { return p.LohnGehalt.GegebeneEingaben(); }
+
+    test::FakeDialoge d;
+    test::FesteUhr uhr{2024, 3, 1};
+    ProgrammZustand p{d, uhr};
+};
+
+TEST_F(BerechnenTest, EnterInTheGrossFieldComputesGrossToNet)
+{
+    Enter(LEdiBrutto, "3000");
+    const TLohnGehalt& lg = p.LohnGehalt;
+    EXPECT_EQ(lg.FJahr, 2024);
+    EXPECT_EQ(lg.FMonat, 3);
+    EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
+    const auto b = AbzugsBetraege(lg);
+    EXPECT_EQ(Abzuege(),
+              (std::vector<std::string>{
+                  "Lohnsteuer " + formatAmount(b[0]), "Solidaritätszuschlag " + formatAmount(b[1]),
+                  "Kirchensteuer " + formatAmount(b[2]), "Krankenversicherung " + formatAmount(b[3]),
+                  "Rentenversicherung " + formatAmount(b[4]), "Arbeitslosenversicherung " + formatAmount(b[5]),
+                  "Pflegeversicherung " + formatAmount(b[6])}));
+    EXPECT_LT(b[0], 0_cur);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), formatAmount(NettoBrutto(lg, 3000.00_cur)));
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
+    ASSERT_EQ(p.erfass.zeilen.size(), 1U);
+    EXPECT_EQ(p.erfass.zeilen[0].betrag, 3000.00_cur);
+    EXPECT_TRUE(p.erfass.zeilen[0].flags[kLST]);
+    EXPECT_FALSE(p.erfass.zeilen[0].flags[kZV]);
+    EXPECT_EQ(p.opt[Opt::PfdLView].rows.size(), 1U);  // the part-time rows of a gross
+    EXPECT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
+}
+
+TEST_F(BerechnenTest, WageTaxByThePlanOfTheChosenMonth)
+{
+    struct Fall {
+        const char* monat;
+        const char* lohnsteuer;
+        const char* kirchensteuer;
+    };
+    // 3.000,00, class I, "ev", the presets ("+ 1,60%", childless surcharge),
+    // worked by hand: the annual tax 3810 of the 2024 plan gives 317,50 a month;
+    // December 2024's raised values give 3775 for the year, and December takes
+    // 3775 - 11 * (3810 - 3775) = 3390, a twelfth of it.
+    const Fall faelle[] = {
+        {"November", "-317,50", "-28,57"},
+        {"Dezember", "-282,50", "-25,42"},
+    };
+    for (const Fall& f : faelle) {
+        p.haupt.text(ComboJahr) = "2024";
+        p.haupt.text(ComboMonat) = f.monat;
+        Enter(LEdiBrutto, "3.000,00");
+        const std::vector<std::string> abzuege = Abzuege();
+        ASSERT_EQ(abzuege.size(), 7U) << f.monat;
+        EXPECT_EQ(abzuege[0], std::string("Lohnsteuer ") + f.lohnsteuer) << f.monat;
+        EXPECT_EQ(abzuege[1], "Solidaritätszuschlag 0,00") << f.monat;
+        EXPECT_EQ(abzuege[2], std::string("Kirchensteuer ") + f.kirchensteuer) << f.monat;
+        EXPECT_TRUE(d.aufrufe.empty()) << f.monat;
+    }
+}
+
+TEST_F(BerechnenTest, EnterOnAZeroAmountDoesNothing)
+{
+    for (const char* text : {"", "0", "0,00"}) {
+        for (Haupt feld : {LEdiBrutto, LEdiNetto}) {
+            Enter(feld, text);
+            EXPECT_EQ(p.LohnGehalt.FJahr, 0) << text;
+            EXPECT_TRUE(p.erfass.zeilen.empty()) << text;
+        }
+    }
+    EXPECT_TRUE(d.aufrufe.empty());
+}
+
+TEST_F(BerechnenTest, NetToGrossWritesTheGrossWithoutItsNetMark)
+{
+    Enter(LEdiNetto, "2.000,00");
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "2.956,03");
+    EXPECT_EQ(p.haupt.text(LEdiNetto), "2.000,00");
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 1);
+    EXPECT_FALSE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_TRUE(p.haupt[BtnNettoNeu].visible);
+    ASSERT_EQ(p.erfass.zeilen.size(), 1U);
+    EXPECT_EQ(p.erfass.zeilen[0].betrag, 2956.03_cur);
+    EXPECT_FALSE(p.erfass.zeilen[0].flags[kNT]);
+    EXPECT_EQ(p.erfass.brutto[kGesamtbrutto], 2956.03_cur);
+    EXPECT_EQ(p.LohnGehalt.FGesamtbrutto, 2956.03_cur);
+    EXPECT_TRUE(d.aufrufe.empty());
+
+    // Gross to net of the row as it stands gives the net back.
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), "2.000,00");
+    EXPECT_EQ(Gegeben().FStBrutto, 2956.03_cur);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
+
+    // And net to gross again from the net field.
+    BtnBruttoNeuClick(p, BtnNettoNeu);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 1);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "2.956,03");
+    EXPECT_TRUE(d.aufrufe.empty());
+}
+
+TEST_F(BerechnenTest, NetToGrossGarnishesFromTheFoundGross)
+{
+    p.haupt.text(ComboKiJaNein) = "nein";
+    p.opt.text(Opt::PfdComboJaNein) = "ja";
+    Enter(LEdiNetto, "2.000,00");
+    EXPECT_EQ(p.LohnGehalt.FPfaendBetrag, 418.40_cur);
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 0);
+}
+
+TEST_F(BerechnenTest, EveryRunFormsTheTotalsOverAllRows)
+{
+    p.haupt.text(ComboZV) = "VBL";
+    p.opt.text(Opt::ZVComboArt) = "VBL";
+    p.opt.text(Opt::ZVVEdiPAGA) = "5,49";
+    p.opt.text(Opt::ZVVEdiPANA) = "1,41";
+    Zeile("Gehalt", "2.000,00", true);
+    Zeile("AT-Zulage", "150,00", true);
+    // Totals left over from an earlier run without the second row.
+    p.erfass.brutto[kZVBrutto] = 2000.00_cur;
+    p.erfass.brutto[kGesamtbrutto] = 2000.00_cur;
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(Gegeben().FZVBrutto, 2150.00_cur);
+    EXPECT_EQ(Gegeben().FGesamtbrutto, 2150.00_cur);
+    const std::string erstes = p.haupt.text(LEdiNetto);
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), erstes);
+}
+
+TEST_F(BerechnenTest, ButtonsSetTheModeAndRunWithTheRowsAsTheyStand)
+{
+    Zeile("Gehalt", "3.000,00");
+    p.haupt.text(LEdiBrutto) = "5.000,00";  // not taken: the list has a row
+    BtnBruttoNeuClick(p, BtnBruttoNeu);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
+    EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00") << "the gross computed";
+    EXPECT_FALSE(p.haupt[BtnBruttoNeu].visible);  // only BtnBerechnen shows it
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
+    EXPECT_TRUE(d.aufrufe.empty());
+
+    // Net to gross without a wanted net computes the rows gross to net.
+    const std::string netto = p.haupt.text(LEdiNetto);
+    p.haupt.text(LEdiNetto) = "0,00";
+    BtnBruttoNeuClick(p, BtnNettoNeu);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 0);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), netto);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00");
+    EXPECT_EQ(p.erfass.zeilen.at(0).betrag, 3000.00_cur);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_FALSE(p.haupt[BtnNettoNeu].visible);
+    EXPECT_TRUE(d.aufrufe.empty()) << test::beschreibe(d.aufrufe.front());
+}
+
+// ENTER and a run that takes a field's amount apply the field's range first,
+// as leaving the field would: the figures belong to the amount shown.
+TEST_F(BerechnenTest, AmountsTakeTheFieldsRangeFirst)
+{
+    struct Fall {
+        Haupt feld;
+        const char* getippt;
+        bool enter;
+        const char* gezeigt;
+        Currency brutto;  // the engine's tax gross; 0: nothing computed
+    };
+    const Fall faelle[] = {
+        {LEdiBrutto, "99999999999", true, "1.000.000,00", 1000000.00_cur},
+        {LEdiBrutto, "2500", true, "2.500,00", 2500.00_cur},
+        {LEdiBrutto, "99999999999", false, "1.000.000,00", 1000000.00_cur},
+        {LEdiNetto, "99999999999", true, "1.000.000,00", 0_cur},
+        {LEdiNetto, "-5", true, "0,00", 0_cur},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.getippt) + (f.enter ? " ENTER" : " run"));
+        test::FakeDialoge dd;
+        test::FesteUhr u{2024, 3, 1};
+        ProgrammZustand q{dd, u};
+        ActLVGrundExecute(q);
+        q.haupt.text(f.feld) = f.getippt;
+        if (f.enter) {
+            LEdiBruttoKeyDown(q, f.feld);
+        } else {
+            ActBerechnen(q);
+        }
+        if (f.feld == LEdiBrutto) {
+            EXPECT_EQ(q.haupt.text(LEdiBrutto), f.gezeigt);
+            EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FStBrutto, f.brutto);
+        } else if (std::string(f.gezeigt) == "0,00") {
+            EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00");
+            EXPECT_EQ(q.LohnGehalt.FJahr, 0) << "nothing computed";
+        } else {
+            // the wanted net is the field's largest amount, and found
+            EXPECT_EQ(q.haupt.text(LEdiNetto), f.gezeigt);
+            EXPECT_EQ(NettoLaufend(q.LohnGehalt, q.LohnGehalt.GegebeneEingaben().FStBrutto), 1000000.00_cur);
+        }
+    }
+}
+
+// A step's message waits until the net, the deductions and the payslip of
+// its run are written.
+TEST_F(BerechnenTest, MessagesComeAfterTheRunsFigures)
+{
+    struct Pruefend : test::FakeDialoge {
+        std::function<void()> beiMeldung;
+        void Information(std::string_view text) override
+        {
+            beiMeldung();
+            FakeDialoge::Information(text);
+        }
+    };
+    Pruefend dd;
+    test::FesteUhr u{2024, 3, 1};
+    ProgrammZustand q{dd, u};
+    ActLVGrundExecute(q);
+    std::string netto;
+    std::string memo;
+    dd.beiMeldung = [&] {
+        netto = q.haupt.text(LEdiNetto);
+        memo = q.abr.text(Abr::MemoAbr);
+    };
+    q.haupt.text(LxEdiBGR) = "6100";
+    q.haupt.text(LEdiStKl) = "0";
+    q.haupt.text(LEdiBrutto) = "600";
+    LEdiBruttoKeyDown(q, LEdiBrutto);
+    EXPECT_EQ(dd.texte(Art::Information), (std::vector<std::string>{"Die Geringfügigkeitsgrenze beträgt 538 Euro"}));
+    EXPECT_EQ(netto, formatAmount(NettoBrutto(q.LohnGehalt, 600.00_cur)));
+    EXPECT_NE(memo.find("Gesamtbrutto                  600,00"), std::string::npos) << memo;
+    EXPECT_FALSE(q.laufMeldungen) << "none held after the run";
+}
+
+TEST_F(BerechnenTest, EmptyListTakesTheGrossElseTheNetField)
+{
+    p.haupt.text(LEdiBrutto) = "1.234,50";
+    ActBerechnen(p);
+    ASSERT_EQ(p.erfass.zeilen.size(), 1U);
+    EXPECT_EQ(p.erfass.zeilen[0].betrag, 1234.50_cur);
+    EXPECT_TRUE(p.opt[Opt::TZLView].rows.empty());  // without the part-time rows
+    EXPECT_EQ(Gegeben().FStBrutto, 1234.50_cur);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+
+    erfass::ActGrundstellung(p);
+    p.haupt.text(LEdiBrutto) = "0,00";
+    p.haupt.text(LEdiNetto) = "1.000,00";
+    ActBerechnen(p);
+    ASSERT_EQ(p.erfass.zeilen.size(), 1U);
+    EXPECT_EQ(p.haupt[LEdiNetto].tag, 1);
+    EXPECT_EQ(p.haupt.text(LEdiNetto), "1.000,00");
+    EXPECT_TRUE(p.haupt[BtnNettoNeu].visible);
+    EXPECT_TRUE(d.aufrufe.empty());
+}
+
+TEST_F(BerechnenTest, StopsWithTheirBoxesAndNothingSet)
+{
+    struct Fall {
+        const char* name;
+        void (*vorher)(ProgrammZustand&);
+        std::vector<std::string> protokoll;
+    };
+    const Fall faelle[] = {
+        {"no amounts",
+         [](ProgrammZustand& q) {
+             erfass::ActGrundstellung(q);
+             q.haupt.text(LEdiNetto) = "0,00";  // else its amount is taken
+         },
+         {"Fehler: Bitte erst Beträge eingeben"}},
+        {"pension benefits without first payment",
+         [](ProgrammZustand& q) { q.erfass.zeilen.front().flags[kVB] = true; },
+         {"Fehler: Bitte Grundlagen für Versor-\rgungsfreibetrag eingeben", "OptionenZeigen: 5 VBVEdiErsterVers"}},
+        {"pension fund with pension digit 1",
+         [](ProgrammZustand& q) { q.opt.text(Opt::SVComboRVBez) = "Versorgungswerk Selbstzahler"; },
+         {"Fehler: RV Versorgungswerk nur bei RV-BGR 0 möglich"}},
+        {"individual scheme without rates",
+         [](ProgrammZustand& q) {
+             q.opt.text(Opt::ZVComboArt) = "individuell";
+             q.opt.text(Opt::ZVVEdiPAGA) = "0,00";
+             q.opt.text(Opt::ZVVEdiPANA) = "0,00";
+         },
+         {"Fehler: Bitte-ZV-Umlagesätze eingeben", "OptionenZeigen: 2 ZVVEdiPAGA"}},
+        {"tax days 0",
+         [](ProgrammZustand& q) { q.opt.text(Opt::LSTVEdiStTage) = "0"; },
+         {"Fehler: Steuertage: \"0\" ist kein gültiger Wert (1 bis 30)", "OptionenZeigen: 0 LSTVEdiStTage"}},
+        {"SV days 0",
+         [](ProgrammZustand& q) { q.opt.text(Opt::SVVEdiSVTage) = "0"; },
+         {"Fehler: SV-Tage: \"0\" ist kein gültiger Wert (1 bis 30)", "OptionenZeigen: 1 SVVEdiSVTage"}},
+        {"earlier SV days 999",
+         [](ProgrammZustand& q) { q.opt.text(Opt::EBVEdiTgVor) = "999"; },
+         {"Fehler: SV-Tage bis einschl. Vormonat: \"999\" ist kein gültiger Wert (0 bis 330)",
+          "OptionenZeigen: 4 EBVEdiTgVor"}},
+        {"tax class 7",
+         [](ProgrammZustand& q) { q.haupt.text(LEdiStKl) = "7"; },
+         {"Fehler: Steuerklasse: \"7\" ist kein gültiger Wert (0 bis 6)", "Fokus: Haupt LEdiStKl"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::FakeDialoge dd;
+        test::FesteUhr u{2024, 3, 1};
+        ProgrammZustand q{dd, u};
+        q.haupt.text(ComboMonat) = "März";
+        q.erfass.text(Erfass::VEdiBetrag) = "3.000,00";
+        erfass::ActUebernehmen(q);
+        // the figures of a run before
+        ActLVGrundExecute(q);
+        q.haupt[LVAbz].rows[0].cells[1] = "-318,75";
+        q.haupt.text(LEdiNetto) = "2.027,07";
+        q.haupt[BtnBruttoNeu].visible = true;
+        q.haupt[BtnNettoNeu].visible = true;
+        AbrechnungZeigen(q, {"Zudezivudirodeded  März 2024", "Gehalt  3.000,00"});
+        q.abr[Abr::BtnPfd].visible = true;
+        q.abr[Abr::LiBoPfd].items = {"Pfändungsberechnung"};
+        f.vorher(q);
+        ActBerechnen(q);
+        EXPECT_EQ(dd.protokoll(), f.protokoll);
+        EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FJahr, 0);
+        EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FStBrutto, 0_cur);
+        // none of them stays beside the new inputs
+        for (const auto& z : q.haupt[LVAbz].rows) EXPECT_EQ(z.cells.at(1), "0,00") << z.cells.at(0);
+        EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00");
+        EXPECT_FALSE(q.haupt[BtnBruttoNeu].visible);
+        EXPECT_FALSE(q.haupt[BtnNettoNeu].visible);
+        EXPECT_EQ(q.abr.text(Abr::MemoAbr), q.abr.element(Abr::MemoAbr).preset);
+        EXPECT_FALSE(q.abr[Abr::BtnPfd].visible);
+        EXPECT_TRUE(q.abr[Abr::LiBoPfd].items.empty());
+    }
+}
+
+TEST_F(BerechnenTest, TextsThatDoNotConvertStopBeforeAnySetter)
+{
+    struct Fall {
+        const char* name;
+        void (*vorher)(ProgrammZustand&);
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"tax days", [](ProgrammZustand& q) { q.opt.text(Opt::LSTVEdiStTage) = "abc"; },
+         "'abc' ist kein gültiger Integerwert"},
+        {"code", [](ProgrammZustand& q) { q.haupt.text(LxEdiBGR) = "11a1"; }, "'a' ist kein gültiger Integerwert"},
+        {"short code", [](ProgrammZustand& q) { q.haupt.text(LxEdiBGR) = "111"; }, "'' ist kein gültiger Integerwert"},
+        {"year", [](ProgrammZustand& q) { q.haupt.text(ComboJahr) = "20x4"; }, "'20x4' ist kein gültiger Integerwert"},
+        {"amount", [](ProgrammZustand& q) { q.opt.text(Opt::EBVEdiStJahr) = "1,2,3"; },
+         "'1,2,3' ist kein gültiger Gleitkommawert"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::FakeDialoge dd;
+        test::FesteUhr u{2024, 3, 1};
+        ProgrammZustand q{dd, u};
+        q.erfass.text(Erfass::VEdiBetrag) = "3.000,00";
+        erfass::ActUebernehmen(q);
+        q.haupt.text(LEdiNetto) = "2.027,07";
+        f.vorher(q);
+        try {
+            ActBerechnen(q);
+            ADD_FAILURE() << "no conversion error";
+        } catch (const ConversionError& e) {
+            EXPECT_STREQ(e.what(), f.meldung);
+        }
+        EXPECT_EQ(q.haupt.text(LEdiNetto), "0,00") << "no figure of the run before";
+        EXPECT_EQ(q.LohnGehalt.GegebeneEingaben().FJahr, 0);
+        EXPECT_TRUE(dd.aufrufe.empty());
+    }
+}
+
+TEST_F(BerechnenTest, ConversionsReachTheEngine)
+{
+    p.haupt.text(MEdiKVZus) = "+ 1,30%";
+    p.haupt.text(MEdiKV) = "14,60%";
+    p.haupt.text(LEdiGebJahr) = "199";
+    p.haupt.text(LEdiKiFB) = "1,5";
+    p.haupt.text(LEdiStFB) = "-100,00";
+    p.opt.text(Opt::SVComboKVBez) = "Privat Selbstzahler";
+    p.opt.text(Opt::LSTComboStTab) = "Besondere Steuertabelle";
+    p.opt.text(Opt::AVVEdiAN1) = "50,00";
+    p.opt.text(Opt::ATZComboJaNein) = "ja";
+    p.opt.text(Opt::ATZmanReg) = "0,00";
+    Enter(LEdiBrutto, "3.000,00");
+    const LohnEingaben& g = Gegeben();
+    EXPECT_EQ(g.FKVZusatz, 1.30_cur);
+    EXPECT_EQ(g.FKVSatz, 14.60_cur);
+    EXPECT_EQ(p.haupt.text(LEdiGebJahr), "1990");
+    EXPECT_EQ(g.FGebJahr, 1990);
+    EXPECT_EQ(g.FKiFB, 1.50_cur);
+    EXPECT_EQ(g.FStFreibetrag, -10000.00_cur);  // the engine holds it times 100
+    EXPECT_EQ(g.FKVBes, 4);
+    EXPECT_EQ(g.FPKV, 2);
+    EXPECT_EQ(g.FKRV, 2);
+    EXPECT_EQ(g.FBAVAN, 0_cur);  // "keine Altersversorgung"
+    EXPECT_EQ(g.FATZ, 1);
+    // the automatic regular pay, from the pay items at the run's start
+    EXPECT_EQ(p.opt.text(Opt::ATZLabRegEnt), "3.000,00");
+    EXPECT_EQ(g.FATZRegelentgelt, 3000.00_cur);
+    EXPECT_EQ(g.FRechtskreis, 1);
+    EXPECT_EQ(g.FBundesland, 12);
+    EXPECT_EQ(g.FSVTageVorher, 60);
+    EXPECT_EQ(g.FLZZ, 2);
+
+    p.opt.text(Opt::ATZmanReg) = "1.500,00";
+    p.opt.text(Opt::AVCombo1Art) = "Pensionskasse";
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(Gegeben().FATZRegelentgelt, 1500.00_cur);
+    EXPECT_EQ(Gegeben().FBAVAN, 50.00_cur);
+}
+
+TEST_F(BerechnenTest, GarnishmentFlagGoesIntoTheSwitchesTag)
+{
+    p.opt.text(Opt::PfdComboJaNein) = "ja";
+    Zeile("Gehalt", "2.000,00");
+    Zeile("Weihnachtsgeld", "1.200,00");
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+    EXPECT_EQ(p.LohnGehalt.FPfaendKorrektur, 500.00_cur);
+
+    p.opt[Opt::PfdLView].rows[1].cells[2] = "x";
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 0);
+    EXPECT_EQ(p.LohnGehalt.FPfaendKorrektur, 0_cur);
+}
+
+TEST_F(BerechnenTest, MiniJobWarningAlsoWithTheSpecialFlag)
+{
+    p.haupt.text(LxEdiBGR) = "6100";
+    Zeile("Gehalt", "500,00");
+    Zeile("Urlaubsgeld", "100,00");  // mirrored without a garnishment mark
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
+    EXPECT_EQ(d.texte(Art::Information), (std::vector<std::string>{"Die Geringfügigkeitsgrenze beträgt 538 Euro"}));
+
+    d.leeren();
+    p.erfass.zeilen.pop_back();
+    p.opt[Opt::PfdLView].rows.pop_back();
+    p.erfass.zeilen.front().betrag = 538.00_cur;
+    BtnBruttoNeuClick(p, BtnBerechnen);
+    EXPECT_TRUE(d.aufrufe.empty());
+}
+
+TEST_F(BerechnenTest, CloseAndComputeFromTheEntryDialog)
+{
+    Zeile("Gehalt", "2.500,00");
+    Zeile("Prämie", "500,00");
+    erfass::ErfassBerechnen(p);
+    EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00");
+    EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
+    EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
+    EXPECT_EQ(d.protokoll(), (std::vector<std::string>{"Verbergen: Erfass"}));
+}
+
+}  // namespace
+}  // namespace lx
