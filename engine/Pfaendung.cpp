@@ -76,6 +76,11 @@ Currency PfaendbaresWeihnachtsgeld(Currency betrag)
     return h > kFreiHoechstens ? betrag - kFreiHoechstens : h;
 }
 
+Currency UnpfaendbaresWeihnachtsgeld(Currency betrag)
+{
+    return betrag - PfaendbaresWeihnachtsgeld(betrag);
+}
+
 void TLohnGehalt::BerechnePfaendung()
 {
     FPfaendBetrag = BerechnePfaendbar();

@@ -26,5 +26,7 @@ Currency UeberstundenHaelfte(Currency betrag);
 // Christmas bonus: half of it, rounded to the cent, is garnishable, but all
 // above 500,00 when half is more (at most 500,00 stay exempt).
 Currency PfaendbaresWeihnachtsgeld(Currency betrag);
+// The rest of it, which stays exempt: what the garnishable net is lowered by.
+Currency UnpfaendbaresWeihnachtsgeld(Currency betrag);
 
 }  // namespace lx

@@ -146,7 +146,8 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
             } else if (p.marke == "ÜbStd.") {
                 z.push_back(FormatDetailZeile("1/2 Überstunden", -UeberstundenHaelfte(BetragAusText(p.betrag))));
             } else if (p.marke == "WG") {
-                z.push_back(FormatDetailZeile("Weihnachtsgeld", -PfaendbaresWeihnachtsgeld(BetragAusText(p.betrag))));
+                // The exempt part, as the correction below takes it off.
+                z.push_back(FormatDetailZeile("Weihnachtsgeld", -UnpfaendbaresWeihnachtsgeld(BetragAusText(p.betrag))));
             }
         }
         q -= lg.FPfaendKorrektur;

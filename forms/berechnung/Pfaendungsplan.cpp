@@ -15,7 +15,7 @@ Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen)
         } else if (z.marke == "ÜbStd.") {
             summe += UeberstundenHaelfte(x);
         } else if (z.marke == "WG") {
-            summe += x - PfaendbaresWeihnachtsgeld(x);
+            summe += UnpfaendbaresWeihnachtsgeld(x);
         } else if (z.marke == "VL-Abzug") {
             summe -= x;
         }

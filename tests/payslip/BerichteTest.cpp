@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -112,6 +113,29 @@ TEST(Berichte, KrankenUndPflegeNullNachBesonderheit)
             EXPECT_EQ(zeile("Pflegeversicherung"), FormatDetailZeile("Pflegeversicherung", f.pv, false))
                 << f.bgr << " care case " << f.pvBes;
         }
+    }
+}
+
+TEST(Berichte, BruttomethodeZeigtDieUnpfaendbarenTeile)
+{
+    // A Christmas bonus is exempt by half, at most 500,00; overtime by half.
+    struct Fall {
+        const char* weihnachtsgeld;
+        const char* frei;
+    };
+    for (const Fall& f : {Fall{"800,00", "-400,00"}, Fall{"1.000,00", "-500,00"}, Fall{"1.200,00", "-500,00"},
+                          Fall{"2.000,00", "-500,00"}, Fall{"999,99", "-499,99"}}) {
+        TLohnGehalt lg = Engine("1111");
+        lg.FGesamtbrutto = 3000_cur;
+        lg.FPfaendKorrektur = 1_cur;  // the lines show whenever there is a correction
+        PfaendungsEingaben ein{"Bruttomethode", "", "Dezember", "2024",
+                               {{"Gehalt", "2.000,00", "x"}, {"Überstunden", "701,00", "ÜbStd."},
+                                {"Weihnachtsgeld", f.weihnachtsgeld, "WG"}, {"Urlaubsgeld", "300,00", ""}}};
+        const auto z = BruttoPfaendungsabrechnung(lg, ein);
+        auto hat = [&z](const std::string& zeile) { return std::find(z.begin(), z.end(), zeile) != z.end(); };
+        EXPECT_TRUE(hat(FormatDetailZeile("Weihnachtsgeld", f.frei, false))) << f.weihnachtsgeld;
+        EXPECT_TRUE(hat(FormatDetailZeile("1/2 Überstunden", "-350,50", false)));
+        EXPECT_TRUE(hat(FormatDetailZeile("Urlaubsgeld", "-300,00", false)));
     }
 }
 
