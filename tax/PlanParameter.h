@@ -100,32 +100,16 @@ inline constexpr PlanEingaben kEingaben2011 = {.VMT = true,
                                                .PVS = true,
                                                .PVZ = true,
                                                .AnzKinderPV = false};
+// A later list: an earlier one with one more input.
+constexpr PlanEingaben mitEingabe(PlanEingaben liste, bool PlanEingaben::*eingabe)
+{
+    liste.*eingabe = true;
+    return liste;
+}
 // 2015 to 2021 and December 2015: KVZ added.
-inline constexpr PlanEingaben kEingaben2015 = {.VMT = true,
-                                               .PKPV = true,
-                                               .ENTSCH = true,
-                                               .f = true,
-                                               .KVZ = true,
-                                               .MBV = false,
-                                               .JRE4ENT = true,
-                                               .SONSTENT = true,
-                                               .PKV = true,
-                                               .PVS = true,
-                                               .PVZ = true,
-                                               .AnzKinderPV = false};
+inline constexpr PlanEingaben kEingaben2015 = mitEingabe(kEingaben2011, &PlanEingaben::KVZ);
 // 2022 and 2023 (both halves): MBV added.
-inline constexpr PlanEingaben kEingaben2022 = {.VMT = true,
-                                               .PKPV = true,
-                                               .ENTSCH = true,
-                                               .f = true,
-                                               .KVZ = true,
-                                               .MBV = true,
-                                               .JRE4ENT = true,
-                                               .SONSTENT = true,
-                                               .PKV = true,
-                                               .PVS = true,
-                                               .PVZ = true,
-                                               .AnzKinderPV = false};
+inline constexpr PlanEingaben kEingaben2022 = mitEingabe(kEingaben2015, &PlanEingaben::MBV);
 
 // Operations after the entry that the plan has (SolzLzz and the church tax of
 // the period every plan has).
