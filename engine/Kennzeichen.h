@@ -8,6 +8,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 namespace lx {
 
@@ -84,8 +85,10 @@ constexpr std::uint8_t Code(E e)
     return static_cast<std::uint8_t>(e);
 }
 
-template <Kennzeichen E>
-constexpr bool operator==(std::uint8_t code, E e)
+// The constraint in the return type: clang 14 would otherwise check the
+// declaration for a plain enum compared with an int before the constraint.
+template <class E>
+constexpr std::enable_if_t<Kennzeichen<E>, bool> operator==(std::uint8_t code, E e)
 {
     return code == Code(e);
 }

@@ -103,7 +103,8 @@ static_assert(std::ranges::none_of(kPlanDesMonats, [](std::int8_t i) { return i 
 
 constexpr auto kNamen = [] {
     std::array<std::string_view, kPlanKalender.size()> namen{};
-    std::ranges::copy(kPlanKalender | std::views::transform(&PlanZeitraum::name), namen.begin());
+    // A plain loop: clang 14 cannot take views over libstdc++ 12's arrays.
+    for (std::size_t i = 0; i < namen.size(); ++i) namen[i] = kPlanKalender[i].name;
     return namen;
 }();
 
