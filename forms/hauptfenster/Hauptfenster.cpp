@@ -163,12 +163,9 @@ void ActMMJJChange(ProgrammZustand& p)
     lg.SetJahr(*jahr);
     lg.SetMonat(monat);
     h[MEdiKVZus].enabled = false;
-    // Into or out of the years of the funds' own rates, and into the years of
-    // the newest preset, the field takes the year's preset.
-    if (neuesJahr && (KVZusatzJeKasse(vorher) != KVZusatzJeKasse(*jahr) ||
-                      KVZusatzVorgabeFuer(*jahr) == KVZusatzVorgabeFuer(kLetztesRechenjahr))) {
-        setzeKVZus(p, kvZusatzText(*jahr));
-    }
+    // Another year brings its own average rate; a rate typed or loaded for
+    // this year stays while only the month changes.
+    if (neuesJahr) setzeKVZus(p, kvZusatzText(*jahr));
     p.opt.text(Opt::ComboMonat) = h.text(ComboMonat);
     p.opt.text(Opt::ComboJahr) = h.text(ComboJahr);
     ActSetSVVorTage(p);

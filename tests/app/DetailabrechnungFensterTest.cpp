@@ -296,9 +296,9 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
 {
     using SatzListe = std::vector<std::string>;
     // The rates of 2024 with the extra rate of the year and the surcharge of the childless.
-    const SatzListe arbeitnehmer = {"Krankenversicherung: 14,60% + 1,60%", "Rentenversicherung: 18,60%",
+    const SatzListe arbeitnehmer = {"Krankenversicherung: 14,60% + 1,70%", "Rentenversicherung: 18,60%",
                                     "Arbeitslosenversicherung: 2,60%", "Pflegeversicherung: 3,40% + 0,60%"};
-    const SatzListe arbeitgeber = {"Krankenversicherung: 14,60%+1,60%",
+    const SatzListe arbeitgeber = {"Krankenversicherung: 14,60%+1,70%",
                                    "Rentenversicherung: 18,60%",
                                    "Arbeitslosenversicherung: 2,60%",
                                    "Pflegeversicherung: 3,40%",
@@ -366,7 +366,7 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
              optionen::ATZComboJaNeinChange(t.p());
              t.SchliessenUndBerechnen();
          },
-         "1.952,52", "1.591,08", atz},
+         "1.952,41", "1.590,42", atz},
         {"garnishment",
          [](AnzeigeTest& t) {
              t.Zeile("Gehalt", "3.000,00");
@@ -522,7 +522,7 @@ TEST_F(AnzeigeTest, GrossFieldShowsTheGrossTheRunUsed)
 // sets, so the same gross gives the same deductions before and after it.
 TEST_F(AnzeigeTest, SameExtraHealthRateAtStartAndAfterNewPayslip)
 {
-    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,60%");
+    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,70%");
     Enter("LEdiBrutto", "3000\r");
     auto abzuege = [this] {
         QStringList t;
@@ -532,10 +532,10 @@ TEST_F(AnzeigeTest, SameExtraHealthRateAtStartAndAfterNewPayslip)
     };
     const QStringList nachStart = abzuege();
     Klick(form, "BtnNeu");
-    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,60%");
+    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,70%");
     Enter("LEdiBrutto", "3000\r");
     EXPECT_EQ(abzuege(), nachStart);
-    EXPECT_EQ(p().LohnGehalt.GegebeneEingaben().FKVZusatz, 1.60_cur);
+    EXPECT_EQ(p().LohnGehalt.GegebeneEingaben().FKVZusatz, 1.70_cur);
 }
 
 // With the program's own message boxes: the mini-job warning opens over the

@@ -68,14 +68,22 @@ TEST_F(HauptfensterTest, ExtraHealthRateDefaultsOnlyOnAChangeOfYear)
     for (const Fall& f : {
              Fall{"2016", "", "2014", "Januar", false, "+ 0,90%", false},
              Fall{"2016", "", "2014", "Januar", true, "+ 0,90%", false},
-             Fall{"2014", "", "2016", "Januar", false, "+ 1,30%", true},
-             Fall{"2014", "", "2016", "Januar", true, "+ 1,30%", true},
+             Fall{"2014", "", "2016", "Januar", false, "+ 1,10%", true},
+             Fall{"2014", "", "2016", "Januar", true, "+ 1,10%", true},
              Fall{"2014", "", "2023", "Januar", false, "+ 1,60%", true},
-             Fall{"2016", "", "2024", "Januar", false, "+ 1,60%", true},
-             Fall{"2024", "+ 1,70%", "2024", "März", false, "+ 1,70%", true},
-             Fall{"2024", "+ 1,70%", "2024", "März", true, "+ 1,70%", true},
-             Fall{"2016", "+ 1,10%", "2016", "Dezember", false, "+ 1,10%", true},
-             Fall{"2012", "+ 1,30%", "2011", "Januar", false, "+ 1,30%", false},
+             Fall{"2016", "", "2024", "Januar", false, "+ 1,70%", true},
+             Fall{"2024", "", "2015", "Januar", false, "+ 0,90%", true},
+             Fall{"2024", "", "2017", "Januar", true, "+ 1,10%", true},
+             Fall{"2016", "", "2018", "Januar", false, "+ 1,00%", true},
+             Fall{"2018", "", "2019", "Januar", false, "+ 0,90%", true},
+             Fall{"2019", "", "2020", "Januar", false, "+ 1,10%", true},
+             Fall{"2020", "", "2021", "Januar", false, "+ 1,30%", true},
+             Fall{"2021", "", "2022", "Januar", false, "+ 1,30%", true},
+             Fall{"2023", "+ 2,50%", "2024", "Januar", false, "+ 1,70%", true},
+             Fall{"2024", "+ 2,50%", "2024", "März", false, "+ 2,50%", true},
+             Fall{"2024", "+ 2,50%", "2024", "März", true, "+ 2,50%", true},
+             Fall{"2016", "+ 1,30%", "2016", "Dezember", false, "+ 1,30%", true},
+             Fall{"2012", "+ 1,30%", "2011", "Januar", false, "+ 0,90%", false},
          }) {
         Waehle(f.vorher, "Januar");
         if (*f.getippt != '\0') {
@@ -371,7 +379,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         const char* jahr;
         const char* zusatzDanach;
     };
-    for (const Fall& f : {Fall{"2012", "+ 1,10%"}, Fall{"2016", "+ 1,30%"}, Fall{"2024", "+ 1,60%"}}) {
+    for (const Fall& f : {Fall{"2012", "+ 1,20%"}, Fall{"2016", "+ 1,10%"}, Fall{"2024", "+ 1,70%"}}) {
         Waehle(f.jahr, "Mai");
         h(Haupt::LEdiBrutto) = "3.000,00";
         h(Haupt::LEdiNetto) = "2.000,00";
@@ -387,7 +395,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         ComboPVerhChange(p);
         o(Opt::SVComboPVKi) = "2 Kinder";
         h(Haupt::ComboZV) = "VBL";
-        h(Haupt::MEdiKVZus) = "+ 1,10%";
+        h(Haupt::MEdiKVZus) = "+ 1,20%";
         p.haupt[Haupt::PnlVB].visible = true;
         p.haupt[Haupt::PnlVB].tag = 1;
         p.haupt[Haupt::BtnBruttoNeu].visible = true;
