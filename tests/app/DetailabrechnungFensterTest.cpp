@@ -231,6 +231,14 @@ public:
         p().opt.text(id) = text;
         fenster->anzeige.alles();
     }
+    // A year typed into the year list with ENTER and a month chosen from its list.
+    void JahrMonat(const char* jahr, const char* monat)
+    {
+        Ueberschreibe(w<QComboBox>("ComboJahr")->lineEdit(), (std::string(jahr) + "\r").c_str());
+        auto* liste = w<QComboBox>("ComboMonat");
+        liste->setCurrentIndex(liste->findText(QString::fromUtf8(monat)));
+        emit liste->activated(liste->currentIndex());
+    }
     void Klick(QWidget* in, const char* name)
     {
         auto* knopf = in->findChild<QAbstractButton*>(QString::fromUtf8(name));
@@ -399,6 +407,19 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
          },
          "4.000,00", "", regel},
         {"zone 1.000,00", [](AnzeigeTest& t) { t.Enter("LEdiBrutto", "1000\r"); }, "1.000,00", "", regel},
+        // Born 1990: no childless surcharge in 2012, under 23; in 2024 it is back
+        // (2.023,93 with the extra health rate of 1,60 %, 2.022,89 with 2024's 1,70 %).
+        {"care surcharge back after the age rule's year",
+         [](AnzeigeTest& t) {
+             t.JahrMonat("2012", "Juli");
+             t.Enter("LEdiBrutto", "3000\r");
+             EXPECT_EQ(t.p().haupt.text(Haupt::ComboPVerh), "nein");
+             t.JahrMonat("2024", "Juli");
+             t.Enter("LEdiBrutto", "3000\r");
+             EXPECT_EQ(t.p().haupt.text(Haupt::ComboPVerh), "ja");
+             EXPECT_EQ(t.Wert("Pflegeversicherung"), "-69,00");
+         },
+         "3.000,00", "2.022,89", regel},
         {"net mode", [](AnzeigeTest& t) { t.Enter("LEdiNetto", "2000\r"); }, "", "2.000,00", regel},
     };
     for (const Fall& f : faelle) {
