@@ -420,6 +420,25 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
              EXPECT_EQ(t.Wert("Pflegeversicherung"), "-69,00");
          },
          "3.000,00", "2.022,89", regel},
+        // The Protestant church's minimum in Mecklenburg-Vorpommern only where tax
+        // arises after the child allowances: the wage tax withheld is not enough.
+        {"no church-tax minimum where the child allowances take the base",
+         [](AnzeigeTest& t) {
+             t.JahrMonat("2013", "November");
+             t.Enter("LEdiStKl", "2");
+             t.Enter("LEdiKiFB", "3,0");
+             t.Enter("LEdiGebJahr", "1947");
+             t.Optionen(Opt::LSTComboBundesland, "Mecklenburg-Vorpommern");
+             t.Enter("LEdiBrutto", "1211,54\r");
+             EXPECT_NE(t.Wert("Lohnsteuer"), "0,00");
+             EXPECT_EQ(t.Wert("Kirchensteuer"), "0,00");
+         },
+         "1.211,54",
+         "964,36",
+         {"Krankenversicherung: 14,60% + 0,90%", "Rentenversicherung: 18,90%", "Arbeitslosenversicherung: 3,00%",
+          "Pflegeversicherung: 2,05%", "Krankenversicherung: 14,60%", "Rentenversicherung: 18,90%",
+          "Arbeitslosenversicherung: 3,00%", "Pflegeversicherung: 2,05%", "Umlage 2: 0,20%",
+          "Insolvenzgeldumlage: 0,15%"}},
         {"net mode", [](AnzeigeTest& t) { t.Enter("LEdiNetto", "2000\r"); }, "", "2.000,00", regel},
     };
     for (const Fall& f : faelle) {
