@@ -165,7 +165,8 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
             } else if (p.marke == "WG") {
                 // The exempt part, as the correction below takes it off.
                 z.push_back(FormatDetailZeile(
-                    "Weihnachtsgeld", -UnpfaendbaresWeihnachtsgeld(BetragAusText(p.betrag), lg.FJahr, lg.FMonat, verdienst)));
+                    "Weihnachtsgeld",
+                    -UnpfaendbaresWeihnachtsgeld(BetragAusText(p.betrag), lg.FJahr, lg.FMonat, verdienst)));
             }
         }
         q -= lg.FPfaendKorrektur;

@@ -127,10 +127,10 @@ TEST(Berichte, BruttomethodeZeigtDieUnpfaendbarenTeile)
         const char* frei;
         int jahr;
     };
-    for (const Fall& f : {Fall{"800,00", "-500,00", 2020}, Fall{"1.000,00", "-500,00", 2021},
-                          Fall{"400,00", "-400,00", 2021}, Fall{"1.200,00", "-705,00", 2023},
-                          Fall{"1.200,00", "-750,00", 2024}, Fall{"600,00", "-600,00", 2024},
-                          Fall{"999,99", "-670,00", 2022}}) {
+    for (const Fall& f :
+         {Fall{"800,00", "-500,00", 2020}, Fall{"1.000,00", "-500,00", 2021}, Fall{"400,00", "-400,00", 2021},
+          Fall{"1.200,00", "-705,00", 2023}, Fall{"1.200,00", "-750,00", 2024}, Fall{"600,00", "-600,00", 2024},
+          Fall{"999,99", "-670,00", 2022}}) {
         TLohnGehalt lg = Engine("1111");
         lg.FJahr = f.jahr;
         lg.FMonat = 12;

@@ -381,11 +381,11 @@ TEST(Plans2008, OldMinimumChurchTaxUpTo2009)
         Currency kist;
     };
     const Fall faelle[] = {
-        {"2008", 1, 2, 905_cur, 0_cur, 0.30_cur},   {"2009", 10, 2, 920_cur, 0_cur, 0.30_cur},
-        {"2009", 10, 1, 920_cur, 0_cur, 3.60_cur},  {"2008", 1, 1, 905_cur, 0_cur, 3.60_cur},
-        {"2009", 1, 2, 920_cur, 0_cur, 0.03_cur},   {"2010", 10, 2, 895_cur, 0_cur, 0.05_cur},
-        {"2008", 12, 2, 905_cur, 0_cur, 0.07_cur},  {"2008", 1, 2, 1500_cur, 2_cur, 0_cur},
-        {"2009", 10, 2, 1500_cur, 2_cur, 0_cur},    {"2008", 1, 2, 500_cur, 0_cur, 0_cur},
+        {"2008", 1, 2, 905_cur, 0_cur, 0.30_cur},  {"2009", 10, 2, 920_cur, 0_cur, 0.30_cur},
+        {"2009", 10, 1, 920_cur, 0_cur, 3.60_cur}, {"2008", 1, 1, 905_cur, 0_cur, 3.60_cur},
+        {"2009", 1, 2, 920_cur, 0_cur, 0.03_cur},  {"2010", 10, 2, 895_cur, 0_cur, 0.05_cur},
+        {"2008", 12, 2, 905_cur, 0_cur, 0.07_cur}, {"2008", 1, 2, 1500_cur, 2_cur, 0_cur},
+        {"2009", 10, 2, 1500_cur, 2_cur, 0_cur},   {"2008", 1, 2, 500_cur, 0_cur, 0_cur},
     };
     for (const auto& f : faelle) {
         auto plan = createPlan(f.plan);

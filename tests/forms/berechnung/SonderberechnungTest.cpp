@@ -54,18 +54,12 @@ TEST(ReduziereZeilen, GarnishablePartsByMark)
         Currency gehalt = 3000.00_cur;
     };
     const Fall faelle[] = {
-        {"WG", 1200.00_cur, 450.00_cur},
-        {"WG", 600.00_cur, 0_cur},
-        {"WG", 1200.00_cur, 495.00_cur, 2023},
-        {"WG", 1000.00_cur, 295.00_cur, 2024, 3},
-        {"WG", 800.00_cur, 300.00_cur, 2020},
-        {"WG", 1200.00_cur, 700.00_cur, 2021},
-        {"WG", 1200.00_cur, 570.00_cur, 2022, 1},
-        {"WG", 800.00_cur, 500.00_cur, 2020, 12, 600.00_cur},
-        {"ÜbStd.", 301.01_cur, 150.51_cur},
-        {"", 250.00_cur, std::nullopt},
-        {"x", 2000.00_cur, 2000.00_cur},
-        {"Abzug", -(30.00_cur), -(30.00_cur)},
+        {"WG", 1200.00_cur, 450.00_cur},          {"WG", 600.00_cur, 0_cur},
+        {"WG", 1200.00_cur, 495.00_cur, 2023},    {"WG", 1000.00_cur, 295.00_cur, 2024, 3},
+        {"WG", 800.00_cur, 300.00_cur, 2020},     {"WG", 1200.00_cur, 700.00_cur, 2021},
+        {"WG", 1200.00_cur, 570.00_cur, 2022, 1}, {"WG", 800.00_cur, 500.00_cur, 2020, 12, 600.00_cur},
+        {"ÜbStd.", 301.01_cur, 150.51_cur},       {"", 250.00_cur, std::nullopt},
+        {"x", 2000.00_cur, 2000.00_cur},          {"Abzug", -(30.00_cur), -(30.00_cur)},
     };
     for (const Fall& f : faelle) {
         const Lohnart gehalt{.name = "Gehalt", .betrag = f.gehalt};
@@ -74,8 +68,9 @@ TEST(ReduziereZeilen, GarnishablePartsByMark)
         const std::string text = formatAmount(f.betrag);
         const std::string fall = std::string(f.marke) + " " + text + " " + std::to_string(f.monat) + "/" +
                                  std::to_string(f.jahr) + " beside " + gehaltText;
-        const PfaendbareZeilen r = ReduziereZeilen(
-            {gehalt, z}, {Pfd("Gehalt", gehaltText.c_str(), "x"), Pfd("Zeile", text.c_str(), f.marke)}, f.jahr, f.monat);
+        const PfaendbareZeilen r =
+            ReduziereZeilen({gehalt, z}, {Pfd("Gehalt", gehaltText.c_str(), "x"), Pfd("Zeile", text.c_str(), f.marke)},
+                            f.jahr, f.monat);
         EXPECT_EQ(r.korrektur, 0_cur) << fall;
         if (!f.erwartet) {
             EXPECT_EQ(r.zeilen, std::vector<Lohnart>{gehalt}) << fall;
@@ -549,8 +544,8 @@ TEST_F(SonderberechnungTest, ReportByTheRowsMarks)
         Currency pfaendungsbrutto;
         const char* jahr = "2024";
         const char* weihnachtsgeld = nullptr;
-        Currency steuerbruttoEB = 0_cur;  // the bonus's garnishable part; 0: no line
-        const char* privat = nullptr;     // health and care special case
+        Currency steuerbruttoEB = 0_cur;     // the bonus's garnishable part; 0: no line
+        const char* privat = nullptr;        // health and care special case
         Currency pfaendungsbetrag = -1_cur;  // -1: not asserted
     };
     const Fall faelle[] = {
@@ -578,7 +573,8 @@ TEST_F(SonderberechnungTest, ReportByTheRowsMarks)
         const std::string was = std::string(f.marke) + " " + f.methode + " " + f.jahr;
         p.haupt.text(Haupt::ComboJahr) = f.jahr;
         p.haupt.text(Haupt::ComboMonat) = f.weihnachtsgeld ? "Dezember" : (f.privat ? "Juli" : "März");
-        for (Opt bes : {Opt::SVComboKVBez, Opt::SVComboPVBez}) p.opt.text(bes) = f.privat ? f.privat : "keine Besonderheiten";
+        for (Opt bes : {Opt::SVComboKVBez, Opt::SVComboPVBez})
+            p.opt.text(bes) = f.privat ? f.privat : "keine Besonderheiten";
         p.opt.text(Opt::LEdiPKV) = f.privat ? "600,00" : "0,00";
         p.opt.text(Opt::LEdiPPV) = f.privat ? "100,00" : "0,00";
         Enter(Haupt::LEdiBrutto, f.privat ? "6.500,00" : "3.000,00");
@@ -599,8 +595,8 @@ TEST_F(SonderberechnungTest, ReportByTheRowsMarks)
             EXPECT_EQ(Berichtszeile("Pfändungsbrutto"), Zeile44("Pfändungsbrutto", f.pfaendungsbrutto)) << was;
         }
         if (f.weihnachtsgeld) {
-            const std::string eb = f.steuerbruttoEB > 0_cur ? Zeile44("Steuerbrutto EBZ", f.steuerbruttoEB)
-                                                            : "(no line Steuerbrutto EBZ)";
+            const std::string eb =
+                f.steuerbruttoEB > 0_cur ? Zeile44("Steuerbrutto EBZ", f.steuerbruttoEB) : "(no line Steuerbrutto EBZ)";
             EXPECT_EQ(Berichtszeile("Steuerbrutto EBZ"), eb) << was;
         } else if (!f.privat) {
             EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "3.000,00") << was;
