@@ -159,6 +159,10 @@ public:
     // `brutto` less the taxes and the employee's shares of the computation; a
     // member who pays the health or care insurer himself keeps that share.
     Currency NettoVon(Currency brutto) const;
+    // What a member who pays the health or care insurer himself pays it, less
+    // the employer's subsidy: the garnishable net loses it as it loses the
+    // statutory shares (ZPO § 850e Nr. 1).
+    Currency SelbstgezahlteVorsorge() const;
 
     // Contribution bases (month and one-off payment)
     Currency BerechneVBGrenze() const;

@@ -69,16 +69,29 @@ Currency UeberstundenHaelfte(Currency betrag)
     return halbAufCent(betrag);
 }
 
-Currency PfaendbaresWeihnachtsgeld(Currency betrag)
+Currency WeihnachtsgeldFreibetrag(int jahr, int monat, Currency monatsverdienst)
 {
+    // The law of 7 May 2021 (BGBl. I S. 850) tied the exemption to the basic
+    // exemption from 1 January 2022 on.
+    if (jahr >= 2022) {
+        const Currency grund = PfaendungsfreigrenzenFuer(jahr, monat).grundfreibetrag[0];
+        Currency aufZehn = AbrundeZehn(grund);
+        if (aufZehn < grund) aufZehn += 10_cur;
+        return halbAufCent(aufZehn);
+    }
     constexpr Currency kFreiHoechstens = 500.00_cur;
-    const Currency h = halbAufCent(betrag);
-    return h > kFreiHoechstens ? betrag - kFreiHoechstens : h;
+    return std::min(halbAufCent(std::max(monatsverdienst, 0_cur)), kFreiHoechstens);
 }
 
-Currency UnpfaendbaresWeihnachtsgeld(Currency betrag)
+Currency UnpfaendbaresWeihnachtsgeld(Currency betrag, int jahr, int monat, Currency monatsverdienst)
 {
-    return betrag - PfaendbaresWeihnachtsgeld(betrag);
+    if (betrag <= 0_cur) return 0_cur;
+    return std::min(betrag, WeihnachtsgeldFreibetrag(jahr, monat, monatsverdienst));
+}
+
+Currency PfaendbaresWeihnachtsgeld(Currency betrag, int jahr, int monat, Currency monatsverdienst)
+{
+    return betrag - UnpfaendbaresWeihnachtsgeld(betrag, jahr, monat, monatsverdienst);
 }
 
 void TLohnGehalt::BerechnePfaendung()
@@ -98,9 +111,28 @@ Currency TLohnGehalt::NettoVon(Currency brutto) const
     return netto;
 }
 
+Currency TLohnGehalt::SelbstgezahlteVorsorge() const
+{
+    // Only what NettoVon leaves in the net: the private self-payer's premium,
+    // and the voluntary member's share (under health digit 9 a premium paid
+    // through the employer is already the employee's part).
+    Currency betrag;
+    if (FKVBes == Besonderheit::PrivatSelbstzahler) {
+        betrag += FPKVBeitrag - FKVAG;
+    } else if (KVFreiwillig()) {
+        betrag += FKVBes == Besonderheit::PrivatFirmenzahler ? FKVAN : FKVAN - FKVAG;
+    }
+    if (FPVBes == Besonderheit::PrivatSelbstzahler) {
+        betrag += FPPVBeitrag - FPVAG;
+    } else if (PVFreiwillig()) {
+        betrag += FPVBes == Besonderheit::PrivatFirmenzahler ? FPVAN : FPVAN - FPVAG;
+    }
+    return betrag;
+}
+
 Currency TLohnGehalt::BerechnePfaendbar() const
 {
-    const Currency r = NettoVon(FGesamtbrutto) - FPfaendKorrektur;
+    const Currency r = NettoVon(FGesamtbrutto) - SelbstgezahlteVorsorge() - FPfaendKorrektur;
     const Pfaendungsfreigrenzen& g = PfaendungsfreigrenzenFuer(FJahr, FMonat);
     Currency ueber = 0_cur;
     Currency betrachtet = r;

@@ -23,10 +23,13 @@ Currency AbrundeZehn(Currency betrag);
 // Pay items garnishable only in part. Overtime pay: half of it, rounded to
 // the cent, is garnishable and the same half stays exempt.
 Currency UeberstundenHaelfte(Currency betrag);
-// Christmas bonus: half of it, rounded to the cent, is garnishable, but all
-// above 500,00 when half is more (at most 500,00 stay exempt).
-Currency PfaendbaresWeihnachtsgeld(Currency betrag);
-// The rest of it, which stays exempt: what the garnishable net is lowered by.
-Currency UnpfaendbaresWeihnachtsgeld(Currency betrag);
+// Christmas bonus (ZPO § 850a Nr. 4): exempt up to the amount below, the rest
+// garnishable. Up to 2021 half of the month's pay `monatsverdienst` (the
+// payments beside the bonus), at most 500,00; from 1 January 2022 half of the
+// month's basic exemption for no dependant, rounded up to full ten euros.
+Currency WeihnachtsgeldFreibetrag(int jahr, int monat, Currency monatsverdienst);
+// The part that stays exempt, what the garnishable net is lowered by, and the rest.
+Currency UnpfaendbaresWeihnachtsgeld(Currency betrag, int jahr, int monat, Currency monatsverdienst);
+Currency PfaendbaresWeihnachtsgeld(Currency betrag, int jahr, int monat, Currency monatsverdienst);
 
 }  // namespace lx

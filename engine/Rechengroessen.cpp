@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Dez.h"
 #include "Kennzeichen.h"
 
 namespace lx {
@@ -54,9 +55,29 @@ constexpr std::array kBBG = {
 
 constexpr std::optional<Currency> kKein = std::nullopt;
 
+// The average additional health rate (SGB V § 242a) as the Federal Ministry of
+// Health announced it for each year.
+constexpr std::array kKVZusatzDurchschnitt = {
+    AbMonat{2015, 1, 0.90_cur}, AbMonat{2016, 1, 1.10_cur}, AbMonat{2018, 1, 1.00_cur}, AbMonat{2019, 1, 0.90_cur},
+    AbMonat{2020, 1, 1.10_cur}, AbMonat{2021, 1, 1.30_cur}, AbMonat{2023, 1, 1.60_cur}, AbMonat{2024, 1, 1.70_cur},
+};
+
+// From 2019 a private member's subsidy is half of the general rate plus the
+// year's average additional rate, at most on the health ceiling.
+Currency zuschussSatz(int jahr)
+{
+    return 14.60_cur + KVZusatzVorgabeFuer(jahr);
+}
+
+Currency pkvMax(int jahr)
+{
+    const Currency bbg = BBGFuer(jahr).value_or(Beitragsbemessungsgrenzen{}).kvpv;
+    return (dez(bbg) * dez(zuschussSatz(jahr))).divide<kCents>(200, Round::HalfUp).toCurrency(Round::Cut);
+}
+
 // clang-format off
 // year, months, PKV max, KV subsidy rate, PPV max, zone OG, F, KV, KV reduced, RV, AV, PV, insolvency
-constexpr std::array kMonate = {
+const std::array kMonate = {
     MonatsWerte{2004, 1, 12, 249.36_cur, kKein,       29.64_cur,  800.00_cur, 0.5952_cur, kKein,     kKein,     19.50_cur, 6.50_cur, 1.70_cur, 0.10_cur},
     MonatsWerte{2005, 1, 6,  252.04_cur, kKein,       29.96_cur,  800.00_cur, 0.5952_cur, kKein,     kKein,     19.50_cur, 6.50_cur, 1.70_cur, 0.10_cur},
     MonatsWerte{2005, 7, 12, 236.18_cur, kKein,       29.96_cur,  800.00_cur, 0.5952_cur, kKein,     kKein,     19.50_cur, 6.50_cur, 1.70_cur, 0.10_cur},
@@ -77,16 +98,16 @@ constexpr std::array kMonate = {
     MonatsWerte{2016, 1, 12, 309.34_cur, 14.60_cur,   49.79_cur,  850.00_cur, 0.7547_cur, 14.60_cur, 14.00_cur, 18.70_cur, 3.00_cur, 2.35_cur, 0.12_cur},
     MonatsWerte{2017, 1, 12, 317.55_cur, 14.60_cur,   55.46_cur,  850.00_cur, 0.7509_cur, 14.60_cur, 14.00_cur, 18.70_cur, 3.00_cur, 2.55_cur, 0.09_cur},
     MonatsWerte{2018, 1, 12, 323.03_cur, 14.60_cur,   56.42_cur,  850.00_cur, 0.7547_cur, 14.60_cur, 14.00_cur, 18.60_cur, 3.00_cur, 2.55_cur, 0.06_cur},
-    MonatsWerte{2019, 1, 6,  351.66_cur, 15.50_cur,   69.20_cur,  850.00_cur, 0.7566_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.50_cur, 3.05_cur, 0.06_cur},
-    MonatsWerte{2019, 7, 12, 351.66_cur, 15.50_cur,   69.20_cur, 1300.00_cur, 0.7566_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.50_cur, 3.05_cur, 0.06_cur},
-    MonatsWerte{2020, 1, 12, 367.97_cur, 15.70_cur,   71.48_cur, 1300.00_cur, 0.7547_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.06_cur},
-    MonatsWerte{2021, 1, 12, 384.58_cur, 15.90_cur,   73.77_cur, 1300.00_cur, 0.7509_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.12_cur},
-    MonatsWerte{2022, 1, 9,  384.58_cur, 15.90_cur,   73.77_cur, 1300.00_cur, 0.7509_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.09_cur},
-    MonatsWerte{2022, 10, 12, 384.58_cur, 15.90_cur,  73.77_cur, 1600.00_cur, 0.7009_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.09_cur},
-    MonatsWerte{2023, 1, 6,  403.99_cur, 16.20_cur,   76.06_cur, 2000.00_cur, 0.6922_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.05_cur, 0.06_cur},
+    MonatsWerte{2019, 1, 6,  pkvMax(2019), zuschussSatz(2019),   69.20_cur,  850.00_cur, 0.7566_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.50_cur, 3.05_cur, 0.06_cur},
+    MonatsWerte{2019, 7, 12, pkvMax(2019), zuschussSatz(2019),   69.20_cur, 1300.00_cur, 0.7566_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.50_cur, 3.05_cur, 0.06_cur},
+    MonatsWerte{2020, 1, 12, pkvMax(2020), zuschussSatz(2020),   71.48_cur, 1300.00_cur, 0.7547_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.06_cur},
+    MonatsWerte{2021, 1, 12, pkvMax(2021), zuschussSatz(2021),   73.77_cur, 1300.00_cur, 0.7509_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.12_cur},
+    MonatsWerte{2022, 1, 9,  pkvMax(2022), zuschussSatz(2022),   73.77_cur, 1300.00_cur, 0.7509_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.09_cur},
+    MonatsWerte{2022, 10, 12, pkvMax(2022), zuschussSatz(2022),  73.77_cur, 1600.00_cur, 0.7009_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.40_cur, 3.05_cur, 0.09_cur},
+    MonatsWerte{2023, 1, 6,  pkvMax(2023), zuschussSatz(2023),   76.06_cur, 2000.00_cur, 0.6922_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.05_cur, 0.06_cur},
     // 4987.50 x 3.40 % / 2 once the care rate rose in July
-    MonatsWerte{2023, 7, 12, 403.99_cur, 16.20_cur,   84.79_cur, 2000.00_cur, 0.6922_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.40_cur, 0.06_cur},
-    MonatsWerte{2024, 1, 12, 421.76_cur, 16.30_cur,   87.98_cur, 2000.00_cur, 0.6846_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.40_cur, 0.06_cur},
+    MonatsWerte{2023, 7, 12, pkvMax(2023), zuschussSatz(2023),   84.79_cur, 2000.00_cur, 0.6922_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.40_cur, 0.06_cur},
+    MonatsWerte{2024, 1, 12, pkvMax(2024), zuschussSatz(2024),   87.98_cur, 2000.00_cur, 0.6846_cur, 14.60_cur, 14.00_cur, 18.60_cur, 2.60_cur, 3.40_cur, 0.06_cur},
 };
 
 // One twentieth of the monthly reference value, 2004 to 2024.
@@ -125,9 +146,6 @@ constexpr std::array kPVZuschlag = {
     AbMonat{2005, 1, 0.25_cur}, AbMonat{2022, 1, 0.35_cur}, AbMonat{2023, 7, 0.60_cur},
 };
 
-constexpr std::array kKVZusatzVorgabe = {
-    AbMonat{kErstesRechenjahr, 1, 0.90_cur}, AbMonat{2015, 1, 1.30_cur}, AbMonat{2023, 1, 1.60_cur},
-};
 // clang-format on
 
 }  // namespace
@@ -173,7 +191,8 @@ bool KVZusatzJeKasse(int jahr)
 
 Currency KVZusatzVorgabeFuer(int jahr)
 {
-    return gueltigAb(kKVZusatzVorgabe, std::min(jahr, kLetztesRechenjahr), 1).value_or(kKVZusatzVorgabe.front().wert);
+    // before 2015 every member paid the same 0.90 points
+    return gueltigAb(kKVZusatzDurchschnitt, std::min(jahr, kLetztesRechenjahr), 1).value_or(0.90_cur);
 }
 
 bool KVZusatzParitaetisch(int jahr)

@@ -64,8 +64,9 @@ std::optional<Currency> KVSatzVorgeschrieben(int jahr, int monat, int kvZiffer);
 // From 2015 each fund sets its own additional health rate; before, every
 // member paid the same 0.90 points.
 bool KVZusatzJeKasse(int jahr);
-// The preset of the additional health rate: 0.90 until 2014, 1.30 from 2015,
-// 1.60 from 2023.
+// The preset of the additional health rate: the year's average rate (SGB V
+// § 242a) from 2015, the fixed 0.90 points before. The subsidy maximum of a
+// private member takes the same rate from 2019.
 Currency KVZusatzVorgabeFuer(int jahr);
 // From 2019 the employer pays half of the additional rate as well.
 bool KVZusatzParitaetisch(int jahr);

@@ -39,6 +39,16 @@ void abzuege(std::vector<std::string>& z, const TLohnGehalt& lg)
     z.push_back(FormatDetailZeile("Pflegeversicherung", PVAbzug(lg)));
 }
 
+// What a self-paying member pays his insurer less the subsidy, which the
+// garnishable net has lost beside the seven deductions.
+void selbstgezahlt(std::vector<std::string>& z, const TLohnGehalt& lg)
+{
+    const Currency s = lg.SelbstgezahlteVorsorge();
+    if (s.isZero()) return;
+    z.push_back(FormatDetailZeile("KV/PV selbst gez. abzgl. Zuschuss", -s));
+    z.emplace_back();
+}
+
 void schluss(std::vector<std::string>& z, const TLohnGehalt& lg)
 {
     z.push_back(FormatDetailZeile("Unterhaltsber. Personen", std::to_string(lg.FUnterhaltPers), false));
@@ -91,7 +101,7 @@ std::string FormatAbrZeile(std::string_view label, std::string_view wert, bool g
 
 Currency PfaendbaresNetto(const TLohnGehalt& lg)
 {
-    return lg.NettoVon(lg.FGesamtbrutto);
+    return lg.NettoVon(lg.FGesamtbrutto) - lg.SelbstgezahlteVorsorge();
 }
 
 std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const PfaendungsEingaben& ein)
@@ -109,6 +119,7 @@ std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const
     z.emplace_back();
     abzuege(z, lg2);
     z.emplace_back();
+    selbstgezahlt(z, lg2);
 
     Currency q = PfaendbaresNetto(lg2);
     Currency v;
@@ -137,9 +148,15 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
     z.emplace_back();
     abzuege(z, lg);
     z.emplace_back();
+    selbstgezahlt(z, lg);
 
     Currency q = PfaendbaresNetto(lg);
     if (!lg.FPfaendKorrektur.isZero()) {
+        Currency verdienst;
+        for (const PfaendungsListenZeile& p : ein.zeilen) {
+            const Currency a = BetragAusText(p.betrag);
+            if (p.marke != "WG" && a > 0_cur) verdienst += a;
+        }
         for (const PfaendungsListenZeile& p : ein.zeilen) {
             if (p.marke.empty()) {
                 z.push_back(FormatDetailZeile(p.bezeichnung, -BetragAusText(p.betrag)));
@@ -147,7 +164,9 @@ std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const
                 z.push_back(FormatDetailZeile("1/2 Überstunden", -UeberstundenHaelfte(BetragAusText(p.betrag))));
             } else if (p.marke == "WG") {
                 // The exempt part, as the correction below takes it off.
-                z.push_back(FormatDetailZeile("Weihnachtsgeld", -UnpfaendbaresWeihnachtsgeld(BetragAusText(p.betrag))));
+                z.push_back(FormatDetailZeile(
+                    "Weihnachtsgeld",
+                    -UnpfaendbaresWeihnachtsgeld(BetragAusText(p.betrag), lg.FJahr, lg.FMonat, verdienst)));
             }
         }
         q -= lg.FPfaendKorrektur;

@@ -37,7 +37,8 @@ std::vector<std::string> NettoPfaendungsabrechnung(const TLohnGehalt& lg2, const
 std::vector<std::string> BruttoPfaendungsabrechnung(const TLohnGehalt& lg, const PfaendungsEingaben& ein);
 
 // The net both reports garnish from: total gross less taxes and the employee's
-// contributions that the net deducts.
+// contributions that the net deducts, and less what a self-paying member pays
+// his insurer beyond the subsidy.
 Currency PfaendbaresNetto(const TLohnGehalt& lg);
 
 // One row of the partial-retirement list: caption, top-up choice ("ja" or

@@ -148,7 +148,9 @@ Currency Kirchensteuer(const KirchensteuerFall& fall)
         k = std::min(k, kappe);
     }
 
-    if (fall.LSTLZZCent > 0_cur) k = std::max(k, mindestbetrag(gebiet, fall, ungeteilt));
+    // Levied only where wage tax arises after the child allowances (EStG § 51a):
+    // withheld wage tax whose base the allowances take away owes no minimum.
+    if (fall.LSTLZZCent > 0_cur && fall.basisCent > 0_cur) k = std::max(k, mindestbetrag(gebiet, fall, ungeteilt));
     if (ungeteilt) return k;
 
     switch (fall.Konfession) {

@@ -25,7 +25,7 @@ enum class Mischehe : std::uint8_t {
 };
 
 // A minimum church tax of a pay period. It is levied only from members whose
-// wage tax is withheld: the base (with child allowances) may be 0 then.
+// wage tax is withheld and whose base after the child allowances is above 0.
 struct Mindestbetrag {
     Kirche kirche = Kirche::Beide;  // the church that levies it
     Currency monat;                 // a month; 0: no minimum (a year counts twelve months)

@@ -5,8 +5,12 @@
 
 namespace lx {
 
-Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen)
+Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen, int jahr, int monat)
 {
+    Currency verdienst;
+    for (const PfaendungsZeile& z : zeilen) {
+        if (z.marke != "WG" && z.betrag > 0_cur) verdienst += z.betrag;
+    }
     Currency summe;
     for (const PfaendungsZeile& z : zeilen) {
         const Currency x = z.betrag;
@@ -15,7 +19,7 @@ Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen)
         } else if (z.marke == "ÜbStd.") {
             summe += UeberstundenHaelfte(x);
         } else if (z.marke == "WG") {
-            summe += UnpfaendbaresWeihnachtsgeld(x);
+            summe += UnpfaendbaresWeihnachtsgeld(x, jahr, monat, verdienst);
         } else if (z.marke == "VL-Abzug") {
             summe -= x;
         }
@@ -33,7 +37,7 @@ PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w)
     if (an && w.pfdEntUmwNein && w.bavAN != 0_cur && w.bavArt != BAVArt::Keine) plan.sonderflag = true;
     if (an && w.zvArt != "keine") plan.sonderflag = true;
     // A sum of zero is passed as it is: nothing of the pay is exempt then.
-    if (an && plan.sonderflag) plan.korrektur = PfaendungsKorrektur(w.pfdZeilen);
+    if (an && plan.sonderflag) plan.korrektur = PfaendungsKorrektur(w.pfdZeilen, w.jahr, w.monat);
     plan.sonderberechnung = an && plan.sonderflag;
     plan.berechnePfaendung = an && (!plan.sonderflag || w.pfdBruttomethode);
     return plan;

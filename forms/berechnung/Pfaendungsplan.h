@@ -18,8 +18,9 @@ struct PfaendungsPlan {
     bool berechnePfaendung = false;  // BerechnePfaendung runs
     bool operator==(const PfaendungsPlan&) const = default;
 };
-// The non-garnishable part of the rows by their marks.
-Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen);
+// The non-garnishable part of the rows by their marks, a Christmas bonus's by
+// the law of the year and month.
+Currency PfaendungsKorrektur(const std::vector<PfaendungsZeile>& zeilen, int jahr, int monat);
 PfaendungsPlan PlanePfaendung(const BerechnungsEingaben& w);
 
 }  // namespace lx

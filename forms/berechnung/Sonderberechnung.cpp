@@ -64,7 +64,8 @@ public:
     void run()
     {
         const std::size_t eintraege = p_.erfass.zeilen.size();
-        const PfaendbareZeilen reduziert = ReduziereZeilen(p_.erfass.zeilen, p_.opt[Opt::PfdLView].rows);
+        const PfaendbareZeilen reduziert =
+            ReduziereZeilen(p_.erfass.zeilen, p_.opt[Opt::PfdLView].rows, p_.LohnGehalt.FJahr, p_.LohnGehalt.FMonat);
         p_.erfass.zeilen = reduziert.zeilen;
         erfass::ActNTBrutti(p_);
         Kopieren();
@@ -191,9 +192,16 @@ private:
 
 }  // namespace
 
-PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung)
+PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung, int jahr,
+                                 int monat)
 {
     PfaendbareZeilen r;
+    // the month's pay beside the Christmas bonus, which caps its exempt part up to 2021
+    Currency verdienst;
+    for (const Zeile& z : pfaendung) {
+        const Currency a = BetragAusText(zelle(z, 1));
+        if (zelle(z, 2) != "WG" && a > 0_cur) verdienst += a;
+    }
     Currency vl;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         Lohnart z = zeilen[i];
@@ -202,7 +210,7 @@ PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::
             const Currency a = BetragAusText(zelle(pfaendung[i], 1));
             if (marke.empty()) continue;
             if (marke == "WG") {
-                z.betrag = PfaendbaresWeihnachtsgeld(a);
+                z.betrag = PfaendbaresWeihnachtsgeld(a, jahr, monat, verdienst);
             } else if (marke == "ÜbStd.") {
                 z.betrag = UeberstundenHaelfte(a);
             } else if (marke == "VL-Abzug") {

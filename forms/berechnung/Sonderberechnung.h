@@ -21,13 +21,15 @@ struct ProgrammZustand;
 // The entry rows reduced by the marks of the garnishment list, row i by
 // garnishment row i up to the shorter list (a row without garnishment row
 // stays): empty mark removes the row, "WG" and "ÜbStd." keep the garnishable
-// part of the garnishment row's amount, the rest stays. `korrektur` is minus
-// the sum of all "VL-Abzug" amounts.
+// part of the garnishment row's amount (a Christmas bonus by the law of the
+// year and month), the rest stays. `korrektur` is minus the sum of all
+// "VL-Abzug" amounts.
 struct PfaendbareZeilen {
     std::vector<Lohnart> zeilen;
     Currency korrektur;
 };
-PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung);
+PfaendbareZeilen ReduziereZeilen(const std::vector<Lohnart>& zeilen, const std::vector<Zeile>& pfaendung, int jahr,
+                                 int monat);
 
 // Replaces the net a search compares with its target; tests use it to reach
 // the limit. Arguments: the net computed and the target.

@@ -93,6 +93,10 @@ struct HauptZustand : FensterZustand<Haupt> {
     // ComboStamm's text when a record was last loaded or the text last set by
     // the program: typed text loads only when it differs (Stammdaten.h).
     std::string stammBehandelt{};
+    // "Erhöhte PV" reads "nein" because the age rule switched it off; it comes
+    // back for a calculation the rule no longer applies to. Any setting of the
+    // list through its handler (the user, a reset, a record) forgets it.
+    bool pvAltersregel = false;
 };
 
 // The seven deductions in the list's order, from the working engine's results:

@@ -163,12 +163,9 @@ void ActMMJJChange(ProgrammZustand& p)
     lg.SetJahr(*jahr);
     lg.SetMonat(monat);
     h[MEdiKVZus].enabled = false;
-    // Into or out of the years of the funds' own rates, and into the years of
-    // the newest preset, the field takes the year's preset.
-    if (neuesJahr && (KVZusatzJeKasse(vorher) != KVZusatzJeKasse(*jahr) ||
-                      KVZusatzVorgabeFuer(*jahr) == KVZusatzVorgabeFuer(kLetztesRechenjahr))) {
-        setzeKVZus(p, kvZusatzText(*jahr));
-    }
+    // Another year brings its own average rate; a rate typed or loaded for
+    // this year stays while only the month changes.
+    if (neuesJahr) setzeKVZus(p, kvZusatzText(*jahr));
     p.opt.text(Opt::ComboMonat) = h.text(ComboMonat);
     p.opt.text(Opt::ComboJahr) = h.text(ComboJahr);
     ActSetSVVorTage(p);
@@ -227,6 +224,7 @@ void ComboZVChange(ProgrammZustand& p)
 
 void ComboPVerhChange(ProgrammZustand& p)
 {
+    p.haupt.pvAltersregel = false;
     if (p.haupt.text(ComboPVerh) == "ja") {
         KinderlosSperren(p);
     } else {
@@ -240,19 +238,27 @@ void ActPVKinder(ProgrammZustand& p)
     auto& h = p.haupt;
     TLohnGehalt& lg = p.LohnGehalt;
     const Currency freibetrag = BetragAusTextOderNichts(h.text(LEdiKiFB)).value_or(0_cur);
+    // the birth year as the driver passes it on
+    const std::string& gebText = h.text(LEdiGebJahr);
+    const int gebJahr = gebText.size() < 4 ? 1990 : StrToInt(gebText);
+    // under 23 in the calculation year, or born before 1940: no surcharge
+    const bool altersregel = gebJahr > angenommenesJahr(p) - 23 || gebJahr < 1940;
+    if (h.pvAltersregel && !altersregel && h.text(ComboPVerh) == "nein") {
+        h.text(ComboPVerh) = "ja";
+        KinderlosSperren(p);
+    }
+    h.pvAltersregel = h.pvAltersregel && altersregel && h.text(ComboPVerh) == "nein";
     if (freibetrag != 0_cur && h.text(ComboPVerh) == "ja") {
         h.text(ComboPVerh) = "nein";
         p.opt[Opt::PnlPVKinder].visible = false;
         p.opt[Opt::SVComboPVKi].enabled = true;
     }
-    // the birth year as the driver passes it on
-    const std::string& gebText = h.text(LEdiGebJahr);
-    const int gebJahr = gebText.size() < 4 ? 1990 : StrToInt(gebText);
-    if ((gebJahr > angenommenesJahr(p) - 23 || gebJahr < 1940) && h.text(ComboPVerh) == "ja") {
+    if (altersregel && h.text(ComboPVerh) == "ja") {
         h.text(ComboPVerh) = "nein";
         p.opt[Opt::PnlPVKinder].visible = false;
         p.opt.text(Opt::SVComboPVKi) = "0 Kinder";
         p.opt[Opt::SVComboPVKi].enabled = false;
+        h.pvAltersregel = true;
     }
     if (!PVKinderAbschlagGilt(lg.FJahr, lg.FMonat)) return;
     const int e = kinderAusFreibetrag(freibetrag);

@@ -42,7 +42,7 @@ void ComboPVerhChange(ProgrammZustand& p);
 void ActPVKinder(ProgrammZustand& p);
 void ActMainGrund(ProgrammZustand& p);
 // The extra health rate of the year list's year as the reset sets it: the
-// year's preset once each fund sets its own rate ("+ 1,30%"); earlier years leave it.
+// year's average rate once each fund sets its own rate ("+ 1,70%"); earlier years leave it.
 void KVZusatzVorgabe(ProgrammZustand& p);
 
 }  // namespace lx

@@ -16,7 +16,8 @@ std::vector<Eintrag<Opt>> optionenSeite5()
           .label = "Erstes Jahr der Zahlung des Versorgungsbezugs:",
           .hint = "wenn vor 2005, dann 2005 eingeben",
           .min = Currency::fromUnits(kErstesVBBeginnJahr),
-          .max = 2023_cur,
+          // a pension may begin in any year the program computes
+          .max = Currency::fromUnits(kLetztesRechenjahr),
           .decimals = 0,
           .length = 4,
           .preset = std::to_string(kErstesVBBeginnJahr),

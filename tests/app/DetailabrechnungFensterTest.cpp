@@ -231,6 +231,14 @@ public:
         p().opt.text(id) = text;
         fenster->anzeige.alles();
     }
+    // A year typed into the year list with ENTER and a month chosen from its list.
+    void JahrMonat(const char* jahr, const char* monat)
+    {
+        Ueberschreibe(w<QComboBox>("ComboJahr")->lineEdit(), (std::string(jahr) + "\r").c_str());
+        auto* liste = w<QComboBox>("ComboMonat");
+        liste->setCurrentIndex(liste->findText(QString::fromUtf8(monat)));
+        emit liste->activated(liste->currentIndex());
+    }
     void Klick(QWidget* in, const char* name)
     {
         auto* knopf = in->findChild<QAbstractButton*>(QString::fromUtf8(name));
@@ -296,9 +304,9 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
 {
     using SatzListe = std::vector<std::string>;
     // The rates of 2024 with the extra rate of the year and the surcharge of the childless.
-    const SatzListe arbeitnehmer = {"Krankenversicherung: 14,60% + 1,60%", "Rentenversicherung: 18,60%",
+    const SatzListe arbeitnehmer = {"Krankenversicherung: 14,60% + 1,70%", "Rentenversicherung: 18,60%",
                                     "Arbeitslosenversicherung: 2,60%", "Pflegeversicherung: 3,40% + 0,60%"};
-    const SatzListe arbeitgeber = {"Krankenversicherung: 14,60%+1,60%",
+    const SatzListe arbeitgeber = {"Krankenversicherung: 14,60%+1,70%",
                                    "Rentenversicherung: 18,60%",
                                    "Arbeitslosenversicherung: 2,60%",
                                    "Pflegeversicherung: 3,40%",
@@ -366,7 +374,7 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
              optionen::ATZComboJaNeinChange(t.p());
              t.SchliessenUndBerechnen();
          },
-         "1.952,52", "1.591,08", atz},
+         "1.952,41", "1.590,42", atz},
         {"garnishment",
          [](AnzeigeTest& t) {
              t.Zeile("Gehalt", "3.000,00");
@@ -399,6 +407,38 @@ TEST_F(AnzeigeTest, MainWindowAndPayslipAgreeInEveryConfiguration)
          },
          "4.000,00", "", regel},
         {"zone 1.000,00", [](AnzeigeTest& t) { t.Enter("LEdiBrutto", "1000\r"); }, "1.000,00", "", regel},
+        // Born 1990: no childless surcharge in 2012, under 23; in 2024 it is back
+        // (2.023,93 with the extra health rate of 1,60 %, 2.022,89 with 2024's 1,70 %).
+        {"care surcharge back after the age rule's year",
+         [](AnzeigeTest& t) {
+             t.JahrMonat("2012", "Juli");
+             t.Enter("LEdiBrutto", "3000\r");
+             EXPECT_EQ(t.p().haupt.text(Haupt::ComboPVerh), "nein");
+             t.JahrMonat("2024", "Juli");
+             t.Enter("LEdiBrutto", "3000\r");
+             EXPECT_EQ(t.p().haupt.text(Haupt::ComboPVerh), "ja");
+             EXPECT_EQ(t.Wert("Pflegeversicherung"), "-69,00");
+         },
+         "3.000,00", "2.022,89", regel},
+        // The Protestant church's minimum in Mecklenburg-Vorpommern only where tax
+        // arises after the child allowances: the wage tax withheld is not enough.
+        {"no church-tax minimum where the child allowances take the base",
+         [](AnzeigeTest& t) {
+             t.JahrMonat("2013", "November");
+             t.Enter("LEdiStKl", "2");
+             t.Enter("LEdiKiFB", "3,0");
+             t.Enter("LEdiGebJahr", "1947");
+             t.Optionen(Opt::LSTComboBundesland, "Mecklenburg-Vorpommern");
+             t.Enter("LEdiBrutto", "1211,54\r");
+             EXPECT_NE(t.Wert("Lohnsteuer"), "0,00");
+             EXPECT_EQ(t.Wert("Kirchensteuer"), "0,00");
+         },
+         "1.211,54",
+         "964,36",
+         {"Krankenversicherung: 14,60% + 0,90%", "Rentenversicherung: 18,90%", "Arbeitslosenversicherung: 3,00%",
+          "Pflegeversicherung: 2,05%", "Krankenversicherung: 14,60%", "Rentenversicherung: 18,90%",
+          "Arbeitslosenversicherung: 3,00%", "Pflegeversicherung: 2,05%", "Umlage 2: 0,20%",
+          "Insolvenzgeldumlage: 0,15%"}},
         {"net mode", [](AnzeigeTest& t) { t.Enter("LEdiNetto", "2000\r"); }, "", "2.000,00", regel},
     };
     for (const Fall& f : faelle) {
@@ -522,7 +562,7 @@ TEST_F(AnzeigeTest, GrossFieldShowsTheGrossTheRunUsed)
 // sets, so the same gross gives the same deductions before and after it.
 TEST_F(AnzeigeTest, SameExtraHealthRateAtStartAndAfterNewPayslip)
 {
-    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,60%");
+    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,70%");
     Enter("LEdiBrutto", "3000\r");
     auto abzuege = [this] {
         QStringList t;
@@ -532,10 +572,10 @@ TEST_F(AnzeigeTest, SameExtraHealthRateAtStartAndAfterNewPayslip)
     };
     const QStringList nachStart = abzuege();
     Klick(form, "BtnNeu");
-    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,60%");
+    EXPECT_EQ(Feld("MEdiKVZus"), "+ 1,70%");
     Enter("LEdiBrutto", "3000\r");
     EXPECT_EQ(abzuege(), nachStart);
-    EXPECT_EQ(p().LohnGehalt.GegebeneEingaben().FKVZusatz, 1.60_cur);
+    EXPECT_EQ(p().LohnGehalt.GegebeneEingaben().FKVZusatz, 1.70_cur);
 }
 
 // With the program's own message boxes: the mini-job warning opens over the

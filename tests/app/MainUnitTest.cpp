@@ -68,7 +68,7 @@ TEST_F(MainUnitTest, EveryControlOfTheTableUnderItsNameWithCaptionPresetAndHelp)
     EXPECT_EQ(w<QLineEdit>("LEdiGebJahr")->maxLength(), 4);
     EXPECT_EQ(w<QLineEdit>("LEdiStKl")->maxLength(), 1);
     EXPECT_EQ(w<QLineEdit>("MEdiKV")->text(), "14,60%");
-    EXPECT_EQ(w<QLineEdit>("MEdiKVZus")->text(), "+ 1,60%");
+    EXPECT_EQ(w<QLineEdit>("MEdiKVZus")->text(), "+ 1,70%");
     EXPECT_TRUE(w<QComboBox>("ComboJahr")->isEditable());
     EXPECT_EQ(w<QComboBox>("ComboJahr")->itemText(16), "2008");
     EXPECT_EQ(w<QListWidget>("LiBoUniversal")->count(), 3);

@@ -209,9 +209,9 @@ TEST(Berechnen, TaxOfTheMonthThroughThePlanOfTheYear)
 
 TEST(Berechnen, ChurchTaxPartsOfTheMonth)
 {
-    // The church's parts by law: minimums only with wage tax and only of the
-    // church that levies them, a mixed couple's tax half and half except in
-    // Bavaria, Lower Saxony and Bremen. lst -1: some wage tax, not asserted.
+    // The church's parts by law: minimums only with wage tax after the child
+    // allowances and only of the church that levies them, a mixed couple's tax
+    // half and half except in Bavaria, Lower Saxony and Bremen. lst -1: some wage tax, not asserted.
     struct Fall {
         const char* was;
         int jahr;
@@ -224,11 +224,16 @@ TEST(Berechnen, ChurchTaxPartsOfTheMonth)
         Currency lst;
         Currency ev;
         Currency rk;
+        int monat = 5;
+        int geburtsjahr = 0;
     };
     const Fall faelle[] = {
         {"Hessen, no wage tax", 2015, 478.65_cur, 1, 8, 0, 30, 0_cur, 0_cur, 0_cur, 0_cur},
         {"Hamburg, class III, 9 % of 2.00 raised", 2024, 2540.09_cur, 3, 7, 0, 30, 0_cur, 2_cur, 0.30_cur, 0_cur},
-        {"Hamburg, base taken by the child allowance", 2024, 1600_cur, 1, 7, 1, 30, 1_cur, -1_cur, 0_cur, 0.30_cur},
+        {"Hamburg, base taken by the child allowance", 2024, 1600_cur, 1, 7, 1, 30, 1_cur, -1_cur, 0_cur, 0_cur},
+        {"Mecklenburg-Vorpommern, class II, base taken by 3,0 child allowances", 2013, 1211.54_cur, 2, 9, 0, 30, 3_cur,
+         -1_cur, 0_cur, 0_cur, 11, 1947},
+        {"Thuringia, base taken by the child allowance", 2024, 1600_cur, 1, 18, 0, 30, 1_cur, -1_cur, 0_cur, 0_cur},
         {"NRW, base taken by the child allowance", 2024, 1600_cur, 1, 12, 0, 30, 1_cur, -1_cur, 0_cur, 0_cur},
         {"Mecklenburg-Vorpommern, ev", 2017, 1019.09_cur, 1, 9, 0, 30, 0_cur, 1.50_cur, 0.13_cur, 0_cur},
         {"Mecklenburg-Vorpommern, rk", 2017, 1019.09_cur, 1, 9, 1, 30, 0_cur, 1.50_cur, 0_cur, 0.30_cur},
@@ -239,7 +244,8 @@ TEST(Berechnen, ChurchTaxPartsOfTheMonth)
         {"Hamburg, 15 days: no day's minimum", 2024, 680_cur, 1, 7, 0, 15, 0_cur, 0.15_cur, 0_cur, 0_cur},
     };
     for (const auto& f : faelle) {
-        TLohnGehalt lg = Monat(f.jahr, 5, "1111", f.brutto);
+        TLohnGehalt lg = Monat(f.jahr, f.monat, "1111", f.brutto);
+        lg.SetGebJahr(f.geburtsjahr);
         lg.SetStKl(f.stkl);
         lg.SetBundesland(f.land);
         lg.SetKonfession(f.konfession);

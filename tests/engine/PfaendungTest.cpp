@@ -74,18 +74,40 @@ TEST(Pfaendung, ExemptionTableFromJuly2024)
     EXPECT_EQ(PfaendungsfreigrenzenFuer(2005, 7).obergrenze, 3020.06_cur);
 }
 
-TEST(Pfaendung, VoluntaryMembersKeepTheirPremiumInTheNet)
+TEST(Pfaendung, SelfPayersLoseWhatTheyPayTheirInsurerLessTheSubsidy)
 {
-    TLohnGehalt lg = OhneAbzuege(2024, 3, "9000", 3000_cur);
-    lg.Berechnen();
-    ASSERT_GT(lg.FKVAN, 0_cur);
-    lg.BerechnePfaendung();
-    EXPECT_EQ(lg.FPfaendBetrag, 1118.40_cur) << "(3000 - 1402.28) x 0.7";
-
-    TLohnGehalt gesetzlich = OhneAbzuege(2024, 3, "1000", 3000_cur);
-    gesetzlich.Berechnen();
-    gesetzlich.BerechnePfaendung();
-    EXPECT_EQ(gesetzlich.FPfaendBetrag, 943.40_cur) << "(2750 - 1402.28) x 0.7, health share 244.50 taken off";
+    // Health and care paid to the insurer by the employee himself leave the
+    // garnishable net as the statutory shares do: what he pays less the
+    // employer's subsidy. Without wage tax unless a class is named.
+    struct Fall {
+        const char* was;
+        const char* bgr;
+        Byte kvBes;
+        Byte pvBes;
+        Currency brutto;
+        Currency betrag;
+        int stkl = 0;
+        int monat = 3;
+    };
+    const Fall faelle[] = {
+        {"statutory: health share 244,50 taken off", "1000", 0, 0, 3000_cur, 943.40_cur},
+        {"voluntary member (digit 9): 843,53 less 421,76", "9000", 0, 0, 3000_cur, 817.40_cur},
+        {"voluntary member (special case 2)", "1000", 2, 0, 3000_cur, 817.40_cur},
+        {"private, paid through the employer: 600 + 100 less 350", "1111", 3, 3, 6500_cur, 1748.78_cur, 1, 7},
+        {"private, paid to the insurer: the same", "1111", 4, 4, 6500_cur, 1748.78_cur, 1, 7},
+    };
+    for (const Fall& f : faelle) {
+        TLohnGehalt lg = OhneAbzuege(2024, f.monat, f.bgr, f.brutto);
+        lg.SetStKl(Byte(f.stkl));
+        lg.SetKonfession(0);
+        lg.SetKVBes(f.kvBes);
+        lg.SetPVBes(f.pvBes);
+        lg.SetPKVBeitrag(600_cur);
+        lg.SetPPVBeitrag(100_cur);
+        lg.Berechnen();
+        lg.BerechnePfaendung();
+        EXPECT_EQ(lg.FPfaendBetrag, f.betrag) << f.was;
+    }
 }
 
 TEST(Pfaendung, RoundingDownToTens)

@@ -27,6 +27,10 @@ TEST(Rechengroessen, SubsidyMaximaFollowCeilingTimesRateHalf)
             ASSERT_NE(z, nullptr) << jahr << "/" << monat;
             ASSERT_TRUE(bbg && z->kvSatzZuschuss) << jahr << "/" << monat;
             EXPECT_EQ(z->pkvZuschussMax, halberBeitrag(bbg->kvpv, *z->kvSatzZuschuss)) << jahr << "/" << monat;
+            // from 2019 the subsidy takes the general rate plus the year's average additional rate
+            if (jahr >= 2019) {
+                EXPECT_EQ(*z->kvSatzZuschuss, *z->kvSatz + KVZusatzVorgabeFuer(jahr)) << jahr << "/" << monat;
+            }
             EXPECT_EQ(z->ppvZuschussMax, halberBeitrag(bbg->kvpv, z->pvSatz)) << jahr << "/" << monat;
         }
     }
@@ -197,8 +201,10 @@ TEST(Rechengroessen, SmallLookupTables)
         EXPECT_EQ(r.gilt(r.jahr - 1), r.vorher) << r.was << " " << r.jahr - 1;
         EXPECT_EQ(r.gilt(r.jahr), !r.vorher) << r.was << " " << r.jahr;
     }
-    const std::pair<int, Currency> kvZusatz[] = {{2004, 0.90_cur}, {2014, 0.90_cur}, {2015, 1.30_cur},
-                                                 {2022, 1.30_cur}, {2023, 1.60_cur}, {2024, 1.60_cur}};
+    const std::pair<int, Currency> kvZusatz[] = {{2004, 0.90_cur}, {2014, 0.90_cur}, {2015, 0.90_cur}, {2016, 1.10_cur},
+                                                 {2017, 1.10_cur}, {2018, 1.00_cur}, {2019, 0.90_cur}, {2020, 1.10_cur},
+                                                 {2021, 1.30_cur}, {2022, 1.30_cur}, {2023, 1.60_cur}, {2024, 1.70_cur},
+                                                 {2030, 1.70_cur}};
     for (auto [jahr, satz] : kvZusatz) EXPECT_EQ(KVZusatzVorgabeFuer(jahr), satz) << jahr;
     EXPECT_FALSE(KVSatzFuer(2008, 12, 1));
     EXPECT_FALSE(KVSatzVorgeschrieben(2010, 1, 1));

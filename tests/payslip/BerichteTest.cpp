@@ -78,6 +78,7 @@ TEST(Berichte, BruttomethodeFreiwilligVersichert)
     lg.FRVAN = 279_cur;
     lg.FAVAN = 39_cur;
     lg.FPVAN = 96_cur;
+    lg.FPVAG = 48_cur;
     lg.FPfaendBetrag = 523.10_cur;
     PfaendungsEingaben ein{"Bruttomethode", "", "April", "2024", {{"Gehalt", "3.000,00", "x"}}};
     EXPECT_TRUE(GleichFixture(BruttoPfaendungsabrechnung(lg, ein), "pfaendung-bruttomethode.txt"));
@@ -118,14 +119,21 @@ TEST(Berichte, KrankenUndPflegeNullNachBesonderheit)
 
 TEST(Berichte, BruttomethodeZeigtDieUnpfaendbarenTeile)
 {
-    // A Christmas bonus is exempt by half, at most 500,00; overtime by half.
+    // A Christmas bonus is exempt up to 500,00 until 2021 (half the month's
+    // pay is more here), from 2022 up to half the basic exemption rounded up
+    // to tens; overtime by half.
     struct Fall {
         const char* weihnachtsgeld;
         const char* frei;
+        int jahr;
     };
-    for (const Fall& f : {Fall{"800,00", "-400,00"}, Fall{"1.000,00", "-500,00"}, Fall{"1.200,00", "-500,00"},
-                          Fall{"2.000,00", "-500,00"}, Fall{"999,99", "-499,99"}}) {
+    for (const Fall& f :
+         {Fall{"800,00", "-500,00", 2020}, Fall{"1.000,00", "-500,00", 2021}, Fall{"400,00", "-400,00", 2021},
+          Fall{"1.200,00", "-705,00", 2023}, Fall{"1.200,00", "-750,00", 2024}, Fall{"600,00", "-600,00", 2024},
+          Fall{"999,99", "-670,00", 2022}}) {
         TLohnGehalt lg = Engine("1111");
+        lg.FJahr = f.jahr;
+        lg.FMonat = 12;
         lg.FGesamtbrutto = 3000_cur;
         lg.FPfaendKorrektur = 1_cur;  // the lines show whenever there is a correction
         PfaendungsEingaben ein{"Bruttomethode", "", "Dezember", "2024",
@@ -133,7 +141,7 @@ TEST(Berichte, BruttomethodeZeigtDieUnpfaendbarenTeile)
                                 {"Weihnachtsgeld", f.weihnachtsgeld, "WG"}, {"Urlaubsgeld", "300,00", ""}}};
         const auto z = BruttoPfaendungsabrechnung(lg, ein);
         auto hat = [&z](const std::string& zeile) { return std::find(z.begin(), z.end(), zeile) != z.end(); };
-        EXPECT_TRUE(hat(FormatDetailZeile("Weihnachtsgeld", f.frei, false))) << f.weihnachtsgeld;
+        EXPECT_TRUE(hat(FormatDetailZeile("Weihnachtsgeld", f.frei, false))) << f.weihnachtsgeld << " " << f.jahr;
         EXPECT_TRUE(hat(FormatDetailZeile("1/2 Überstunden", "-350,50", false)));
         EXPECT_TRUE(hat(FormatDetailZeile("Urlaubsgeld", "-300,00", false)));
     }

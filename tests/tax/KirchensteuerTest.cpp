@@ -63,18 +63,19 @@ TEST(Kirchensteuer, AreaRules)
         {"Hamburg, no wage tax, a year", 7, 1, 0_cur, 0_cur, 1, 0_cur, 0_cur, 0_cur},
         {"Hamburg, class III, wage tax 2.00: 0.18 raised", 7, 0, 200_cur, 200_cur, 2, 0_cur, 0.30_cur, 0_cur},
         {"Hamburg, Catholic, small wage tax", 7, 1, 100_cur, 100_cur, 2, 0_cur, 0_cur, 0.30_cur},
-        {"Hamburg, base 0, wage tax", 7, 1, 0_cur, 500_cur, 2, 0_cur, 0_cur, 0.30_cur},
+        {"Hamburg, base 0, wage tax: no minimum", 7, 1, 0_cur, 500_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Hamburg, small wage tax, a year", 7, 1, 100_cur, 100_cur, 1, 0_cur, 0_cur, 3.60_cur},
         {"Hamburg, normal wage tax", 7, 0, 20000_cur, 20000_cur, 2, 0_cur, 18_cur, 0_cur},
         {"Hamburg, ev/rk minimum: half each", 7, 2, 100_cur, 100_cur, 2, 0_cur, 0.15_cur, 0.15_cur},
         {"Hessen, no wage tax: no minimum", 8, 0, 0_cur, 0_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Hessen, small wage tax", 8, 1, 100_cur, 100_cur, 2, 0_cur, 0_cur, 0.15_cur},
-        {"Hessen, base 0, wage tax", 8, 0, 0_cur, 300_cur, 2, 0_cur, 0.15_cur, 0_cur},
+        {"Hessen, base 0, wage tax: no minimum", 8, 0, 0_cur, 300_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Hessen, a week", 8, 0, 10_cur, 10_cur, 3, 0_cur, 0.04_cur, 0_cur},
         {"Hessen, a day", 8, 0, 10_cur, 10_cur, 4, 0_cur, 0.01_cur, 0_cur},
         {"Schleswig-Holstein, no wage tax", 17, 0, 0_cur, 0_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Schleswig-Holstein, small wage tax", 17, 0, 150_cur, 150_cur, 2, 0_cur, 0.30_cur, 0_cur},
         {"Schleswig-Holstein, a day: none", 17, 0, 10_cur, 10_cur, 4, 0_cur, 0_cur, 0_cur},
+        {"Schleswig-Holstein, base 0, wage tax: no minimum", 17, 2, 0_cur, 400_cur, 2, 0_cur, 0_cur, 0_cur},
 
         {"Mecklenburg-Vorpommern, ev, wage tax 1.50", 9, 0, 150_cur, 150_cur, 2, 0_cur, 0.13_cur, 0_cur, 2017},
         {"Mecklenburg-Vorpommern, rk, wage tax 1.50", 9, 1, 150_cur, 150_cur, 2, 0_cur, 0_cur, 0.30_cur, 2017},
@@ -83,19 +84,24 @@ TEST(Kirchensteuer, AreaRules)
         {"Mecklenburg-Vorpommern, ev, today", 9, 0, 150_cur, 150_cur, 2, 0_cur, 0.13_cur, 0_cur},
         {"Mecklenburg-Vorpommern, ev, 2013", 9, 0, 150_cur, 150_cur, 2, 0_cur, 0.30_cur, 0_cur, 2013},
         {"Mecklenburg-Vorpommern, ev, 2014", 9, 0, 150_cur, 150_cur, 2, 0_cur, 0.13_cur, 0_cur, 2014},
-        {"Mecklenburg-Vorpommern, ev, base 0, 2008", 9, 0, 0_cur, 500_cur, 2, 0_cur, 0.30_cur, 0_cur, 2008},
+        {"Mecklenburg-Vorpommern, ev, base 0, 2008", 9, 0, 0_cur, 500_cur, 2, 0_cur, 0_cur, 0_cur, 2008},
+        {"Mecklenburg-Vorpommern, ev, base 0, 2013", 9, 0, 0_cur, 8200_cur, 2, 0_cur, 0_cur, 0_cur, 2013},
+        {"Mecklenburg-Vorpommern, rk, base 0, wage tax", 9, 1, 0_cur, 500_cur, 2, 0_cur, 0_cur, 0_cur, 2017},
         {"Mecklenburg-Vorpommern, rk, a day", 9, 1, 10_cur, 10_cur, 4, 0_cur, 0_cur, 0_cur, 2017},
         {"Mecklenburg-Vorpommern, Satz 99: no church's own minimum", 9, 1, 150_cur, 150_cur, 2, 99_cur, 0.13_cur,
          0.13_cur, 2017},
         {"Saxony minimum with tax", 15, 0, 100_cur, 100_cur, 2, 0_cur, 0.30_cur, 0_cur},
         {"Saxony, Catholic keeps 9 %", 15, 1, 100_cur, 100_cur, 2, 0_cur, 0_cur, 0.09_cur},
         {"Saxony without wage tax", 15, 0, 0_cur, 0_cur, 2, 0_cur, 0_cur, 0_cur},
-        {"Saxony, base 0, wage tax", 15, 0, 0_cur, 2000_cur, 2, 0_cur, 0.30_cur, 0_cur},
+        {"Saxony, base 0, wage tax: no minimum", 15, 0, 0_cur, 2000_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Saxony, Catholic, base 0, wage tax", 15, 1, 0_cur, 2000_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Saxony minimum, ev/rk: half each", 15, 2, 100_cur, 100_cur, 2, 0_cur, 0.15_cur, 0.15_cur},
         {"Saxony minimum, rk/ev: half each", 15, 3, 100_cur, 100_cur, 2, 0_cur, 0.15_cur, 0.15_cur},
         {"Saxony, a day", 15, 0, 10_cur, 10_cur, 4, 0_cur, 0.01_cur, 0_cur},
         {"Saxony-Anhalt, ev", 16, 0, 100_cur, 100_cur, 2, 0_cur, 0.30_cur, 0_cur},
+        {"Saxony-Anhalt, ev, base 0, wage tax", 16, 0, 0_cur, 2000_cur, 2, 0_cur, 0_cur, 0_cur},
+        {"Thuringia, ev, small wage tax", 18, 0, 100_cur, 100_cur, 2, 0_cur, 0.30_cur, 0_cur},
+        {"Thuringia, ev, base 0, wage tax", 18, 0, 0_cur, 2000_cur, 2, 0_cur, 0_cur, 0_cur},
         {"Thuringia, rk keeps 9 %", 18, 1, 100_cur, 100_cur, 2, 0_cur, 0_cur, 0.09_cur},
         {"Saxony, Satz 99: no tax minimum, no split", 15, 2, 100_cur, 100_cur, 2, 99_cur, 0.09_cur, 0.09_cur},
         {"Hamburg, Satz 99: the minimum of both churches", 7, 2, 100_cur, 100_cur, 2, 99_cur, 0.30_cur, 0.30_cur},
@@ -140,6 +146,13 @@ TEST(Kirchensteuer, CapAndOldMinimum)
         {1, 2008, 0_cur, 0_cur},      {10, 2009, 100_cur, 0.30_cur}, {10, 2010, 100_cur, 0.09_cur},
         {10, 0, 100_cur, 0.09_cur},   {12, 2008, 100_cur, 0.09_cur},
     };
+    for (int gebiet : {1, 10}) {
+        KirchensteuerFall ohneBasis;
+        ohneBasis.Bundesland = gebiet;
+        ohneBasis.Jahr = 2008;
+        ohneBasis.LSTLZZCent = 500_cur;
+        EXPECT_EQ(Kirchensteuer(ohneBasis), 0_cur) << "area " << gebiet << ", base 0 after the child allowances";
+    }
     for (const auto& a : alte) {
         KirchensteuerFall alt;
         alt.Bundesland = a.gebiet;
@@ -178,14 +191,14 @@ TEST(Kirchensteuer, ModuleLeviesOnTheBaseWithChildAllowances)
     EXPECT_LT(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), kist) << "but lower the church-tax base";
 
     // A small wage whose child allowance takes the whole base: wage tax is
-    // withheld, so the minimum applies where the area has one.
+    // withheld, but no tax arises after the allowances, so no minimum either.
     e.RE4 = 1600_cur;
     ASSERT_GT(m.LohnsteuerLzz(e), 0_cur);
     EXPECT_EQ(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), 0_cur) << "NRW: 9 % of nothing";
-    EXPECT_EQ(m.KirchensteuerLzz(1, 7, 0, 1, 0_cur, 0_cur), 0.30_cur) << "Hamburg";
+    EXPECT_EQ(m.KirchensteuerLzz(1, 7, 0, 1, 0_cur, 0_cur), 0_cur) << "Hamburg";
     EXPECT_EQ(m.KirchensteuerLzz(1, 15, 1, 0, 0_cur, 0_cur), 0_cur) << "Saxony, Catholic";
     EXPECT_EQ(m.KirchensteuerLzz(1, 9, 0, 1, 0_cur, 0_cur), 0_cur) << "Mecklenburg-Vorpommern, Protestant";
-    EXPECT_EQ(m.KirchensteuerLzz(1, 9, 1, 0, 0_cur, 0_cur), 0.30_cur) << "Mecklenburg-Vorpommern, Catholic";
+    EXPECT_EQ(m.KirchensteuerLzz(1, 9, 1, 0, 0_cur, 0_cur), 0_cur) << "Mecklenburg-Vorpommern, Catholic";
     EXPECT_EQ(m.zustand().BK, 0_cur);
 
     e.RE4 = 800_cur;

@@ -369,28 +369,32 @@ TEST(Plans2008, PayForSeveralYearsOnTheSavedBase)
 TEST(Plans2008, OldMinimumChurchTaxUpTo2009)
 {
     // Baden-Wuerttemberg up to 2008 and Lower Saxony up to 2009 take 0.30 a
-    // month, 3.60 a year, when wage tax is withheld: here on a wage whose two
-    // child allowances take the whole church-tax base.
+    // month, 3.60 a year, when wage tax arises after the child allowances: here
+    // on small wages whose 8 or 9 % stay below it; two child allowances that
+    // take the whole base leave no minimum.
     struct Fall {
         const char* plan;
         int land;
         int lzz;
-        bool lohnsteuer;
+        Currency monat;  // 905,00 / 920,00 / 895,00 a month: a few euros of wage tax a year
+        Currency zkf;
         Currency kist;
     };
     const Fall faelle[] = {
-        {"2008", 1, 2, true, 0.30_cur}, {"2009", 10, 2, true, 0.30_cur}, {"2009", 10, 1, true, 3.60_cur},
-        {"2008", 1, 1, true, 3.60_cur}, {"2009", 1, 2, true, 0_cur},     {"2010", 10, 2, true, 0_cur},
-        {"2008", 12, 2, true, 0_cur},   {"2008", 1, 2, false, 0_cur},    {"2009", 10, 2, false, 0_cur},
+        {"2008", 1, 2, 905_cur, 0_cur, 0.30_cur},  {"2009", 10, 2, 920_cur, 0_cur, 0.30_cur},
+        {"2009", 10, 1, 920_cur, 0_cur, 3.60_cur}, {"2008", 1, 1, 905_cur, 0_cur, 3.60_cur},
+        {"2009", 1, 2, 920_cur, 0_cur, 0.03_cur},  {"2010", 10, 2, 895_cur, 0_cur, 0.05_cur},
+        {"2008", 12, 2, 905_cur, 0_cur, 0.07_cur}, {"2008", 1, 2, 1500_cur, 2_cur, 0_cur},
+        {"2009", 10, 2, 1500_cur, 2_cur, 0_cur},   {"2008", 1, 2, 500_cur, 0_cur, 0_cur},
     };
     for (const auto& f : faelle) {
         auto plan = createPlan(f.plan);
-        const Currency monat = f.lohnsteuer ? 1500_cur : 500_cur;
-        LohnsteuerEingaben e = lohn(f.lzz == 1 ? monat * 12 : monat, 1, f.lzz);
-        e.ZKF = 2_cur;
+        LohnsteuerEingaben e = lohn(f.lzz == 1 ? f.monat * 12 : f.monat, 1, f.lzz);
+        e.ZKF = f.zkf;
         const Currency lst = plan->LohnsteuerLzz(e);
-        ASSERT_EQ(lst > 0_cur, f.lohnsteuer) << f.plan << ": " << lst;
-        EXPECT_EQ(plan->KirchensteuerLzz(1, f.land, 0, 1, 0_cur, 0_cur), f.kist) << f.plan << " area " << f.land;
+        ASSERT_EQ(lst > 0_cur, f.monat > 500_cur) << f.plan << ": " << lst;
+        EXPECT_EQ(plan->KirchensteuerLzz(1, f.land, 0, 1, 0_cur, 0_cur), f.kist)
+            << f.plan << " area " << f.land << " LZZ " << f.lzz << " ZKF " << f.zkf;
     }
 }
 

@@ -554,20 +554,36 @@ TEST(Berechnung, ChecksAtTheirBoundaries)
 
 TEST(Berechnung, GarnishmentCorrectionByMarks)
 {
+    // Each row beside a salary of 3.000,00 marked "x", in December 2024 unless named.
     struct Fall {
         Currency betrag;
         const char* marke;
         Currency korrektur;
+        int jahr = 2024;
     };
     const Fall faelle[] = {
-        {1200.00_cur, "WG", 500.00_cur},    {800.00_cur, "WG", 400.00_cur}, {800.01_cur, "WG", 400.00_cur},
-        {301.01_cur, "ÜbStd.", 150.51_cur}, {100.00_cur, "", 100.00_cur},   {-40.00_cur, "VL-Abzug", 40.00_cur},
-        {2000.00_cur, "x", 0_cur},          {-100.00_cur, "Abzug", 0_cur},
+        {1200.00_cur, "WG", 750.00_cur},
+        {600.00_cur, "WG", 600.00_cur},
+        {1200.00_cur, "WG", 705.00_cur, 2023},
+        {800.00_cur, "WG", 500.00_cur, 2020},
+        {400.00_cur, "WG", 400.00_cur, 2020},
+        {1200.00_cur, "WG", 500.00_cur, 2021},
+        {1200.00_cur, "WG", 670.00_cur, 2022},
+        {301.01_cur, "ÜbStd.", 150.51_cur},
+        {100.00_cur, "", 100.00_cur},
+        {-40.00_cur, "VL-Abzug", 40.00_cur},
+        {2000.00_cur, "x", 0_cur},
+        {-100.00_cur, "Abzug", 0_cur},
     };
     for (const Fall& f : faelle) {
-        EXPECT_EQ(PfaendungsKorrektur({{f.betrag, f.marke}}), f.korrektur) << formatAmount(f.betrag) << " " << f.marke;
+        EXPECT_EQ(PfaendungsKorrektur({{3000.00_cur, "x"}, {f.betrag, f.marke}}, f.jahr, 12), f.korrektur)
+            << formatAmount(f.betrag) << " " << f.marke << " " << f.jahr;
     }
-    EXPECT_EQ(PfaendungsKorrektur({{1200.00_cur, "WG"}, {301.01_cur, "ÜbStd."}, {-40.00_cur, "VL-Abzug"}}), 690.51_cur);
+    // Up to 2021 the bonus is exempt up to half the month's pay beside it (here the overtime pay).
+    const std::vector<PfaendungsZeile> ohneGehalt = {
+        {1200.00_cur, "WG"}, {301.01_cur, "ÜbStd."}, {-40.00_cur, "VL-Abzug"}};
+    EXPECT_EQ(PfaendungsKorrektur(ohneGehalt, 2024, 12), 940.51_cur);
+    EXPECT_EQ(PfaendungsKorrektur(ohneGehalt, 2020, 12), 341.02_cur);
 }
 
 TEST(Berechnung, GarnishmentFlagAndWhatRuns)
@@ -590,14 +606,14 @@ TEST(Berechnung, GarnishmentFlagAndWhatRuns)
              w.pfaendung = 1;
              w.pfdZeilen.push_back({1200.00_cur, "WG"});
          },
-         {true, 500.00_cur, true, false}},
+         {true, 705.00_cur, true, false}},
         {"on, Christmas bonus, gross method",
          [](BerechnungsEingaben& w) {
              w.pfaendung = 1;
              w.pfdBruttomethode = true;
              w.pfdZeilen.push_back({1200.00_cur, "WG"});
          },
-         {true, 500.00_cur, true, true}},
+         {true, 705.00_cur, true, true}},
         {"on, only marks x and a scheme: the sum itself, zero",
          [](BerechnungsEingaben& w) {
              w.pfaendung = 1;

@@ -473,7 +473,7 @@ TEST_F(BerechnenTest, GarnishmentFlagGoesIntoTheSwitchesTag)
     Zeile("Weihnachtsgeld", "1.200,00");
     BtnBruttoNeuClick(p, BtnBerechnen);
     EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
-    EXPECT_EQ(p.LohnGehalt.FPfaendKorrektur, 500.00_cur);
+    EXPECT_EQ(p.LohnGehalt.FPfaendKorrektur, 705.00_cur) << "March 2024: half of 1.410,00";
 
     p.opt[Opt::PfdLView].rows[1].cells[2] = "x";
     BtnBruttoNeuClick(p, BtnBerechnen);

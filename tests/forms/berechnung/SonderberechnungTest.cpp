@@ -41,27 +41,43 @@ Zeile Pfd(const char* name, const char* betrag, const char* marke)
 
 TEST(ReduziereZeilen, GarnishablePartsByMark)
 {
+    // Each row beside a salary marked "x"; a Christmas bonus keeps what
+    // exceeds its exempt part: up to 2021 half the month's pay, at most
+    // 500,00; from 2022 half the basic exemption rounded up to tens (December
+    // 2023 half of 1.410,00, December 2024 half of 1.500,00).
     struct Fall {
         const char* marke;
         Currency betrag;
         std::optional<Currency> erwartet;  // nullopt: the row is gone
+        int jahr = 2024;
+        int monat = 12;
+        Currency gehalt = 3000.00_cur;
     };
     const Fall faelle[] = {
-        {"WG", 1200.00_cur, 700.00_cur},       {"WG", 800.00_cur, 400.00_cur}, {"WG", 1000.00_cur, 500.00_cur},
-        {"ÜbStd.", 301.01_cur, 150.51_cur},    {"", 250.00_cur, std::nullopt}, {"x", 2000.00_cur, 2000.00_cur},
-        {"Abzug", -(30.00_cur), -(30.00_cur)},
+        {"WG", 1200.00_cur, 450.00_cur},          {"WG", 600.00_cur, 0_cur},
+        {"WG", 1200.00_cur, 495.00_cur, 2023},    {"WG", 1000.00_cur, 295.00_cur, 2024, 3},
+        {"WG", 800.00_cur, 300.00_cur, 2020},     {"WG", 1200.00_cur, 700.00_cur, 2021},
+        {"WG", 1200.00_cur, 570.00_cur, 2022, 1}, {"WG", 800.00_cur, 500.00_cur, 2020, 12, 600.00_cur},
+        {"ÜbStd.", 301.01_cur, 150.51_cur},       {"", 250.00_cur, std::nullopt},
+        {"x", 2000.00_cur, 2000.00_cur},          {"Abzug", -(30.00_cur), -(30.00_cur)},
     };
     for (const Fall& f : faelle) {
+        const Lohnart gehalt{.name = "Gehalt", .betrag = f.gehalt};
         const Lohnart z{.name = "Zeile", .betrag = f.betrag};
+        const std::string gehaltText = formatAmount(f.gehalt);
         const std::string text = formatAmount(f.betrag);
-        const PfaendbareZeilen r = ReduziereZeilen({z}, {Pfd("Zeile", text.c_str(), f.marke)});
-        EXPECT_EQ(r.korrektur, 0_cur) << f.marke;
+        const std::string fall = std::string(f.marke) + " " + text + " " + std::to_string(f.monat) + "/" +
+                                 std::to_string(f.jahr) + " beside " + gehaltText;
+        const PfaendbareZeilen r =
+            ReduziereZeilen({gehalt, z}, {Pfd("Gehalt", gehaltText.c_str(), "x"), Pfd("Zeile", text.c_str(), f.marke)},
+                            f.jahr, f.monat);
+        EXPECT_EQ(r.korrektur, 0_cur) << fall;
         if (!f.erwartet) {
-            EXPECT_TRUE(r.zeilen.empty()) << f.marke;
+            EXPECT_EQ(r.zeilen, std::vector<Lohnart>{gehalt}) << fall;
             continue;
         }
-        ASSERT_EQ(r.zeilen.size(), 1u) << f.marke;
-        EXPECT_EQ(r.zeilen[0].betrag, *f.erwartet) << f.marke << " " << f.betrag;
+        ASSERT_EQ(r.zeilen.size(), 2u) << fall;
+        EXPECT_EQ(r.zeilen[1].betrag, *f.erwartet) << fall;
     }
 }
 
@@ -72,7 +88,8 @@ TEST(ReduziereZeilen, AllVLRowsMakeTheCorrection)
                                          {.name = "VL-Abzug", .betrag = -(20.00_cur), .typ = kAbzug}};
     const PfaendbareZeilen r = ReduziereZeilen(
         zeilen,
-        {Pfd("Gehalt", "2.000,00", "x"), Pfd("VL-Abzug", "-40,00", "VL-Abzug"), Pfd("VL-Abzug", "-20,00", "VL-Abzug")});
+        {Pfd("Gehalt", "2.000,00", "x"), Pfd("VL-Abzug", "-40,00", "VL-Abzug"), Pfd("VL-Abzug", "-20,00", "VL-Abzug")},
+        2024, 3);
     EXPECT_EQ(r.korrektur, 60.00_cur);
     EXPECT_EQ(r.zeilen, zeilen);
 }
@@ -82,13 +99,13 @@ TEST(ReduziereZeilen, ListsOfDifferentLength)
     const std::vector<Lohnart> zeilen = {{.name = "Urlaubsgeld", .betrag = 500.00_cur},
                                          {.name = "Weihnachtsgeld", .betrag = 1200.00_cur}};
     const Zeile leer = Pfd("Urlaubsgeld", "500,00", "");
-    EXPECT_EQ(ReduziereZeilen(zeilen, {}).zeilen, zeilen) << "an empty list reduces nothing";
-    EXPECT_EQ(ReduziereZeilen(zeilen, {leer}).zeilen, std::vector<Lohnart>{zeilen[1]})
+    EXPECT_EQ(ReduziereZeilen(zeilen, {}, 2024, 12).zeilen, zeilen) << "an empty list reduces nothing";
+    EXPECT_EQ(ReduziereZeilen(zeilen, {leer}, 2024, 12).zeilen, std::vector<Lohnart>{zeilen[1]})
         << "a row without garnishment row stays";
-    const PfaendbareZeilen lang =
-        ReduziereZeilen(zeilen, {leer, Pfd("Weihnachtsgeld", "1.200,00", "WG"), Pfd("VL-Abzug", "-40,00", "VL-Abzug")});
+    const PfaendbareZeilen lang = ReduziereZeilen(
+        zeilen, {leer, Pfd("Weihnachtsgeld", "1.200,00", "WG"), Pfd("VL-Abzug", "-40,00", "VL-Abzug")}, 2024, 12);
     ASSERT_EQ(lang.zeilen.size(), 1u);
-    EXPECT_EQ(lang.zeilen[0].betrag, 700.00_cur);
+    EXPECT_EQ(lang.zeilen[0].betrag, 450.00_cur);
     EXPECT_EQ(lang.korrektur, 0_cur) << "a garnishment row without entry row takes nothing";
 }
 
@@ -168,7 +185,7 @@ TEST_F(SonderberechnungTest, ReducedRowsReachTheSecondEngine)
 
     const TLohnGehalt& lg2 = p.LohnGehalt2;
     EXPECT_EQ(p.opt[Opt::PfdComboJaNein].tag, 1);
-    EXPECT_EQ(lg2.FGesamtbrutto, 2000.00_cur + 700.00_cur + 150.51_cur);
+    EXPECT_EQ(lg2.FGesamtbrutto, 2000.00_cur + 495.00_cur + 150.51_cur) << "March 2024: 705,00 of the bonus exempt";
     EXPECT_EQ(p.LohnGehalt.FGesamtbrutto, 3901.01_cur);
     EXPECT_EQ(lg2.FPfaendKorrektur, 60.00_cur);
     EXPECT_EQ(Berichtszeile("VL-Abzug"), Zeile44("VL-Abzug", -(60.00_cur)));
@@ -199,7 +216,7 @@ TEST_F(SonderberechnungTest, GarnishmentListShorterEmptyOrLonger)
         {"shorter", {Pfd("Gehalt", "2.000,00", "x")}, 3200.00_cur},
         {"longer",
          {Pfd("Gehalt", "2.000,00", "x"), Pfd("Weihnachtsgeld", "1.200,00", "WG"), Pfd("Urlaubsgeld", "300,00", "")},
-         2700.00_cur},
+         2495.00_cur},
     };
     const std::vector<Lohnart> zeilen = p.erfass.zeilen;
     for (const Liste& l : listen) {
@@ -379,7 +396,8 @@ TEST_F(SonderberechnungTest, SchemesShareGrossedUpAsWithItsOwnRows)
                 ASSERT_TRUE(dd.texte(Art::Information).empty()) << was;
 
                 // The rows of the share, from the reduced rows' computation.
-                const PfaendbareZeilen reduziert = ReduziereZeilen(e.zeilen, q.opt[Opt::PfdLView].rows);
+                const PfaendbareZeilen reduziert =
+                    ReduziereZeilen(e.zeilen, q.opt[Opt::PfdLView].rows, q.LohnGehalt.FJahr, q.LohnGehalt.FMonat);
                 std::vector<Lohnart> zeilen = reduziert.zeilen;
                 const Bruttosummen ohne = BerechneBrutto(zeilen, false);
                 TLohnGehalt mitSchema;
@@ -514,30 +532,84 @@ TEST_F(SonderberechnungTest, GarnishmentOffWithAMarkWritesNoReport)
 
 TEST_F(SonderberechnungTest, ReportByTheRowsMarks)
 {
+    // A gross (class I, "ev"), its row marked; the Christmas bonus rows beside
+    // it are one-off payments marked "WG", in December of the year. A private
+    // member's 600,00 health and 100,00 care premium leave the garnishable net
+    // less the subsidy, whether the employer or he himself pays the insurer.
     struct Fall {
         const char* marke;
         const char* methode;
         const char* titel;
         const char* zeile;  // the first line after the title, of its report only
         Currency pfaendungsbrutto;
+        const char* jahr = "2024";
+        const char* weihnachtsgeld = nullptr;
+        Currency steuerbruttoEB = 0_cur;     // the bonus's garnishable part; 0: no line
+        const char* privat = nullptr;        // health and care special case
+        Currency pfaendungsbetrag = -1_cur;  // -1: not asserted
     };
     const Fall faelle[] = {
         {"ÜbStd.", "Bruttomethode", "Pfändungsberechnung (Bruttomethode) März 2024", "Steuerbrutto lfd.", 1500.00_cur},
         {"ÜbStd.", "Nettomethode", "Pfändungsberechnung (Nettomethode) März 2024", "Steuerbrutto lfd.", 1500.00_cur},
         {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) März 2024", "Brutto ", 0_cur},
+        // before the reform: 500,00 of 800,00 exempt (half the month's pay is more)
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Dezember 2020", "Steuerbrutto lfd.", 3300.00_cur,
+         "2020", "800,00", 300.00_cur},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Dezember 2021", "Steuerbrutto lfd.", 3700.00_cur,
+         "2021", "1.200,00", 700.00_cur},
+        // after it: half of 1.410,00 (2023) and of 1.500,00 (2024)
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Dezember 2023", "Steuerbrutto lfd.", 3495.00_cur,
+         "2023", "1.200,00", 495.00_cur},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Dezember 2024", "Steuerbrutto lfd.", 3450.00_cur,
+         "2024", "1.200,00", 450.00_cur},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Dezember 2024", "Steuerbrutto lfd.", 3000.00_cur,
+         "2024", "600,00", 0_cur},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Juli 2024", "Brutto ", 0_cur, "2024", nullptr, 0_cur,
+         "Privat Firmenzahler", 1657.78_cur},
+        {"x", "Nettomethode", "Pfändungsberechnung (Nettomethode) Juli 2024", "Brutto ", 0_cur, "2024", nullptr, 0_cur,
+         "Privat Selbstzahler", 1657.78_cur},
     };
     for (const Fall& f : faelle) {
-        Enter(Haupt::LEdiBrutto, "3.000,00");
+        const std::string was = std::string(f.marke) + " " + f.methode + " " + f.jahr;
+        p.haupt.text(Haupt::ComboJahr) = f.jahr;
+        p.haupt.text(Haupt::ComboMonat) = f.weihnachtsgeld ? "Dezember" : (f.privat ? "Juli" : "März");
+        for (Opt bes : {Opt::SVComboKVBez, Opt::SVComboPVBez})
+            p.opt.text(bes) = f.privat ? f.privat : "keine Besonderheiten";
+        p.opt.text(Opt::LEdiPKV) = f.privat ? "600,00" : "0,00";
+        p.opt.text(Opt::LEdiPPV) = f.privat ? "100,00" : "0,00";
+        Enter(Haupt::LEdiBrutto, f.privat ? "6.500,00" : "3.000,00");
         p.opt.text(Opt::PfdComboMethode) = f.methode;
         Marke(0, f.marke);
-        Rechnen();
-        ASSERT_GT(Bericht().size(), 3u) << f.marke << " " << f.methode;
-        EXPECT_EQ(Bericht()[0], f.titel) << f.marke;
-        EXPECT_TRUE(Bericht()[3].starts_with(f.zeile)) << f.marke << ": " << Bericht()[3];
-        if (f.pfaendungsbrutto != 0_cur) {
-            EXPECT_EQ(Berichtszeile("Pfändungsbrutto"), Zeile44("Pfändungsbrutto", f.pfaendungsbrutto)) << f.methode;
+        if (f.weihnachtsgeld) {
+            p.erfass.text(Erfass::AEdiEB) = "x";
+            Zeile("Weihnachtsgeld", f.weihnachtsgeld);
+            p.erfass.text(Erfass::AEdiEB) = "";
+            ASSERT_EQ(p.opt[Opt::PfdLView].rows.size(), 2u) << was;
+            EXPECT_EQ(p.opt[Opt::PfdLView].rows[1].cells.at(2), "WG") << was;
         }
-        EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "3.000,00") << f.marke;
+        Rechnen();
+        ASSERT_GT(Bericht().size(), 3u) << was;
+        EXPECT_EQ(Bericht()[0], f.titel) << was;
+        EXPECT_TRUE(Bericht()[3].starts_with(f.zeile)) << was << ": " << Bericht()[3];
+        if (f.pfaendungsbrutto != 0_cur) {
+            EXPECT_EQ(Berichtszeile("Pfändungsbrutto"), Zeile44("Pfändungsbrutto", f.pfaendungsbrutto)) << was;
+        }
+        if (f.weihnachtsgeld) {
+            const std::string eb =
+                f.steuerbruttoEB > 0_cur ? Zeile44("Steuerbrutto EBZ", f.steuerbruttoEB) : "(no line Steuerbrutto EBZ)";
+            EXPECT_EQ(Berichtszeile("Steuerbrutto EBZ"), eb) << was;
+        } else if (!f.privat) {
+            EXPECT_EQ(p.haupt.text(Haupt::LEdiBrutto), "3.000,00") << was;
+        }
+        if (f.pfaendungsbetrag >= 0_cur) {
+            EXPECT_EQ(p.LohnGehalt.FPfaendBetrag, f.pfaendungsbetrag) << was << " " << f.privat;
+            EXPECT_EQ(Berichtszeile("Pfändungsbetrag"), Zeile44("Pfändungsbetrag", f.pfaendungsbetrag)) << was;
+            EXPECT_EQ(Berichtszeile("KV/PV selbst gez."),
+                      std::string(f.privat) == "Privat Selbstzahler"
+                          ? Zeile44("KV/PV selbst gez. abzgl. Zuschuss", -(350.00_cur))
+                          : "(no line KV/PV selbst gez.)")
+                << was;
+        }
     }
 }
 

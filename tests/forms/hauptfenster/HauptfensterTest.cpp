@@ -68,14 +68,22 @@ TEST_F(HauptfensterTest, ExtraHealthRateDefaultsOnlyOnAChangeOfYear)
     for (const Fall& f : {
              Fall{"2016", "", "2014", "Januar", false, "+ 0,90%", false},
              Fall{"2016", "", "2014", "Januar", true, "+ 0,90%", false},
-             Fall{"2014", "", "2016", "Januar", false, "+ 1,30%", true},
-             Fall{"2014", "", "2016", "Januar", true, "+ 1,30%", true},
+             Fall{"2014", "", "2016", "Januar", false, "+ 1,10%", true},
+             Fall{"2014", "", "2016", "Januar", true, "+ 1,10%", true},
              Fall{"2014", "", "2023", "Januar", false, "+ 1,60%", true},
-             Fall{"2016", "", "2024", "Januar", false, "+ 1,60%", true},
-             Fall{"2024", "+ 1,70%", "2024", "März", false, "+ 1,70%", true},
-             Fall{"2024", "+ 1,70%", "2024", "März", true, "+ 1,70%", true},
-             Fall{"2016", "+ 1,10%", "2016", "Dezember", false, "+ 1,10%", true},
-             Fall{"2012", "+ 1,30%", "2011", "Januar", false, "+ 1,30%", false},
+             Fall{"2016", "", "2024", "Januar", false, "+ 1,70%", true},
+             Fall{"2024", "", "2015", "Januar", false, "+ 0,90%", true},
+             Fall{"2024", "", "2017", "Januar", true, "+ 1,10%", true},
+             Fall{"2016", "", "2018", "Januar", false, "+ 1,00%", true},
+             Fall{"2018", "", "2019", "Januar", false, "+ 0,90%", true},
+             Fall{"2019", "", "2020", "Januar", false, "+ 1,10%", true},
+             Fall{"2020", "", "2021", "Januar", false, "+ 1,30%", true},
+             Fall{"2021", "", "2022", "Januar", false, "+ 1,30%", true},
+             Fall{"2023", "+ 2,50%", "2024", "Januar", false, "+ 1,70%", true},
+             Fall{"2024", "+ 2,50%", "2024", "März", false, "+ 2,50%", true},
+             Fall{"2024", "+ 2,50%", "2024", "März", true, "+ 2,50%", true},
+             Fall{"2016", "+ 1,30%", "2016", "Dezember", false, "+ 1,30%", true},
+             Fall{"2012", "+ 1,30%", "2011", "Januar", false, "+ 0,90%", false},
          }) {
         Waehle(f.vorher, "Januar");
         if (*f.getippt != '\0') {
@@ -267,6 +275,7 @@ TEST_F(HauptfensterTest, CareChildrenAsTheDriverReadsTheInputs)
         bool listeOffen;
         int kinder;          // the engine's count; -1 = not set (before July 2023)
         const char* pvSatz;  // PnlPVSatz; empty = as the year change left it
+        const char* jahrDanach = nullptr;  // a second calculation in this year, July
     };
     for (const Fall& f : {
              Fall{"2024", "Januar", "1,5", "nein", "1990", "3 Kinder", "nein", "2 Kinder", true, 2, "3,15%"},
@@ -285,6 +294,15 @@ TEST_F(HauptfensterTest, CareChildrenAsTheDriverReadsTheInputs)
              Fall{"2024", "Januar", "4,5", "nein", "1990", "5 oder mehr Kinder", "nein", "5 oder mehr Kinder", true, 5,
                   ""},
              Fall{"2023", "Juni", "1,5", "nein", "1990", "3 Kinder", "nein", "3 Kinder", true, -1, ""},
+             // what the age rule switched off comes back when it no longer applies
+             Fall{"2012", "Juli", "0,0", "ja", "1990", "0 Kinder", "ja", "0 Kinder", false, 0, "", "2024"},
+             Fall{"2012", "Juli", "0,0", "ja", "1990", "0 Kinder", "ja", "0 Kinder", false, -1, "", "2013"},
+             Fall{"2024", "Juli", "0,0", "ja", "2003", "0 Kinder", "nein", "0 Kinder", false, 0, "", "2012"},
+             Fall{"2024", "Juli", "0,0", "ja", "1939", "0 Kinder", "nein", "0 Kinder", false, 0, "", "2012"},
+             Fall{"2012", "Juli", "0,0", "ja", "1991", "0 Kinder", "nein", "0 Kinder", false, -1, "", "2013"},
+             // a "nein" the user or the child allowances chose stays
+             Fall{"2012", "Juli", "0,0", "nein", "1990", "0 Kinder", "nein", "0 Kinder", true, 0, "", "2024"},
+             Fall{"2012", "Juli", "1,0", "ja", "1990", "0 Kinder", "nein", "0 Kinder", true, 1, "", "2024"},
          }) {
         Waehle(f.jahr, f.monat);
         p.LohnGehalt.SetPVKinder(9);
@@ -293,12 +311,18 @@ TEST_F(HauptfensterTest, CareChildrenAsTheDriverReadsTheInputs)
         ComboPVerhChange(p);
         h(Haupt::LEdiGebJahr) = f.geburtsjahr;
         o(Opt::SVComboPVKi) = f.liste;
-        const std::string vorher = o(Opt::PnlPVSatz);
+        std::string vorher = o(Opt::PnlPVSatz);
 
         ActPVKinder(p);
+        if (f.jahrDanach) {
+            Waehle(f.jahrDanach, f.monat);
+            vorher = o(Opt::PnlPVSatz);
+            ActPVKinder(p);
+        }
 
         const std::string fall = std::string(f.jahr) + " " + f.monat + " KiFB " + f.kinderfreibetrag + " " + f.erhoeht +
-                                 " born " + f.geburtsjahr + " " + f.liste;
+                                 " born " + f.geburtsjahr + " " + f.liste + " then " +
+                                 (f.jahrDanach ? f.jahrDanach : "-");
         EXPECT_EQ(h(Haupt::ComboPVerh), f.erhoehtDanach) << fall;
         EXPECT_EQ(p.opt[Opt::PnlPVKinder].visible, std::string(f.erhoehtDanach) == "ja") << fall;
         EXPECT_EQ(o(Opt::SVComboPVKi), f.listeDanach) << fall;
@@ -371,7 +395,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         const char* jahr;
         const char* zusatzDanach;
     };
-    for (const Fall& f : {Fall{"2012", "+ 1,10%"}, Fall{"2016", "+ 1,30%"}, Fall{"2024", "+ 1,60%"}}) {
+    for (const Fall& f : {Fall{"2012", "+ 1,20%"}, Fall{"2016", "+ 1,10%"}, Fall{"2024", "+ 1,70%"}}) {
         Waehle(f.jahr, "Mai");
         h(Haupt::LEdiBrutto) = "3.000,00";
         h(Haupt::LEdiNetto) = "2.000,00";
@@ -387,7 +411,7 @@ TEST_F(HauptfensterTest, NewPayslipReturnsEveryFieldToItsPreset)
         ComboPVerhChange(p);
         o(Opt::SVComboPVKi) = "2 Kinder";
         h(Haupt::ComboZV) = "VBL";
-        h(Haupt::MEdiKVZus) = "+ 1,10%";
+        h(Haupt::MEdiKVZus) = "+ 1,20%";
         p.haupt[Haupt::PnlVB].visible = true;
         p.haupt[Haupt::PnlVB].tag = 1;
         p.haupt[Haupt::BtnBruttoNeu].visible = true;

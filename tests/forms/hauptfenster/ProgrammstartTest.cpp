@@ -91,12 +91,12 @@ TEST_F(ProgrammstartTest, ExtraHealthRateOfTheYearUnlessStandardSetsIt)
 {
     HilfeDateiAnlegen();
     FormCreate(p);
-    EXPECT_EQ(p.haupt.text(Haupt::MEdiKVZus), "+ 1,60%");
-    EXPECT_EQ(p.opt.text(Opt::PnlZaehne), "+ 1,60%");
-
-    std::ofstream(ordner / "Standard.abr", std::ios::binary) << "[HauptForm]\r\nKVZusatzbeitrag=+ 1,70%\r\n";
-    FormShow(p);
     EXPECT_EQ(p.haupt.text(Haupt::MEdiKVZus), "+ 1,70%");
+    EXPECT_EQ(p.opt.text(Opt::PnlZaehne), "+ 1,70%");
+
+    std::ofstream(ordner / "Standard.abr", std::ios::binary) << "[HauptForm]\r\nKVZusatzbeitrag=+ 1,50%\r\n";
+    FormShow(p);
+    EXPECT_EQ(p.haupt.text(Haupt::MEdiKVZus), "+ 1,50%");
     EXPECT_TRUE(dialoge.aufrufe.empty()) << dialoge.protokoll().front();
 }
 

@@ -192,6 +192,7 @@ TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
              Fall{"OptEBZ", "TageBisVormonat=330", Opt::EBVEdiTgVor, Haupt::kAnzahl, "330"},
              Fall{"OptSV", "U1Satz=20", Opt::SVVEdiU1Satz, Haupt::kAnzahl, "20"},
              Fall{"OptVB", "StartJahr=2023", Opt::VBVEdiJahr, Haupt::kAnzahl, "2023"},
+             Fall{"OptVB", "StartJahr=2024", Opt::VBVEdiJahr, Haupt::kAnzahl, "2024"},
              Fall{"OptZV", "ZVindivName=\xc4\xd6\xdc\xe4\xf6\xfc", Opt::ZVEdiNameIndZV, Haupt::kAnzahl, "ÄÖÜäöü"},
          }) {
         schreibe(ordner / "Grenze.abr", std::string("[") + f.abschnitt + "]\r\n" + f.wert + "\r\n");
