@@ -190,11 +190,40 @@ bool MigrateStFreiheit(IniDocument& doc)
     return doc.replaceLines("Steuerfreiheit=4 Prozent der RV-BBG", "Steuerfreiheit=stfrei nach § 3 Nr. 63 EStG");
 }
 
+bool migrateOlderTexts(IniDocument& doc)
+{
+    struct OlderText {
+        std::string_view section;
+        std::string_view key;
+        std::string_view older;
+        std::string_view now;
+    };
+    // The scheme's and the children's list texts of older saves.
+    static constexpr OlderText kOlder[] = {
+        {"OptZV", "Zusatzversicherung", "VBL-West", "VBL"},
+        {"HauptForm", "Zusatzversicherung", "VBL-West", "VBL"},
+        {"OptSV", "PVKinder", "0", "0 Kinder"},
+        {"OptSV", "PVKinder", "1", "1 Kind"},
+        {"OptSV", "PVKinder", "2", "2 Kinder"},
+        {"OptSV", "PVKinder", "3", "3 Kinder"},
+        {"OptSV", "PVKinder", "4", "4 Kinder"},
+        {"OptSV", "PVKinder", "5", "5 oder mehr Kinder"},
+    };
+    bool changed = false;
+    for (const OlderText& o : kOlder) {
+        if (doc.value(o.section, o.key) != o.older) continue;
+        doc.write(o.section, o.key, o.now);
+        changed = true;
+    }
+    return changed;
+}
+
 LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check)
 {
     IniDocument doc = IniDocument::load(file);
     LoadedRecord out;
     out.migrated = MigrateStFreiheit(doc);
+    out.migrated = migrateOlderTexts(doc) || out.migrated;
     out.record = readRecord(doc, month, year, file);
     if (check) check(out.record);
     if (out.migrated) {
@@ -215,6 +244,11 @@ std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const
     bool exists = std::filesystem::exists(std::filesystem::symlink_status(file, ec));
     IniDocument doc = exists ? IniDocument::load(file) : IniDocument(IniDocument::Encoding::Cp1252);
     writeRecord(doc, record);
+    // Windows-1252 bytes that would read as UTF-8 ("Ã¤" and nothing else above
+    // 127) are saved as UTF-8 with its mark, so the record loads as it was.
+    if (doc.encoding() == IniDocument::Encoding::Cp1252 && IniDocument::fromBytes(doc.bytes()).lines() != doc.lines()) {
+        doc.setEncoding(IniDocument::Encoding::Utf8Bom);
+    }
     doc.save(file);
     return doc.lines();
 }
@@ -222,7 +256,8 @@ std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const
 bool migrateRecordFile(const std::filesystem::path& file)
 {
     IniDocument doc = IniDocument::load(file);
-    if (!MigrateStFreiheit(doc)) return false;
+    const bool stFreiheit = MigrateStFreiheit(doc);
+    if (!migrateOlderTexts(doc) && !stFreiheit) return false;
     doc.save(file);
     return true;
 }
