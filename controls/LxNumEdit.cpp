@@ -1,5 +1,7 @@
 #include "LxNumEdit.h"
 
+#include <algorithm>
+
 #include "AmountText.h"
 #include "ValueText.h"
 
@@ -96,6 +98,14 @@ void TLxNumEdit::DoExit()
         if (v < min_) v = min_;
         value_ = v;
         setText(QString::fromStdString(lx::formatAmount(v, kommastellen_, dezimalTrz_)));
+    } else if (kommastellen_ == 0 && !text().isEmpty()) {
+        // A whole number is pulled into range as well, written without separators
+        // (years, days, counts): a record saved with 45 tax days would not load.
+        if (auto gelesen = lx::readFieldAmount(text().toStdString()); gelesen && gelesen->raw() % 10000 == 0) {
+            lx::Currency v = std::clamp(*gelesen, min_, max_);
+            value_ = v;
+            setText(QString::fromStdString(lx::shortestText(v)));
+        }
     }
     if (OnExit) OnExit();
 }

@@ -112,7 +112,13 @@ void grundstellung(SteuerZustand& z, const Steuerelement& e)
 
 void BereichAnwenden(SteuerZustand& z, const Steuerelement& e)
 {
-    if (e.decimals <= 0 || z.text.empty()) return;
+    if (z.text.empty() || (e.kind != SteuerArt::ValueEdit && e.kind != SteuerArt::ValueLabEdit)) return;
+    if (e.decimals <= 0) {
+        // A whole number, written without separators as the field writes it.
+        const std::optional<Currency> wert = nurZiffern(z.text) ? parseAmount(z.text) : std::nullopt;
+        if (wert) z.text = shortestText(std::clamp(*wert, z.min, z.max));
+        return;
+    }
     const std::optional<Currency> wert = BetragAusTextOderNichts(z.text);
     if (!wert) return;
     Currency v = *wert;

@@ -137,9 +137,10 @@ bool passtInSteuerelement(const Steuerelement& e, std::string_view text);
 // Applies the entry's reset (text, enabled, check mark) where it gives one.
 void grundstellung(SteuerZustand& z, const Steuerelement& e);
 
-// A value edit's text as leaving the field makes it: with decimals, an amount
-// is pulled into the state's range and written with those decimals; an empty
-// text, one that is no amount and a field without decimals stay as they are.
+// A value edit's text as leaving the field makes it: an amount is pulled into
+// the state's range and written with the field's decimals (without decimals
+// a whole number, no separators); an empty text and one that is no amount
+// stay as they are.
 // What acts on a typed amount without leaving the field (ENTER, F2 to F4)
 // runs it first, so that the figures belong to the value the field shows.
 void BereichAnwenden(SteuerZustand& z, const Steuerelement& e);

@@ -67,6 +67,28 @@ void passtInFelder(ProgrammZustand& p, const Record& satz, const std::filesystem
     }
 }
 
+// The field as the user knows it: its caption without the colon, else the key.
+std::string feldName(const Steuerelement& e, std::string_view schluessel)
+{
+    std::string_view name = e.label;
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.remove_suffix(1);
+    return std::string(name.empty() ? schluessel : name);
+}
+
+// What the load would refuse is not saved: the field and its text, or nullopt.
+std::optional<std::string> nichtLadbar(ProgrammZustand& p, const Record& satz)
+{
+    auto keys = recordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const StammFeld f = stammFeld(p, keys[i].control);
+        if (f.element == nullptr || keys[i].kind == RecordValueKind::CheckBox) continue;
+        if (passtInSteuerelement(*f.element, satz.values[i])) continue;
+        return "Die Stammdaten wurden nicht gespeichert: \"" + satz.values[i] + "\" ist kein gültiger Wert für \"" +
+               feldName(*f.element, keys[i].key) + "\".";
+    }
+    return std::nullopt;
+}
+
 std::vector<Zeile> zeilen(const std::vector<RecordRow>& rows)
 {
     std::vector<Zeile> out;
@@ -263,6 +285,12 @@ bool LoadStammdaten(ProgrammZustand& p, const std::filesystem::path& datei, bool
 
 void ActStammSaveExecute(ProgrammZustand& p)
 {
+    // Asked before the file: the user corrects the field first.
+    const Record satz = stammSatz(p);
+    if (auto fehler = nichtLadbar(p, satz)) {
+        p.dialoge.Fehler(*fehler);
+        return;
+    }
     const std::filesystem::path ordner = stammOrdner(p);
     const std::string& jetzt = p.haupt.text(Haupt::ComboStamm);
     DateiAuswahl auswahl{.titel = "Stammdaten speichern",
@@ -278,7 +306,7 @@ void ActStammSaveExecute(ProgrammZustand& p)
     p.speicherOrdner = pathText(datei.parent_path());
     std::vector<std::string> zeilen;
     try {
-        zeilen = saveRecordFile(datei, stammSatz(p));
+        zeilen = saveRecordFile(datei, satz);
     } catch (const IniError& e) {
         p.dialoge.Fehler(e.what());
         return;

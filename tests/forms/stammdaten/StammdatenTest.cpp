@@ -394,6 +394,47 @@ TEST_F(StammSpeichernTest, SaveWritesTheRecordAndListsANewNameOnce)
     EXPECT_EQ(p.opt[Opt::ATZLView].rows[1].strikeOut, true);
 }
 
+TEST_F(StammSpeichernTest, WholeNumbersBeyondTheirRangeAreNotSavedAndLeavingPullsThemIn)
+{
+    // "Steuertage" 45, "SV-Tage" 45, 12 dependants, 400 days, a year after the last:
+    // every field without decimals, one past its maximum.
+    Eingaben();
+    int felder = 0;
+    for (const RecordKey& k : recordKeys()) {
+        StammFeld f = stammFeld(p, k.control);
+        if (f.element == nullptr || f.element->decimals != 0 ||
+            (f.element->kind != SteuerArt::ValueEdit && f.element->kind != SteuerArt::ValueLabEdit)) {
+            continue;
+        }
+        ++felder;
+        const std::string vorher = f.zustand->text;
+        const std::string zuViel = shortestText(f.element->max + 1_cur);
+        f.zustand->text = zuViel;
+        dialoge.leeren();
+        fs::remove(ordner / "Ganz.abr");
+        dialoge.dateien.push_back((ordner / "Ganz.abr").string());
+        ActStammSaveExecute(p);
+        const auto fehler = dialoge.texte(test::Art::Fehler);
+        ASSERT_EQ(fehler.size(), 1u) << k.control;
+        EXPECT_NE(fehler[0].find("\"" + zuViel + "\" ist kein gültiger Wert für"), std::string::npos) << fehler[0];
+        EXPECT_FALSE(fs::exists(ordner / "Ganz.abr")) << k.control;
+
+        // Left, the field holds its maximum; saved and loaded, it comes back.
+        BereichAnwenden(*f.zustand, *f.element);
+        const std::string grenze = shortestText(f.zustand->max);
+        EXPECT_EQ(f.zustand->text, grenze) << k.control;
+        dialoge.leeren();
+        ActStammSaveExecute(p);
+        ASSERT_TRUE(dialoge.texte(test::Art::Fehler).empty()) << k.control << ": " << dialoge.protokoll().front();
+        f.zustand->text = vorher;
+        Waehle("Ganz");
+        EXPECT_TRUE(dialoge.texte(test::Art::Fehler).empty()) << k.control << ": " << dialoge.protokoll().back();
+        EXPECT_EQ(stammFeld(p, k.control).zustand->text, grenze) << k.control;
+        f.zustand->text = vorher;
+    }
+    EXPECT_GE(felder, 10);
+}
+
 TEST_F(StammSpeichernTest, FailedOrForeignSavesAreNotListed)
 {
     Eingaben();
