@@ -93,6 +93,9 @@ struct HauptZustand : FensterZustand<Haupt> {
     // ComboStamm's text when a record was last loaded or the text last set by
     // the program: typed text loads only when it differs (Stammdaten.h).
     std::string stammBehandelt{};
+    // The record whose data the windows hold ("" for none): a refused record's
+    // name gives way to it.
+    std::string stammGeladen{};
 };
 
 // The seven deductions in the list's order, from the working engine's results:

@@ -160,7 +160,12 @@ bool ladeName(ProgrammZustand& p, const std::string& name, bool grundstellung)
         p.dialoge.Fehler(name + ".abr nicht gefunden!");
         return false;
     }
-    if (!LoadStammdaten(p, *datei, grundstellung)) return false;
+    if (!LoadStammdaten(p, *datei, grundstellung)) {
+        // The windows still hold the record loaded before.
+        setzeStammText(p, p.haupt.stammGeladen);
+        return false;
+    }
+    p.haupt.stammGeladen = name;
     waehleName(p, name);
     return true;
 }
@@ -320,6 +325,7 @@ void ActStammSaveExecute(ProgrammZustand& p)
             p.opt[Opt::AllgLiBoNameStamm].items.push_back(*name);
         }
         setzeStammText(p, *name);
+        p.haupt.stammGeladen = *name;
     }
     zeigeZeilen(p, std::move(zeilen));
     if (name) waehleName(p, *name);
@@ -348,6 +354,7 @@ void LadeStandard(ProgrammZustand& p)
 {
     if (!findRecordFile(stammOrdner(p), kStandard)) {
         setzeStammText(p, "");
+        p.haupt.stammGeladen.clear();
         return;
     }
     setzeStammText(p, std::string(kStandard));

@@ -174,7 +174,15 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
                                            " ist fehlerhaft (" + f.schluessel + ")."});
         ErwarteUnveraendert();
         EXPECT_EQ(lies(ordner / "Kaputt.abr"), f.inhalt);
+        // No record is loaded, so the list names none.
+        EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "") << f.schluessel;
     }
+    // After a loaded record the list names that one again.
+    schreibe(ordner / "Gut.abr", kMax);
+    Waehle("Gut");
+    Waehle("Kaputt");
+    EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "Gut");
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
 }
 
 TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
