@@ -149,23 +149,35 @@ TEST_F(ValueEditTest, TextThatIsNoNumberIsReportedOnLeaving)
         Enter(field);
         if (c.keys != nullptr) Type(field, c.keys);
         if (c.pasted != nullptr) field->setText(QString::fromUtf8(c.pasted));
-        const QString typed = field->text();
         Leave();
         ASSERT_EQ(boxTexts.size(), 1);
         EXPECT_EQ(boxTexts.front().toStdString(), c.message);
         EXPECT_EQ(boxTitles.front(), QStringLiteral("RiVodozazavudidavaz"));
-        EXPECT_EQ(field->text(), typed);
+        // Its value again: entering and leaving once more says nothing.
+        EXPECT_EQ(field->text(), QStringLiteral("5,00"));
+        Enter(field);
+        Leave();
+        EXPECT_EQ(boxTexts.size(), 1);
+        EXPECT_EQ(exits, 1);
+        exits = 0;
         EXPECT_EQ(field->ValueDouble(), 5_cur);
         EXPECT_EQ(field->Color(), normal);
         EXPECT_EQ(exits, 0);
     }
 
-    // The field goes on working.
+    // The field goes on working; with a caption the message names it.
     Enter(field);
     Type(field, "7");
     Leave();
     EXPECT_EQ(field->text(), QStringLiteral("7,00"));
     EXPECT_EQ(exits, 1);
+    field->setAccessibleName(QStringLiteral("Betrag:"));
+    boxTexts.clear();
+    Enter(field);
+    Type(field, "-");
+    Leave();
+    EXPECT_EQ(boxTexts, QStringList{QStringLiteral("Betrag: '-' ist kein gültiger Gleitkommawert")});
+    EXPECT_EQ(field->text(), QStringLiteral("7,00"));
 }
 
 TEST_F(ValueEditTest, KommastellenOutsideZeroToThreeRaisesTheControlsException)
