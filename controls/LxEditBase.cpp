@@ -217,14 +217,7 @@ void TLxEditBase::inputMethodEvent(QInputMethodEvent* event)
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&composing);
     event->accept();
-    QPointer<TLxEditBase> self(this);
-    lx::runGuarded(this, [&] {
-        for (QChar c : committed) {
-            if (self.isNull()) return;
-            if (isTypedText(QString(c))) TypeCharacter(c);
-        }
-        if (!self.isNull()) AfterInputMethodText();
-    });
+    PasteTyped(committed);
 }
 
 void TLxEditBase::contextMenuEvent(QContextMenuEvent* event)
