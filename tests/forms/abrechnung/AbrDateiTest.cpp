@@ -102,8 +102,8 @@ TEST(AbrDatei, OpeningRefusesLargeAndUnreadableFiles)
              {gross, "Die Datei " + gross.string() + " ist größer als 1 MB und wird nicht geöffnet."},
              {fehlt, "Die Datei " + fehlt.string() + " kann nicht gelesen werden (nicht gefunden)."},
              {dir.path(), "Die Datei " + dir.path().string() + " kann nicht gelesen werden (ist ein Ordner)."},
-             {dir / "bild.png",
-              "Die Datei " + (dir / "bild.png").string() + " ist keine Abrechnung als Textdatei und wird nicht geöffnet."},
+             {dir / "bild.png", "Die Datei " + (dir / "bild.png").string() +
+                                    " ist keine Abrechnung als Textdatei und wird nicht geöffnet."},
              {dir / "ungenutzt.txt", "Die Datei " + (dir / "ungenutzt.txt").string() +
                                          " ist keine Abrechnung als Textdatei und wird nicht geöffnet."},
          }) {

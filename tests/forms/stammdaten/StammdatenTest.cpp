@@ -426,7 +426,8 @@ TEST_F(StammSpeichernTest, WholeNumbersBeyondTheirRangeAreNotSavedAndLeavingPull
         ASSERT_EQ(fehler.size(), 1u) << k.control;
         EXPECT_NE(fehler[0].find("\"" + zuViel + "\" ist kein gültiger Wert für"), std::string::npos) << fehler[0];
         if (k.control == "LSTVEdiStTage") {
-            EXPECT_EQ(fehler[0], "Die Stammdaten wurden nicht gespeichert: \"31\" ist kein gültiger Wert für \"Steuertage\".");
+            EXPECT_EQ(fehler[0],
+                      "Die Stammdaten wurden nicht gespeichert: \"31\" ist kein gültiger Wert für \"Steuertage\".");
         }
         EXPECT_FALSE(fs::exists(ordner / "Ganz.abr")) << k.control;
 
