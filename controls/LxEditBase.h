@@ -85,7 +85,8 @@ protected:
 
 private:
     void TypeCharacter(QChar key);
-    // Types a pasted text's characters, then the check after input-method text.
+    // Types a pasted or input-method text's printable characters one at a time,
+    // then runs AfterInputMethodText.
     void PasteTyped(const QString& text);
 
     TAlignment alignment_ = taLeftJustify;
