@@ -243,12 +243,8 @@ std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const
     std::error_code ec;
     bool exists = std::filesystem::exists(std::filesystem::symlink_status(file, ec));
     IniDocument doc = exists ? IniDocument::load(file) : IniDocument(IniDocument::Encoding::Cp1252);
+    // A Windows-1252 record never reads as UTF-8: its "[Beträge]" is no UTF-8.
     writeRecord(doc, record);
-    // Windows-1252 bytes that would read as UTF-8 ("Ã¤" and nothing else above
-    // 127) are saved as UTF-8 with its mark, so the record loads as it was.
-    if (doc.encoding() == IniDocument::Encoding::Cp1252 && IniDocument::fromBytes(doc.bytes()).lines() != doc.lines()) {
-        doc.setEncoding(IniDocument::Encoding::Utf8Bom);
-    }
     doc.save(file);
     return doc.lines();
 }

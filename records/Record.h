@@ -144,8 +144,8 @@ using RecordCheck = std::function<void(const Record&)>;
 LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check = {});
 
 // Writes a record into its file (a new one in Windows-1252 with CRLF, an
-// existing one key by key); returns the file's lines as written. IniError or
-// RecordError on failure, the old file unchanged.
+// existing one key by key in its own encoding); returns the file's lines as
+// written. IniError or RecordError on failure, the old file unchanged.
 std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const Record& record);
 
 // Loads a record file, migrates it (both rewrites above) and writes it back when a line changed; the
