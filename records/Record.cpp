@@ -207,12 +207,17 @@ bool migrateOlderTexts(IniDocument& doc)
         {"OptSV", "PVKinder", "2", "2 Kinder"},
         {"OptSV", "PVKinder", "3", "3 Kinder"},
         {"OptSV", "PVKinder", "4", "4 Kinder"},
-        {"OptSV", "PVKinder", "5", "5 oder mehr Kinder"},
     };
     bool changed = false;
     for (const OlderText& o : kOlder) {
         if (doc.value(o.section, o.key) != o.older) continue;
         doc.write(o.section, o.key, o.now);
+        changed = true;
+    }
+    // Five children and more take the same discount.
+    for (int kinder = 5; kinder <= 20; ++kinder) {
+        if (doc.value("OptSV", "PVKinder") != std::to_string(kinder)) continue;
+        doc.write("OptSV", "PVKinder", "5 oder mehr Kinder");
         changed = true;
     }
     return changed;

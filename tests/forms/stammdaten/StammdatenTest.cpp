@@ -162,7 +162,7 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           Fall{"[OptSV]\r\nRechtskreis=Mitte\r\n", "Rechtskreis"},
           Fall{"[OptLSt]\r\nKiStBundesland=Atlantis\r\n", "KiStBundesland"},
           Fall{"[OptPfd]\r\nMethode=Quatsch\r\n", "Methode"},
-          Fall{"[OptSV]\r\nPVKinder=6\r\n", "PVKinder"},
+          Fall{"[OptSV]\r\nPVKinder=21\r\n", "PVKinder"},
           Fall{"[OptZV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n", "Steuerfreiheit"},
           Fall{"[HauptForm]\r\nZusatzversicherung=\r\n", "Zusatzversicherung"}}) {
         schreibe(ordner / "Kaputt.abr", f.inhalt);
@@ -215,6 +215,7 @@ TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
                   "1 Prozent der RV-BBG"},
              Fall{"OptSV", "PVKinder=5 oder mehr Kinder", Opt::SVComboPVKi, Haupt::kAnzahl, "5 oder mehr Kinder"},
              Fall{"OptSV", "PVKinder=4", Opt::SVComboPVKi, Haupt::kAnzahl, "4 Kinder"},
+             Fall{"OptSV", "PVKinder=7", Opt::SVComboPVKi, Haupt::kAnzahl, "5 oder mehr Kinder"},
              Fall{"HauptForm", "Kirchensteuer=ev/rk", kHaupt, Haupt::ComboKiJaNein, "ev/rk"},
          }) {
         schreibe(ordner / "Grenze.abr", std::string("[") + f.abschnitt + "]\r\n" + f.wert + "\r\n");
