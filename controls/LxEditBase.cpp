@@ -1,9 +1,14 @@
 #include "LxEditBase.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include "LxErrorBox.h"
@@ -53,6 +58,8 @@ bool staysInField(Qt::FocusReason reason)
 
 TLxEditBase::TLxEditBase(QWidget* parent) : QLineEdit(parent)
 {
+    // Dropped text would pass no key filter.
+    setAcceptDrops(false);
     activeColor_ = palette().color(QPalette::Active, QPalette::Base);
     setAlignment(toQt(alignment_));
     // Focus that moves while the window is inactive sends this field no focus
@@ -146,6 +153,19 @@ void TLxEditBase::TypeCharacter(QChar key)
     }
 }
 
+void TLxEditBase::PasteTyped(const QString& text)
+{
+    if (isReadOnly()) return;
+    QPointer<TLxEditBase> self(this);
+    lx::runGuarded(this, [&] {
+        for (QChar c : text) {
+            if (self.isNull()) return;
+            if (isTypedText(QString(c))) TypeCharacter(c);
+        }
+        if (!self.isNull()) AfterInputMethodText();
+    });
+}
+
 void TLxEditBase::keyPressEvent(QKeyEvent* event)
 {
     QPointer<TLxEditBase> self(this);
@@ -157,6 +177,11 @@ void TLxEditBase::keyPressEvent(QKeyEvent* event)
     const QString typed = typedCharacters(event);
     if (failed || key == 0) {
         event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        PasteTyped(QGuiApplication::clipboard()->text());
         return;
     }
     if (typed.isEmpty()) {
@@ -192,14 +217,34 @@ void TLxEditBase::inputMethodEvent(QInputMethodEvent* event)
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&composing);
     event->accept();
-    QPointer<TLxEditBase> self(this);
-    lx::runGuarded(this, [&] {
-        for (QChar c : committed) {
-            if (self.isNull()) return;
-            if (isTypedText(QString(c))) TypeCharacter(c);
-        }
-        if (!self.isNull()) AfterInputMethodText();
-    });
+    PasteTyped(committed);
+}
+
+void TLxEditBase::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPointer<QMenu> menu = createStandardContextMenu();
+    // The menu's "Einfügen" (the entry that shows the paste shortcut) types the
+    // clipboard's text, as Ctrl+V does.
+    const QString einfuegen = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu->actions()) {
+        if (!action->text().endsWith(einfuegen)) continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this] { PasteTyped(QGuiApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TLxEditBase::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection where the system has one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        event->accept();
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        PasteTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TLxEditBase::focusInEvent(QFocusEvent* event)

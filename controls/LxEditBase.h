@@ -10,9 +10,11 @@
 //                     steps; a null character at the end types nothing.
 //   KeyUp(key)      - every key release: OnKeyUp, then the control's own check.
 // ENTER arrives as the character '\r' and Backspace as '\b'. Control
-// combinations (copy, paste, select all, ...) and navigation keys are no
-// characters: they go to QLineEdit unchanged. ENTER never leaves the field, so
-// it does not press a dialog's default button.
+// combinations (copy, select all, ...) and navigation keys are no characters:
+// they go to QLineEdit unchanged. Pasted text (Ctrl+V, Shift+Insert, the
+// context menu's "Einfügen", the middle button) is typed one character at a
+// time, so it passes the same checks as keys do; dropping text is off. ENTER
+// never leaves the field, so it does not press a dialog's default button.
 //
 // Entering and leaving: focus that moves to or from another widget of the same
 // window runs DoEnter / DoExit (then OnEnter / OnExit); a deactivated window or
@@ -74,6 +76,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
     // Runs after every input-method commit, which brings no key release.
@@ -81,6 +85,9 @@ protected:
 
 private:
     void TypeCharacter(QChar key);
+    // Types a pasted or input-method text's printable characters one at a time,
+    // then runs AfterInputMethodText.
+    void PasteTyped(const QString& text);
 
     TAlignment alignment_ = taLeftJustify;
     QColor activeColor_;

@@ -1,5 +1,7 @@
 #include "LxNumEdit.h"
 
+#include <algorithm>
+
 #include "AmountText.h"
 #include "ValueText.h"
 
@@ -89,13 +91,31 @@ void TLxNumEdit::DoExit()
 {
     RestoreColor();
     if (kommastellen_ > 0 && !text().isEmpty()) {
-        // A text that denotes no amount throws: the error box shows it, the text
-        // and the value stay as they are and the form's exit handler does not run.
-        lx::Currency v = lx::fieldAmount(lx::removeDots(text().toStdString()));
+        // A text that denotes no amount throws: the error box shows it, named
+        // by the field's caption, the value stays and the form's exit handler
+        // does not run. The field shows its value again, so that the next
+        // change of focus does not say the same again.
+        lx::Currency v;
+        try {
+            v = lx::fieldAmount(lx::removeDots(text().toStdString()));
+        } catch (const lx::ConversionError& e) {
+            setText(QString::fromStdString(lx::formatAmount(value_, kommastellen_, dezimalTrz_)));
+            QString name = accessibleName().trimmed();
+            if (!name.isEmpty()) name += name.endsWith(u':') ? QStringLiteral(" ") : QStringLiteral(": ");
+            throw lx::ConversionError(name.toStdString() + e.what());
+        }
         if (v > max_) v = max_;
         if (v < min_) v = min_;
         value_ = v;
         setText(QString::fromStdString(lx::formatAmount(v, kommastellen_, dezimalTrz_)));
+    } else if (kommastellen_ == 0 && !text().isEmpty()) {
+        // A whole number is pulled into range as well, written without separators
+        // (years, days, counts): a record saved with 45 tax days would not load.
+        if (auto gelesen = lx::readFieldAmount(text().toStdString()); gelesen && gelesen->raw() % 10000 == 0) {
+            lx::Currency v = std::clamp(*gelesen, min_, max_);
+            value_ = v;
+            setText(QString::fromStdString(lx::shortestText(v)));
+        }
     }
     if (OnExit) OnExit();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The numeric behaviour that TLxValueEdit and TLxValueLabEdit share: a key
 // filter for numbers in German notation, the decimal limit while typing, and
-// on leaving a field with decimals the value pulled into range and the text
-// rewritten with a fixed number of decimals. Values are exact Currency amounts
+// on leaving the value pulled into range and the text rewritten: with a fixed
+// number of decimals, or as a plain whole number in a field without decimals. Values are exact Currency amounts
 // (the classic control's "double" properties keep their names).
 
 #include <QString>

@@ -76,6 +76,23 @@ std::optional<std::string_view> keyName(std::string_view text)
 
 bool isBlankLine(std::string_view text) { return trim(text).empty(); }
 
+bool hasHighBytes(std::string_view bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) > 127) return true;
+    }
+    return false;
+}
+
+// Why a file's bytes are no INI document, or nullptr.
+const char* unreadableReason(std::string_view bytes)
+{
+    if (bytes.size() > IniDocument::kMaxBytes) return "größer als 1 MiB";
+    if (bytes.find('\0') != std::string_view::npos) return "enthält ein Nullzeichen";
+    if (bytes.starts_with(kBom) && !decodeUtf8(bytes.substr(kBom.size()))) return "kein gültiges UTF-8";
+    return nullptr;
+}
+
 }  // namespace
 
 std::string fileErrorReason(int errorNumber)
@@ -135,7 +152,7 @@ std::string IniDocument::decode(std::string_view raw) const
 
 std::string IniDocument::encode(std::string_view text, std::string_view what) const
 {
-    if (encoding_ == Encoding::Utf8Bom) return std::string(text);
+    if (encoding_ != Encoding::Cp1252) return std::string(text);
     auto bytes = utf8ToCp1252(text);
     if (!bytes) refuse(what, "Zeichen außerhalb von Windows-1252");
     return *bytes;
@@ -143,12 +160,15 @@ std::string IniDocument::encode(std::string_view text, std::string_view what) co
 
 IniDocument IniDocument::fromBytes(std::string_view bytes)
 {
-    if (bytes.size() > kMaxBytes) throw IniError("Die Datei ist größer als 1 MiB.");
-    if (bytes.find('\0') != std::string_view::npos) throw IniError("Die Datei enthält ein Nullzeichen.");
+    if (const char* reason = unreadableReason(bytes)) {
+        throw IniError("Die Datei kann nicht gelesen werden (" + std::string(reason) + ").");
+    }
     IniDocument doc(Encoding::Cp1252);
     if (bytes.starts_with(kBom)) {
         doc.encoding_ = Encoding::Utf8Bom;
         bytes.remove_prefix(kBom.size());
+    } else if (hasHighBytes(bytes) && decodeUtf8(bytes)) {
+        doc.encoding_ = Encoding::Utf8;
     }
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -189,7 +209,7 @@ IniDocument IniDocument::load(const std::filesystem::path& file)
         if (bytes.size() > kMaxBytes) throw fail("größer als 1 MiB");
     }
     if (in.bad()) throw fail("Lesefehler");
-    if (bytes.find('\0') != std::string::npos) throw fail("enthält ein Nullzeichen");
+    if (const char* reason = unreadableReason(bytes)) throw fail(reason);
     return fromBytes(bytes);
 }
 

@@ -3,8 +3,12 @@
 // rules that stored records rely on. Lines that are not touched go back to the
 // file byte for byte.
 //
-// Bytes: Windows-1252, or UTF-8 when the file starts with a UTF-8 byte-order
-// mark (kept on saving). A file over 1 MiB or with a NUL byte is not read.
+// Bytes: UTF-8 when the file starts with a UTF-8 byte-order mark (kept on
+// saving) or when it is valid UTF-8 with bytes above 127, as editors on Linux
+// save it (saved again without a mark); else Windows-1252. A file over 1 MiB,
+// with a NUL byte or with a mark and invalid UTF-8 after it is not read. (A
+// Windows-1252 text whose every byte above 127 forms UTF-8, such as "Ã¤",
+// reads as UTF-8: no German text looks like that.)
 // Lines end in CRLF, LF or CR, mixed as they come; the last may have none.
 //
 // Reading: a line whose first non-blank character is "[" and that holds a "]"
@@ -49,14 +53,15 @@ public:
 
 class IniDocument {
 public:
-    enum class Encoding { Cp1252, Utf8Bom };
+    enum class Encoding { Cp1252, Utf8Bom, Utf8 };
 
     static constexpr std::size_t kMaxBytes = 1024 * 1024;
 
     // An empty document; saved, it has no byte-order mark unless Utf8Bom.
     explicit IniDocument(Encoding encoding = Encoding::Cp1252);
 
-    // The document of a file's bytes; IniError when over kMaxBytes or with a NUL.
+    // The document of a file's bytes; IniError when over kMaxBytes, with a NUL
+    // or with a byte-order mark before invalid UTF-8.
     static IniDocument fromBytes(std::string_view bytes);
 
     // Reads a file; IniError "Die Datei <Pfad> kann nicht gelesen werden (<Grund>)."

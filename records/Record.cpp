@@ -190,11 +190,45 @@ bool MigrateStFreiheit(IniDocument& doc)
     return doc.replaceLines("Steuerfreiheit=4 Prozent der RV-BBG", "Steuerfreiheit=stfrei nach § 3 Nr. 63 EStG");
 }
 
+bool migrateOlderTexts(IniDocument& doc)
+{
+    struct OlderText {
+        std::string_view section;
+        std::string_view key;
+        std::string_view older;
+        std::string_view now;
+    };
+    // The scheme's and the children's list texts of older saves.
+    static constexpr OlderText kOlder[] = {
+        {"OptZV", "Zusatzversicherung", "VBL-West", "VBL"},
+        {"HauptForm", "Zusatzversicherung", "VBL-West", "VBL"},
+        {"OptSV", "PVKinder", "0", "0 Kinder"},
+        {"OptSV", "PVKinder", "1", "1 Kind"},
+        {"OptSV", "PVKinder", "2", "2 Kinder"},
+        {"OptSV", "PVKinder", "3", "3 Kinder"},
+        {"OptSV", "PVKinder", "4", "4 Kinder"},
+    };
+    bool changed = false;
+    for (const OlderText& o : kOlder) {
+        if (doc.value(o.section, o.key) != o.older) continue;
+        doc.write(o.section, o.key, o.now);
+        changed = true;
+    }
+    // Five children and more take the same discount.
+    for (int kinder = 5; kinder <= 20; ++kinder) {
+        if (doc.value("OptSV", "PVKinder") != std::to_string(kinder)) continue;
+        doc.write("OptSV", "PVKinder", "5 oder mehr Kinder");
+        changed = true;
+    }
+    return changed;
+}
+
 LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check)
 {
     IniDocument doc = IniDocument::load(file);
     LoadedRecord out;
     out.migrated = MigrateStFreiheit(doc);
+    out.migrated = migrateOlderTexts(doc) || out.migrated;
     out.record = readRecord(doc, month, year, file);
     if (check) check(out.record);
     if (out.migrated) {
@@ -214,6 +248,7 @@ std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const
     std::error_code ec;
     bool exists = std::filesystem::exists(std::filesystem::symlink_status(file, ec));
     IniDocument doc = exists ? IniDocument::load(file) : IniDocument(IniDocument::Encoding::Cp1252);
+    // A Windows-1252 record never reads as UTF-8: its "[Beträge]" is no UTF-8.
     writeRecord(doc, record);
     doc.save(file);
     return doc.lines();
@@ -222,7 +257,8 @@ std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const
 bool migrateRecordFile(const std::filesystem::path& file)
 {
     IniDocument doc = IniDocument::load(file);
-    if (!MigrateStFreiheit(doc)) return false;
+    const bool stFreiheit = MigrateStFreiheit(doc);
+    if (!migrateOlderTexts(doc) && !stFreiheit) return false;
     doc.save(file);
     return true;
 }

@@ -120,6 +120,10 @@ void writeRecord(IniDocument& doc, const Record& record);
 // aside) into the current wording; true when a line changed.
 bool MigrateStFreiheit(IniDocument& doc);
 
+// Rewrites list texts of older saves into today's ("VBL-West" is "VBL",
+// "PVKinder=2" is "2 Kinder"); true when a value changed.
+bool migrateOlderTexts(IniDocument& doc);
+
 struct LoadedRecord {
     Record record;
     std::vector<std::string> lines;  // the file's lines after migration
@@ -140,11 +144,11 @@ using RecordCheck = std::function<void(const Record&)>;
 LoadedRecord loadRecordFile(const std::filesystem::path& file, int month, int year, const RecordCheck& check = {});
 
 // Writes a record into its file (a new one in Windows-1252 with CRLF, an
-// existing one key by key); returns the file's lines as written. IniError or
-// RecordError on failure, the old file unchanged.
+// existing one key by key in its own encoding); returns the file's lines as
+// written. IniError or RecordError on failure, the old file unchanged.
 std::vector<std::string> saveRecordFile(const std::filesystem::path& file, const Record& record);
 
-// Loads a record file, migrates it and writes it back when a line changed; the
+// Loads a record file, migrates it (both rewrites above) and writes it back when a line changed; the
 // refresh of the record page runs it for every listed record. IniError on failure.
 bool migrateRecordFile(const std::filesystem::path& file);
 

@@ -39,7 +39,7 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptSV", .key = "AVBesonderheiten", .control = "SVComboAVBez", .fallback = kKeine},
     {.section = "OptSV", .key = "PVBesonderheiten", .control = "SVComboPVBez", .fallback = kKeine},
     {.section = "OptSV", .key = "PVSachsen", .control = "ComboSachsen", .fallback = "nein"},
-    {.section = "OptSV", .key = "PVKinder", .control = "SVComboPVKi", .fallback = "0"},
+    {.section = "OptSV", .key = "PVKinder", .control = "SVComboPVKi", .fallback = "0 Kinder"},
     {.section = "OptSV", .key = "PKVBeitrag", .control = "LEdiPKV", .fallback = "350,00"},
     {.section = "OptSV", .key = "PPVBeitrag", .control = "LEdiPPV", .fallback = "50,00"},
     {.section = "OptSV", .key = "Gleitzone", .control = "SVComboGleitzone", .fallback = "Gleitzone rechnen"},

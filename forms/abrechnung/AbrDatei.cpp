@@ -30,20 +30,55 @@ std::string AbrTextBytes(const std::vector<std::string>& zeilen)
     return out;
 }
 
-std::vector<std::string> AbrTextZeilen(std::string_view bytes)
+namespace {
+
+std::vector<std::string> zeilenAus(std::string_view bytes, std::string (*text)(std::string_view))
 {
     std::vector<std::string> zeilen;
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t stop = bytes.find_first_of("\r\n", start);
         if (stop == std::string_view::npos) {
-            zeilen.push_back(cp1252ToUtf8(bytes.substr(start)));
+            zeilen.push_back(text(bytes.substr(start)));
             break;
         }
-        zeilen.push_back(cp1252ToUtf8(bytes.substr(start, stop - start)));
+        zeilen.push_back(text(bytes.substr(start, stop - start)));
         start = stop + ((bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n') ? 2 : 1);
     }
     return zeilen;
+}
+
+std::string alsUtf8(std::string_view bytes)
+{
+    return std::string(bytes);
+}
+
+bool mitHohenBytes(std::string_view bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) > 127) return true;
+    }
+    return false;
+}
+
+// A payslip text holds printable characters, tabs, form feeds and line ends;
+// in Windows-1252 none of its five unused bytes.
+bool istText(std::string_view bytes, bool utf8)
+{
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') return false;
+        if (b == 0x7F) return false;
+        if (!utf8 && (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> AbrTextZeilen(std::string_view bytes)
+{
+    return zeilenAus(bytes, cp1252ToUtf8);
 }
 
 void AbrSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& zeilen)
@@ -83,7 +118,13 @@ std::vector<std::string> AbrOeffnen(const std::filesystem::path& datei)
         if (bytes.size() > kAbrDateiMaxBytes) throw zuGross();
     }
     if (in.bad()) throw fehler("Lesefehler");
-    return AbrTextZeilen(bytes);
+    // Saved by an editor on Linux: UTF-8.
+    const bool utf8 = mitHohenBytes(bytes) && decodeUtf8(bytes).has_value();
+    if (!istText(bytes, utf8)) {
+        throw AbrDateiFehler("Die Datei " + pathText(datei) +
+                             " ist keine Abrechnung als Textdatei und wird nicht geöffnet.");
+    }
+    return utf8 ? zeilenAus(bytes, alsUtf8) : AbrTextZeilen(bytes);
 }
 
 }  // namespace lx

@@ -33,8 +33,11 @@ std::vector<std::string> AbrTextZeilen(std::string_view bytes);
 // Throws AbrDateiFehler "Die Datei <Pfad> kann nicht gespeichert werden (<Grund>)."
 void AbrSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& zeilen);
 
-// Throws AbrDateiFehler "Die Datei <Pfad> ist größer als 1 MB und wird nicht
-// geöffnet." or "Die Datei <Pfad> kann nicht gelesen werden (<Grund>)."
+// The lines of a file: UTF-8 when it is valid UTF-8 with bytes above 127,
+// else Windows-1252. Throws AbrDateiFehler "Die Datei <Pfad> ist größer als 1 MB
+// und wird nicht geöffnet.", "Die Datei <Pfad> ist keine Abrechnung als
+// Textdatei und wird nicht geöffnet." (NUL and other control bytes, unused
+// Windows-1252 bytes) or "Die Datei <Pfad> kann nicht gelesen werden (<Grund>)."
 std::vector<std::string> AbrOeffnen(const std::filesystem::path& datei);
 
 }  // namespace lx

@@ -57,9 +57,11 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
     w.rechtskreis = janein(o.text(O::SVComboRechtskreis) == "West");
     w.jahr = StrToInt(h.text(ComboJahr));
     w.bgr = h.text(LxEdiBGR);
-    // The engine splits the code into four digits; a character that is none
-    // stops here, before any setter has run.
-    for (std::size_t i = 0; i < 4; ++i) StrToInt(ZeichenAn(w.bgr, i));
+    // The engine splits the code into four digits; anything else stops here,
+    // before any setter has run.
+    if (w.bgr.size() != 4 || w.bgr.find_first_not_of("0123456789") != std::string::npos) {
+        throw ConversionError("Beitragsgruppe: bitte vier Ziffern eingeben");
+    }
     w.monat = MonatNr(h.text(ComboMonat));
 
     w.gleitzone = janein(o.text(O::SVComboGleitzone) == "Gleitzone rechnen");
@@ -117,6 +119,11 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
     w.kiFB = betragLeerNull(h.text(LEdiKiFB));
     w.stFreibetrag = betragLeerNull(h.text(LEdiStFB));
     w.gebJahr = h.text(LEdiGebJahr).empty() ? 1990 : StrToInt(h.text(LEdiGebJahr));
+    // The relief for the elderly and the care surcharge follow the year: one
+    // that cannot be is said, not taken (fewer than four digits mean 1990).
+    if (h.text(LEdiGebJahr).size() >= 4 && (w.gebJahr < 1900 || w.gebJahr > w.jahr)) {
+        throw ConversionError("Geburtsjahr: bitte ein Jahr von 1900 bis " + std::to_string(w.jahr) + " eingeben");
+    }
 
     w.zvArt = o.text(O::ZVComboArt);
     w.zvPStGrenze = BetragAusText(o.text(O::ZVVEdiPSt));

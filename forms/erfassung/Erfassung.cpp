@@ -309,6 +309,12 @@ void ZeileNehmen(ProgrammZustand& p, std::optional<int> typ)
         return;
     }
     BereichAnwenden(e[VEdiBetrag], e.element(VEdiBetrag));
+    // Said once, the field keeps the focus (a lone "-" of a deduction typed with its sign).
+    if (!BetragAusTextOderNichts(e.text(VEdiBetrag))) {
+        p.dialoge.Fehler("Betrag: bitte eine Zahl eingeben");
+        p.dialoge.Fokus(Fenster::Erfass, "VEdiBetrag");
+        return;
+    }
     if (typ) e.typ = *typ;
     if (e.editiert) {
         ActEditUebernahme(p);

@@ -1,5 +1,7 @@
 #include "Steuerelement.h"
 
+#include <algorithm>
+
 #include "AmountText.h"
 #include "LxMath.h"
 
@@ -75,6 +77,10 @@ bool passtInSteuerelement(const Steuerelement& e, std::string_view text)
             return passtZahl(e, text);
         case SteuerArt::MaskEdit:
             return text.empty() || e.mask.empty() || passtZurMaske(e.mask, text);
+        case SteuerArt::Combo:
+            // A text the list does not hold would reach the calculation as none of its choices.
+            return e.items.empty() || std::find(e.items.begin(), e.items.end(), text) != e.items.end() ||
+                   std::find(e.auchGueltig.begin(), e.auchGueltig.end(), text) != e.auchGueltig.end();
         default:
             return true;
     }
@@ -106,7 +112,13 @@ void grundstellung(SteuerZustand& z, const Steuerelement& e)
 
 void BereichAnwenden(SteuerZustand& z, const Steuerelement& e)
 {
-    if (e.decimals <= 0 || z.text.empty()) return;
+    if (z.text.empty() || (e.kind != SteuerArt::ValueEdit && e.kind != SteuerArt::ValueLabEdit)) return;
+    if (e.decimals <= 0) {
+        // A whole number, written without separators as the field writes it.
+        const std::optional<Currency> wert = nurZiffern(z.text) ? parseAmount(z.text) : std::nullopt;
+        if (wert) z.text = shortestText(std::clamp(*wert, z.min, z.max));
+        return;
+    }
     const std::optional<Currency> wert = BetragAusTextOderNichts(z.text);
     if (!wert) return;
     Currency v = *wert;

@@ -100,6 +100,8 @@ struct Steuerelement {
     Farbe colour = Farbe::Standard;
     bool gridLines = false;              // a list view draws lines between its cells
     Farbe aktivFarbe = Farbe::Standard;  // an edit's background while it has the focus
+    // List texts a stored record may hold besides `items`: what the list holds in other years.
+    std::vector<std::string> auchGueltig{};
 };
 
 // What a control shows now. Handlers change it; the window shows it after
@@ -128,15 +130,17 @@ SteuerZustand vorgabeZustand(const Steuerelement& e);
 // decimals (thousands points aside), without decimals only digits and a
 // leading "-" when min is negative; in a mask field the mask's literals in
 // their places with a digit or blank, or nothing, in each digit place (an
-// empty field holds ""). Lists and other kinds take any text.
+// empty field holds ""); in a drop-down list one of its items (or of
+// `auchGueltig`). Other kinds take any text.
 bool passtInSteuerelement(const Steuerelement& e, std::string_view text);
 
 // Applies the entry's reset (text, enabled, check mark) where it gives one.
 void grundstellung(SteuerZustand& z, const Steuerelement& e);
 
-// A value edit's text as leaving the field makes it: with decimals, an amount
-// is pulled into the state's range and written with those decimals; an empty
-// text, one that is no amount and a field without decimals stay as they are.
+// A value edit's text as leaving the field makes it: an amount is pulled into
+// the state's range and written with the field's decimals (without decimals
+// a whole number, no separators); an empty text and one that is no amount
+// stay as they are.
 // What acts on a typed amount without leaving the field (ENTER, F2 to F4)
 // runs it first, so that the figures belong to the value the field shows.
 void BereichAnwenden(SteuerZustand& z, const Steuerelement& e);

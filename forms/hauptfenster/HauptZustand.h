@@ -97,6 +97,9 @@ struct HauptZustand : FensterZustand<Haupt> {
     // back for a calculation the rule no longer applies to. Any setting of the
     // list through its handler (the user, a reset, a record) forgets it.
     bool pvAltersregel = false;
+    // The record whose data the windows hold ("" for none): a refused record's
+    // name gives way to it.
+    std::string stammGeladen{};
 };
 
 // The seven deductions in the list's order, from the working engine's results:

@@ -1,9 +1,25 @@
 #include "OptionenZustand.h"
 
+#include <algorithm>
+
+#include "HauptZustand.h"
+#include "Rechengroessen.h"
+
 namespace lx {
 
 namespace {
 using enum Opt;
+
+// The tax-free share's list text of every calculation year (the list shows the year's).
+std::vector<std::string> steuerfreiTexte()
+{
+    std::vector<std::string> texte;
+    for (const std::string& jahr : JahreDerListe()) {
+        std::string t = std::to_string(ZVSteuerfreiProzent(std::stoi(jahr))) + " Prozent der RV-BBG";
+        if (std::find(texte.begin(), texte.end(), t) == texte.end()) texte.push_back(std::move(t));
+    }
+    return texte;
+}
 }  // namespace
 
 std::vector<Eintrag<Opt>> optionenSeite2()
@@ -57,7 +73,8 @@ std::vector<Eintrag<Opt>> optionenSeite2()
           .preset = "3 Prozent der RV-BBG",
           .reset = "3 Prozent der RV-BBG",
           .resetEnabled = false,
-          .enabled = false}},
+          .enabled = false,
+          .auchGueltig = steuerfreiTexte()}},
         {ZVComboZusUml,
          {.name = "ZVComboZusUml",
           .kind = SteuerArt::Combo,

@@ -43,6 +43,31 @@ bool zeigeSatz(ProgrammZustand& p, const std::string& name)
     return true;
 }
 
+// True when the folder field names a folder, after offering to create a
+// missing one; a refusal or failure has been said.
+bool ordnerDa(ProgrammZustand& p)
+{
+    const std::string& text = p.opt.text(Opt::JVEdiPfad);
+    if (text.empty()) {
+        p.dialoge.Fehler("Es ist kein Ordner für die Stammdaten angegeben.");
+        return false;
+    }
+    const std::filesystem::path ordner = pathFromUtf8(text);
+    std::error_code ec;
+    if (std::filesystem::is_directory(ordner, ec)) return true;
+    if (std::filesystem::exists(ordner, ec)) {
+        p.dialoge.Fehler(text + " ist kein Ordner.");
+        return false;
+    }
+    if (!p.dialoge.JaNein("Der Ordner " + text + " existiert nicht.\rSoll er angelegt werden?")) return false;
+    std::filesystem::create_directories(ordner, ec);
+    if (ec) {
+        p.dialoge.Fehler("Der Ordner " + text + " kann nicht angelegt werden (" + fileErrorReason(ec.value()) + ").");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void GrundstellungSeite11(ProgrammZustand&) {}
@@ -84,6 +109,8 @@ void AllgDateiLoeschen(ProgrammZustand& p)
 
 void AllgAktualisieren(ProgrammZustand& p)
 {
+    // A missing folder lists nothing: said, and offered to be made.
+    (void)ordnerDa(p);
     const std::string gemerkt = p.haupt.text(Haupt::ComboStamm);
     const std::filesystem::path ordner = stammOrdner(p);
     setzeStammText(p, "");
@@ -110,6 +137,7 @@ void AllgAktualisieren(ProgrammZustand& p)
 
 void AllgPfadSpeichern(ProgrammZustand& p)
 {
+    if (!ordnerDa(p)) return;
     try {
         writeStammPfad(einstellungsDatei(p), p.opt.text(Opt::JVEdiPfad));
     } catch (const IniError& e) {

@@ -19,6 +19,11 @@ void AllgLiBoNameStammClick(ProgrammZustand& p);
 // the main window showed that record, a new calculation starts.
 void AllgDateiLoeschen(ProgrammZustand& p);
 
+// A folder field that names no folder is said first ("Es ist kein Ordner für
+// die Stammdaten angegeben.", "<Pfad> ist kein Ordner."); a missing folder is
+// offered to be made ("Der Ordner <Pfad> existiert nicht.\rSoll er angelegt
+// werden?").
+
 // "Stammdatenanzeige aktualisieren": both lists anew from the folder, every
 // record in the older form rewritten, then the main window's record shown
 // (the view stays empty when it has no file). `ComboStamm`'s text is emptied;
@@ -26,7 +31,7 @@ void AllgDateiLoeschen(ProgrammZustand& p);
 void AllgAktualisieren(ProgrammZustand& p);
 
 // "Stammdatenpfad speichern": the folder into the settings file, "Der Pfad
-// wurde gespeichert".
+// wurde gespeichert"; nothing saved when the folder is not there (or made).
 void AllgPfadSpeichern(ProgrammZustand& p);
 
 // The button beside `JVEdiPfad`: a folder chosen from the one shown.

@@ -67,6 +67,28 @@ void passtInFelder(ProgrammZustand& p, const Record& satz, const std::filesystem
     }
 }
 
+// The field as the user knows it: its caption without the colon, else the key.
+std::string feldName(const Steuerelement& e, std::string_view schluessel)
+{
+    std::string_view name = e.label;
+    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.remove_suffix(1);
+    return std::string(name.empty() ? schluessel : name);
+}
+
+// What the load would refuse is not saved: the field and its text, or nullopt.
+std::optional<std::string> nichtLadbar(ProgrammZustand& p, const Record& satz)
+{
+    auto keys = recordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const StammFeld f = stammFeld(p, keys[i].control);
+        if (f.element == nullptr || keys[i].kind == RecordValueKind::CheckBox) continue;
+        if (passtInSteuerelement(*f.element, satz.values[i])) continue;
+        return "Die Stammdaten wurden nicht gespeichert: \"" + satz.values[i] + "\" ist kein gültiger Wert für \"" +
+               feldName(*f.element, keys[i].key) + "\".";
+    }
+    return std::nullopt;
+}
+
 std::vector<Zeile> zeilen(const std::vector<RecordRow>& rows)
 {
     std::vector<Zeile> out;
@@ -138,7 +160,12 @@ bool ladeName(ProgrammZustand& p, const std::string& name, bool grundstellung)
         p.dialoge.Fehler(name + ".abr nicht gefunden!");
         return false;
     }
-    if (!LoadStammdaten(p, *datei, grundstellung)) return false;
+    if (!LoadStammdaten(p, *datei, grundstellung)) {
+        // The windows still hold the record loaded before.
+        setzeStammText(p, p.haupt.stammGeladen);
+        return false;
+    }
+    p.haupt.stammGeladen = name;
     waehleName(p, name);
     return true;
 }
@@ -263,6 +290,12 @@ bool LoadStammdaten(ProgrammZustand& p, const std::filesystem::path& datei, bool
 
 void ActStammSaveExecute(ProgrammZustand& p)
 {
+    // Asked before the file: the user corrects the field first.
+    const Record satz = stammSatz(p);
+    if (auto fehler = nichtLadbar(p, satz)) {
+        p.dialoge.Fehler(*fehler);
+        return;
+    }
     const std::filesystem::path ordner = stammOrdner(p);
     const std::string& jetzt = p.haupt.text(Haupt::ComboStamm);
     DateiAuswahl auswahl{.titel = "Stammdaten speichern",
@@ -278,7 +311,7 @@ void ActStammSaveExecute(ProgrammZustand& p)
     p.speicherOrdner = pathText(datei.parent_path());
     std::vector<std::string> zeilen;
     try {
-        zeilen = saveRecordFile(datei, stammSatz(p));
+        zeilen = saveRecordFile(datei, satz);
     } catch (const IniError& e) {
         p.dialoge.Fehler(e.what());
         return;
@@ -292,6 +325,7 @@ void ActStammSaveExecute(ProgrammZustand& p)
             p.opt[Opt::AllgLiBoNameStamm].items.push_back(*name);
         }
         setzeStammText(p, *name);
+        p.haupt.stammGeladen = *name;
     }
     zeigeZeilen(p, std::move(zeilen));
     if (name) waehleName(p, *name);
@@ -320,6 +354,7 @@ void LadeStandard(ProgrammZustand& p)
 {
     if (!findRecordFile(stammOrdner(p), kStandard)) {
         setzeStammText(p, "");
+        p.haupt.stammGeladen.clear();
         return;
     }
     setzeStammText(p, std::string(kStandard));

@@ -51,8 +51,9 @@ Record stammSatz(ProgrammZustand& p);
 // still loaded, and the user is told.
 bool LoadStammdaten(ProgrammZustand& p, const std::filesystem::path& datei, bool grundstellung = true);
 
-// "Stammdaten speichern": the file chosen in the master-data folder, the
-// record written; the lists change only after the file was written.
+// "Stammdaten speichern": a text the load would refuse is named and nothing
+// is asked; else the file chosen in the master-data folder, the record
+// written; the lists change only after the file was written.
 void ActStammSaveExecute(ProgrammZustand& p);
 
 // A record chosen from `ComboStamm`'s list: "<Name>.abr nicht gefunden!" when

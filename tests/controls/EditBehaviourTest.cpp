@@ -2,6 +2,9 @@
 // key hooks, ENTER, control combinations, pasted and input-method text, and
 // the plain field and the caption label.
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <iostream>
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -213,9 +216,9 @@ TEST_F(EditBehaviourTest, FormsHooksSeeEveryKeyFirstAndMayDropOrChangeIt)
     EXPECT_EQ(seen, (std::vector<char16_t>{u'5', u'\r'}));
 }
 
-// Copy, paste and select all are no characters: they neither empty the
-// selection nor are filtered. Pasted text is checked at the next key release and
-// on leaving.
+// Copy and select all are no characters: they neither empty the selection nor
+// are filtered. Pasted text is typed through the key filter; text set by the
+// program is checked only on leaving.
 TEST_F(EditBehaviourTest, ControlCombinationsAndPastedText)
 {
     auto* amount = new TLxValueEdit(window.get());
@@ -229,12 +232,46 @@ TEST_F(EditBehaviourTest, ControlCombinationsAndPastedText)
     QTest::keyClick(amount, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12,3"));
 
-    // Three decimals pasted: the release of V takes the text back.
+    // Pasted over the selection, character by character: the third decimal goes.
     QApplication::clipboard()->setText(QStringLiteral("45,678"));
     QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(amount->text(), QStringLiteral("12,"));
+    EXPECT_EQ(amount->text(), QStringLiteral("45,67"));
+    // Letters, a second comma and a line end are filtered like typed ones.
+    struct Fall {
+        const char* eingefuegt;
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        const char* text;
+    };
+    for (const Fall& f : {Fall{"12abc", Qt::Key_V, Qt::ControlModifier, "12"},
+                          Fall{"-3,5,1\n", Qt::Key_Insert, Qt::ShiftModifier, "3,51"},
+                          Fall{"1.234,5", Qt::Key_V, Qt::ControlModifier, "1234,5"}}) {
+        amount->selectAll();
+        QApplication::clipboard()->setText(QString::fromUtf8(f.eingefuegt));
+        QTest::keyClick(amount, f.taste, f.mit);
+        EXPECT_EQ(amount->text().toStdString(), f.text) << f.eingefuegt;
+    }
+    // The context menu's "Einfügen" the same.
+    amount->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("7x8"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), amount->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(amount, &menuEvent);
+    QMenu* menu = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* m = qobject_cast<QMenu*>(w); m != nullptr && m->isVisible()) menu = m;
+    }
+    ASSERT_NE(menu, nullptr);
+    QAction* einfuegen = nullptr;
+    for (QAction* a : menu->actions()) {
+        if (a->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText))) einfuegen = a;
+    }
+    ASSERT_NE(einfuegen, nullptr);
+    einfuegen->trigger();
+    menu->close();
+    EXPECT_EQ(amount->text(), QStringLiteral("78"));
+    EXPECT_TRUE(boxTexts.isEmpty()) << boxTexts.join('|').toStdString();
 
-    // Pasted without a key (context menu): only leaving checks it.
+    // Set by the program (no key): only leaving checks it.
     QApplication::clipboard()->setText(QStringLiteral("1.234,5678"));
     amount->selectAll();
     amount->paste();

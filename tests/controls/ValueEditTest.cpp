@@ -47,14 +47,18 @@ const Case kCases[] = {
     {"second comma rejected", kAmount, nullptr, {}, "1,2,5", true, "1,25", 1.25_cur},
     {"minus in the middle rejected", kSignedAmount, nullptr, {}, "12-3", true, "123,00", 123_cur},
     {"minus rejected for minimum 0", {2, 0_cur, 10_cur}, nullptr, {}, "-5", true, "5,00", 5_cur},
-    {"comma rejected without decimals", {0, 0_cur, 9_cur}, nullptr, {}, "1,5", true, "15", 0_cur},
+    {"comma rejected without decimals", {0, 0_cur, 99_cur}, nullptr, {}, "1,5", true, "15", 15_cur},
     {"letters and dots rejected", {1, 0_cur, 20_cur, false}, nullptr, {}, "1a.5", true, "15,0", 15_cur},
     {"lone comma gets a leading zero", kAmount, nullptr, {}, ",5", true, "0,50", 0.5_cur},
     {"rejected key empties the whole selection", kAmount, "1.234,56", {}, "a", false, "", 0_cur},
     {"rejected key over a part: dots removed", kAmount, "1.234,56", Selection{2, 2}, "x9", false, "194,56", 0_cur},
     {"backspace over a part", kAmount, "1234,56", Selection{2, 2}, "\b", false, "1,56", 0_cur},
     {"ENTER types nothing", kAmount, nullptr, {}, "12\r3", false, "123", 0_cur},
-    {"zero decimals keep 45", {0, 1_cur, 30_cur}, nullptr, {}, "45", true, "45", 1_cur},
+    {"zero decimals: 45 pulled to 30", {0, 1_cur, 30_cur}, nullptr, {}, "45", true, "30", 30_cur},
+    {"zero decimals: 0 raised to 1", {0, 1_cur, 30_cur}, nullptr, {}, "0", true, "1", 1_cur},
+    {"zero decimals: in range stays", {0, 1_cur, 30_cur}, nullptr, {}, "12", true, "12", 12_cur},
+    {"zero decimals: a year, no separators", {0, 2005_cur, 2023_cur}, nullptr, {}, "2030", true, "2023", 2023_cur},
+    {"zero decimals: leading zero, over the maximum", {0, 0_cur, 330_cur}, nullptr, {}, "0400", true, "330", 330_cur},
     {"one decimal without separators", {1, 0_cur, 20_cur, false}, nullptr, {}, "12", true, "12,0", 12_cur},
     {"three decimals with separators", {3, 0_cur, 1000000_cur}, nullptr, {}, "1234,5", true, "1.234,500", 1234.5_cur},
     {"three decimals clamped to 1", {3, 0_cur, 1_cur}, nullptr, {}, "1,5", true, "1,000", 1_cur},
@@ -145,23 +149,35 @@ TEST_F(ValueEditTest, TextThatIsNoNumberIsReportedOnLeaving)
         Enter(field);
         if (c.keys != nullptr) Type(field, c.keys);
         if (c.pasted != nullptr) field->setText(QString::fromUtf8(c.pasted));
-        const QString typed = field->text();
         Leave();
         ASSERT_EQ(boxTexts.size(), 1);
         EXPECT_EQ(boxTexts.front().toStdString(), c.message);
         EXPECT_EQ(boxTitles.front(), QStringLiteral("RiVodozazavudidavaz"));
-        EXPECT_EQ(field->text(), typed);
+        // Its value again: entering and leaving once more says nothing.
+        EXPECT_EQ(field->text(), QStringLiteral("5,00"));
+        Enter(field);
+        Leave();
+        EXPECT_EQ(boxTexts.size(), 1);
+        EXPECT_EQ(exits, 1);
+        exits = 0;
         EXPECT_EQ(field->ValueDouble(), 5_cur);
         EXPECT_EQ(field->Color(), normal);
         EXPECT_EQ(exits, 0);
     }
 
-    // The field goes on working.
+    // The field goes on working; with a caption the message names it.
     Enter(field);
     Type(field, "7");
     Leave();
     EXPECT_EQ(field->text(), QStringLiteral("7,00"));
     EXPECT_EQ(exits, 1);
+    field->setAccessibleName(QStringLiteral("Betrag:"));
+    boxTexts.clear();
+    Enter(field);
+    Type(field, "-");
+    Leave();
+    EXPECT_EQ(boxTexts, QStringList{QStringLiteral("Betrag: '-' ist kein gültiger Gleitkommawert")});
+    EXPECT_EQ(field->text(), QStringLiteral("7,00"));
 }
 
 TEST_F(ValueEditTest, KommastellenOutsideZeroToThreeRaisesTheControlsException)

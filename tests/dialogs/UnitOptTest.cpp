@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "AmountText.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "GuiTest.h"
@@ -204,6 +205,36 @@ TEST_F(UnitOptTest, ResetButtonReturnsTypedFieldsToTheirResetTexts)
     EXPECT_EQ(p.opt.text(Opt::LEdiPKV), "120");
     QTest::mouseClick(w<QPushButton>(Opt::BtnGrundstellung), Qt::LeftButton);
     EXPECT_EQ(pkv->text(), QStringLiteral("350,00"));
+    EXPECT_TRUE(fehlerTexte.isEmpty());
+}
+
+// Typed beyond its range and left, a field without decimals holds its limit,
+// as one with decimals does: what a record saves is what it can load.
+TEST_F(UnitOptTest, WholeNumberFieldsPullTheirTextIntoRangeWhenLeft)
+{
+    struct Fall {
+        int seite;
+        Opt feld;
+        const char* getippt;
+    };
+    ZeigeAktiv(frm.get());
+    for (const Fall& f : {Fall{0, Opt::LSTVEdiStTage, "45"}, Fall{1, Opt::SVVEdiSVTage, "45"},
+                          Fall{1, Opt::SVVEdiSVTage, "0"}, Fall{4, Opt::EBVEdiTgVor, "400"},
+                          Fall{5, Opt::VBVEdiJahr, "2999"}}) {
+        SCOPED_TRACE(p.opt.name(f.feld));
+        frm->PageCtrl->setCurrentIndex(f.seite);
+        auto* feld = w<TLxNumEdit>(f.feld);
+        ASSERT_NE(feld, nullptr);
+        feld->setFocus(Qt::TabFocusReason);
+        feld->selectAll();
+        Tippe(feld, f.getippt);
+        QTest::keyClick(feld, Qt::Key_Tab);
+        ASSERT_FALSE(feld->hasFocus());
+        const std::string grenze = std::string(f.getippt) == "0" ? shortestText(p.opt[f.feld].min)
+                                                                 : shortestText(p.opt[f.feld].max);
+        EXPECT_EQ(feld->text().toStdString(), grenze);
+        EXPECT_EQ(p.opt.text(f.feld), grenze);
+    }
     EXPECT_TRUE(fehlerTexte.isEmpty());
 }
 

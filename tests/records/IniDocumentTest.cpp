@@ -113,6 +113,12 @@ TEST(IniDocument, WritesInPlaceOrAppendsAndReadsBack)
         {"Windows-1252 bytes", "", E::Cp1252, "Beträge", "Schlüssel", "€ § ü",
          "[Betr\xE4ge]\r\nSchl\xFCssel=\x80 \xA7 \xFC\r\n"},
         {"UTF-8 bytes", "\xEF\xBB\xBF", E::Utf8Bom, "A", "k", "Ł", "\xEF\xBB\xBF[A]\r\nk=\xC5\x81\r\n"},
+        {"UTF-8 without a mark stays so", "[A]\nx=\xC3\xA4\n", E::Utf8, "A", "k", "Ł",
+         "[A]\nx=\xC3\xA4\nk=\xC5\x81\n"},
+        {"UTF-8 section name found", "[Betr\xC3\xA4ge]\r\n", E::Utf8, "Beträge", "Anzahl", "1",
+         "[Betr\xC3\xA4ge]\r\nAnzahl=1\r\n"},
+        {"invalid UTF-8 is Windows-1252", "[A]\nx=\xC3\xA4\xFC\n", E::Cp1252, "A", "k", "ü",
+         "[A]\nx=\xC3\xA4\xFC\nk=\xFC\n"},
     };
     for (const WriteCase& c : cases) {
         IniDocument doc = IniDocument::fromBytes(c.before);
@@ -195,8 +201,10 @@ TEST(IniDocument, RefusesLargeFilesAndNulBytes)
     TempDir dir;
     test::writeBytes(dir / "gross.ini", exact + ";");
     test::writeBytes(dir / "nul.ini", std::string("[A]\0", 4));
+    test::writeBytes(dir / "marke.ini", "\xEF\xBB\xBF[A]\r\nk=\xFC\r\n");  // a UTF-8 mark before Windows-1252
+    EXPECT_THROW(IniDocument::fromBytes("\xEF\xBB\xBF[A]\nk=\xFC"), IniError);
     ASSERT_EQ(mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
-    for (const char* name : {"gross.ini", "nul.ini", "fehlt.ini", "pipe.ini"}) {
+    for (const char* name : {"gross.ini", "nul.ini", "marke.ini", "fehlt.ini", "pipe.ini"}) {
         try {
             IniDocument::load(dir / name);
             ADD_FAILURE() << name << ": read";

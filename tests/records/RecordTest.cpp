@@ -88,8 +88,8 @@ TEST(Record, OldFormLoadsFieldByFieldAndOnlyTheMigratedLineChanges)
         {"LxEdiBGR", "1111"}, {"MEdiKV", "14,60%"}, {"MEdiKVZus", "+ 1,30%"}, {"ComboPVerh", "nein"},
         {"LEdiGebJahr", "1961"}, {"ComboZV", "VBL"}, {"LSTComboStTab", "Allgemeine Steuertabelle"},
         {"LSTChkFBJahr", "0"}, {"LSTComboBundesland", "Bayern"}, {"LSTComboErmKiSt", "nein"}, {"LSTChkPKV", "1"},
-        {"SVComboRechtskreis", "Ost"}, {"SVComboPVKi", "2"}, {"SVLabEdiKKasse", "AOK Baden-Württemberg"},
-        {"ZVComboArt", "VBL-West"}, {"ZVEdiNameIndZV", "ZVK §1"}, {"ZVComboStFrei", "3 Prozent der RV-BBG"},
+        {"SVComboRechtskreis", "Ost"}, {"SVComboPVKi", "2 Kinder"}, {"SVLabEdiKKasse", "AOK Baden-Württemberg"},
+        {"ZVComboArt", "VBL"}, {"ZVEdiNameIndZV", "ZVK §1"}, {"ZVComboStFrei", "3 Prozent der RV-BBG"},
         {"AVCombo1Art", "Direktversicherung"}, {"AVVEdiAG1", "100,00"},
         {"AVCombo1StFrei", "stfrei nach § 3 Nr. 63 EStG"}, {"TZComboJaNein", "nein"},
         {"LEdiDruckName", " Jürgen Müller"},
@@ -115,8 +115,10 @@ TEST(Record, OldFormLoadsFieldByFieldAndOnlyTheMigratedLineChanges)
 
     EXPECT_TRUE(loaded.migrated);
     EXPECT_EQ(loaded.updateError, "");
-    const std::string migrated = replaced(original, "\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n",
-                                          "\r\nSteuerfreiheit=stfrei nach \xA7 3 Nr. 63 EStG\r\n");
+    std::string migrated = replaced(original, "\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n",
+                                    "\r\nSteuerfreiheit=stfrei nach \xA7 3 Nr. 63 EStG\r\n");
+    // The older list texts in today's wording.
+    migrated = replaced(replaced(migrated, "PVKinder=2\r", "PVKinder=2 Kinder\r"), "=VBL-West", "=VBL");
     ASSERT_NE(migrated, original);
     EXPECT_EQ(readBytes(file), migrated);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"Altform.abr"});

@@ -30,6 +30,11 @@ TEST(AbrDatei, SavesByteForByteAndOpensBack)
     EXPECT_EQ(readBytes(dir / "a.txt"), readBytes(kDaten / "umlaute-crlf.txt"));
     EXPECT_EQ(AbrOeffnen(kDaten / "umlaute-crlf.txt"), kUmlaute);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.txt"});
+    // Converted to UTF-8 by an editor, the same lines.
+    std::string utf8;
+    for (const std::string& z : kUmlaute) utf8 += z + "\n";
+    writeBytes(dir / "utf8.txt", utf8);
+    EXPECT_EQ(AbrOeffnen(dir / "utf8.txt"), kUmlaute);
 }
 
 TEST(AbrDatei, CharactersOutsideTheCodePageBecomeQuestionMarks)
@@ -85,6 +90,8 @@ TEST(AbrDatei, OpeningRefusesLargeAndUnreadableFiles)
     TempDir dir;
     writeBytes(dir / "gross.txt", std::string(2 * 1024 * 1024, 'a'));
     writeBytes(dir / "grenze.txt", std::string(kAbrDateiMaxBytes - 2, 'a') + "\r\n");
+    writeBytes(dir / "bild.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    writeBytes(dir / "ungenutzt.txt", "Lohn \x81\x8D\r\n");
     struct Fall {
         std::filesystem::path datei;
         std::string meldung;
@@ -95,6 +102,10 @@ TEST(AbrDatei, OpeningRefusesLargeAndUnreadableFiles)
              {gross, "Die Datei " + gross.string() + " ist größer als 1 MB und wird nicht geöffnet."},
              {fehlt, "Die Datei " + fehlt.string() + " kann nicht gelesen werden (nicht gefunden)."},
              {dir.path(), "Die Datei " + dir.path().string() + " kann nicht gelesen werden (ist ein Ordner)."},
+             {dir / "bild.png", "Die Datei " + (dir / "bild.png").string() +
+                                    " ist keine Abrechnung als Textdatei und wird nicht geöffnet."},
+             {dir / "ungenutzt.txt", "Die Datei " + (dir / "ungenutzt.txt").string() +
+                                         " ist keine Abrechnung als Textdatei und wird nicht geöffnet."},
          }) {
         try {
             AbrOeffnen(f.datei);

@@ -222,14 +222,18 @@ TEST_F(Abrechnungsfenster, FailedSaveAndOpenSayWhy)
     writeBytes(dir / "gross.txt", std::string(2 * 1024 * 1024, 'a'));
     AbrechnungZeigen(p, abrechnung(7));
     const auto ziel = dir / "datei" / "a.txt";
-    d.dateien = {ziel.string(), (dir / "gross.txt").string()};
+    writeBytes(dir / "binaer.txt", std::string("Lohn\0\0\x01", 7));
+    d.dateien = {ziel.string(), (dir / "gross.txt").string(), (dir / "binaer.txt").string()};
     ActAbrSave(p);
+    AbrOeffnenClick(p);
     AbrOeffnenClick(p);
     EXPECT_EQ(
         d.texte(Art::Fehler),
         (std::vector<std::string>{
             "Die Datei " + ziel.string() + " kann nicht gespeichert werden (ein Teil des Pfades ist kein Ordner).",
-            "Die Datei " + (dir / "gross.txt").string() + " ist größer als 1 MB und wird nicht geöffnet."}));
+            "Die Datei " + (dir / "gross.txt").string() + " ist größer als 1 MB und wird nicht geöffnet.",
+            "Die Datei " + (dir / "binaer.txt").string() +
+                " ist keine Abrechnung als Textdatei und wird nicht geöffnet."}));
     EXPECT_EQ(AbrGezeigteZeilen(p), abrechnung(7));
     EXPECT_EQ(readBytes(dir / "datei"), "x");
 }

@@ -242,6 +242,17 @@ TEST_F(OptionenSeitenTest, RefreshListsAnewMigratesAndShowsTheRememberedRecord)
     EXPECT_TRUE(Ansicht().empty());
     EXPECT_EQ(p.opt[Opt::AllgLiBoNameStamm].selected, -1);
     EXPECT_TRUE(dialoge.aufrufe.empty());
+
+    // A folder that is not there: said, the list empty; made on "Ja".
+    const fs::path fehlt = wurzel / "Fehlt";
+    p.opt.text(Opt::JVEdiPfad) = fehlt.string();
+    dialoge.jaNein = {false, true};
+    optionen::AllgAktualisieren(p);
+    EXPECT_TRUE(p.haupt[Haupt::ComboStamm].items.empty());
+    EXPECT_FALSE(fs::exists(fehlt));
+    optionen::AllgAktualisieren(p);
+    EXPECT_TRUE(fs::is_directory(fehlt));
+    EXPECT_EQ(dialoge.texte(test::Art::JaNein).size(), 2u);
 }
 
 TEST_F(OptionenSeitenTest, FolderIsChosenAndSavedIntoTheSettingsFile)
@@ -252,10 +263,30 @@ TEST_F(OptionenSeitenTest, FolderIsChosenAndSavedIntoTheSettingsFile)
     optionen::JVOrdnerWaehlen(p);
     EXPECT_EQ(p.opt.text(Opt::JVEdiPfad), (wurzel / "Neu").string());
 
-    p.opt.text(Opt::JVEdiPfad) = "/tmp/Łódź";
+    // A folder that is not there: said before anything is saved; made when the user wants it.
+    const std::string neu = (wurzel / "Łódź").string();
+    p.opt.text(Opt::JVEdiPfad) = neu;
+    dialoge.jaNein = {false, true};
     optionen::AllgPfadSpeichern(p);
+    EXPECT_FALSE(fs::exists(wurzel / "Stammpfad.ini"));
+    optionen::AllgPfadSpeichern(p);
+    EXPECT_EQ(dialoge.texte(test::Art::JaNein),
+              std::vector<std::string>(2, "Der Ordner " + neu + " existiert nicht.\rSoll er angelegt werden?"));
+    EXPECT_TRUE(fs::is_directory(wurzel / "Łódź"));
     EXPECT_EQ(dialoge.texte(test::Art::Information), std::vector<std::string>{"Der Pfad wurde gespeichert"});
-    EXPECT_EQ(lies(wurzel / "Stammpfad.ini"), "\xef\xbb\xbf[StammPfad]\r\nPfad=/tmp/Łódź\r\n");
+    EXPECT_EQ(lies(wurzel / "Stammpfad.ini"), "\xef\xbb\xbf[StammPfad]\r\nPfad=" + neu + "\r\n");
+
+    // A file in the folder's place, an empty field: said, nothing saved.
+    for (const std::string& pfad : {(wurzel / "Datei").string(), std::string()}) {
+        dialoge.leeren();
+        schreibe(wurzel / "Datei", "x");
+        p.opt.text(Opt::JVEdiPfad) = pfad;
+        optionen::AllgPfadSpeichern(p);
+        EXPECT_EQ(dialoge.texte(test::Art::Fehler).size(), 1u) << pfad;
+        EXPECT_TRUE(dialoge.texte(test::Art::Information).empty()) << pfad;
+    }
+    EXPECT_EQ(lies(wurzel / "Stammpfad.ini"), "\xef\xbb\xbf[StammPfad]\r\nPfad=" + neu + "\r\n");
+    p.opt.text(Opt::JVEdiPfad) = neu;
 
     // Beneath a regular file the settings cannot be written: the reason, no success.
     dialoge.leeren();

@@ -25,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kAltform = fs::path(LX_TEST_DATA_DIR) / "stamm" / "Altform.abr";
+const fs::path kAltformUtf8 = fs::path(LX_TEST_DATA_DIR) / "stamm" / "Altform-utf8.abr";
 
 std::string lies(const fs::path& datei)
 {
@@ -155,7 +156,15 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           Fall{"[OptVB]\r\nStartJahr=2004\r\n", "StartJahr"},
           Fall{"[OptATZ]\r\nNeuAufstockungProz=viel\r\n", "NeuAufstockungProz"},
           Fall{"[OptZV]\r\nZVindivName=ind.ZV7\r\n", "ZVindivName"},
-          Fall{"[DetailAbr]\r\nName=" + std::string(31, 'n') + "\r\n", "Name"}}) {
+          Fall{"[DetailAbr]\r\nName=" + std::string(31, 'n') + "\r\n", "Name"},
+          // Texts their lists do not hold: no church tax, no state, no method would follow.
+          Fall{"[HauptForm]\r\nKirchensteuer=foo\r\n", "Kirchensteuer"},
+          Fall{"[OptSV]\r\nRechtskreis=Mitte\r\n", "Rechtskreis"},
+          Fall{"[OptLSt]\r\nKiStBundesland=Atlantis\r\n", "KiStBundesland"},
+          Fall{"[OptPfd]\r\nMethode=Quatsch\r\n", "Methode"},
+          Fall{"[OptSV]\r\nPVKinder=21\r\n", "PVKinder"},
+          Fall{"[OptZV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n", "Steuerfreiheit"},
+          Fall{"[HauptForm]\r\nZusatzversicherung=\r\n", "Zusatzversicherung"}}) {
         schreibe(ordner / "Kaputt.abr", f.inhalt);
         Merken();
         dialoge.leeren();
@@ -165,7 +174,15 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
                                            " ist fehlerhaft (" + f.schluessel + ")."});
         ErwarteUnveraendert();
         EXPECT_EQ(lies(ordner / "Kaputt.abr"), f.inhalt);
+        // No record is loaded, so the list names none.
+        EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "") << f.schluessel;
     }
+    // After a loaded record the list names that one again.
+    schreibe(ordner / "Gut.abr", kMax);
+    Waehle("Gut");
+    Waehle("Kaputt");
+    EXPECT_EQ(p.haupt.text(Haupt::ComboStamm), "Gut");
+    EXPECT_EQ(p.opt.text(Opt::PfdComboMethode), "Bruttomethode");
 }
 
 TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
@@ -194,6 +211,13 @@ TEST_F(StammdatenTest, TextsAtTheirControlsLimitsLoad)
              Fall{"OptVB", "StartJahr=2023", Opt::VBVEdiJahr, Haupt::kAnzahl, "2023"},
              Fall{"OptVB", "StartJahr=2024", Opt::VBVEdiJahr, Haupt::kAnzahl, "2024"},
              Fall{"OptZV", "ZVindivName=\xc4\xd6\xdc\xe4\xf6\xfc", Opt::ZVEdiNameIndZV, Haupt::kAnzahl, "ÄÖÜäöü"},
+             // The list's text of another year.
+             Fall{"OptZV", "Steuerfreiheit=1 Prozent der RV-BBG", Opt::ZVComboStFrei, Haupt::kAnzahl,
+                  "1 Prozent der RV-BBG"},
+             Fall{"OptSV", "PVKinder=5 oder mehr Kinder", Opt::SVComboPVKi, Haupt::kAnzahl, "5 oder mehr Kinder"},
+             Fall{"OptSV", "PVKinder=4", Opt::SVComboPVKi, Haupt::kAnzahl, "4 Kinder"},
+             Fall{"OptSV", "PVKinder=7", Opt::SVComboPVKi, Haupt::kAnzahl, "5 oder mehr Kinder"},
+             Fall{"HauptForm", "Kirchensteuer=ev/rk", kHaupt, Haupt::ComboKiJaNein, "ev/rk"},
          }) {
         schreibe(ordner / "Grenze.abr", std::string("[") + f.abschnitt + "]\r\n" + f.wert + "\r\n");
         dialoge.leeren();
@@ -265,20 +289,39 @@ TEST_F(StammdatenTest, LoadFillsControlsRowsAndMirroredLists)
 
 TEST_F(StammdatenTest, OldRecordLoadsMigratedAndIsRewritten)
 {
-    fs::copy_file(kAltform, ordner / "Alt.abr");
-    Waehle("Alt");
-    EXPECT_TRUE(dialoge.aufrufe.empty());
-    const std::string alt = lies(kAltform);
-    const std::string neu = lies(ordner / "Alt.abr");
-    const std::string vorher = "Steuerfreiheit=4 Prozent der RV-BBG";
-    const std::string nachher = "Steuerfreiheit=stfrei nach \xa7 3 Nr. 63 EStG";
-    std::string erwartet = alt;
-    erwartet.replace(erwartet.find(vorher), vorher.size(), nachher);
-    EXPECT_EQ(neu, erwartet);
-    // Four rows in the file, one of them a deduction.
-    EXPECT_EQ(p.erfass.zeilen.size(), 3u);
-    EXPECT_EQ(p.opt[Opt::ATZLView].rows.size(), 2u);
-    EXPECT_EQ(p.abr.text(Abr::LEdiDruckName), " Jürgen Müller");
+    // The record as the older program wrote it, and the same converted to UTF-8
+    // as an editor on Linux saves it: everything loads, and the rewrite keeps
+    // the file's own encoding.
+    struct Fall {
+        fs::path datei;
+        const char* paragraf;  // "§"
+    };
+    for (const Fall& f : {Fall{kAltform, "\xa7"}, Fall{kAltformUtf8, "\xc2\xa7"}}) {
+        fs::remove(ordner / "Alt.abr");
+        fs::copy_file(f.datei, ordner / "Alt.abr");
+        dialoge.leeren();
+        Waehle("Alt");
+        EXPECT_TRUE(dialoge.aufrufe.empty()) << f.datei << ": " << dialoge.protokoll().front();
+        std::string erwartet = lies(f.datei);
+        for (const auto& [vorher, nachher] :
+             {std::pair<std::string, std::string>{"Steuerfreiheit=4 Prozent der RV-BBG",
+                                                  std::string("Steuerfreiheit=stfrei nach ") + f.paragraf +
+                                                      " 3 Nr. 63 EStG"},
+              {"Zusatzversicherung=VBL-West", "Zusatzversicherung=VBL"},
+              {"PVKinder=2\r", "PVKinder=2 Kinder\r"}}) {
+            ASSERT_NE(erwartet.find(vorher), std::string::npos) << vorher;
+            erwartet.replace(erwartet.find(vorher), vorher.size(), nachher);
+        }
+        EXPECT_EQ(lies(ordner / "Alt.abr"), erwartet) << f.datei;
+        // Four rows in the file, one of them a deduction.
+        EXPECT_EQ(p.erfass.zeilen.size(), 3u) << f.datei;
+        EXPECT_EQ(p.opt[Opt::ATZLView].rows.size(), 2u) << f.datei;
+        EXPECT_EQ(zellen(p.opt[Opt::PfdLView].rows, 2), (std::vector<std::string>{"x", "VL-Abzug", "ÜbStd."}));
+        EXPECT_EQ(p.abr.text(Abr::LEdiDruckName), " Jürgen Müller") << f.datei;
+        EXPECT_EQ(p.opt.text(Opt::ZVEdiNameIndZV), "ZVK §1") << f.datei;
+        EXPECT_EQ(p.opt.text(Opt::ZVComboArt), "VBL") << f.datei;
+        EXPECT_EQ(p.opt.text(Opt::SVComboPVKi), "2 Kinder") << f.datei;
+    }
 }
 
 TEST_F(StammdatenTest, TypedTextLoadsOnlyWhenChangedSinceLastHandled)
@@ -359,6 +402,51 @@ TEST_F(StammSpeichernTest, SaveWritesTheRecordAndListsANewNameOnce)
     Waehle("Max");
     EXPECT_EQ(stammSatz(p), gespeichert);
     EXPECT_EQ(p.opt[Opt::ATZLView].rows[1].strikeOut, true);
+}
+
+TEST_F(StammSpeichernTest, WholeNumbersBeyondTheirRangeAreNotSavedAndLeavingPullsThemIn)
+{
+    // "Steuertage" 45, "SV-Tage" 45, 12 dependants, 400 days, a year after the last:
+    // every field without decimals, one past its maximum.
+    Eingaben();
+    int felder = 0;
+    for (const RecordKey& k : recordKeys()) {
+        StammFeld f = stammFeld(p, k.control);
+        if (f.element == nullptr || f.element->decimals != 0 ||
+            (f.element->kind != SteuerArt::ValueEdit && f.element->kind != SteuerArt::ValueLabEdit)) {
+            continue;
+        }
+        ++felder;
+        const std::string vorher = f.zustand->text;
+        const std::string zuViel = shortestText(f.element->max + 1_cur);
+        f.zustand->text = zuViel;
+        dialoge.leeren();
+        fs::remove(ordner / "Ganz.abr");
+        dialoge.dateien.push_back((ordner / "Ganz.abr").string());
+        ActStammSaveExecute(p);
+        const auto fehler = dialoge.texte(test::Art::Fehler);
+        ASSERT_EQ(fehler.size(), 1u) << k.control;
+        EXPECT_NE(fehler[0].find("\"" + zuViel + "\" ist kein gültiger Wert für"), std::string::npos) << fehler[0];
+        if (k.control == "LSTVEdiStTage") {
+            EXPECT_EQ(fehler[0],
+                      "Die Stammdaten wurden nicht gespeichert: \"31\" ist kein gültiger Wert für \"Steuertage\".");
+        }
+        EXPECT_FALSE(fs::exists(ordner / "Ganz.abr")) << k.control;
+
+        // Left, the field holds its maximum; saved and loaded, it comes back.
+        BereichAnwenden(*f.zustand, *f.element);
+        const std::string grenze = shortestText(f.zustand->max);
+        EXPECT_EQ(f.zustand->text, grenze) << k.control;
+        dialoge.leeren();
+        ActStammSaveExecute(p);
+        ASSERT_TRUE(dialoge.texte(test::Art::Fehler).empty()) << k.control << ": " << dialoge.protokoll().front();
+        f.zustand->text = vorher;
+        Waehle("Ganz");
+        EXPECT_TRUE(dialoge.texte(test::Art::Fehler).empty()) << k.control << ": " << dialoge.protokoll().back();
+        EXPECT_EQ(stammFeld(p, k.control).zustand->text, grenze) << k.control;
+        f.zustand->text = vorher;
+    }
+    EXPECT_GE(felder, 10);
 }
 
 TEST_F(StammSpeichernTest, FailedOrForeignSavesAreNotListed)
@@ -542,6 +630,9 @@ std::string passenderText(const Steuerelement& e, std::size_t i)
             for (char c : e.mask.substr(0, e.mask.find(';'))) text += c == '9' || c == '0' ? char('0' + i % 10) : c;
             return text;
         }
+        case SteuerArt::Combo:
+            if (!e.items.empty()) return e.items[i % e.items.size()];
+            [[fallthrough]];
         default: {
             if (e.digitsOnly) return std::string(static_cast<std::size_t>(e.length), char('0' + i % 10));
             const std::string text = "Wert " + std::to_string(i) + " äöü €";
