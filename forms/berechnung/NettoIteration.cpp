@@ -1,5 +1,6 @@
 #include "NettoIteration.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -60,6 +61,38 @@ std::optional<std::pair<Currency, Currency>> klammer(const std::map<Currency, Cu
 
 }  // namespace
 
+namespace {
+
+// The next gross of the search over whole cents: the middle of the
+// narrowest bracket of neighbouring trials with a cent between them, else a
+// cent beside a crossing of neighbouring cents not yet computed.
+std::optional<Currency> naechsterCent(const std::map<Currency, Currency>& berechnet, Currency ziel,
+                                      Currency untergrenze)
+{
+    std::optional<std::pair<Currency, Currency>> eng;
+    std::optional<Currency> daneben;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        if (!((nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel))) continue;
+        if (hi - lo > 0.01_cur) {
+            if (!eng || hi - lo < eng->second - eng->first) eng = {lo, hi};
+        } else if (!daneben) {
+            // neighbouring cents around the target: the net may meet it just beside them
+            for (const Currency c : {lo - 0.01_cur, hi + 0.01_cur, lo - 0.02_cur, hi + 0.02_cur}) {
+                if (c >= untergrenze && !berechnet.contains(c)) {
+                    daneben = c;
+                    break;
+                }
+            }
+        }
+    }
+    if (eng) return RundeCent((dez(eng->first) + Haelfte(dez(eng->second - eng->first))).toCurrency(Round::Cut));
+    return daneben;
+}
+
+}  // namespace
+
 Currency HochrechnungZuschlag(int k)
 {
     if (k == 200) return 0.01_cur;
@@ -106,6 +139,7 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
         Currency G = regeln.steuerklasse6 && k >= 101 && k <= 119 ? e.brutto + 0.01_cur
                                                                    : halbierungsschritt(e.brutto, e.netto, ziel);
         if (regeln.zuschlag) G += regeln.zuschlag(k);
+        if (G < regeln.untergrenze) G = regeln.untergrenze;
         // Where the net falls back as the gross rises (whole-euro tax steps,
         // five times over for multi-year pay), halving jumps past the target
         // and cycles between a few grosses. Once it does, a trial that would
@@ -125,12 +159,12 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
                 const Currency weite = weiten[probe / 2];
                 const Currency kandidat = probe % 2 == 0 ? mitte + weite : mitte - weite;
                 ++probe;
-                if (!berechnet.contains(kandidat)) G = kandidat;
+                if (!berechnet.contains(kandidat) && kandidat >= regeln.untergrenze) G = kandidat;
             }
         }
         // A gross computed before would give the same net again: try the
         // nearest ones around the best trial instead.
-        for (std::int64_t cent = 1; berechnet.contains(G); ++cent) {
+        for (std::int64_t cent = 1; berechnet.contains(G) || G < regeln.untergrenze; ++cent) {
             const Currency schritt = Currency::fromCents(cent);
             G = !berechnet.contains(bestBrutto + schritt) ? bestBrutto + schritt : bestBrutto - schritt;
         }
@@ -143,6 +177,55 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
     if (e.abgebrochen && bestBrutto != e.brutto) {
         e.brutto = bestBrutto;
         e.netto = netto(bestBrutto);
+    }
+    return e;
+}
+
+NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
+                                  const NettoIterationRegeln& regeln, int nachsuche)
+{
+    return NettoSucheNachErster(start, netto(start), ziel, netto, regeln, nachsuche);
+}
+
+NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
+                                            const std::function<Currency(Currency)>& netto,
+                                            const NettoIterationRegeln& regeln, int nachsuche)
+{
+    std::map<Currency, Currency> berechnet{{start, startNetto}};
+    Currency zuletzt = start;
+    auto merkend = [&](Currency G) {
+        const Currency n = netto(G);
+        berechnet[G] = n;
+        zuletzt = G;
+        return n;
+    };
+    NettoIterationErgebnis e = NettoIterationNachErster(start, startNetto, ziel, merkend, regeln);
+    if (!e.abgebrochen) return e;
+
+    for (int i = 0; i < nachsuche; ++i) {
+        const std::optional<Currency> G = naechsterCent(berechnet, ziel, regeln.untergrenze);
+        if (!G) break;
+        ++e.berechnungen;
+        if (merkend(*G) == ziel) {
+            e.brutto = *G;
+            e.netto = ziel;
+            e.abgebrochen = false;
+            return e;
+        }
+    }
+    // None found: the nearest trial (on a tie the lower gross), which the
+    // engine holds once it is computed again.
+    auto naeher = [&](const auto& a, const auto& b) {
+        return abstand(a.second, ziel) < abstand(b.second, ziel);
+    };
+    const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
+    if (best->first != e.brutto && abstand(best->second, ziel) < abstand(e.netto, ziel)) {
+        e.brutto = best->first;
+        e.netto = best->second;
+    }
+    if (zuletzt != e.brutto) {
+        ++e.berechnungen;
+        e.netto = merkend(e.brutto);
     }
     return e;
 }

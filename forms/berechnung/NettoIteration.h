@@ -16,6 +16,8 @@ struct NettoIterationRegeln {
     bool steuerklasse6 = false;   // tax class "6": after computations 101..119 the next trial is one cent more
     // The caller's own change of the next trial after computation k (0 for none).
     std::function<Currency(int k)> zuschlag;
+    // No trial goes below it: a gross is never negative.
+    Currency untergrenze = 0_cur;
 };
 
 // The gross-up's change: one cent more after computation 200, one less after 250.
@@ -47,5 +49,19 @@ NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::
 NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNetto, Currency ziel,
                                                 const std::function<Currency(Currency)>& netto,
                                                 const NettoIterationRegeln& regeln = {});
+
+// The search of the calculation: the steps above first, and where they give
+// up, a search over whole cents between the trials computed so far whose nets
+// lie on either side of the target (the net rises with the gross in pieces):
+// each such bracket is halved down to neighbouring cents, whose sides are
+// looked at too, as the net can fall back a little at a tax step. It ends at
+// a gross that nets the target, or when no bracket is left or `nachsuche`
+// more computations are made; then the result is the nearest trial, computed
+// once more. Where the steps succeed the result is theirs.
+NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
+                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 300);
+NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
+                                            const std::function<Currency(Currency)>& netto,
+                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 300);
 
 }  // namespace lx
