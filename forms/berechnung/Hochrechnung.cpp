@@ -180,7 +180,7 @@ HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& z
 
     const NettoIterationRegeln regeln{
         .grenze = 300, .steuerklasse6 = lg.GegebeneEingaben().FStKl == 6, .zuschlag = HochrechnungZuschlag};
-    e.iteration = NettoSucheNachErster(
+    e.iteration = NettoIterationNachErster(
         start, ersteNetto, e.ziel,
         [&](Currency G) {
             SetzeHochrechnungsBrutto(lg, zeilen, e.summen, G);

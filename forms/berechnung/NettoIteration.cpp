@@ -59,36 +59,32 @@ std::optional<std::pair<Currency, Currency>> klammer(const std::map<Currency, Cu
     return k;
 }
 
-}  // namespace
-
-namespace {
-
-// The next gross of the search over whole cents: the middle of the
-// narrowest bracket of neighbouring trials with a cent between them, else a
-// cent beside a crossing of neighbouring cents not yet computed.
-std::optional<Currency> naechsterCent(const std::map<Currency, Currency>& berechnet, Currency ziel,
-                                      Currency untergrenze)
+// The middle of the narrowest bracket: neighbouring trials with a cent
+// between them whose nets lie on either side of the target.
+std::optional<Currency> klammerMitte(const std::map<Currency, Currency>& berechnet, Currency ziel)
 {
     std::optional<std::pair<Currency, Currency>> eng;
-    std::optional<Currency> daneben;
     for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
         const auto& [lo, nLo] = *it;
         const auto& [hi, nHi] = *std::next(it);
-        if (!((nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel))) continue;
-        if (hi - lo > 0.01_cur) {
-            if (!eng || hi - lo < eng->second - eng->first) eng = {lo, hi};
-        } else if (!daneben) {
-            // neighbouring cents around the target: the net may meet it just beside them
-            for (const Currency c : {lo - 0.01_cur, hi + 0.01_cur, lo - 0.02_cur, hi + 0.02_cur}) {
-                if (c >= untergrenze && !berechnet.contains(c)) {
-                    daneben = c;
-                    break;
-                }
-            }
-        }
+        const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
+        if (beiderseits && hi - lo > 0.01_cur && (!eng || hi - lo < eng->second - eng->first)) eng = {lo, hi};
     }
-    if (eng) return RundeCent((dez(eng->first) + Haelfte(dez(eng->second - eng->first))).toCurrency(Round::Cut));
-    return daneben;
+    if (!eng) return std::nullopt;
+    return RundeCent((dez(eng->first) + Haelfte(dez(eng->second - eng->first))).toCurrency(Round::Cut));
+}
+
+// The cent nearest `mitte` not yet computed, above before below, at most
+// `weite` away.
+std::optional<Currency> naechsterFreier(const std::map<Currency, Currency>& berechnet, Currency mitte,
+                                        Currency untergrenze, std::int64_t weite)
+{
+    for (std::int64_t cent = 1; cent <= weite; ++cent) {
+        const Currency schritt = Currency::fromCents(cent);
+        if (!berechnet.contains(mitte + schritt)) return mitte + schritt;
+        if (mitte - schritt >= untergrenze && !berechnet.contains(mitte - schritt)) return mitte - schritt;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -202,8 +198,33 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
     NettoIterationErgebnis e = NettoIterationNachErster(start, startNetto, ziel, merkend, regeln);
     if (!e.abgebrochen) return e;
 
+    // Brackets first; once each ends at neighbouring cents, the cents around
+    // the nearest trial one by one: where the net falls back at every tax
+    // step, a step can hold the target between two trials above it.
+    auto naeher = [&](const auto& a, const auto& b) {
+        return abstand(a.second, ziel) < abstand(b.second, ziel);
+    };
+    // Without a bracket, grosses 1,00, 2,00, 4,00 ... away from the nearest
+    // trial, above before below, may open one where the net turns back (a
+    // voluntary member's minimum contribution, the one-fifth rule).
+    std::optional<Currency> fern;
+    std::int64_t fernCent = 100;
+    bool fernOben = true;
+    auto naechster = [&]() -> std::optional<Currency> {
+        if (auto mitte = klammerMitte(berechnet, ziel)) return mitte;
+        const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
+        if (!fern) fern = best->first;
+        while (fernCent <= 1638400) {
+            const Currency weite = Currency::fromCents(fernCent);
+            const Currency G = fernOben ? *fern + weite : *fern - weite;
+            if (!fernOben) fernCent *= 2;
+            fernOben = !fernOben;
+            if (G >= regeln.untergrenze && !berechnet.contains(G)) return G;
+        }
+        return naechsterFreier(berechnet, best->first, regeln.untergrenze, nachsuche);
+    };
     for (int i = 0; i < nachsuche; ++i) {
-        const std::optional<Currency> G = naechsterCent(berechnet, ziel, regeln.untergrenze);
+        const std::optional<Currency> G = naechster();
         if (!G) break;
         ++e.berechnungen;
         if (merkend(*G) == ziel) {
@@ -215,9 +236,6 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
     }
     // None found: the nearest trial (on a tie the lower gross), which the
     // engine holds once it is computed again.
-    auto naeher = [&](const auto& a, const auto& b) {
-        return abstand(a.second, ziel) < abstand(b.second, ziel);
-    };
     const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
     if (best->first != e.brutto && abstand(best->second, ziel) < abstand(e.netto, ziel)) {
         e.brutto = best->first;
