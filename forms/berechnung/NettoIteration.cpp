@@ -87,6 +87,28 @@ std::optional<Currency> naechsterFreier(const std::map<Currency, Currency>& bere
     return std::nullopt;
 }
 
+// The middle of a gap of more than a euro between neighbouring trials where
+// the net falls as the gross rises (the one whose upper net is nearest the
+// target): a dip through the target may hide there, as where a voluntary
+// member's contribution sets in above the transition zone.
+std::optional<Currency> fallendeLuecke(const std::map<Currency, Currency>& berechnet, Currency ziel)
+{
+    std::optional<std::pair<Currency, Currency>> luecke;
+    Currency lueckeAbstand;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        if (hi - lo <= 1.00_cur || nHi >= nLo) continue;
+        const Currency a = abstand(nHi, ziel);
+        if (!luecke || a < lueckeAbstand) {
+            luecke = {lo, hi};
+            lueckeAbstand = a;
+        }
+    }
+    if (!luecke) return std::nullopt;
+    return RundeCent((dez(luecke->first) + Haelfte(dez(luecke->second - luecke->first))).toCurrency(Round::Cut));
+}
+
 }  // namespace
 
 Currency HochrechnungZuschlag(int k)
@@ -210,6 +232,7 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
     std::optional<Currency> fern;
     std::int64_t fernCent = 100;
     bool fernOben = true;
+    bool lueckeDran = false;
     auto naechster = [&]() -> std::optional<Currency> {
         if (auto mitte = klammerMitte(berechnet, ziel)) return mitte;
         const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
@@ -220,6 +243,11 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
             if (!fernOben) fernCent *= 2;
             fernOben = !fernOben;
             if (G >= regeln.untergrenze && !berechnet.contains(G)) return G;
+        }
+        // then by turns a cent around the nearest trial and a gap where the net falls
+        lueckeDran = !lueckeDran;
+        if (lueckeDran) {
+            if (auto mitte = fallendeLuecke(berechnet, ziel)) return mitte;
         }
         return naechsterFreier(berechnet, best->first, regeln.untergrenze, nachsuche);
     };

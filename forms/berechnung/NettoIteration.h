@@ -59,9 +59,9 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
 // more computations are made; then the result is the nearest trial, computed
 // once more. Where the steps succeed the result is theirs.
 NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
-                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 300);
+                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
 NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
                                             const std::function<Currency(Currency)>& netto,
-                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 300);
+                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
 
 }  // namespace lx

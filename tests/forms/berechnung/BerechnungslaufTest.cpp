@@ -684,19 +684,20 @@ TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
          "2.173,93",
          "3.277,13",
          2999.88_cur},  // a cent of the same net as 3.000,00
-        // halving alone gives up here
+        // halving alone gives up, or ends at a negative gross
         {{.jahr = 2018, .monat = 12, .stKl = 5, .kirche = "nein", .gehalt = 2055.96_cur}},
+        {{.jahr = 2019, .monat = 3, .stKl = 6, .bgr = "9111", .kvBes = "Freiwillig Selbstzahler",
+          .gehalt = 882.86_cur}},
     };
     // Generated months over the years, classes, allowances, church-tax areas,
     // legal areas, schemes, special cases and pension-fund members, a
-    // Christmas bonus in part of them. Not yet: multi-year pay, a Christmas
-    // bonus in classes V and VI, and voluntary members below 2.000,00, where
-    // the net turns back as the gross rises more often than the search looks.
+    // Christmas bonus in part of them. Not yet: multi-year pay, where the
+    // one-fifth rule's steps can still hide the gross from the search.
     std::mt19937 zufall(35);
     auto wahl = [&](std::initializer_list<const char*> l) { return std::string(l.begin()[zufall() % l.size()]); };
     const std::vector<std::string> laender = {"Bayern", "Berlin", "Bremen", "Hamburg", "Sachsen",
                                               "Nordrhein-Westfalen", "Baden-Württemberg", "Thüringen"};
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < 500; ++i) {
         Monat m;
         m.jahr = 2008 + int(zufall() % 17);
         m.monat = 1 + int(zufall() % 12);
@@ -707,10 +708,9 @@ TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
         m.kreis = zufall() % 4 == 0 ? "Ost" : "West";
         const unsigned art = zufall() % 10;
         m.gehalt = Currency::fromCents(60000 + std::int64_t(zufall() % 920001));
-        const bool freiwillig = m.gehalt >= 2000.00_cur;
-        if (art == 0 && freiwillig) {
+        if (art == 0) {
             m.bgr = "9111";
-        } else if (art == 1 && freiwillig) {
+        } else if (art == 1) {
             m.kvBes = m.pvBes = wahl({"Freiwillig Selbstzahler", "Privat Selbstzahler", "Privat Firmenzahler"});
         } else if (art == 2) {
             m.bgr = "1011";
@@ -718,7 +718,7 @@ TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
         } else if (art == 3) {
             m.zv = wahl({"VBL", "RZVK", "kvw"});
         }
-        if (zufall() % 4 == 0 && m.stKl < 5) {
+        if (zufall() % 4 == 0) {
             m.zweite = "Weihnachtsgeld";
             m.zweiterBetrag = Currency::fromCents(10000 + std::int64_t(zufall() % 300001));
             m.zweiteMarken = "xx.x...";
