@@ -109,6 +109,20 @@ std::optional<Currency> fallendeLuecke(const std::map<Currency, Currency>& berec
     return RundeCent((dez(luecke->first) + Haelfte(dez(luecke->second - luecke->first))).toCurrency(Round::Cut));
 }
 
+// The middle of the widest gap of more than a euro between neighbouring
+// trials: the net can rise and fall back again in between.
+std::optional<Currency> weitesteLuecke(const std::map<Currency, Currency>& berechnet)
+{
+    std::optional<std::pair<Currency, Currency>> weit;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const Currency lo = it->first;
+        const Currency hi = std::next(it)->first;
+        if (hi - lo > 1.00_cur && (!weit || hi - lo > weit->second - weit->first)) weit = {lo, hi};
+    }
+    if (!weit) return std::nullopt;
+    return RundeCent((dez(weit->first) + Haelfte(dez(weit->second - weit->first))).toCurrency(Round::Cut));
+}
+
 }  // namespace
 
 Currency HochrechnungZuschlag(int k)
@@ -232,7 +246,7 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
     std::optional<Currency> fern;
     std::int64_t fernCent = 100;
     bool fernOben = true;
-    bool lueckeDran = false;
+    int runde = 0;
     auto naechster = [&]() -> std::optional<Currency> {
         if (auto mitte = klammerMitte(berechnet, ziel)) return mitte;
         const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
@@ -244,10 +258,11 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
             fernOben = !fernOben;
             if (G >= regeln.untergrenze && !berechnet.contains(G)) return G;
         }
-        // then by turns a cent around the nearest trial and a gap where the net falls
-        lueckeDran = !lueckeDran;
-        if (lueckeDran) {
+        // then two cents around the nearest trial to one gap: first where the
+        // net falls, else the widest
+        if (++runde % 3 == 0) {
             if (auto mitte = fallendeLuecke(berechnet, ziel)) return mitte;
+            if (auto mitte = weitesteLuecke(berechnet)) return mitte;
         }
         return naechsterFreier(berechnet, best->first, regeln.untergrenze, nachsuche);
     };

@@ -691,8 +691,7 @@ TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
     };
     // Generated months over the years, classes, allowances, church-tax areas,
     // legal areas, schemes, special cases and pension-fund members, a
-    // Christmas bonus in part of them. Not yet: multi-year pay, where the
-    // one-fifth rule's steps can still hide the gross from the search.
+    // one-off or a multi-year payment in part of them.
     std::mt19937 zufall(35);
     auto wahl = [&](std::initializer_list<const char*> l) { return std::string(l.begin()[zufall() % l.size()]); };
     const std::vector<std::string> laender = {"Bayern", "Berlin", "Bremen", "Hamburg", "Sachsen",
@@ -719,9 +718,9 @@ TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
             m.zv = wahl({"VBL", "RZVK", "kvw"});
         }
         if (zufall() % 4 == 0) {
-            m.zweite = "Weihnachtsgeld";
+            m.zweite = zufall() % 3 == 0 ? "Abfindung" : "Weihnachtsgeld";
             m.zweiterBetrag = Currency::fromCents(10000 + std::int64_t(zufall() % 300001));
-            m.zweiteMarken = "xx.x...";
+            m.zweiteMarken = m.zweite == "Abfindung" ? "x...x.." : "xx.x...";
         }
         faelle.push_back({m});
     }
