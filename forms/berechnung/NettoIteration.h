@@ -51,13 +51,16 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
                                                 const NettoIterationRegeln& regeln = {});
 
 // The search of the calculation: the steps above first, and where they give
-// up, a search over whole cents between the trials computed so far whose nets
-// lie on either side of the target (the net rises with the gross in pieces):
-// each such bracket is halved down to neighbouring cents, whose sides are
-// looked at too, as the net can fall back a little at a tax step. It ends at
-// a gross that nets the target, or when no bracket is left or `nachsuche`
-// more computations are made; then the result is the nearest trial, computed
-// once more. Where the steps succeed the result is theirs.
+// up, a search over whole cents. The net rises with the gross only in pieces
+// (it falls back at tax steps, by whole euros under the one-fifth rule, and
+// where a voluntary member's contribution sets in), so the search halves each
+// bracket of neighbouring trials whose nets lie on either side of the target
+// down to neighbouring cents; without one it probes 1,00, 2,00, 4,00 ... away
+// from the nearest trial, then tries two cents around the nearest trial to
+// one gap of more than a euro (where the net falls, else the widest). It ends
+// at a gross that nets the target, or after `nachsuche` more computations;
+// then the result is the nearest trial, computed once more. Where the steps
+// succeed the result is theirs.
 NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
                                   const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
 NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
