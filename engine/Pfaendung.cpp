@@ -7,6 +7,7 @@
 
 #include "Beitragsrundung.h"
 #include "Gehaltsroutinen.h"
+#include "Nettobetrag.h"
 #include "PlanRundung.h"
 
 namespace lx {
@@ -101,14 +102,7 @@ void TLohnGehalt::BerechnePfaendung()
 
 Currency TLohnGehalt::NettoVon(Currency brutto) const
 {
-    Currency netto = brutto - FLSt - FSolZ - FKiStEv - FKiStRk - FRVAN - FAVAN;
-    netto -= FLStEB + FSolZEB + FKiStEvEB + FKiStRkEB;
-    netto -= FLStLMJ + FSolZLMJ + FKiStEvLMJ + FKiStRkLMJ;
-    netto -= FKVANEB + FRVANEB + FAVANEB + FPVANEB;
-    // a voluntary or private member who pays the insurer himself keeps that share in the net
-    if (!KVFreiwillig()) netto -= FKVAN;
-    if (!(PVFreiwillig() || FPVBes == Besonderheit::PrivatSelbstzahler)) netto -= FPVAN;
-    return netto;
+    return NettoVorZuschuessen(*this, brutto);
 }
 
 Currency TLohnGehalt::SelbstgezahlteVorsorge() const

@@ -6,6 +6,7 @@
 #include "Beitragsrundung.h"
 #include "DetailZeilen.h"
 #include "LxMath.h"
+#include "Nettobetrag.h"
 #include "Optionen.h"
 #include "PlanRundung.h"
 #include "Rechengroessen.h"
@@ -491,7 +492,7 @@ Currency Auszahlungsbetrag(const TLohnGehalt& lg, Currency netto, Currency abzue
         a += lg.FKVAG;
     }
     if (lg.FRVBes == RVBesonderheit::VersorgungswerkFirmenzahler) a -= lg.FRVAN + lg.FRVANEB;
-    if (lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler) a += lg.FRVAG + lg.FRVAGEB;
+    a += VersorgungswerkZuschuss(lg);
     // Under health digit 9 the care subsidy is already in.
     if (lg.FBGRKV != KVZiffer::Freiwillig &&
         (lg.FPVBes == Besonderheit::FreiwilligSelbstzahler || lg.FPVBes == Besonderheit::PrivatSelbstzahler))

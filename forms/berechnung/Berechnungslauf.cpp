@@ -1,5 +1,7 @@
 #include "Berechnungslauf.h"
 
+#include <algorithm>
+
 #include "Abrechnungsfenster.h"
 #include "AmountText.h"
 #include "Detailausgabe.h"
@@ -186,16 +188,24 @@ void ActBerechnenExecute(ProgrammZustand& p)
     bool nettoSchreiben = false;
     std::optional<NettoIterationErgebnis> nachBrutto;
     if (w.nettoModus) {
-        nachBrutto = NettoZuBrutto(lg, w.wunschNetto, w.zvHaupt, w.stKl == 6);
-        netto = nachBrutto->netto;
-        // The row now holds a gross: without its net mark a later gross to net
-        // (or a saved record) takes it as it is.
+        nachBrutto = NettoZuBruttoZeilen(lg, p.erfass.zeilen, w.wunschNetto, w.stKl == 6);
+        // The first row now holds the running pay found: without its net mark
+        // a later gross to net (or a saved record) takes it as it is, beside
+        // the other rows as they were entered.
         Lohnart& erste = p.erfass.zeilen.front();
         erste.betrag = nachBrutto->brutto;
         erste.flags[kNT] = false;
         erfass::ActBrutti(p);
-        h.text(LEdiBrutto) = formatAmount(nachBrutto->brutto);
-        h.text(LEdiNetto) = formatAmount(nachBrutto->netto);
+        const auto& zeilen = p.erfass.zeilen;
+        if (std::any_of(zeilen.begin(), zeilen.end(), [](const Lohnart& z) { return z.flags[kNT]; })) {
+            // Net-marked rows besides: grossed up as gross to net does, which
+            // reaches the wanted net where the search found it.
+            SetzeBruttosummen(lg, p.erfass.brutto);
+            ActNettoHochrechnung(p);
+        } else {
+            h.text(LEdiBrutto) = formatAmount(p.erfass.brutto[kGesamtbrutto]);
+            h.text(LEdiNetto) = formatAmount(nachBrutto->netto);
+        }
     } else if (w.ntZeilen || (w.zvHochrechnen && w.zvHaupt)) {
         ActNettoHochrechnung(p);
     } else {
@@ -217,7 +227,6 @@ void ActBerechnenExecute(ProgrammZustand& p)
 
     // 9.-11. Deductions and net.
     abzuegeAnzeigen(p);
-    if (lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler) netto += lg.FRVAG + lg.FRVAGEB;
     if (nettoSchreiben) h.text(LEdiNetto) = formatAmount(netto);
 
     // 12.-13. Payslip, garnishment report, mini-job limit. The limit is

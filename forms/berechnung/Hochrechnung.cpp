@@ -28,6 +28,22 @@ bool zvAnteilHochrechnen(const ProgrammZustand& p)
     return zvHochrechnen(p) && p.haupt.text(Haupt::ComboZV) != "keine";
 }
 
+// Puts the rows taken out back when the comparison ends, also by an error.
+class ZeilenZurueck {
+public:
+    explicit ZeilenZurueck(ProgrammZustand& p) : p_(p) {}
+    ~ZeilenZurueck()
+    {
+        erfass::ActErfZurueck(p_);
+        erfass::ActNTBrutti(p_);
+    }
+    ZeilenZurueck(const ZeilenZurueck&) = delete;
+    ZeilenZurueck& operator=(const ZeilenZurueck&) = delete;
+
+private:
+    ProgrammZustand& p_;
+};
+
 // A LiBoUniversal line back to its amount; an empty line is 0.
 Currency zeilenBetrag(const std::vector<std::string>& zeilen, std::size_t i)
 {
@@ -89,6 +105,7 @@ void SetzeBruttosummen(TLohnGehalt& lg, const Bruttosummen& b)
 Currency PrepareNettoHochrechnung(ProgrammZustand& p)
 {
     erfass::ActErfSichern(p);
+    const ZeilenZurueck zurueck(p);
     auto& universal = p.haupt[Haupt::LiBoUniversal].items;
     universal.clear();
     p.NTSummeLfd = p.NTSummeEBZ = p.NTSummeLMJ = 0_cur;
@@ -108,10 +125,7 @@ Currency PrepareNettoHochrechnung(ProgrammZustand& p)
     vorgaben.zvKeine = zvHochrechnen(p);
     CopyInputs(p.LohnGehalt, p.LohnGehalt2, vorgaben);
     p.LohnGehalt2.Berechnen();
-    const Currency vergleich = NettoBrutto(p.LohnGehalt2, b[kGesamtbrutto]);
-    erfass::ActErfZurueck(p);
-    erfass::ActNTBrutti(p);
-    return vergleich;
+    return NettoBrutto(p.LohnGehalt2, b[kGesamtbrutto]);
 }
 
 void SetzeHochrechnungsBrutto(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen, const NTSummen& summen, Currency G)

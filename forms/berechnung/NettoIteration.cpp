@@ -1,5 +1,6 @@
 #include "NettoIteration.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -58,6 +59,70 @@ std::optional<std::pair<Currency, Currency>> klammer(const std::map<Currency, Cu
     return k;
 }
 
+// The middle of the narrowest bracket: neighbouring trials with a cent
+// between them whose nets lie on either side of the target.
+std::optional<Currency> klammerMitte(const std::map<Currency, Currency>& berechnet, Currency ziel)
+{
+    std::optional<std::pair<Currency, Currency>> eng;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
+        if (beiderseits && hi - lo > 0.01_cur && (!eng || hi - lo < eng->second - eng->first)) eng = {lo, hi};
+    }
+    if (!eng) return std::nullopt;
+    return RundeCent((dez(eng->first) + Haelfte(dez(eng->second - eng->first))).toCurrency(Round::Cut));
+}
+
+// The cent nearest `mitte` not yet computed, above before below, at most
+// `weite` away.
+std::optional<Currency> naechsterFreier(const std::map<Currency, Currency>& berechnet, Currency mitte,
+                                        Currency untergrenze, std::int64_t weite)
+{
+    for (std::int64_t cent = 1; cent <= weite; ++cent) {
+        const Currency schritt = Currency::fromCents(cent);
+        if (!berechnet.contains(mitte + schritt)) return mitte + schritt;
+        if (mitte - schritt >= untergrenze && !berechnet.contains(mitte - schritt)) return mitte - schritt;
+    }
+    return std::nullopt;
+}
+
+// The middle of a gap of more than a euro between neighbouring trials where
+// the net falls as the gross rises (the one whose upper net is nearest the
+// target): a dip through the target may hide there, as where a voluntary
+// member's contribution sets in above the transition zone.
+std::optional<Currency> fallendeLuecke(const std::map<Currency, Currency>& berechnet, Currency ziel)
+{
+    std::optional<std::pair<Currency, Currency>> luecke;
+    Currency lueckeAbstand;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        if (hi - lo <= 1.00_cur || nHi >= nLo) continue;
+        const Currency a = abstand(nHi, ziel);
+        if (!luecke || a < lueckeAbstand) {
+            luecke = {lo, hi};
+            lueckeAbstand = a;
+        }
+    }
+    if (!luecke) return std::nullopt;
+    return RundeCent((dez(luecke->first) + Haelfte(dez(luecke->second - luecke->first))).toCurrency(Round::Cut));
+}
+
+// The middle of the widest gap of more than a euro between neighbouring
+// trials: the net can rise and fall back again in between.
+std::optional<Currency> weitesteLuecke(const std::map<Currency, Currency>& berechnet)
+{
+    std::optional<std::pair<Currency, Currency>> weit;
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const Currency lo = it->first;
+        const Currency hi = std::next(it)->first;
+        if (hi - lo > 1.00_cur && (!weit || hi - lo > weit->second - weit->first)) weit = {lo, hi};
+    }
+    if (!weit) return std::nullopt;
+    return RundeCent((dez(weit->first) + Haelfte(dez(weit->second - weit->first))).toCurrency(Round::Cut));
+}
+
 }  // namespace
 
 Currency HochrechnungZuschlag(int k)
@@ -106,6 +171,7 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
         Currency G = regeln.steuerklasse6 && k >= 101 && k <= 119 ? e.brutto + 0.01_cur
                                                                    : halbierungsschritt(e.brutto, e.netto, ziel);
         if (regeln.zuschlag) G += regeln.zuschlag(k);
+        if (G < regeln.untergrenze) G = regeln.untergrenze;
         // Where the net falls back as the gross rises (whole-euro tax steps,
         // five times over for multi-year pay), halving jumps past the target
         // and cycles between a few grosses. Once it does, a trial that would
@@ -125,12 +191,12 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
                 const Currency weite = weiten[probe / 2];
                 const Currency kandidat = probe % 2 == 0 ? mitte + weite : mitte - weite;
                 ++probe;
-                if (!berechnet.contains(kandidat)) G = kandidat;
+                if (!berechnet.contains(kandidat) && kandidat >= regeln.untergrenze) G = kandidat;
             }
         }
         // A gross computed before would give the same net again: try the
         // nearest ones around the best trial instead.
-        for (std::int64_t cent = 1; berechnet.contains(G); ++cent) {
+        for (std::int64_t cent = 1; berechnet.contains(G) || G < regeln.untergrenze; ++cent) {
             const Currency schritt = Currency::fromCents(cent);
             G = !berechnet.contains(bestBrutto + schritt) ? bestBrutto + schritt : bestBrutto - schritt;
         }
@@ -143,6 +209,84 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
     if (e.abgebrochen && bestBrutto != e.brutto) {
         e.brutto = bestBrutto;
         e.netto = netto(bestBrutto);
+    }
+    return e;
+}
+
+NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
+                                  const NettoIterationRegeln& regeln, int nachsuche)
+{
+    return NettoSucheNachErster(start, netto(start), ziel, netto, regeln, nachsuche);
+}
+
+NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
+                                            const std::function<Currency(Currency)>& netto,
+                                            const NettoIterationRegeln& regeln, int nachsuche)
+{
+    std::map<Currency, Currency> berechnet{{start, startNetto}};
+    Currency zuletzt = start;
+    auto merkend = [&](Currency G) {
+        const Currency n = netto(G);
+        berechnet[G] = n;
+        zuletzt = G;
+        return n;
+    };
+    NettoIterationErgebnis e = NettoIterationNachErster(start, startNetto, ziel, merkend, regeln);
+    if (!e.abgebrochen) return e;
+
+    // Brackets first; once each ends at neighbouring cents, the cents around
+    // the nearest trial one by one: where the net falls back at every tax
+    // step, a step can hold the target between two trials above it.
+    auto naeher = [&](const auto& a, const auto& b) {
+        return abstand(a.second, ziel) < abstand(b.second, ziel);
+    };
+    // Without a bracket, grosses 1,00, 2,00, 4,00 ... away from the nearest
+    // trial, above before below, may open one where the net turns back (a
+    // voluntary member's minimum contribution, the one-fifth rule).
+    std::optional<Currency> fern;
+    std::int64_t fernCent = 100;
+    bool fernOben = true;
+    int runde = 0;
+    auto naechster = [&]() -> std::optional<Currency> {
+        if (auto mitte = klammerMitte(berechnet, ziel)) return mitte;
+        const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
+        if (!fern) fern = best->first;
+        while (fernCent <= 1638400) {
+            const Currency weite = Currency::fromCents(fernCent);
+            const Currency G = fernOben ? *fern + weite : *fern - weite;
+            if (!fernOben) fernCent *= 2;
+            fernOben = !fernOben;
+            if (G >= regeln.untergrenze && !berechnet.contains(G)) return G;
+        }
+        // then two cents around the nearest trial to one gap: first where the
+        // net falls, else the widest
+        if (++runde % 3 == 0) {
+            if (auto mitte = fallendeLuecke(berechnet, ziel)) return mitte;
+            if (auto mitte = weitesteLuecke(berechnet)) return mitte;
+        }
+        return naechsterFreier(berechnet, best->first, regeln.untergrenze, nachsuche);
+    };
+    for (int i = 0; i < nachsuche; ++i) {
+        const std::optional<Currency> G = naechster();
+        if (!G) break;
+        ++e.berechnungen;
+        if (merkend(*G) == ziel) {
+            e.brutto = *G;
+            e.netto = ziel;
+            e.abgebrochen = false;
+            return e;
+        }
+    }
+    // None found: the nearest trial (on a tie the lower gross), which the
+    // engine holds once it is computed again.
+    const auto best = std::min_element(berechnet.begin(), berechnet.end(), naeher);
+    if (best->first != e.brutto && abstand(best->second, ziel) < abstand(e.netto, ziel)) {
+        e.brutto = best->first;
+        e.netto = best->second;
+    }
+    if (zuletzt != e.brutto) {
+        ++e.berechnungen;
+        e.netto = merkend(e.brutto);
     }
     return e;
 }

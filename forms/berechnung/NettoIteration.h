@@ -16,6 +16,8 @@ struct NettoIterationRegeln {
     bool steuerklasse6 = false;   // tax class "6": after computations 101..119 the next trial is one cent more
     // The caller's own change of the next trial after computation k (0 for none).
     std::function<Currency(int k)> zuschlag;
+    // No trial goes below it: a gross is never negative.
+    Currency untergrenze = 0_cur;
 };
 
 // The gross-up's change: one cent more after computation 200, one less after 250.
@@ -47,5 +49,22 @@ NettoIterationErgebnis NettoIteration(Currency start, Currency ziel, const std::
 NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNetto, Currency ziel,
                                                 const std::function<Currency(Currency)>& netto,
                                                 const NettoIterationRegeln& regeln = {});
+
+// The search of the calculation: the steps above first, and where they give
+// up, a search over whole cents. The net rises with the gross only in pieces
+// (it falls back at tax steps, by whole euros under the one-fifth rule, and
+// where a voluntary member's contribution sets in), so the search halves each
+// bracket of neighbouring trials whose nets lie on either side of the target
+// down to neighbouring cents; without one it probes 1,00, 2,00, 4,00 ... away
+// from the nearest trial, then tries two cents around the nearest trial to
+// one gap of more than a euro (where the net falls, else the widest). It ends
+// at a gross that nets the target, or after `nachsuche` more computations;
+// then the result is the nearest trial, computed once more. Where the steps
+// succeed the result is theirs.
+NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
+                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
+NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
+                                            const std::function<Currency(Currency)>& netto,
+                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
 
 }  // namespace lx

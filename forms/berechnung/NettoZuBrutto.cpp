@@ -1,5 +1,7 @@
 #include "NettoZuBrutto.h"
 
+#include "Erfassung.h"
+#include "Hochrechnung.h"
 #include "Nettobetrag.h"
 
 namespace lx {
@@ -11,7 +13,7 @@ NettoIterationErgebnis NettoZuBrutto(TLohnGehalt& lg, Currency wunschNetto, bool
     auto netto = [&lg, zv](Currency G) { return NettoBeiBrutto(lg, G, zv); };
     NettoIterationRegeln regeln;
     regeln.steuerklasse6 = steuerklasse6;
-    return NettoIterationNachErster(wunschNetto, erstesNetto, wunschNetto, netto, regeln);
+    return NettoSucheNachErster(wunschNetto, erstesNetto, wunschNetto, netto, regeln);
 }
 
 Currency NettoBeiBrutto(TLohnGehalt& lg, Currency G, bool zv)
@@ -23,6 +25,26 @@ Currency NettoBeiBrutto(TLohnGehalt& lg, Currency G, bool zv)
     lg.SetGesamtbrutto(G);
     lg.Berechnen();
     return NettoLaufend(lg, G);
+}
+
+NettoIterationErgebnis NettoZuBruttoZeilen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen, Currency wunschNetto,
+                                           bool steuerklasse6)
+{
+    std::vector<Lohnart> versuch = zeilen;
+    // The first row's mark only tells that it held the wanted net.
+    versuch.front().flags[kNT] = false;
+    std::vector<NTZeile> andere = NTZeilen(versuch);
+    const Currency ntNetto = SummeNTBetraege(0_cur, andere);
+    auto netto = [&](Currency G) {
+        versuch.front().betrag = G;
+        const Bruttosummen b = BerechneBrutto(versuch, true);
+        SetzeBruttosummen(lg, b);
+        lg.Berechnen();
+        return NettoBrutto(lg, b[kGesamtbrutto]) + ntNetto;
+    };
+    NettoIterationRegeln regeln;
+    regeln.steuerklasse6 = steuerklasse6;
+    return NettoSuche(wunschNetto, wunschNetto, netto, regeln);
 }
 
 }  // namespace lx

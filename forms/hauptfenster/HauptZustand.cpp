@@ -3,6 +3,7 @@
 #include <array>
 
 #include "DatumUnit.h"
+#include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -283,31 +284,7 @@ void BtnSchliessenClick(ProgrammZustand& p)
 
 std::array<Currency, 7> AbzugsBetraege(const TLohnGehalt& lg)
 {
-    const bool kvVoll = lg.KVFreiwillig();
-    const bool pvVoll = lg.PVFreiwillig();
-    Currency kv = -(lg.FKVAN + lg.FKVANEB);
-    if (kvVoll) {
-        kv = -(lg.FKVAN - lg.FKVAG);
-    } else if (lg.FKVBes == Besonderheit::PrivatSelbstzahler) {
-        kv = lg.FKVAG;
-    }
-    Currency pv = -(lg.FPVAN + lg.FPVANEB);
-    if (pvVoll) {
-        pv = -(lg.FPVAN - lg.FPVAG);
-    } else if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) {
-        pv = lg.FPVAG;
-    }
-    const Currency rv =
-        lg.FRVBes == RVBesonderheit::VersorgungswerkSelbstzahler ? lg.FRVAG + lg.FRVAGEB : -(lg.FRVAN + lg.FRVANEB);
-    return {
-        -(lg.FLSt + lg.FLStEB + lg.FLStLMJ),
-        -(lg.FSolZ + lg.FSolZEB + lg.FSolZLMJ),
-        -(lg.FKiStEv + lg.FKiStRk + lg.FKiStEvEB + lg.FKiStRkEB + lg.FKiStEvLMJ + lg.FKiStRkLMJ),
-        kv,
-        rv,
-        -(lg.FAVAN + lg.FAVANEB),
-        pv,
-    };
+    return Abzugszeilen(lg);
 }
 
 Currency GetPVSatz(const ProgrammZustand& p)

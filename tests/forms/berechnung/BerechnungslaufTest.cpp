@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
+#include "Hauptfenster.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
 
@@ -513,6 +515,250 @@ TEST_F(BerechnenTest, CloseAndComputeFromTheEntryDialog)
     EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
     EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
     EXPECT_EQ(d.protokoll(), (std::vector<std::string>{"Verbergen: Erfass"}));
+}
+
+// A month as a user enters it: the main window's and the options' texts, a
+// salary and perhaps a second row ("xx.x..." marks LST SV ZV EB LMJ NT VB).
+struct Monat {
+    int jahr = 2024;
+    int monat = 3;
+    int stKl = 1;
+    std::string kirche = "ev";
+    std::string bgr = "1111";
+    std::string kiFB = "0,0";
+    std::string land = "Nordrhein-Westfalen";
+    std::string kreis = "West";
+    std::string zv = "keine";
+    std::string kvBes = "keine Besonderheiten";
+    std::string pvBes = "keine Besonderheiten";
+    std::string rvBes = "keine Besonderheiten";
+    Currency gehalt{};
+    std::string zweite{};  // name of the second row, empty for none
+    Currency zweiterBetrag{};
+    std::string zweiteMarken = "xx.....";
+};
+
+std::string beschreibe(const Monat& m)
+{
+    return std::to_string(m.jahr) + "/" + std::to_string(m.monat) + " class " + std::to_string(m.stKl) + " " +
+           m.kirche + " " + m.bgr + " KiFB " + m.kiFB + " " + m.land + " " + m.kreis + " ZV " + m.zv + " KV " +
+           m.kvBes + " PV " + m.pvBes + " RV " + m.rvBes + " Gehalt " + formatAmount(m.gehalt) +
+           (m.zweite.empty() ? "" : " + " + m.zweite + " " + formatAmount(m.zweiterBetrag) + " " + m.zweiteMarken);
+}
+
+// What the windows show after a run.
+struct Stand {
+    std::string brutto, netto, gesamtbrutto;  // the fields, the payslip's "Gesamtbrutto"
+    Currency erste;                            // the first row's amount
+    std::vector<std::string> meldungen;
+};
+
+class Rundreise {
+public:
+    explicit Rundreise(const Monat& m) : m_(m)
+    {
+        auto& h = p.haupt;
+        auto& o = p.opt;
+        ActLVGrundExecute(p);
+        h.text(ComboJahr) = std::to_string(m.jahr);
+        h.text(ComboMonat) = kMonate[m.monat - 1];
+        o.text(Opt::SVComboRechtskreis) = m.kreis;
+        ActMMJJChange(p);
+        h.text(LEdiStKl) = std::to_string(m.stKl);
+        h.text(ComboKiJaNein) = m.kirche;
+        h.text(LxEdiBGR) = m.bgr;
+        LxEdiBGRChange(p);
+        h.text(LEdiKiFB) = m.kiFB;
+        o.text(Opt::LSTComboBundesland) = m.land;
+        o.text(Opt::SVComboKVBez) = m.kvBes;
+        o.text(Opt::SVComboPVBez) = m.pvBes;
+        o.text(Opt::SVComboRVBez) = m.rvBes;
+        if (m.kvBes.starts_with("Privat")) {
+            o.text(Opt::LEdiPKV) = "420,00";
+            o.text(Opt::LEdiPPV) = "60,00";
+        }
+        h.text(ComboZV) = m.zv;
+        ComboZVChange(p);
+        if (m.zv != "keine") {
+            o.text(Opt::ZVVEdiPAGA) = "5,49";
+            o.text(Opt::ZVVEdiPANA) = "1,81";
+        }
+    }
+
+    // The rows gross to net with "Berechnen".
+    Stand BruttoZuNetto()
+    {
+        erfass::ActGrundstellung(p);
+        zeile("Gehalt", m_.gehalt, m_.zv != "keine" ? "xxx...." : "xx.....");
+        if (!m_.zweite.empty()) zeile(m_.zweite, m_.zweiterBetrag, m_.zweiteMarken);
+        BtnBruttoNeuClick(p, BtnBerechnen);
+        return stand();
+    }
+
+    // `netto` and ENTER in the net field, the second row added again,
+    // "Schließen und berechnen".
+    Stand NettoZuBrutto(const std::string& netto)
+    {
+        p.haupt.text(LEdiNetto) = netto;
+        LEdiBruttoKeyDown(p, LEdiNetto);
+        if (!m_.zweite.empty()) {
+            zeile(m_.zweite, m_.zweiterBetrag, m_.zweiteMarken);
+            erfass::ErfassBerechnen(p);
+        }
+        return stand();
+    }
+
+    // "Netto neu berechnen" on the rows as they stand.
+    Stand NettoNeu()
+    {
+        BtnBruttoNeuClick(p, BtnBruttoNeu);
+        return stand();
+    }
+
+private:
+    static constexpr const char* kMonate[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                              "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+    void zeile(const std::string& name, Currency betrag, const std::string& marken)
+    {
+        auto& e = p.erfass;
+        e.text(Erfass::AEdiLOA) = name;
+        e.text(Erfass::VEdiBetrag) = formatAmount(betrag);
+        const Erfass zellen[] = {Erfass::AEdiLST, Erfass::AEdiSV, Erfass::AEdiZV, Erfass::AEdiEB,
+                                 Erfass::AEdiLMJ, Erfass::AEdiNT, Erfass::AEdiVB};
+        for (std::size_t i = 0; i < std::size(zellen); ++i) e.text(zellen[i]) = marken[i] == 'x' ? "x" : "";
+        erfass::ActUebernehmen(p);
+        erfass::ActBrutti(p);
+    }
+
+    Stand stand()
+    {
+        Stand s{p.haupt.text(LEdiBrutto), p.haupt.text(LEdiNetto), "", 0_cur, d.texte(Art::Information)};
+        if (!p.erfass.zeilen.empty()) s.erste = p.erfass.zeilen.front().betrag;
+        const std::string memo = p.abr.text(Abr::MemoAbr);
+        const std::size_t i = memo.find("\nGesamtbrutto");
+        if (i != std::string::npos) {
+            const std::size_t ende = memo.find('\n', i + 1);
+            const std::string zeile = memo.substr(i + 1, ende - i - 1);
+            s.gesamtbrutto = zeile.substr(zeile.find_last_of(' ') + 1);
+        }
+        d.leeren();
+        return s;
+    }
+
+    Monat m_;
+    test::FakeDialoge d;
+    test::FesteUhr uhr{2024, 3, 1};
+
+public:
+    ProgrammZustand p{d, uhr};
+};
+
+// Gross to net gives N; N in the net field finds a gross that the payslip
+// shows as its total, and "Netto neu berechnen" gives N again: never a
+// negative gross, never the give-up message where the first gross is itself
+// a solution. The cases first, with the figures they must show, then
+// generated months.
+TEST(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
+{
+    struct Fall {
+        Monat m;
+        const char* netto = nullptr;   // expected N, where known
+        const char* brutto = nullptr;  // expected gross of net to gross, where known
+        Currency erste{};              // expected first row after net to gross, where known
+    };
+    std::vector<Fall> faelle = {
+        // pension-fund self-payer: the subsidy is part of the net searched
+        {{.jahr = 2024, .bgr = "1011", .rvBes = "Versorgungswerk Selbstzahler", .gehalt = 2530.59_cur}, "2.235,34"},
+        // a one-off payment: the search varies the salary, the fields show the month
+        {{.jahr = 2024,
+          .monat = 12,
+          .gehalt = 3000.00_cur,
+          .zweite = "Weihnachtsgeld",
+          .zweiterBetrag = 1000.00_cur,
+          .zweiteMarken = "xx.x..."},
+         "2.605,74",
+         "4.000,00",
+         3000.00_cur},
+        // a net-marked allowance stays as it was, the salary holds the running pay
+        {{.jahr = 2024,
+          .monat = 7,
+          .gehalt = 3000.00_cur,
+          .zweite = "Zulage",
+          .zweiterBetrag = 150.00_cur,
+          .zweiteMarken = "xx...x."},
+         "2.173,93",
+         "3.277,13",
+         2999.88_cur},  // a cent of the same net as 3.000,00
+        // halving alone gives up, or ends at a negative gross
+        {{.jahr = 2018, .monat = 12, .stKl = 5, .kirche = "nein", .gehalt = 2055.96_cur}},
+        {{.jahr = 2019, .monat = 3, .stKl = 6, .bgr = "9111", .kvBes = "Freiwillig Selbstzahler",
+          .gehalt = 882.86_cur}},
+    };
+    // Generated months over the years, classes, allowances, church-tax areas,
+    // legal areas, schemes, special cases and pension-fund members, a
+    // one-off or a multi-year payment in part of them.
+    std::mt19937 zufall(35);
+    auto wahl = [&](std::initializer_list<const char*> l) { return std::string(l.begin()[zufall() % l.size()]); };
+    const std::vector<std::string> laender = {"Bayern", "Berlin", "Bremen", "Hamburg", "Sachsen",
+                                              "Nordrhein-Westfalen", "Baden-Württemberg", "Thüringen"};
+    for (int i = 0; i < 500; ++i) {
+        Monat m;
+        m.jahr = 2008 + int(zufall() % 17);
+        m.monat = 1 + int(zufall() % 12);
+        m.stKl = 1 + int(zufall() % 6);
+        m.kirche = wahl({"ev", "rk", "nein", "ev/rk"});
+        m.kiFB = m.stKl == 6 ? "0,0" : wahl({"0,0", "0,0", "0,5", "1,0", "2,0"});
+        m.land = laender[zufall() % laender.size()];
+        m.kreis = zufall() % 4 == 0 ? "Ost" : "West";
+        const unsigned art = zufall() % 10;
+        m.gehalt = Currency::fromCents(60000 + std::int64_t(zufall() % 920001));
+        if (art == 0) {
+            m.bgr = "9111";
+        } else if (art == 1) {
+            m.kvBes = m.pvBes = wahl({"Freiwillig Selbstzahler", "Privat Selbstzahler", "Privat Firmenzahler"});
+        } else if (art == 2) {
+            m.bgr = "1011";
+            m.rvBes = wahl({"Versorgungswerk Selbstzahler", "Versorgungswerk Firmenzahler"});
+        } else if (art == 3) {
+            m.zv = wahl({"VBL", "RZVK", "kvw"});
+        }
+        if (zufall() % 4 == 0) {
+            m.zweite = zufall() % 3 == 0 ? "Abfindung" : "Weihnachtsgeld";
+            m.zweiterBetrag = Currency::fromCents(10000 + std::int64_t(zufall() % 300001));
+            m.zweiteMarken = m.zweite == "Abfindung" ? "x...x.." : "xx.x...";
+        }
+        faelle.push_back({m});
+    }
+
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(beschreibe(f.m));
+        Rundreise r(f.m);
+        const Stand eins = r.BruttoZuNetto();
+        ASSERT_TRUE(eins.meldungen.empty()) << eins.meldungen.front();
+        if (f.netto) {
+            EXPECT_EQ(eins.netto, f.netto);
+        }
+        EXPECT_EQ(eins.gesamtbrutto, eins.brutto);
+
+        const Stand zwei = r.NettoZuBrutto(eins.netto);
+        EXPECT_TRUE(zwei.meldungen.empty()) << zwei.meldungen.front();
+        EXPECT_EQ(zwei.netto, eins.netto) << "gross " << zwei.brutto;
+        EXPECT_GE(zwei.erste, 0_cur);
+        EXPECT_EQ(zwei.gesamtbrutto, zwei.brutto);
+        if (f.brutto) {
+            EXPECT_EQ(zwei.brutto, f.brutto);
+        }
+        if (f.erste != 0_cur) {
+            EXPECT_EQ(zwei.erste, f.erste);
+        }
+
+        const Stand drei = r.NettoNeu();
+        EXPECT_TRUE(drei.meldungen.empty()) << drei.meldungen.front();
+        EXPECT_EQ(drei.netto, eins.netto) << "gross " << drei.brutto;
+        EXPECT_EQ(drei.brutto, zwei.brutto);
+        EXPECT_EQ(drei.gesamtbrutto, drei.brutto);
+    }
 }
 
 }  // namespace
