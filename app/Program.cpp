@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "Abrechnungsfenster.h"
+#include "Bildschirm.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
 #include "Programmstart.h"
@@ -102,6 +103,7 @@ std::unique_ptr<ProgramWindows> startProgram(QApplication& app, const Umgebung& 
     ladeUebersetzung(app);
     auto fenster = std::make_unique<ProgramWindows>(umgebung);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        einpassen(*fenster->form1, screen->availableGeometry());
         fenster->form1->setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fenster->form1->size(), screen->availableGeometry()));
     }

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "Bildschirm.h"
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
 #include "OptSeite10.h"
@@ -50,7 +52,8 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     // A request for the focus on the pages gives it to their list.
     PageCtrl->setFocusProxy(LiBoSeiten);
     seiten->addWidget(LiBoSeiten);
-    seiten->addWidget(PageCtrl, 1);
+    // A page larger than the screen leaves scrolls; the list and the buttons stay.
+    seiten->addWidget(lx::rollbar(PageCtrl, this), 1);
     layout->addWidget(Knopfleiste());
 
     BaueLohnsteuer();
