@@ -35,9 +35,25 @@ void einpassen(QWidget& fenster)
     if (const QScreen* schirm = fenster.screen()) einpassen(fenster, schirm->availableGeometry());
 }
 
+namespace {
+
+// Asks for the room of all it holds, so that a window opens with its contents
+// whole where the screen has that room; only its minimum is small.
+class Rollflaeche : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        if (widget() == nullptr) return QScrollArea::sizeHint();
+        return widget()->sizeHint().grownBy(QMargins(frameWidth(), frameWidth(), frameWidth(), frameWidth()));
+    }
+};
+
+}  // namespace
+
 QScrollArea* rollbar(QWidget* inhalt, QWidget* eltern)
 {
-    auto* flaeche = new QScrollArea(eltern);
+    auto* flaeche = new Rollflaeche(eltern);
     flaeche->setObjectName(QStringLiteral("Scroll") + inhalt->objectName());
     flaeche->setFrameShape(QFrame::NoFrame);
     flaeche->setWidgetResizable(true);

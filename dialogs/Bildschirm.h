@@ -17,7 +17,8 @@ void einpassen(QWidget& fenster, const QRect& verfuegbar);
 void einpassen(QWidget& fenster);
 
 // `inhalt` in a scroll area without a frame on `eltern`: shown as it is where
-// there is room, scrolled where the window is smaller than it.
+// there is room, scrolled where the window is smaller than it. The area's size
+// hint is that of `inhalt`, its minimum that of a scroll area.
 QScrollArea* rollbar(QWidget* inhalt, QWidget* eltern);
 
 }  // namespace lx

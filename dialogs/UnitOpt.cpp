@@ -76,6 +76,8 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     }
     lx::runGuarded(this, [&p] { opt::FormCreate(p); });
     aktualisieren();
+    // Room for the widest page, which the screen may cut when shown.
+    resize(size().expandedTo(sizeHint()));
 }
 
 void TFrmOpt::aktualisieren()
