@@ -24,8 +24,8 @@
 using lx::Opt;
 namespace opt = lx::optionen;
 
-TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
+TFrmOpt::TFrmOpt(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
+    : TLxDialog(zustand, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
 {
     auto* layout = new QVBoxLayout(this);
     auto* seiten = new QHBoxLayout;
@@ -74,7 +74,7 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
         knopf->setAutoDefault(false);
         knopf->setDefault(false);
     }
-    lx::runGuarded(this, [&p] { opt::FormCreate(p); });
+    lx::runGuarded(this, [this] { opt::FormCreate(p); });
     aktualisieren();
     // Room for the widest page, which the screen may cut when shown.
     resize(size().expandedTo(sizeHint()));
