@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QStyle>
 #include <QTranslator>
 
 #include "Abrechnungsfenster.h"
@@ -103,9 +102,7 @@ std::unique_ptr<ProgramWindows> startProgram(QApplication& app, const Umgebung& 
     ladeUebersetzung(app);
     auto fenster = std::make_unique<ProgramWindows>(umgebung);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        einpassen(*fenster->form1, screen->availableGeometry());
-        fenster->form1->setGeometry(
-            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fenster->form1->size(), screen->availableGeometry()));
+        einpassen(*fenster->form1, screen->availableGeometry(), true);
     }
     return fenster;
 }

@@ -1,33 +1,62 @@
 #include "Bildschirm.h"
 
+#include <QApplication>
 #include <QLayout>
 #include <QMargins>
 #include <QRect>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QWidget>
 
 namespace lx {
 
-void einpassen(QWidget& fenster, const QRect& verfuegbar)
+namespace {
+
+QMargins rahmenRand(const QWidget& w)
 {
-    // The frame is known once a window manager framed the window; before that it counts as none.
-    const QRect rahmen = fenster.frameGeometry();
-    const QRect innen = fenster.geometry();
-    const QMargins rand(innen.left() - rahmen.left(), innen.top() - rahmen.top(), rahmen.right() - innen.right(),
-                        rahmen.bottom() - innen.bottom());
+    const QRect rahmen = w.frameGeometry();
+    const QRect innen = w.geometry();
+    return {innen.left() - rahmen.left(), innen.top() - rahmen.top(), rahmen.right() - innen.right(),
+            rahmen.bottom() - innen.bottom()};
+}
+
+// The frame a window manager puts round the window. It is known only once the
+// window is framed; before that the frame of another shown window of the
+// program stands in, and for the first window a title bar and a small border.
+QMargins rahmenVon(const QWidget& fenster)
+{
+    QMargins rand = rahmenRand(fenster);
+    if (!rand.isNull()) return rand;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &fenster || !w->isVisible()) continue;
+        rand = rahmenRand(*w);
+        if (!rand.isNull()) return rand;
+    }
+    if (fenster.windowFlags().testFlag(Qt::FramelessWindowHint)) return {};
+    const int titel = fenster.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &fenster);
+    return {4, titel + 4, 4, 4};
+}
+
+}  // namespace
+
+void einpassen(QWidget& fenster, const QRect& verfuegbar, bool mittig)
+{
+    const QMargins rand = rahmenVon(fenster);
     QSize kleinst = fenster.minimumSize();
     if (fenster.layout() != nullptr) kleinst = kleinst.expandedTo(fenster.layout()->totalMinimumSize());
     const QSize groesse = fenster.size().boundedTo(verfuegbar.size().shrunkBy(rand)).expandedTo(kleinst);
 
-    QRect ziel(rahmen.topLeft(), groesse.grownBy(rand));
+    QRect ziel(fenster.geometry().topLeft() - QPoint(rand.left(), rand.top()), groesse.grownBy(rand));
+    if (mittig) ziel.moveCenter(verfuegbar.center());
     if (ziel.right() > verfuegbar.right()) ziel.moveRight(verfuegbar.right());
     if (ziel.bottom() > verfuegbar.bottom()) ziel.moveBottom(verfuegbar.bottom());
     if (ziel.left() < verfuegbar.left()) ziel.moveLeft(verfuegbar.left());
     if (ziel.top() < verfuegbar.top()) ziel.moveTop(verfuegbar.top());
-    fenster.resize(groesse);
-    // A window's position is that of its frame.
-    fenster.move(ziel.topLeft());
+    // Placed by its inside: a window manager frames that where it stands, while
+    // a position given for the frame is taken for the inside until the window
+    // is framed.
+    fenster.setGeometry(ziel.marginsRemoved(rand));
 }
 
 void einpassen(QWidget& fenster)

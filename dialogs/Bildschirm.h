@@ -11,8 +11,9 @@ class QWidget;
 namespace lx {
 
 // The window cut to the area `verfuegbar` with its frame, never below what
-// its layout needs, and moved so that its frame lies inside the area.
-void einpassen(QWidget& fenster, const QRect& verfuegbar);
+// its layout needs, and moved so that its frame lies inside the area (with
+// `mittig` in its middle).
+void einpassen(QWidget& fenster, const QRect& verfuegbar, bool mittig = false);
 // The same on the screen the window is on; windows run it when shown.
 void einpassen(QWidget& fenster);
 
