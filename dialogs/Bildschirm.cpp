@@ -45,7 +45,14 @@ void einpassen(QWidget& fenster, const QRect& verfuegbar, bool mittig)
     const QMargins rand = rahmenVon(fenster);
     QSize kleinst = fenster.minimumSize();
     if (fenster.layout() != nullptr) kleinst = kleinst.expandedTo(fenster.layout()->totalMinimumSize());
-    const QSize groesse = fenster.size().boundedTo(verfuegbar.size().shrunkBy(rand)).expandedTo(kleinst);
+    const QSize platz = verfuegbar.size().shrunkBy(rand);
+    QSize groesse = fenster.size().boundedTo(platz);
+    // Cut in one direction, the window scrolls with a bar across the other:
+    // room for that bar where the screen has it.
+    const int balken = fenster.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &fenster);
+    if (groesse.height() < fenster.height()) groesse.rwidth() += balken;
+    if (groesse.width() < fenster.width()) groesse.rheight() += balken;
+    groesse = groesse.boundedTo(platz).expandedTo(kleinst);
 
     QRect ziel(fenster.geometry().topLeft() - QPoint(rand.left(), rand.top()), groesse.grownBy(rand));
     if (mittig) ziel.moveCenter(verfuegbar.center());
