@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include <tuple>
 #include <utility>
 
+#include "Bildschirm.h"
 #include "HauptLayout.h"
 #include "Hauptfenster.h"
 #include "LxErrorBox.h"
@@ -158,6 +160,7 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
     }
 
     auto* mitte = new QWidget(this);
+    mitte->setObjectName(QStringLiteral("Mitte"));
     auto* spalten = new QHBoxLayout(mitte);
     spalten->setContentsMargins(4, 4, 4, 0);
     spalten->setSpacing(4);
@@ -221,7 +224,8 @@ TForm1::TForm1(lx::ProgrammZustand& p, lx::Anzeige& anzeige) : QMainWindow(nullp
 
     // The net amounts of the net-marked items: never shown.
     bindungen_.feld(p.haupt, Haupt::LiBoUniversal, mitte);
-    setCentralWidget(mitte);
+    // Below its toolbar and above its status bar the window scrolls on a screen smaller than it.
+    setCentralWidget(lx::rollbar(mitte, this));
     setStatusBar(bindungen_.feld<QStatusBar>(p.haupt, Haupt::StatusBar, this));
 
     anzeige.anmelden(this, [this] { aktualisieren(); });
@@ -256,6 +260,7 @@ TForm1::~TForm1()
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    lx::einpassen(*this);
     // FormShow keeps its own once-only mark: minimising and showing again
     // sends further show events.
     bindungen_.ausfuehren([this] { lx::FormShow(p_); });

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QStyle>
 #include <QTranslator>
 
 #include "Abrechnungsfenster.h"
+#include "Bildschirm.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
 #include "Programmstart.h"
@@ -102,8 +102,7 @@ std::unique_ptr<ProgramWindows> startProgram(QApplication& app, const Umgebung& 
     ladeUebersetzung(app);
     auto fenster = std::make_unique<ProgramWindows>(umgebung);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        fenster->form1->setGeometry(
-            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, fenster->form1->size(), screen->availableGeometry()));
+        einpassen(*fenster->form1, screen->availableGeometry(), true);
     }
     return fenster;
 }

@@ -56,7 +56,7 @@ struct ProgramWindows {
 bool ladeUebersetzung(QApplication& app);
 
 // Sets the application title, loads the translation and creates the windows
-// in their fixed order, the main window centred.
+// in their fixed order, the main window centred and no larger than the screen.
 std::unique_ptr<ProgramWindows> startProgram(QApplication& app, const Umgebung& umgebung = {});
 
 }  // namespace lx

@@ -130,7 +130,7 @@ void TLxEditBase::RemoveSelection(const std::function<QString(const QString&)>& 
     if (!hasSelectedText() || isReadOnly()) return;
     const QString t = text();
     const int start = selectionStart();
-    const int length = selectedText().length();
+    const auto length = selectedText().length();
     if (start == 0 && length == t.length()) {
         setText(QString());
         return;
@@ -138,7 +138,7 @@ void TLxEditBase::RemoveSelection(const std::function<QString(const QString&)>& 
     const QString front = clean(t.left(start));
     const QString back = clean(t.mid(start + length));
     setText(front + back);
-    setCursorPosition(front.length());
+    setCursorPosition(static_cast<int>(front.length()));
 }
 
 void TLxEditBase::TypeCharacter(QChar key)

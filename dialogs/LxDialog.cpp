@@ -1,5 +1,7 @@
 #include "LxDialog.h"
 
+#include "Bildschirm.h"
+
 namespace lx {
 
 TLxDialog::TLxDialog(ProgrammZustand& zustand, Anzeige& anzeige, const char* name, const char* caption, int hilfe,
@@ -11,6 +13,12 @@ TLxDialog::TLxDialog(ProgrammZustand& zustand, Anzeige& anzeige, const char* nam
     setzeHilfe(this, hilfe);
     resize(breite, hoehe);
     anzeige.anmelden(this, [this] { aktualisieren(); });
+}
+
+void TLxDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    einpassen(*this);
 }
 
 }  // namespace lx

@@ -1,8 +1,9 @@
 #pragma once
 // What the four dialogs share: named after their window, captioned, with
 // their help context; non-modal, hidden until shown, hidden again when closed
-// (the program ends only with the main window). Each binds its controls
-// through `bindungen` and shows its state again whenever a handler ran.
+// (the program ends only with the main window), and never larger than the
+// screen they open on. Each binds its controls through `bindungen` and shows
+// its state again whenever a handler ran.
 
 #include <QDialog>
 
@@ -21,6 +22,8 @@ public:
     virtual void aktualisieren() { bindungen.zeigen(); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+
     ProgrammZustand& p;
     Bindungen bindungen;
 };

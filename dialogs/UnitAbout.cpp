@@ -33,8 +33,8 @@ QPushButton* Button(const char* name, const char* caption, QWidget* parent)
 
 }  // namespace
 
-TAboutBox::TAboutBox(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "AboutBox", "Info über", 6000, 360, 260),
+TAboutBox::TAboutBox(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
+    : TLxDialog(zustand, anzeige, "AboutBox", "Info über", 6000, 360, 260),
       check_(new lx::UpdateCheck(QString::fromUtf8(lx::kVersion), this))
 {
     setModal(true);

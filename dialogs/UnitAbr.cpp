@@ -13,8 +13,8 @@
 
 using lx::Abr;
 
-TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "FrmAbrechnung", "Detailabrechnung", 5000, 720, 560)
+TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
+    : TLxDialog(zustand, anzeige, "FrmAbrechnung", "Detailabrechnung", 5000, 720, 560)
 {
     auto* layout = new QVBoxLayout(this);
 
@@ -46,14 +46,14 @@ TFrmAbrechnung::TFrmAbrechnung(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     for (auto [id, h] : {std::pair{Abr::BtnAbr, &lx::BtnAbrClick}, std::pair{Abr::BtnPfd, &lx::BtnPfdClick},
                          std::pair{Abr::BtnATZ, &lx::BtnATZClick}}) {
         // A structured binding is not captured by name in clang 14.
-        unten->addWidget(bindungen.feld(p.abr, id, this, [&p, handler = h] { handler(p); }));
+        unten->addWidget(bindungen.feld(p.abr, id, this, [this, handler = h] { handler(p); }));
     }
     unten->addStretch(1);
-    unten->addWidget(bindungen.feld(p.abr, Abr::BtnDrucken, this, [&p] { lx::ActDrucken(p); }));
-    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSpeichern, this, [&p] { lx::ActAbrSave(p); }));
-    unten->addWidget(bindungen.feld(p.abr, Abr::BtnOeffnen, this, [&p] { lx::AbrOeffnenClick(p); }));
-    unten->addWidget(bindungen.feld(p.abr, Abr::BtnHilfe, this, [&p] { lx::AbrHilfeClick(p); }));
-    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSchliessen, this, [&p] { lx::AbrSchliessenClick(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnDrucken, this, [this] { lx::ActDrucken(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSpeichern, this, [this] { lx::ActAbrSave(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnOeffnen, this, [this] { lx::AbrOeffnenClick(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnHilfe, this, [this] { lx::AbrHilfeClick(p); }));
+    unten->addWidget(bindungen.feld(p.abr, Abr::BtnSchliessen, this, [this] { lx::AbrSchliessenClick(p); }));
     layout->addLayout(unten);
 
     // Room for the payslip's 95 columns.

@@ -26,8 +26,8 @@ constexpr std::array<const char*, lx::kFlagAnzahl> kFlagTitel = {"LST", "SV", "Z
 
 }  // namespace
 
-TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "FrmErfass", "Beträge erfassen", 4000, 900, 560)
+TFrmErfass::TFrmErfass(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
+    : TLxDialog(zustand, anzeige, "FrmErfass", "Beträge erfassen", 4000, 900, 560)
 {
     auto& e = p.erfass;
     auto& b = bindungen;
@@ -47,7 +47,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     band->addWidget(betrag, 1, 1);
 
     // F2, F3, F4 choose the kind and take the row, ENTER takes it as it is.
-    auto nehmen = [this, &p](int& key, Qt::KeyboardModifiers) {
+    auto nehmen = [this](int& key, Qt::KeyboardModifiers) {
         std::optional<int> typ;
         switch (key) {
             case Qt::Key_F2:
@@ -66,7 +66,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
                 return;
         }
         key = 0;
-        bindungen.ausfuehren([&p, typ] { lx::erfass::ZeileNehmen(p, typ); });
+        bindungen.ausfuehren([this, typ] { lx::erfass::ZeileNehmen(p, typ); });
     };
     betrag->OnKeyDown = nehmen;
     QWidget* vorige = betrag;
@@ -98,7 +98,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     const std::array<std::pair<Erfass, int>, 3> panels = {
         {{Erfass::PnlBezug, lx::kBezug}, {Erfass::PnlSachbezug, lx::kSachbezug}, {Erfass::PnlAbzug, lx::kAbzug}}};
     for (const auto& [id, typ] : panels) {
-        auto* panel = b.feld<lx::TLxPanel>(e, id, this, [&p, typ = typ] { lx::erfass::TypWaehlen(p, typ); });
+        auto* panel = b.feld<lx::TLxPanel>(e, id, this, [this, typ = typ] { lx::erfass::TypWaehlen(p, typ); });
         panel->setFixedSize(24, 22);
         art->addWidget(panel);
     }
@@ -108,8 +108,8 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     auto indikator = [&](Erfass id, void (*klick)(lx::ProgrammZustand&, bool)) {
         auto* panel = b.feld<lx::TLxPanel>(e, id, this);
         panel->setFixedSize(30, 22);
-        connect(panel, &lx::TLxPanel::clicked, this, [this, &p, klick](Qt::MouseButton knopf) {
-            bindungen.ausfuehren([&p, klick, knopf] { klick(p, knopf == Qt::LeftButton); });
+        connect(panel, &lx::TLxPanel::clicked, this, [this, klick](Qt::MouseButton knopf) {
+            bindungen.ausfuehren([this, klick, knopf] { klick(p, knopf == Qt::LeftButton); });
         });
         art->addWidget(panel);
     };
@@ -121,31 +121,31 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     auto knopf = [&](QBoxLayout* layout, Erfass id, std::function<void()> h) {
         layout->addWidget(b.feld(e, id, this, std::move(h)));
     };
-    knopf(knoepfe, Erfass::BtnUebernehmen, [&p] { lx::erfass::ZeileNehmen(p); });
-    knopf(knoepfe, Erfass::BtnEditieren, [&p] { lx::erfass::ActEditStart(p); });
-    knopf(knoepfe, Erfass::BtnLoeschen, [&p] { lx::erfass::ZeileLoeschen(p); });
-    knopf(knoepfe, Erfass::BtnAllesLoeschen, [&p] { lx::erfass::AlleZeilenLoeschen(p); });
-    knopf(knoepfe, Erfass::BtnAenderung, [&p] { lx::erfass::ZeileNehmen(p); });
-    knopf(knoepfe, Erfass::BtnAbbrechen, [&p] { lx::erfass::ActEditAbbruch(p); });
+    knopf(knoepfe, Erfass::BtnUebernehmen, [this] { lx::erfass::ZeileNehmen(p); });
+    knopf(knoepfe, Erfass::BtnEditieren, [this] { lx::erfass::ActEditStart(p); });
+    knopf(knoepfe, Erfass::BtnLoeschen, [this] { lx::erfass::ZeileLoeschen(p); });
+    knopf(knoepfe, Erfass::BtnAllesLoeschen, [this] { lx::erfass::AlleZeilenLoeschen(p); });
+    knopf(knoepfe, Erfass::BtnAenderung, [this] { lx::erfass::ZeileNehmen(p); });
+    knopf(knoepfe, Erfass::BtnAbbrechen, [this] { lx::erfass::ActEditAbbruch(p); });
     knoepfe->addStretch(1);
 
     // The list, the totals beside it and the closing buttons below those.
     auto* mitte = new QHBoxLayout;
     haupt->addLayout(mitte, 1);
     LView = b.feld<QTreeWidget>(e, Erfass::LView, this,
-                                [&p] { p.erfass.auswahl = std::max(p.erfass[Erfass::LView].selected, 0); });
+                                [this] { p.erfass.auswahl = std::max(p.erfass[Erfass::LView].selected, 0); });
     LView->installEventFilter(this);
     LView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(LView, &QTreeWidget::itemDoubleClicked, this,
-            [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ActEditStart(p); }); });
-    connect(LView, &QWidget::customContextMenuRequested, this, [this, &p](const QPoint& wo) {
+            [this] { bindungen.ausfuehren([this] { lx::erfass::ActEditStart(p); }); });
+    connect(LView, &QWidget::customContextMenuRequested, this, [this](const QPoint& wo) {
         QMenu menue(this);
         menue.addAction(QStringLiteral("Zeile löschen"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ZeileLoeschen(p); }); });
+                        [this] { bindungen.ausfuehren([this] { lx::erfass::ZeileLoeschen(p); }); });
         menue.addAction(QStringLiteral("Alles löschen"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::AlleZeilenLoeschen(p); }); });
+                        [this] { bindungen.ausfuehren([this] { lx::erfass::AlleZeilenLoeschen(p); }); });
         menue.addAction(QStringLiteral("Zeile editieren"), this,
-                        [this, &p] { bindungen.ausfuehren([&p] { lx::erfass::ActEditStart(p); }); });
+                        [this] { bindungen.ausfuehren([this] { lx::erfass::ActEditStart(p); }); });
         menue.exec(LView->viewport()->mapToGlobal(wo));
     });
     mitte->addWidget(LView, 1);
@@ -160,15 +160,15 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     brutti->setFixedWidth(titelSpalte + betragsSpalte + 20);
     brutti->setSelectionMode(QAbstractItemView::NoSelection);
     rechts->addWidget(brutti, 1);
-    knopf(rechts, Erfass::BtnOptionen, [&p] {
+    knopf(rechts, Erfass::BtnOptionen, [this] {
         p.dialoge.Zeigen(lx::Fenster::Optionen);
         p.dialoge.Verbergen(lx::Fenster::Erfass);
     });
     auto* zeile = new QHBoxLayout;
     rechts->addLayout(zeile);
-    knopf(zeile, Erfass::BtnHilfe, [&p] { p.dialoge.Hilfe(4000); });
+    knopf(zeile, Erfass::BtnHilfe, [this] { p.dialoge.Hilfe(4000); });
     knopf(zeile, Erfass::BtnSchliessen, [this] { hide(); });
-    knopf(rechts, Erfass::BtnBerechnen, [&p] { lx::erfass::ErfassBerechnen(p); });
+    knopf(rechts, Erfass::BtnBerechnen, [this] { lx::erfass::ErfassBerechnen(p); });
 
     haupt->addWidget(b.feld<QStatusBar>(e, Erfass::StatusBar1, this));
     aktualisieren();

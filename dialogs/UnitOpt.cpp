@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "Bildschirm.h"
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
 #include "OptSeite10.h"
@@ -22,8 +24,8 @@
 using lx::Opt;
 namespace opt = lx::optionen;
 
-TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
-    : TLxDialog(p, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
+TFrmOpt::TFrmOpt(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
+    : TLxDialog(zustand, anzeige, "FrmOpt", "Optionen", 3000, 760, 600)
 {
     auto* layout = new QVBoxLayout(this);
     auto* seiten = new QHBoxLayout;
@@ -50,7 +52,8 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
     // A request for the focus on the pages gives it to their list.
     PageCtrl->setFocusProxy(LiBoSeiten);
     seiten->addWidget(LiBoSeiten);
-    seiten->addWidget(PageCtrl, 1);
+    // A page larger than the screen leaves scrolls; the list and the buttons stay.
+    seiten->addWidget(lx::rollbar(PageCtrl, this), 1);
     layout->addWidget(Knopfleiste());
 
     BaueLohnsteuer();
@@ -71,8 +74,10 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& p, lx::Anzeige& anzeige)
         knopf->setAutoDefault(false);
         knopf->setDefault(false);
     }
-    lx::runGuarded(this, [&p] { opt::FormCreate(p); });
+    lx::runGuarded(this, [this] { opt::FormCreate(p); });
     aktualisieren();
+    // Room for the widest page, which the screen may cut when shown.
+    resize(size().expandedTo(sizeHint()));
 }
 
 void TFrmOpt::aktualisieren()

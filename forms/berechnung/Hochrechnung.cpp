@@ -204,9 +204,9 @@ void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
         p.LohnGehalt, zeilen,
         [&p] {
             const Currency vergleich = PrepareNettoHochrechnung(p);
-            const auto& zeilen = p.haupt[Haupt::LiBoUniversal].items;
+            const auto& ntZeilen = p.haupt[Haupt::LiBoUniversal].items;
             return HochrechnungsZiel{vergleich,
-                                     {zeilenBetrag(zeilen, 0), zeilenBetrag(zeilen, 1), zeilenBetrag(zeilen, 2)}};
+                                     {zeilenBetrag(ntZeilen, 0), zeilenBetrag(ntZeilen, 1), zeilenBetrag(ntZeilen, 2)}};
         },
         zvAnteilHochrechnen(p), netto);
     // The scheme's taxable part stays in the regular sum for the payslip.

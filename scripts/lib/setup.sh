@@ -1,6 +1,6 @@
-# Shared set-up of scripts/run, scripts/test and scripts/fuzz: the Debian
-# packages the build needs, installed when running as root, else the one
-# apt-get line to run.
+# Shared set-up of scripts/run, scripts/test, scripts/fuzz and scripts/format:
+# the Debian packages the build needs, installed when running as root, else
+# the one apt-get line to run.
 
 # Build and test: compiler, Qt (with its SVG module for the toolbar's icons),
 # GoogleTest; Qt's German texts, the fixed-pitch payslip font, the PDF checks
@@ -11,6 +11,8 @@ LX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmoc
 LX_RUN_PACKAGES=(xchm)
 # Only scripts/fuzz: clang and its libFuzzer and sanitizer runtimes.
 LX_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# Only scripts/format: the formatter alone, without the build's packages.
+LX_FORMAT_PACKAGES=(clang-format)
 
 lx_missing_packages() {
     local missing=() p
@@ -26,6 +28,7 @@ lx_ensure_packages() {
     local missing
     [ "${1:-}" = run ] && LX_PACKAGES+=("${LX_RUN_PACKAGES[@]}")
     [ "${1:-}" = fuzz ] && LX_PACKAGES+=("${LX_FUZZ_PACKAGES[@]}")
+    [ "${1:-}" = format ] && LX_PACKAGES=("${LX_FORMAT_PACKAGES[@]}")
     missing=$(lx_missing_packages)
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Bildschirm.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "GuiTest.h"
@@ -20,11 +22,11 @@
 #include "Program.h"
 #include "ProgrammTest.h"
 #include "Programmstart.h"
+#include "TempDir.h"
 #include "UnitAbout.h"
 #include "UnitAbr.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
-#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -92,6 +94,55 @@ TEST_F(StartupTest, FiveWindowsInTheirOrderWithCaptionsAndHelpContexts)
     EXPECT_FALSE(fenster->frmAbrechnung->isModal());
     EXPECT_TRUE(fenster->aboutBox->isModal());
     EXPECT_EQ(QApplication::applicationName(), "RiVodozazavudidavaz");
+}
+
+std::string text(const QRect& r)
+{
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + "+" + std::to_string(r.x()) + "+" +
+           std::to_string(r.y());
+}
+
+// Each window opens whole on the screen it is shown on, and fits the areas
+// that 1920 x 1080 and 1366 x 768 leave at 100 % and at 200 % (half in each
+// direction) without going below what its layout needs; the named widgets
+// stay in view (the options dialog's pages scroll, its page list and buttons
+// do not).
+TEST_F(StartupTest, EveryWindowFitsTheAvailableScreen)
+{
+    Starte();
+    struct Fall {
+        QWidget* w;
+        std::vector<const char*> inSicht;
+    };
+    const std::vector<Fall> faelle = {
+        {fenster->form1.get(), {"ToolBar1", "StatusBar"}},
+        {fenster->frmErfass.get(), {"BtnBerechnen", "BtnSchliessen"}},
+        {fenster->frmOpt.get(), {"LiBoSeiten", "BtnSchliessen", "ComboMonat", "ComboJahr", "BtnHilfe"}},
+        {fenster->frmAbrechnung.get(), {"MemoAbr", "BtnDrucken", "BtnSchliessen"}},
+        {fenster->aboutBox.get(), {"OKButton", "BtnHilfe"}},
+    };
+    const std::vector<QRect> flaechen = {
+        {0, 0, 1920, 1080}, {0, 0, 1366, 768}, {0, 0, 960, 540}, {0, 0, 683, 384}, {40, 30, 683, 384}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.w->objectName().toStdString());
+        ZeigeAktiv(f.w);
+        const QRect schirm = f.w->screen()->availableGeometry();
+        EXPECT_TRUE(schirm.contains(f.w->frameGeometry())) << text(f.w->frameGeometry()) << " on " << text(schirm);
+        for (const QRect& flaeche : flaechen) {
+            einpassen(*f.w, flaeche);
+            Ereignisse();
+            EXPECT_TRUE(flaeche.contains(f.w->frameGeometry()))
+                << text(f.w->frameGeometry()) << " in " << text(flaeche) << ", at least "
+                << f.w->minimumSizeHint().width() << "x" << f.w->minimumSizeHint().height();
+            for (const char* name : f.inSicht) {
+                auto* kind = f.w->findChild<QWidget*>(name);
+                ASSERT_NE(kind, nullptr) << name;
+                const QRect wo(kind->mapTo(f.w, QPoint(0, 0)), kind->size());
+                EXPECT_TRUE(f.w->rect().contains(wo)) << name << " at " << text(wo) << " in " << text(f.w->rect());
+            }
+        }
+        f.w->hide();
+    }
 }
 
 TEST_F(StartupTest, MainWindowShowsTheDeductionsAndTheStatusBar)

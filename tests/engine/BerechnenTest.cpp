@@ -216,10 +216,10 @@ TEST(Berechnen, ChurchTaxPartsOfTheMonth)
         const char* was;
         int jahr;
         Currency brutto;
-        int stkl;
-        int land;
-        int konfession;
-        int tage;
+        Byte stkl;
+        Byte land;
+        Byte konfession;
+        Byte tage;
         Currency kifb;
         Currency lst;
         Currency ev;
@@ -265,7 +265,7 @@ TEST(Berechnen, ChurchTaxPartsOfTheMonth)
     for (int land : {17, 2}) {
         TLohnGehalt lg = Monat(2024, 5, "1111", 3000_cur);
         lg.SetStKl(1);
-        lg.SetBundesland(land);
+        lg.SetBundesland(static_cast<Byte>(land));
         lg.SetKonfession(3);
         lg.SetStAuto(1);
         lg.SetStBruttoEB(5000_cur);
