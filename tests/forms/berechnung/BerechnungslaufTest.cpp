@@ -743,7 +743,7 @@ std::vector<Fall> rundreiseFaelle()
 }
 
 // Shards of the same cases, so that ctest runs them side by side.
-constexpr std::size_t kRundreiseTeile = 8;
+constexpr std::size_t kRundreiseTeile = 10;
 
 class Rundreise : public ::testing::TestWithParam<std::size_t> {};
 
