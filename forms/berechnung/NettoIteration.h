@@ -65,7 +65,8 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
 // of the target, ring by ring, 4 * `abtastung` computations at most: where
 // the net jumps by euros every few cents a single cent may hold the target.
 // It ends at a gross that nets the target; where none is found the result is
-// the nearest trial, computed once more. Where the steps succeed the result is theirs.
+// the nearest trial, computed once more. Where the steps succeed the result
+// is theirs.
 NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
                                   const NettoIterationRegeln& regeln = {}, int nachsuche = 1000,
                                   std::int64_t abtastung = 5000);
