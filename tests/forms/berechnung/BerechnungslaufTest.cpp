@@ -605,6 +605,11 @@ public:
         p.haupt.text(LEdiNetto) = netto;
         LEdiBruttoKeyDown(p, LEdiNetto);
         if (!m_.zweite.empty()) {
+            // The running pay alone may reach the net at no cent (its net can
+            // rise by two cents a cent): that search then shows the nearest
+            // net, and the wanted one is typed again.
+            d.leeren();
+            p.haupt.text(LEdiNetto) = netto;
             zeile(m_.zweite, m_.zweiterBetrag, m_.zweiteMarken);
             erfass::ErfassBerechnen(p);
         }
