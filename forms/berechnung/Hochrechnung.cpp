@@ -180,7 +180,7 @@ HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& z
 
     const NettoIterationRegeln regeln{
         .grenze = 300, .steuerklasse6 = lg.GegebeneEingaben().FStKl == 6, .zuschlag = HochrechnungZuschlag};
-    e.iteration = NettoIterationNachErster(
+    e.iteration = NettoSucheNachErster(
         start, ersteNetto, e.ziel,
         [&](Currency G) {
             SetzeHochrechnungsBrutto(lg, zeilen, e.summen, G);

@@ -67,8 +67,10 @@ using NettoFunktion = std::function<Currency(const TLohnGehalt&, Currency brutto
 // The iteration on an engine whose inputs are all set from `zeilen`:
 // computation 1 with all rows, then the target from `zielBestimmen`; with
 // `zvHochrechnen` the scheme's taxable part joins the regular sum as the
-// difference of target and first net. At most 300 computations; tax class 6 moves one cent up after
-// computations 101 to 119, computation 200 adds a cent, 250 takes one.
+// difference of target and first net. The first 300 computations halve:
+// tax class 6 moves one cent up after computations 101 to 119, computation
+// 200 adds a cent, 250 takes one; where they miss the target, the search over
+// whole cents of net to gross goes on.
 HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& zeilen,
                                   const std::function<HochrechnungsZiel()>& zielBestimmen, bool zvHochrechnen,
                                   const NettoFunktion& netto);

@@ -123,6 +123,9 @@ std::optional<Currency> weitesteLuecke(const std::map<Currency, Currency>& berec
     return RundeCent((dez(weit->first) + Haelfte(dez(weit->second - weit->first))).toCurrency(Round::Cut));
 }
 
+// Places the last search looks around at most.
+constexpr std::size_t kMitten = 8;
+
 }  // namespace
 
 Currency HochrechnungZuschlag(int k)
@@ -214,14 +217,15 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
 }
 
 NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
-                                  const NettoIterationRegeln& regeln, int nachsuche)
+                                  const NettoIterationRegeln& regeln, int nachsuche, std::int64_t abtastung)
 {
-    return NettoSucheNachErster(start, netto(start), ziel, netto, regeln, nachsuche);
+    return NettoSucheNachErster(start, netto(start), ziel, netto, regeln, nachsuche, abtastung);
 }
 
 NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
                                             const std::function<Currency(Currency)>& netto,
-                                            const NettoIterationRegeln& regeln, int nachsuche)
+                                            const NettoIterationRegeln& regeln, int nachsuche,
+                                            std::int64_t abtastung)
 {
     std::map<Currency, Currency> berechnet{{start, startNetto}};
     Currency zuletzt = start;
@@ -253,10 +257,13 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
         if (!fern) fern = best->first;
         while (fernCent <= 1638400) {
             const Currency weite = Currency::fromCents(fernCent);
-            const Currency G = fernOben ? *fern + weite : *fern - weite;
+            Currency G = fernOben ? *fern + weite : *fern - weite;
             if (!fernOben) fernCent *= 2;
             fernOben = !fernOben;
-            if (G >= regeln.untergrenze && !berechnet.contains(G)) return G;
+            // below the lowest gross: the lowest itself, so the net's course
+            // from there up is bracketed too
+            if (G < regeln.untergrenze) G = regeln.untergrenze;
+            if (!berechnet.contains(G)) return G;
         }
         // then two cents around the nearest trial to one gap: first where the
         // net falls, else the widest
@@ -275,6 +282,36 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
             e.netto = ziel;
             e.abgebrochen = false;
             return e;
+        }
+    }
+    // Where the net jumps by euros every few cents (the one-fifth rule, the
+    // tax of a one-off payment beside the running pay), a single cent may
+    // hold the target: every cent around the nearest trial and around each
+    // pair of neighbouring cents whose nets lie on either side of the
+    // target, nearest first, all of them ring by ring.
+    std::vector<Currency> mitten{std::min_element(berechnet.begin(), berechnet.end(), naeher)->first};
+    for (auto it = berechnet.begin(); it != berechnet.end() && std::next(it) != berechnet.end(); ++it) {
+        const auto& [lo, nLo] = *it;
+        const auto& [hi, nHi] = *std::next(it);
+        const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
+        const bool fern = std::all_of(mitten.begin(), mitten.end(),
+                                      [&](Currency m) { return abstand(m, lo) > Currency::fromCents(abtastung / 10); });
+        if (beiderseits && hi - lo == 0.01_cur && fern && mitten.size() < kMitten) mitten.push_back(lo);
+    }
+    std::int64_t rest = 4 * abtastung;
+    for (std::int64_t cent = 1; cent <= abtastung && rest > 0; ++cent) {
+        for (const Currency m : mitten) {
+            for (const Currency G : {m + Currency::fromCents(cent), m - Currency::fromCents(cent)}) {
+                if (G < regeln.untergrenze || berechnet.contains(G)) continue;
+                ++e.berechnungen;
+                --rest;
+                if (merkend(G) == ziel) {
+                    e.brutto = G;
+                    e.netto = ziel;
+                    e.abgebrochen = false;
+                    return e;
+                }
+            }
         }
     }
     // None found: the nearest trial (on a tie the lower gross), which the

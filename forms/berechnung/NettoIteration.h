@@ -5,6 +5,7 @@
 // engine, computes and returns the net. The same gross must always give the
 // same net.
 
+#include <cstdint>
 #include <functional>
 
 #include "Currency.h"
@@ -57,14 +58,21 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
 // bracket of neighbouring trials whose nets lie on either side of the target
 // down to neighbouring cents; without one it probes 1,00, 2,00, 4,00 ... away
 // from the nearest trial, then tries two cents around the nearest trial to
-// one gap of more than a euro (where the net falls, else the widest). It ends
-// at a gross that nets the target, or after `nachsuche` more computations;
-// then the result is the nearest trial, computed once more. Where the steps
-// succeed the result is theirs.
+// one gap of more than a euro (where the net falls, else the widest), for
+// `nachsuche` computations at most; a probe below the lower bound takes the
+// bound. Last, every cent up to `abtastung` cents above and below the nearest
+// trial and a few pairs of neighbouring cents whose nets lie on either side
+// of the target, ring by ring, 4 * `abtastung` computations at most: where
+// the net jumps by euros every few cents a single cent may hold the target.
+// It ends at a gross that nets the target; where none is found the result is
+// the nearest trial, computed once more. Where the steps succeed the result
+// is theirs.
 NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::function<Currency(Currency)>& netto,
-                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
+                                  const NettoIterationRegeln& regeln = {}, int nachsuche = 1000,
+                                  std::int64_t abtastung = 5000);
 NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
                                             const std::function<Currency(Currency)>& netto,
-                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 1000);
+                                            const NettoIterationRegeln& regeln = {}, int nachsuche = 1000,
+                                            std::int64_t abtastung = 5000);
 
 }  // namespace lx

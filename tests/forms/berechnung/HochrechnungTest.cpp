@@ -183,22 +183,18 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
     faelle.push_back({.jahr = 2024, .monat = 3, .kiFB = 2.00_cur, .pvKinder = 2});
 
     // The runs that end with the message: where no gross nets the target (the
-    // net jumps over it at every step) and two single-cent grosses amid steps
-    // of the net every few tens of cents that the search does not reach.
+    // net jumps over it at every step).
     struct Fehlschlag {
         int jahr, monat, stKl;
         bool kinder;  // child allowances "2,0"
         const char* satz;
-        std::vector<Currency> treffer;  // grosses within 10,00 of the result that net the target
     };
     const std::vector<Fehlschlag> fehlschlaege = {
-        {2010, 3, 2, false, "one-off and multi-year", {}},
-        {2010, 3, 3, false, "one-off and multi-year", {}},
-        {2016, 3, 6, false, "tax- and SV-free regular, multi-year without SV", {}},
-        {2024, 3, 5, false, "one-off and multi-year", {}},
-        {2023, 7, 6, true, "regular and one-off", {}},
-        {2019, 3, 6, false, "regular and one-off", {2895.96_cur}},
-        {2022, 3, 6, false, "regular and one-off", {2864.10_cur}},
+        {2010, 3, 2, false, "one-off and multi-year"},
+        {2010, 3, 3, false, "one-off and multi-year"},
+        {2016, 3, 6, false, "tax- and SV-free regular, multi-year without SV"},
+        {2024, 3, 5, false, "one-off and multi-year"},
+        {2023, 7, 6, true, "regular and one-off"},
     };
     std::size_t gesehen = 0;
 
@@ -238,9 +234,7 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                     EXPECT_EQ(dialoge.texte(test::Art::Information),
                               (std::vector<std::string>{"Hochrechnung nach 300 Schritten abgebrochen"}));
                     // The fields hold the trial nearest the target; within 10,00
-                    // of it the net misses the target everywhere or, for the two
-                    // of class 6, hits it at a single gross the search did not
-                    // reach.
+                    // of it the net misses the target everywhere.
                     const Currency g = Feld(Haupt::LEdiBrutto);
                     TLohnGehalt lg = p.LohnGehalt;
                     std::vector<Currency> treffer;
@@ -253,10 +247,8 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                         if (n == ziel) treffer.push_back(versuch);
                         if (abstand(n, ziel) < abstand(naechstes, ziel)) naechstes = n;
                     }
-                    EXPECT_EQ(treffer, fehl->treffer) << "gross " << formatAmount(g);
-                    EXPECT_TRUE(fehl->treffer.empty() ? naechstes == Feld(Haupt::LEdiNetto)
-                                                      : abstand(naechstes, ziel) == 0_cur)
-                        << formatAmount(naechstes);
+                    EXPECT_EQ(treffer, std::vector<Currency>{}) << "gross " << formatAmount(g);
+                    EXPECT_EQ(naechstes, Feld(Haupt::LEdiNetto));
                 }
 
                 const Currency G = Feld(Haupt::LEdiBrutto);
@@ -465,7 +457,8 @@ TEST_F(HochrechnungTest, SumsOfTheEntryRows)
 }
 
 // A net that never reaches the target: the trial grosses follow the loop's
-// rules up to computation 300, then the message.
+// rules up to computation 300, the search over whole cents goes on, then the
+// message.
 TEST_F(HochrechnungTest, LoopRulesUpToTheLimit)
 {
     Einrichten({.stKl = 6}, {kGehalt, zeile("AT-Zulage", 150.00_cur, "xx...x.")});
@@ -477,7 +470,7 @@ TEST_F(HochrechnungTest, LoopRulesUpToTheLimit)
         return ziel + 1.00_cur;
     });
 
-    ASSERT_EQ(versuche.size(), 300u);
+    ASSERT_GT(versuche.size(), 300u);
     for (int k = 1; k < 300; ++k) {
         Currency schritt = k >= 101 && k <= 119 ? 0.01_cur : -(0.50_cur);
         if (k == 200) schritt += 0.01_cur;
