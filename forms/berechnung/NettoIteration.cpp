@@ -294,9 +294,9 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
         const auto& [lo, nLo] = *it;
         const auto& [hi, nHi] = *std::next(it);
         const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
-        const bool fern = std::all_of(mitten.begin(), mitten.end(),
-                                      [&](Currency m) { return abstand(m, lo) > Currency::fromCents(abtastung / 10); });
-        if (beiderseits && hi - lo == 0.01_cur && fern && mitten.size() < kMitten) mitten.push_back(lo);
+        const bool abseits = std::all_of(mitten.begin(), mitten.end(),
+                                         [&](Currency m) { return abstand(m, lo) > Currency::fromCents(abtastung / 10); });
+        if (beiderseits && hi - lo == 0.01_cur && abseits && mitten.size() < kMitten) mitten.push_back(lo);
     }
     std::int64_t rest = 4 * abtastung;
     for (std::int64_t cent = 1; cent <= abtastung && rest > 0; ++cent) {

@@ -725,7 +725,7 @@ std::vector<Fall> rundreiseFaelle()
         m.kiFB = m.stKl == 6 ? "0,0" : wahl({"0,0", "0,0", "0,5", "1,0", "2,0"});
         m.land = laender[zufall() % laender.size()];
         m.kreis = zufall() % 4 == 0 ? "Ost" : "West";
-        const unsigned art = zufall() % 10;
+        const auto art = zufall() % 10;
         m.gehalt = Currency::fromCents(60000 + std::int64_t(zufall() % 920001));
         if (art == 0) {
             m.bgr = "9111";
