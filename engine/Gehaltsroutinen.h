@@ -70,7 +70,7 @@ public:
     void SetSVTage(Byte v);
     void SetStTage(Byte v);
     void SetSVTageVorher(int v);  // 0..330
-    void SetPVZuschlag(Byte v);  // stores 0 before 2005
+    void SetPVZuschlag(Byte v);   // stores 0 before 2005
     void SetPVKinder(Byte v);
     void SetSachsen(Byte v);
     void SetPKVBeitrag(Currency v);

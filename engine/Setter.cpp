@@ -15,7 +15,7 @@ namespace lx {
 
 namespace {
 
-constexpr int kGebJahrMax = 9999;       // the birth year has four digits; 0: not known
+constexpr int kGebJahrMax = 9999;      // the birth year has four digits; 0: not known
 constexpr int kSVTageVorherMax = 330;  // the eleven months before December, 30 days each
 
 // An integer outside the calling contract raises the error that the same

@@ -14,7 +14,10 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s)
 {
@@ -35,8 +38,7 @@ std::string shown(std::string_view text)
 
 [[noreturn]] void refuse(std::string_view text, std::string_view reason)
 {
-    throw IniError("Der Text \"" + shown(text) + "\" kann nicht gespeichert werden (" +
-                   std::string(reason) + ").");
+    throw IniError("Der Text \"" + shown(text) + "\" kann nicht gespeichert werden (" + std::string(reason) + ").");
 }
 
 void checkCommon(std::string_view text)
@@ -74,7 +76,10 @@ std::optional<std::string_view> keyName(std::string_view text)
     return key;
 }
 
-bool isBlankLine(std::string_view text) { return trim(text).empty(); }
+bool isBlankLine(std::string_view text)
+{
+    return trim(text).empty();
+}
 
 bool hasHighBytes(std::string_view bytes)
 {
@@ -98,19 +103,31 @@ const char* unreadableReason(std::string_view bytes)
 std::string fileErrorReason(int errorNumber)
 {
     switch (errorNumber) {
-    case ENOENT: return "nicht gefunden";
-    case EACCES:
-    case EPERM: return "keine Berechtigung";
-    case ENOTDIR: return "ein Teil des Pfades ist kein Ordner";
-    case EISDIR: return "ist ein Ordner";
-    case ENOSPC: return "kein Platz auf dem Datenträger";
-    case EROFS: return "schreibgeschützter Datenträger";
-    case ENAMETOOLONG: return "Name zu lang";
-    case EIO: return "Ein-/Ausgabefehler";
-    case ELOOP: return "zu viele symbolische Verknüpfungen";
-    case EDQUOT: return "Speicherkontingent erschöpft";
-    case EFBIG: return "Datei zu groß";
-    default: return std::generic_category().message(errorNumber);
+        case ENOENT:
+            return "nicht gefunden";
+        case EACCES:
+        case EPERM:
+            return "keine Berechtigung";
+        case ENOTDIR:
+            return "ein Teil des Pfades ist kein Ordner";
+        case EISDIR:
+            return "ist ein Ordner";
+        case ENOSPC:
+            return "kein Platz auf dem Datenträger";
+        case EROFS:
+            return "schreibgeschützter Datenträger";
+        case ENAMETOOLONG:
+            return "Name zu lang";
+        case EIO:
+            return "Ein-/Ausgabefehler";
+        case ELOOP:
+            return "zu viele symbolische Verknüpfungen";
+        case EDQUOT:
+            return "Speicherkontingent erschöpft";
+        case EFBIG:
+            return "Datei zu groß";
+        default:
+            return std::generic_category().message(errorNumber);
     }
 }
 
@@ -128,8 +145,8 @@ std::filesystem::path pathFromUtf8(std::string_view text)
 std::string quoteIniValue(std::string_view value)
 {
     bool edges = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
-    bool enclosed = value.size() >= 2 && value.front() == value.back() &&
-                    (value.front() == '"' || value.front() == '\'');
+    bool enclosed =
+        value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\'');
     if (edges || enclosed) return "\"" + std::string(value) + "\"";
     return std::string(value);
 }
@@ -221,7 +238,10 @@ std::string IniDocument::bytes() const
     return out;
 }
 
-void IniDocument::save(const std::filesystem::path& file) const { saveFileReplacing(file, bytes()); }
+void IniDocument::save(const std::filesystem::path& file) const
+{
+    saveFileReplacing(file, bytes());
+}
 
 void IniDocument::setEncoding(Encoding encoding)
 {
@@ -273,7 +293,10 @@ std::string IniDocument::read(std::string_view section, std::string_view key, st
     return v ? *v : std::string(fallback);
 }
 
-bool IniDocument::hasSection(std::string_view section) const { return findSection(section).has_value(); }
+bool IniDocument::hasSection(std::string_view section) const
+{
+    return findSection(section).has_value();
+}
 
 std::string IniDocument::lineEnd() const
 {

@@ -102,9 +102,15 @@ Record Record::defaults(int month, int year)
     return r;
 }
 
-const std::string& Record::value(std::string_view control) const { return values.at(indexOf(control)); }
+const std::string& Record::value(std::string_view control) const
+{
+    return values.at(indexOf(control));
+}
 
-void Record::setValue(std::string_view control, std::string text) { values.at(indexOf(control)) = std::move(text); }
+void Record::setValue(std::string_view control, std::string text)
+{
+    values.at(indexOf(control)) = std::move(text);
+}
 
 bool isCheckedText(std::string_view text)
 {

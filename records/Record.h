@@ -94,7 +94,10 @@ struct Record {
 // Check-box texts: "0" is unchecked, any other whole number checked; a text
 // that is no number gives the fallback, checked.
 bool isCheckedText(std::string_view text);
-inline std::string checkedText(bool checked) { return checked ? "1" : "0"; }
+inline std::string checkedText(bool checked)
+{
+    return checked ? "1" : "0";
+}
 
 // "name;column;...;image", no quoting.
 std::string encodeRecordRow(const RecordRow& row);

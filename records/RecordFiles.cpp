@@ -93,7 +93,8 @@ void removeRecordFile(const std::filesystem::path& file)
         reason = ec ? ec.value() : ENOENT;
     }
     if (reason != 0) {
-        throw IniError("Die Datei " + pathText(file) + " kann nicht gelöscht werden (" + fileErrorReason(reason) + ").");
+        throw IniError("Die Datei " + pathText(file) + " kann nicht gelöscht werden (" + fileErrorReason(reason) +
+                       ").");
     }
 }
 

@@ -27,7 +27,10 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptLSt", .key = "StFBJahr", .control = "LSTVEdiFBJahr", .fallback = "0,00"},
     {.section = "OptLSt", .key = "StFBJahrAuto", .control = "LSTChkFBJahr", .fallback = "1", .kind = K::CheckBox},
     {.section = "OptLSt", .key = "KiStBundesland", .control = "LSTComboBundesland", .fallback = "Nordrhein-Westfalen"},
-    {.section = "OptLSt", .key = "Kammerbeitrag", .control = "LSTComboKammerbeitrag", .fallback = "automatisch berechnen"},
+    {.section = "OptLSt",
+     .key = "Kammerbeitrag",
+     .control = "LSTComboKammerbeitrag",
+     .fallback = "automatisch berechnen"},
     {.section = "OptLSt", .key = "PStKiStErmäßigt", .control = "LSTComboErmKiSt", .fallback = "ja"},
     {.section = "OptLSt", .key = "PkvPpvGrundversorgung", .control = "LSTVEdiPKV", .fallback = "0,00"},
     {.section = "OptLSt", .key = "PKVwieSV", .control = "LSTChkPKV", .fallback = "1", .kind = K::CheckBox},
@@ -63,7 +66,10 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptAV", .key = "AVArt", .control = "AVCombo1Art", .fallback = "keine Altersversorgung"},
     {.section = "OptAV", .key = "AVAGA", .control = "AVVEdiAG1", .fallback = "0,00"},
     {.section = "OptAV", .key = "AVANA", .control = "AVVEdiAN1", .fallback = "0,00"},
-    {.section = "OptAV", .key = "Steuerfreiheit", .control = "AVCombo1StFrei", .fallback = "stfrei nach § 3 Nr. 63 EStG"},
+    {.section = "OptAV",
+     .key = "Steuerfreiheit",
+     .control = "AVCombo1StFrei",
+     .fallback = "stfrei nach § 3 Nr. 63 EStG"},
     {.section = "OptAV", .key = "ZusSteuerfrei", .control = "AVCombo1ZStFrei", .fallback = "nichts zusätzlich"},
     {.section = "OptAV", .key = "Pauschalierung", .control = "AVVEdi1Pst", .fallback = "1752,00"},
     {.section = "OptAV", .key = "SteuerAnsatz", .control = "AVCombo1AnsatzSt", .fallback = "monatlich"},
@@ -80,7 +86,10 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptVB", .key = "ErsterVB", .control = "VBVEdiErsterVers", .fallback = "0,00"},
     {.section = "OptVB", .key = "ErsterVBEBZ", .control = "VBVEdiEB", .fallback = "0,00"},
     {.section = "OptVB", .key = "Monate", .control = "VBVEdiMonate", .fallback = "12"},
-    {.section = "OptVB", .key = "Sozialversicherung", .control = "SVComboVB", .fallback = "keine KV- und PV-Beiträge berechnen"},
+    {.section = "OptVB",
+     .key = "Sozialversicherung",
+     .control = "SVComboVB",
+     .fallback = "keine KV- und PV-Beiträge berechnen"},
     {.section = "OptVB", .key = "VBMax", .control = "SVVEdiVBMax", .fallback = "0,00"},
 
     {.section = "OptATZ", .key = "JaNein", .control = "ATZComboJaNein", .fallback = "nein"},
@@ -106,7 +115,9 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptTA", .key = "UB2Von", .control = "TBVEdiUB2Von", .fallback = "0"},
     {.section = "OptTA", .key = "UB2Bis", .control = "TBVEdiUB2Bis", .fallback = "0"},
     {.section = "OptTA", .key = "UB2Grund", .control = "TBLEdiGrund2", .fallback = ""},
-    {.section = "OptTA", .key = "Regel", .control = "TBComboRegel",
+    {.section = "OptTA",
+     .key = "Regel",
+     .control = "TBComboRegel",
      .fallback = "Abwesenheitsregel ((30 - tats. Kal.-Tage + zu bez. Kal.-Tage) : 30 Tage)"},
 
     {.section = "OptTZ", .key = "JaNein", .control = "TZComboJaNein", .fallback = "nein"},
@@ -119,7 +130,10 @@ constexpr RecordKey kKeys[] = {
 
 }  // namespace
 
-std::span<const RecordKey> recordKeys() { return kKeys; }
+std::span<const RecordKey> recordKeys()
+{
+    return kKeys;
+}
 
 const RecordKey* findRecordKey(std::string_view control)
 {

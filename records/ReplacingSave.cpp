@@ -140,7 +140,8 @@ bool isReplacingSaveTempName(std::string_view name)
 void saveFileReplacing(const std::filesystem::path& file, std::string_view data)
 {
     auto fail = [&](std::string_view reason) {
-        return IniError("Die Datei " + pathText(file) + " kann nicht gespeichert werden (" + std::string(reason) + ").");
+        return IniError("Die Datei " + pathText(file) + " kann nicht gespeichert werden (" + std::string(reason) +
+                        ").");
     };
     const SaveSystemCalls& calls = saveSystemCalls();
 

@@ -16,6 +16,9 @@ std::string Currency::toString() const
     return (negative ? "-" : "") + lx::toString(v / kScale) + "." + frac;
 }
 
-std::ostream& operator<<(std::ostream& os, Currency c) { return os << c.toString(); }
+std::ostream& operator<<(std::ostream& os, Currency c)
+{
+    return os << c.toString();
+}
 
 }  // namespace lx

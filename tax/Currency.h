@@ -84,7 +84,6 @@ private:
 
 std::ostream& operator<<(std::ostream& os, Currency c);
 
-
 inline namespace literals {
 // Exact amount literals for tables and tests: 14.60_cur, 4987.50_cur, -(0.01_cur).
 template <char... Digits>

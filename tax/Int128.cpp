@@ -2,11 +2,20 @@
 
 namespace lx {
 
-void throwOverflow() { throw MoneyError("Überlauf bei einer Betragsberechnung"); }
-void throwDivisionByZero() { throw MoneyError("Division durch null"); }
+void throwOverflow()
+{
+    throw MoneyError("Überlauf bei einer Betragsberechnung");
+}
+void throwDivisionByZero()
+{
+    throw MoneyError("Division durch null");
+}
 
 namespace {
-[[noreturn]] void overflow() { throwOverflow(); }
+[[noreturn]] void overflow()
+{
+    throwOverflow();
+}
 }  // namespace
 
 Int128 checkedAdd(Int128 a, Int128 b)
@@ -30,7 +39,10 @@ Int128 checkedMul(Int128 a, Int128 b)
     return r;
 }
 
-Int128 checkedNeg(Int128 a) { return checkedSub(0, a); }
+Int128 checkedNeg(Int128 a)
+{
+    return checkedSub(0, a);
+}
 
 std::int64_t narrowToInt64(Int128 a)
 {

@@ -34,7 +34,10 @@ std::string OhnePunkte(std::string_view text)
     return s;
 }
 
-bool IstJa(std::string_view text) { return text == "ja"; }
+bool IstJa(std::string_view text)
+{
+    return text == "ja";
+}
 
 std::string AuffuellenLeer(std::string_view text, int length, bool left)
 {
@@ -45,6 +48,9 @@ std::string AuffuellenLeer(std::string_view text, int length, bool left)
     return left ? pad + s : s + pad;
 }
 
-bool IstNullText(std::string_view text) { return text.empty() || text == "0" || text == "0,00"; }
+bool IstNullText(std::string_view text)
+{
+    return text.empty() || text == "0" || text == "0,00";
+}
 
 }  // namespace lx

@@ -45,8 +45,7 @@ Currency RundeCentQuotient(Dez<S, M> n, D d)
     return (n + 0.005_d * d).template divide<kCents>(d, Round::Cut).toCurrency(Round::Cut);
 }
 template <int S, class M, class I>
-    requires std::integral<I>
-Currency RundeCentQuotient(Dez<S, M> n, I d)
+requires std::integral<I> Currency RundeCentQuotient(Dez<S, M> n, I d)
 {
     return RundeCentQuotient(n, Dez<0>::integer(d));
 }

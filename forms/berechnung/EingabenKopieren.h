@@ -24,9 +24,9 @@ struct KopieVorgaben {
     std::optional<Currency> gesamtbrutto;
     std::optional<Currency> zvBrutto;
     std::optional<Currency> vbBrutto;
-    std::optional<int> gebJahr;    // the birth year field
-    std::optional<Currency> vbMax; // the options' pension-benefit ceiling
-    bool zvKeine = false;          // supplementary scheme "keine"
+    std::optional<int> gebJahr;     // the birth year field
+    std::optional<Currency> vbMax;  // the options' pension-benefit ceiling
+    bool zvKeine = false;           // supplementary scheme "keine"
     // Further changes of a caller, made on the values after the overrides
     // above and before any setter runs. The values are the engine's own:
     // FStFreibetrag times 100, the SV gross in FSVBruttoUngek (FSVBrutto is

@@ -149,9 +149,9 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
     Currency bestBrutto;
     Currency bestNetto;
     NettoIterationErgebnis e;
-    int wiederholt = 0;     // trials of the rules computed before
-    bool zyklus = false;    // the halving cycles
-    Currency mitte;         // the best trial when it began
+    int wiederholt = 0;   // trials of the rules computed before
+    bool zyklus = false;  // the halving cycles
+    Currency mitte;       // the best trial when it began
     const std::vector<Currency> weiten = suchweiten();
     std::size_t probe = 0;  // probes around it made or skipped
 
@@ -172,7 +172,7 @@ NettoIterationErgebnis NettoIterationNachErster(Currency start, Currency startNe
     while (e.netto != ziel && e.berechnungen < regeln.grenze) {
         const int k = e.berechnungen;
         Currency G = regeln.steuerklasse6 && k >= 101 && k <= 119 ? e.brutto + 0.01_cur
-                                                                   : halbierungsschritt(e.brutto, e.netto, ziel);
+                                                                  : halbierungsschritt(e.brutto, e.netto, ziel);
         if (regeln.zuschlag) G += regeln.zuschlag(k);
         if (G < regeln.untergrenze) G = regeln.untergrenze;
         // Where the net falls back as the gross rises (whole-euro tax steps,
@@ -224,8 +224,7 @@ NettoIterationErgebnis NettoSuche(Currency start, Currency ziel, const std::func
 
 NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto, Currency ziel,
                                             const std::function<Currency(Currency)>& netto,
-                                            const NettoIterationRegeln& regeln, int nachsuche,
-                                            std::int64_t abtastung)
+                                            const NettoIterationRegeln& regeln, int nachsuche, std::int64_t abtastung)
 {
     std::map<Currency, Currency> berechnet{{start, startNetto}};
     Currency zuletzt = start;
@@ -241,9 +240,7 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
     // Brackets first; once each ends at neighbouring cents, the cents around
     // the nearest trial one by one: where the net falls back at every tax
     // step, a step can hold the target between two trials above it.
-    auto naeher = [&](const auto& a, const auto& b) {
-        return abstand(a.second, ziel) < abstand(b.second, ziel);
-    };
+    auto naeher = [&](const auto& a, const auto& b) { return abstand(a.second, ziel) < abstand(b.second, ziel); };
     // Without a bracket, grosses 1,00, 2,00, 4,00 ... away from the nearest
     // trial, above before below, may open one where the net turns back (a
     // voluntary member's minimum contribution, the one-fifth rule).
@@ -294,8 +291,9 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
         const auto& [lo, nLo] = *it;
         const auto& [hi, nHi] = *std::next(it);
         const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
-        const bool abseits = std::all_of(mitten.begin(), mitten.end(),
-                                         [&](Currency m) { return abstand(m, lo) > Currency::fromCents(abtastung / 10); });
+        const bool abseits = std::all_of(mitten.begin(), mitten.end(), [&](Currency m) {
+            return abstand(m, lo) > Currency::fromCents(abtastung / 10);
+        });
         if (beiderseits && hi - lo == 0.01_cur && abseits && mitten.size() < kMitten) mitten.push_back(lo);
     }
     std::int64_t rest = 4 * abtastung;

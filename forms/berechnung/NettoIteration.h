@@ -13,8 +13,8 @@
 namespace lx {
 
 struct NettoIterationRegeln {
-    int grenze = 300;             // computations at most
-    bool steuerklasse6 = false;   // tax class "6": after computations 101..119 the next trial is one cent more
+    int grenze = 300;            // computations at most
+    bool steuerklasse6 = false;  // tax class "6": after computations 101..119 the next trial is one cent more
     // The caller's own change of the next trial after computation k (0 for none).
     std::function<Currency(int k)> zuschlag;
     // No trial goes below it: a gross is never negative.
@@ -25,9 +25,9 @@ struct NettoIterationRegeln {
 Currency HochrechnungZuschlag(int k);
 
 struct NettoIterationErgebnis {
-    Currency brutto;        // the gross found, or on giving up the trial nearest; the engine holds its net
-    Currency netto;         // its net
-    int berechnungen = 0;   // computations made
+    Currency brutto;           // the gross found, or on giving up the trial nearest; the engine holds its net
+    Currency netto;            // its net
+    int berechnungen = 0;      // computations made
     bool abgebrochen = false;  // stopped at the limit without reaching the wanted net
 };
 

@@ -1,8 +1,7 @@
-#include "OptionenZustand.h"
-
 #include <algorithm>
 
 #include "HauptZustand.h"
+#include "OptionenZustand.h"
 #include "Rechengroessen.h"
 
 namespace lx {

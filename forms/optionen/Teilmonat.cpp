@@ -146,14 +146,14 @@ Currency TeilmonatKuerzung(int regel, Currency V, int D, int W, int M, int MW)
         return RundeCent((dez(V) * tage).divide<kFull>(von, Round::HalfUp).toCurrency(Round::Cut));
     };
     switch (TeilmonatRegel(regel)) {
-    case 1:
-        return anteil(D < 30 ? D : 30, 30);
-    case 2:
-        return anteil(D, M);
-    case 4:
-        return anteil(W, MW);
-    default:
-        return V - anteil(M - D, 30);
+        case 1:
+            return anteil(D < 30 ? D : 30, 30);
+        case 2:
+            return anteil(D, M);
+        case 4:
+            return anteil(W, MW);
+        default:
+            return V - anteil(M - D, 30);
     }
 }
 

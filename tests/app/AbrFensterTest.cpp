@@ -23,8 +23,8 @@
 #include "MainUnit.h"
 #include "Program.h"
 #include "Programmstart.h"
-#include "UnitAbr.h"
 #include "TempDir.h"
+#include "UnitAbr.h"
 
 namespace lx {
 namespace {

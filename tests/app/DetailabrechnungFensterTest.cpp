@@ -30,11 +30,11 @@
 #include "ProgrammTest.h"
 #include "Programmstart.h"
 #include "TeilmonatTeilzeit.h"
+#include "TempDir.h"
 #include "UnitAbr.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
 #include "Version.h"
-#include "TempDir.h"
 
 namespace lx {
 namespace {
@@ -151,7 +151,8 @@ TEST_F(DetailabrechnungFensterTest, GarnishmentByTheRowsMarkThroughTheWindows)
     ASSERT_NE(liste, nullptr);
     ZeigeAktiv(opt);
     jaNein->setFocus();
-    QTest::keyClick(jaNein, jaNein->findText(QStringLiteral("ja")) > jaNein->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(jaNein,
+                    jaNein->findText(QStringLiteral("ja")) > jaNein->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
     ASSERT_EQ(liste->topLevelItemCount(), 1);
     liste->setCurrentItem(liste->topLevelItem(0));
     ProgrammZustand& p = fenster->zustand;

@@ -16,8 +16,8 @@
 #include "LxValueEdit.h"
 #include "Program.h"
 #include "Programmstart.h"
-#include "UnitErfass.h"
 #include "TempDir.h"
+#include "UnitErfass.h"
 
 namespace lx {
 namespace {

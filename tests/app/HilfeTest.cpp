@@ -15,8 +15,8 @@
 #include "HelpStart.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "UnitAbout.h"
 #include "TempDir.h"
+#include "UnitAbout.h"
 
 namespace lx {
 namespace {

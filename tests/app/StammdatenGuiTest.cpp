@@ -23,8 +23,8 @@
 #include "Program.h"
 #include "Programmstart.h"
 #include "StammOrte.h"
-#include "UnitOpt.h"
 #include "TempDir.h"
+#include "UnitOpt.h"
 
 namespace lx {
 namespace {

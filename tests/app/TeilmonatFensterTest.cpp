@@ -20,9 +20,9 @@
 #include "MainUnit.h"
 #include "Program.h"
 #include "Programmstart.h"
+#include "TempDir.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
-#include "TempDir.h"
 
 namespace lx {
 namespace {

@@ -3,12 +3,12 @@
 // the plain field and the caption label.
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <iostream>
 #include <QDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <iostream>
 #include <stdexcept>
 #include <vector>
 

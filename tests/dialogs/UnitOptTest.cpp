@@ -218,9 +218,9 @@ TEST_F(UnitOptTest, WholeNumberFieldsPullTheirTextIntoRangeWhenLeft)
         const char* getippt;
     };
     ZeigeAktiv(frm.get());
-    for (const Fall& f : {Fall{0, Opt::LSTVEdiStTage, "45"}, Fall{1, Opt::SVVEdiSVTage, "45"},
-                          Fall{1, Opt::SVVEdiSVTage, "0"}, Fall{4, Opt::EBVEdiTgVor, "400"},
-                          Fall{5, Opt::VBVEdiJahr, "2999"}}) {
+    for (const Fall& f :
+         {Fall{0, Opt::LSTVEdiStTage, "45"}, Fall{1, Opt::SVVEdiSVTage, "45"}, Fall{1, Opt::SVVEdiSVTage, "0"},
+          Fall{4, Opt::EBVEdiTgVor, "400"}, Fall{5, Opt::VBVEdiJahr, "2999"}}) {
         SCOPED_TRACE(p.opt.name(f.feld));
         frm->PageCtrl->setCurrentIndex(f.seite);
         auto* feld = w<TLxNumEdit>(f.feld);
@@ -230,8 +230,8 @@ TEST_F(UnitOptTest, WholeNumberFieldsPullTheirTextIntoRangeWhenLeft)
         Tippe(feld, f.getippt);
         QTest::keyClick(feld, Qt::Key_Tab);
         ASSERT_FALSE(feld->hasFocus());
-        const std::string grenze = std::string(f.getippt) == "0" ? shortestText(p.opt[f.feld].min)
-                                                                 : shortestText(p.opt[f.feld].max);
+        const std::string grenze =
+            std::string(f.getippt) == "0" ? shortestText(p.opt[f.feld].min) : shortestText(p.opt[f.feld].max);
         EXPECT_EQ(feld->text().toStdString(), grenze);
         EXPECT_EQ(p.opt.text(f.feld), grenze);
     }

@@ -381,9 +381,9 @@ TEST(Berechnen, PlanOfTheMonth)
         int jahr, monat;
         std::string_view plan;
     };
-    const Fall faelle[] = {{2011, 11, "2011"}, {2011, 12, "1211"}, {2015, 11, "2015"}, {2015, 12, "1215"},
-                           {2023, 6, "2023"},  {2023, 7, "0723"},  {2024, 1, "2024"},  {2024, 11, "2024"},
-                           {2024, 12, "1224"}};
+    const Fall faelle[] = {{2011, 11, "2011"}, {2011, 12, "1211"}, {2015, 11, "2015"},
+                           {2015, 12, "1215"}, {2023, 6, "2023"},  {2023, 7, "0723"},
+                           {2024, 1, "2024"},  {2024, 11, "2024"}, {2024, 12, "1224"}};
     for (const auto& f : faelle) {
         EXPECT_EQ(planName(f.jahr, f.monat), f.plan) << f.jahr << "/" << f.monat;
         TLohnGehalt lg = Monat(f.jahr, f.monat, "1111", 6000_cur);

@@ -31,10 +31,14 @@ public:
     int ganz()
     {
         switch (byte() % 4) {
-            case 0: return byte();
-            case 1: return 1900 + byte();
-            case 2: return static_cast<std::int16_t>(bytes(2));
-            default: return static_cast<std::int32_t>(bytes(4));
+            case 0:
+                return byte();
+            case 1:
+                return 1900 + byte();
+            case 2:
+                return static_cast<std::int16_t>(bytes(2));
+            default:
+                return static_cast<std::int32_t>(bytes(4));
         }
     }
 
@@ -43,10 +47,14 @@ public:
     Currency betrag()
     {
         switch (byte() % 5) {
-            case 0: return Currency::fromRaw(static_cast<std::int64_t>(bytes(2)) * 100);  // up to 6.553,50
-            case 1: return Currency::fromRaw(static_cast<std::int64_t>(bytes(3)) * 100);  // up to 167.772,15
-            case 2: return Currency::fromRaw(-static_cast<std::int64_t>(bytes(2)) * 100);
-            case 3: return Currency::fromRaw(static_cast<std::int64_t>(byte()) * 1000);   // rates up to 25,5
+            case 0:
+                return Currency::fromRaw(static_cast<std::int64_t>(bytes(2)) * 100);  // up to 6.553,50
+            case 1:
+                return Currency::fromRaw(static_cast<std::int64_t>(bytes(3)) * 100);  // up to 167.772,15
+            case 2:
+                return Currency::fromRaw(-static_cast<std::int64_t>(bytes(2)) * 100);
+            case 3:
+                return Currency::fromRaw(static_cast<std::int64_t>(byte()) * 1000);  // rates up to 25,5
             default: {
                 const std::uint64_t u = bytes(8);
                 std::int64_t raw;

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     IniDocument other = doc;
     const auto target = doc.encoding() == IniDocument::Encoding::Cp1252 ? IniDocument::Encoding::Utf8Bom
-                                                                       : IniDocument::Encoding::Cp1252;
+                                                                        : IniDocument::Encoding::Cp1252;
     try {
         other.setEncoding(target);
         fuzzCheck(other.lines() == doc.lines(), "a change of encoding keeps the lines");

@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -136,9 +136,14 @@ TEST(Berichte, BruttomethodeZeigtDieUnpfaendbarenTeile)
         lg.FMonat = 12;
         lg.FGesamtbrutto = 3000_cur;
         lg.FPfaendKorrektur = 1_cur;  // the lines show whenever there is a correction
-        PfaendungsEingaben ein{"Bruttomethode", "", "Dezember", "2024",
-                               {{"Gehalt", "2.000,00", "x"}, {"Überstunden", "701,00", "ÜbStd."},
-                                {"Weihnachtsgeld", f.weihnachtsgeld, "WG"}, {"Urlaubsgeld", "300,00", ""}}};
+        PfaendungsEingaben ein{"Bruttomethode",
+                               "",
+                               "Dezember",
+                               "2024",
+                               {{"Gehalt", "2.000,00", "x"},
+                                {"Überstunden", "701,00", "ÜbStd."},
+                                {"Weihnachtsgeld", f.weihnachtsgeld, "WG"},
+                                {"Urlaubsgeld", "300,00", ""}}};
         const auto z = BruttoPfaendungsabrechnung(lg, ein);
         auto hat = [&z](const std::string& zeile) { return std::find(z.begin(), z.end(), zeile) != z.end(); };
         EXPECT_TRUE(hat(FormatDetailZeile("Weihnachtsgeld", f.frei, false))) << f.weihnachtsgeld << " " << f.jahr;

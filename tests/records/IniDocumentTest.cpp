@@ -1,11 +1,10 @@
-#include "IniDocument.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <optional>
 #include <string>
 
+#include "IniDocument.h"
 #include "TempDir.h"
 #include "TextCodec.h"
 
@@ -37,8 +36,14 @@ TEST(IniDocument, ReadsByThePrivateProfileRules)
         {"umlaut case", "[A]\nPVerh\xF6ht=ja", "A", "PVERHÖHT", "ja"},
         {"section case", "[Betr\xE4ge]\nAnzahl=2", "BETRÄGE", "anzahl", "2"},
         {"cp1252 letter case", "[A]\n\x8A\x8C\x8E\x9F=1", "A", "šœžÿ", "1"},
-        {"sharp s is not SS", "[A]\nStra\xDF" "e=1", "A", "STRASSE", std::nullopt},
-        {"sharp s is itself", "[A]\nStra\xDF" "e=1", "A", "STRAßE", "1"},
+        {"sharp s is not SS",
+         "[A]\nStra\xDF"
+         "e=1",
+         "A", "STRASSE", std::nullopt},
+        {"sharp s is itself",
+         "[A]\nStra\xDF"
+         "e=1",
+         "A", "STRAßE", "1"},
         {"first key wins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
         {"first section only", "[A]\nx=1\n[a]\nk=2\n", "A", "k", std::nullopt},
         {"key and value trimmed", "[A]\n \tk \t=  1 \t\n", "A", "k", "1"},
@@ -97,8 +102,7 @@ TEST(IniDocument, WritesInPlaceOrAppendsAndReadsBack)
         {"new key in the file's first line end", "[A]\nk=1\r\n", E::Cp1252, "A", "j", "2", "[A]\nk=1\r\nj=2\n"},
         {"new key after an unterminated line", "[A]\nk=1", E::Cp1252, "A", "j", "2", "[A]\nk=1\nj=2\n"},
         {"new key under an empty section", "[A]\n[B]\n", E::Cp1252, "A", "j", "2", "[A]\nj=2\n[B]\n"},
-        {"new section at the end", "[A]\r\nk=1\r\n\r\n", E::Cp1252, "B", "x", "1",
-         "[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n"},
+        {"new section at the end", "[A]\r\nk=1\r\n\r\n", E::Cp1252, "B", "x", "1", "[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n"},
         {"new section after an unterminated line", "[A]\rk=1", E::Cp1252, "B", "x", "1", "[A]\rk=1\r[B]\rx=1\r"},
         {"empty file gets CRLF", "", E::Cp1252, "A", "k", "v", "[A]\r\nk=v\r\n"},
         {"other lines byte for byte", "; \x80\x81\r\n[A]\r\n junk \r\nk=1\r\n", E::Cp1252, "A", "k", "2",
@@ -113,8 +117,7 @@ TEST(IniDocument, WritesInPlaceOrAppendsAndReadsBack)
         {"Windows-1252 bytes", "", E::Cp1252, "Beträge", "Schlüssel", "€ § ü",
          "[Betr\xE4ge]\r\nSchl\xFCssel=\x80 \xA7 \xFC\r\n"},
         {"UTF-8 bytes", "\xEF\xBB\xBF", E::Utf8Bom, "A", "k", "Ł", "\xEF\xBB\xBF[A]\r\nk=\xC5\x81\r\n"},
-        {"UTF-8 without a mark stays so", "[A]\nx=\xC3\xA4\n", E::Utf8, "A", "k", "Ł",
-         "[A]\nx=\xC3\xA4\nk=\xC5\x81\n"},
+        {"UTF-8 without a mark stays so", "[A]\nx=\xC3\xA4\n", E::Utf8, "A", "k", "Ł", "[A]\nx=\xC3\xA4\nk=\xC5\x81\n"},
         {"UTF-8 section name found", "[Betr\xC3\xA4ge]\r\n", E::Utf8, "Beträge", "Anzahl", "1",
          "[Betr\xC3\xA4ge]\r\nAnzahl=1\r\n"},
         {"invalid UTF-8 is Windows-1252", "[A]\nx=\xC3\xA4\xFC\n", E::Cp1252, "A", "k", "ü",
@@ -225,7 +228,8 @@ TEST(IniDocument, SavesThroughATemporaryFileAndKeepsTheOldOneOnFailure)
     std::filesystem::permissions(target, perms::owner_read | perms::owner_write | perms::group_read);
     doc.save(target);
     EXPECT_EQ(test::readBytes(target), "[A]\r\nk=2\r\n");
-    EXPECT_EQ(std::filesystem::status(target).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.ini"});
 
     // Under a regular file (root may write anywhere else): the reason, nothing left behind.
@@ -271,9 +275,12 @@ TEST(TextCodec, FoldsAsciiAndWindows1252LettersOnly)
     EXPECT_FALSE(equalsIgnoreCase("×", "÷"));  // not letters
     EXPECT_FALSE(equalsIgnoreCase("Ł", "ł"));  // not in Windows-1252
     EXPECT_EQ(utf8ToCp1252("Ł"), std::nullopt);
-    EXPECT_EQ(utf8ToCp1252("\xC0\x80"), std::nullopt);  // overlong
+    EXPECT_EQ(utf8ToCp1252("\xC0\x80"), std::nullopt);      // overlong
     EXPECT_EQ(utf8ToCp1252("\xED\xA0\x80"), std::nullopt);  // surrogate
-    EXPECT_EQ(sanitizeUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(sanitizeUtf8("a\xFF"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-#include "RecordFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "IniDocument.h"
+#include "RecordFiles.h"
 #include "TempDir.h"
 
 namespace lx {
@@ -16,9 +15,9 @@ using test::writeBytes;
 TEST(RecordFiles, SafeNames)
 {
     const std::pair<std::string, bool> cases[] = {
-        {"Standard", true}, {"Max.Mustermann", true}, {"Jürgen Müller", true}, {"a.abr", true},
-        {"", false}, {".versteckt", false}, {"../x", false}, {"a/b", false}, {"a\\b", false},
-        {"a\tb", false}, {"a\x7F", false}, {"a\xC2\x85", false}, {"\xFF", false},
+        {"Standard", true},    {"Max.Mustermann", true}, {"Jürgen Müller", true}, {"a.abr", true}, {"", false},
+        {".versteckt", false}, {"../x", false},          {"a/b", false},          {"a\\b", false}, {"a\tb", false},
+        {"a\x7F", false},      {"a\xC2\x85", false},     {"\xFF", false},
     };
     for (const auto& [name, safe] : cases) EXPECT_EQ(IsSafeRecordName(name), safe) << '"' << name << '"';
 }
@@ -101,8 +100,8 @@ TEST(RecordFiles, RemovesOrSaysWhy)
             removeRecordFile(dir / name);
             ADD_FAILURE() << name;
         } catch (const IniError& e) {
-            EXPECT_EQ(std::string(e.what()), "Die Datei " + pathText(dir / name) + " kann nicht gelöscht werden (" +
-                                                 reason + ").");
+            EXPECT_EQ(std::string(e.what()),
+                      "Die Datei " + pathText(dir / name) + " kann nicht gelöscht werden (" + reason + ").");
         }
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Ordner.abr"));

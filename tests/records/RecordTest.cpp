@@ -1,5 +1,3 @@
-#include "Record.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,6 +5,7 @@
 
 #include "AmountText.h"
 #include "LxMath.h"
+#include "Record.h"
 #include "RecordKeys.h"
 #include "TempDir.h"
 #include "TextCodec.h"
@@ -84,14 +83,31 @@ TEST(Record, OldFormLoadsFieldByFieldAndOnlyTheMigratedLineChanges)
 
     Record expected = Record::defaults(2, 2024);
     const std::pair<const char*, const char*> stored[] = {
-        {"LEdiStKl", "3"}, {"LEdiFaktor", "0"}, {"LEdiStFB", "125,50"}, {"ComboKiJaNein", "rk"},
-        {"LxEdiBGR", "1111"}, {"MEdiKV", "14,60%"}, {"MEdiKVZus", "+ 1,30%"}, {"ComboPVerh", "nein"},
-        {"LEdiGebJahr", "1961"}, {"ComboZV", "VBL"}, {"LSTComboStTab", "Allgemeine Steuertabelle"},
-        {"LSTChkFBJahr", "0"}, {"LSTComboBundesland", "Bayern"}, {"LSTComboErmKiSt", "nein"}, {"LSTChkPKV", "1"},
-        {"SVComboRechtskreis", "Ost"}, {"SVComboPVKi", "2 Kinder"}, {"SVLabEdiKKasse", "AOK Baden-Württemberg"},
-        {"ZVComboArt", "VBL"}, {"ZVEdiNameIndZV", "ZVK §1"}, {"ZVComboStFrei", "3 Prozent der RV-BBG"},
-        {"AVCombo1Art", "Direktversicherung"}, {"AVVEdiAG1", "100,00"},
-        {"AVCombo1StFrei", "stfrei nach § 3 Nr. 63 EStG"}, {"TZComboJaNein", "nein"},
+        {"LEdiStKl", "3"},
+        {"LEdiFaktor", "0"},
+        {"LEdiStFB", "125,50"},
+        {"ComboKiJaNein", "rk"},
+        {"LxEdiBGR", "1111"},
+        {"MEdiKV", "14,60%"},
+        {"MEdiKVZus", "+ 1,30%"},
+        {"ComboPVerh", "nein"},
+        {"LEdiGebJahr", "1961"},
+        {"ComboZV", "VBL"},
+        {"LSTComboStTab", "Allgemeine Steuertabelle"},
+        {"LSTChkFBJahr", "0"},
+        {"LSTComboBundesland", "Bayern"},
+        {"LSTComboErmKiSt", "nein"},
+        {"LSTChkPKV", "1"},
+        {"SVComboRechtskreis", "Ost"},
+        {"SVComboPVKi", "2 Kinder"},
+        {"SVLabEdiKKasse", "AOK Baden-Württemberg"},
+        {"ZVComboArt", "VBL"},
+        {"ZVEdiNameIndZV", "ZVK §1"},
+        {"ZVComboStFrei", "3 Prozent der RV-BBG"},
+        {"AVCombo1Art", "Direktversicherung"},
+        {"AVVEdiAG1", "100,00"},
+        {"AVCombo1StFrei", "stfrei nach § 3 Nr. 63 EStG"},
+        {"TZComboJaNein", "nein"},
         {"LEdiDruckName", " Jürgen Müller"},
     };
     for (const auto& [control, text] : stored) expected.setValue(control, text);
@@ -103,15 +119,15 @@ TEST(Record, OldFormLoadsFieldByFieldAndOnlyTheMigratedLineChanges)
     EXPECT_FALSE(isCheckedText(loaded.record.value("LSTChkFBJahr")));
     EXPECT_TRUE(isCheckedText(loaded.record.value("EBChkSVAuto")));
 
-    EXPECT_EQ(loaded.record.items, (std::vector<RecordRow>{item("Gehalt", "2.500,00", 0),
-                                                            item("VL-Abzug", "-40,00", 2, false),
-                                                            item("Überstunden", "300,00", 0)}));
+    EXPECT_EQ(loaded.record.items,
+              (std::vector<RecordRow>{item("Gehalt", "2.500,00", 0), item("VL-Abzug", "-40,00", 2, false),
+                                      item("Überstunden", "300,00", 0)}));
     // Two rows for the two non-deductions; the stale third key stays unread.
     EXPECT_EQ(loaded.record.atzRows, (std::vector<RecordRow>{row("Gehalt", {"ja", "2.500,00", "5.000,00"}, 0),
-                                                              row("Überstunden", {"nein", "300,00", "0,00"}, 0)}));
-    EXPECT_EQ(loaded.record.pfdRows, (std::vector<RecordRow>{row("Gehalt", {"2.500,00", "x"}, 0),
-                                                              row("VL-Abzug", {"-40,00", "VL-Abzug"}, 2),
-                                                              row("Überstunden", {"300,00", "ÜbStd."}, 0)}));
+                                                             row("Überstunden", {"nein", "300,00", "0,00"}, 0)}));
+    EXPECT_EQ(loaded.record.pfdRows,
+              (std::vector<RecordRow>{row("Gehalt", {"2.500,00", "x"}, 0), row("VL-Abzug", {"-40,00", "VL-Abzug"}, 2),
+                                      row("Überstunden", {"300,00", "ÜbStd."}, 0)}));
 
     EXPECT_TRUE(loaded.migrated);
     EXPECT_EQ(loaded.updateError, "");
@@ -147,8 +163,8 @@ TEST(Record, MigrationRewritesExactlyTheOldLine)
     for (const auto& [bytes, changes] : cases) {
         IniDocument doc = IniDocument::fromBytes(bytes);
         EXPECT_EQ(MigrateStFreiheit(doc), changes) << bytes;
-        std::string expected = changes ? replaced(bytes, "=4 Prozent der RV-BBG", "=stfrei nach \xA7 3 Nr. 63 EStG")
-                                       : bytes;
+        std::string expected =
+            changes ? replaced(bytes, "=4 Prozent der RV-BBG", "=stfrei nach \xA7 3 Nr. 63 EStG") : bytes;
         EXPECT_EQ(doc.bytes(), expected) << bytes;
     }
 }
@@ -177,13 +193,13 @@ TEST(Record, RoundTripKeepsEveryFieldAndAnUnchangedRecordSavesTheSameBytes)
     std::vector<std::string> lines = saveRecordFile(file, r);
     const std::string bytes = readBytes(file);
 
-    for (const char* line : {"\r\n[Betr\xE4ge]\r\nAnzahl=3\r\nBetrag0=Gehalt;2.000,00;x;x;;;;;;0\r\n"
-                             "Betrag1=Dienstwagen;450,00;x;x;;;;;;1\r\nBetrag2=Urlaubsgeld;300,00;x;x;;;;;;0\r\n",
-                             "\r\n[ATZBetr\xE4ge]\r\nATZBetrag0=Gehalt;ja;2.000,00;4.000,00;0\r\n",
-                             "\r\nATZBetrag2=Urlaubsgeld;ja;300,00;600,00;0\r\n[PfdBetr\xE4ge]\r\n",
-                             "\r\nPfdBetrag2=Urlaubsgeld;300,00;;0\r\n",
-                             "\r\n[DetailAbr]\r\nName=\" J\xFCrgen M\xFCller\"\r\n",
-                             "[HauptForm]\r\nSteuerklasse=Wert 0 \xE4\xD6\xDF \x80\r\n"}) {
+    for (const char* line :
+         {"\r\n[Betr\xE4ge]\r\nAnzahl=3\r\nBetrag0=Gehalt;2.000,00;x;x;;;;;;0\r\n"
+          "Betrag1=Dienstwagen;450,00;x;x;;;;;;1\r\nBetrag2=Urlaubsgeld;300,00;x;x;;;;;;0\r\n",
+          "\r\n[ATZBetr\xE4ge]\r\nATZBetrag0=Gehalt;ja;2.000,00;4.000,00;0\r\n",
+          "\r\nATZBetrag2=Urlaubsgeld;ja;300,00;600,00;0\r\n[PfdBetr\xE4ge]\r\n",
+          "\r\nPfdBetrag2=Urlaubsgeld;300,00;;0\r\n", "\r\n[DetailAbr]\r\nName=\" J\xFCrgen M\xFCller\"\r\n",
+          "[HauptForm]\r\nSteuerklasse=Wert 0 \xE4\xD6\xDF \x80\r\n"}) {
         EXPECT_NE(bytes.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(bytes.find("Betrag3"), std::string::npos);
@@ -265,15 +281,17 @@ TEST(Record, MalformedRowsRefuseTheRecord)
     TempDir dir;
     const auto file = dir / "Kaputt.abr";
     for (const Case& c : cases) {
-        const std::string bytes = "[OptAV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n[Betr\xE4ge]\r\nAnzahl=" + c.count +
-                                  "\r\nBetrag0=" + c.item0 + "\r\nBetrag1=" + c.item1 + "\r\n[ATZBetr\xE4ge]\r\nATZBetrag0=" +
-                                  c.atz0 + "\r\n[PfdBetr\xE4ge]\r\nPfdBetrag0=" + c.pfd0 + "\r\n";
+        const std::string bytes =
+            "[OptAV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n[Betr\xE4ge]\r\nAnzahl=" + c.count +
+            "\r\nBetrag0=" + c.item0 + "\r\nBetrag1=" + c.item1 + "\r\n[ATZBetr\xE4ge]\r\nATZBetrag0=" + c.atz0 +
+            "\r\n[PfdBetr\xE4ge]\r\nPfdBetrag0=" + c.pfd0 + "\r\n";
         writeBytes(file, bytes);
         try {
             loadRecordFile(file, 1, 2024);
             ADD_FAILURE() << c.key << ": loaded";
         } catch (const RecordError& e) {
-            EXPECT_EQ(std::string(e.what()), "Die Stammdaten-Datei " + pathText(file) + " ist fehlerhaft (" + c.key + ").");
+            EXPECT_EQ(std::string(e.what()),
+                      "Die Stammdaten-Datei " + pathText(file) + " ist fehlerhaft (" + c.key + ").");
         }
         EXPECT_EQ(readBytes(file), bytes) << c.key << ": not migrated";
     }
@@ -358,7 +376,7 @@ TEST(Record, CheckBoxTexts)
 {
     const std::pair<const char*, bool> cases[] = {
         {"1", true}, {"0", false}, {"00", false}, {" 0 ", false}, {"-0", false},
-        {"2", true}, {"-1", true}, {"", true}, {"ja", true},
+        {"2", true}, {"-1", true}, {"", true},    {"ja", true},
     };
     for (const auto& [text, checked] : cases) EXPECT_EQ(isCheckedText(text), checked) << '"' << text << '"';
     EXPECT_EQ(checkedText(false), "0");

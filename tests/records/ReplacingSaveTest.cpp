@@ -1,8 +1,6 @@
 // The replacing save: flushed before and after the rename, read-only targets
 // refused, links kept, no temporary file left, failures at every step.
 
-#include "ReplacingSave.h"
-
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "IniDocument.h"
+#include "ReplacingSave.h"
 #include "TempDir.h"
 
 namespace lx {
@@ -104,8 +103,7 @@ TEST(ReplacingSave, AFailedStepLeavesTheOldFileAndNoTemporaryOne)
     };
     for (const bool unnamed : {true, false}) {
         for (const Fall& f : {Fall{"write", ENOSPC, "kein Platz auf dem Datenträger"},
-                              Fall{"syncFile", EIO, "Ein-/Ausgabefehler"},
-                              Fall{"rename", EACCES, "keine Berechtigung"},
+                              Fall{"syncFile", EIO, "Ein-/Ausgabefehler"}, Fall{"rename", EACCES, "keine Berechtigung"},
                               Fall{"openUnnamed", EROFS, "schreibgeschützter Datenträger"}}) {
             if (!unnamed && std::string(f.schritt) == "openUnnamed") continue;
             TempDir dir;
@@ -181,7 +179,8 @@ TEST(ReplacingSave, ALinkStaysALinkAndItsFileGetsTheBytes)
     EXPECT_EQ(TempDir::entriesOf(dir / "echt"), (std::vector<std::string>{"Max.abr", "Neu.abr"}));
     // A link to itself.
     fs::create_symlink("schleife.abr", dir / "schleife.abr");
-    EXPECT_EQ(saveError(dir / "schleife.abr", "x"), message(dir / "schleife.abr", "zu viele symbolische Verknüpfungen"));
+    EXPECT_EQ(saveError(dir / "schleife.abr", "x"),
+              message(dir / "schleife.abr", "zu viele symbolische Verknüpfungen"));
     EXPECT_TRUE(fs::is_symlink(dir / "schleife.abr"));
 }
 
@@ -189,8 +188,8 @@ TEST(ReplacingSave, ACompletedSaveRemovesWhatInterruptedSavesLeft)
 {
     TempDir dir;
     const std::vector<std::string> reste = {".a.ini.0123abcd.tmp", ".Max.abr.ffffffff.tmp", ".x.00000000.tmp"};
-    const std::vector<std::string> fremde = {".a.ini.0123ABCD.tmp", "a.ini.0123abcd.tmp", ".x.0123abc.tmp", "..tmp",
-                                             ".keep", "b.tmp"};
+    const std::vector<std::string> fremde = {
+        ".a.ini.0123ABCD.tmp", "a.ini.0123abcd.tmp", ".x.0123abc.tmp", "..tmp", ".keep", "b.tmp"};
     for (const auto& name : reste) test::writeBytes(dir / name, "");
     for (const auto& name : fremde) test::writeBytes(dir / name, "fremd");
     // A folder of that pattern is nobody's temporary file.

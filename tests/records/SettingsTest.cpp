@@ -1,10 +1,9 @@
-#include "Settings.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "IniDocument.h"
+#include "Settings.h"
 #include "TempDir.h"
 
 namespace lx {

@@ -57,7 +57,8 @@ TEST(AmountText, FormatsWithCommaAndThousands)
         {999.995_cur, 2, true, "1.000,00"},
         {100_cur, 0, true, "100"},
         {1.5_cur, 1, true, "1,5"},
-        {0.1235_cur, 3, true, "0,124"}, {0.1234_cur, 3, true, "0,123"},
+        {0.1235_cur, 3, true, "0,124"},
+        {0.1234_cur, 3, true, "0,123"},
         {123_cur, 2, true, "123,00"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatAmount(c.value, c.decimals, c.thousands), c.expected) << c.value;

@@ -14,8 +14,8 @@ TEST(Currency, LiteralsAreExactTenThousandths)
         std::int64_t raw;
     };
     const Case cases[] = {
-        {14.60_cur, 146000}, {0.0001_cur, 1}, {4987.50_cur, 49875000}, {1000_cur, 10000000},
-        {-(0.01_cur), -100}, {1'000.5_cur, 10005000},
+        {14.60_cur, 146000},  {0.0001_cur, 1},     {4987.50_cur, 49875000},
+        {1000_cur, 10000000}, {-(0.01_cur), -100}, {1'000.5_cur, 10005000},
     };
     for (const auto& c : cases) EXPECT_EQ(c.value.raw(), c.raw) << c.value;
 }

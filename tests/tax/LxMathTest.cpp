@@ -5,7 +5,10 @@
 using namespace lx;
 
 namespace {
-Currency neg(Currency c) { return -c; }
+Currency neg(Currency c)
+{
+    return -c;
+}
 }  // namespace
 
 TEST(LxMath, CentAndEuroRulesCutAfterTheOffset)
@@ -47,12 +50,11 @@ TEST(LxMath, RundeModusByMode)
         Currency out;
     };
     const Case cases[] = {
-        {2, 5.30_cur, 5.30_cur}, {2, 5.31_cur, 5.40_cur}, {2, 5.95_cur, 6.00_cur},
-        {2, 5.00_cur, 5.00_cur}, {2, 5.89_cur, 5.90_cur}, {2, 5.91_cur, 6.00_cur},
-        {3, 5.60_cur, 6.00_cur}, {3, 5.50_cur, 5.50_cur}, {3, 5.01_cur, 5.50_cur},
-        {3, 5.00_cur, 5.00_cur}, {3, 5.51_cur, 6.00_cur},
-        {4, 5.00_cur, 5.00_cur}, {4, 5.0049_cur, 5.00_cur}, {4, 5.0050_cur, 6.00_cur},
-        {1, 5.005_cur, 5.01_cur}, {7, 5.005_cur, 5.01_cur}, {0, 5.004_cur, 5.00_cur},
+        {2, 5.30_cur, 5.30_cur},   {2, 5.31_cur, 5.40_cur},   {2, 5.95_cur, 6.00_cur},  {2, 5.00_cur, 5.00_cur},
+        {2, 5.89_cur, 5.90_cur},   {2, 5.91_cur, 6.00_cur},   {3, 5.60_cur, 6.00_cur},  {3, 5.50_cur, 5.50_cur},
+        {3, 5.01_cur, 5.50_cur},   {3, 5.00_cur, 5.00_cur},   {3, 5.51_cur, 6.00_cur},  {4, 5.00_cur, 5.00_cur},
+        {4, 5.0049_cur, 5.00_cur}, {4, 5.0050_cur, 6.00_cur}, {1, 5.005_cur, 5.01_cur}, {7, 5.005_cur, 5.01_cur},
+        {0, 5.004_cur, 5.00_cur},
     };
     for (const auto& c : cases) EXPECT_EQ(RundeModus(c.mode, c.in), c.out) << "mode " << c.mode << " of " << c.in;
 }
@@ -65,14 +67,14 @@ TEST(LxMath, AbschneidenKeepsExactDecimals)
         Dez<7> out;
     };
     const Case cases[] = {
-        {3, Dez<7>::fromMantissa(5300000), Dez<7>::fromMantissa(5300000)},       // 0.53
-        {3, Dez<7>::fromMantissa(29990000), Dez<7>::fromMantissa(29900000)},     // 2.999 -> 2.99
-        {3, Dez<7>::fromMantissa(-29990000), Dez<7>::fromMantissa(-29900000)},   // toward zero
-        {1, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-70000000)},   // -7.8 -> -7
-        {9, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-78000000)},   // mode 9: unchanged
-        {0, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333333)},       // mode 0: unchanged
-        {7, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333330)},       // six decimals
-        {2, Dez<7>::fromMantissa(19900000), Dez<7>::fromMantissa(19000000)},     // 1.99 -> 1.9
+        {3, Dez<7>::fromMantissa(5300000), Dez<7>::fromMantissa(5300000)},      // 0.53
+        {3, Dez<7>::fromMantissa(29990000), Dez<7>::fromMantissa(29900000)},    // 2.999 -> 2.99
+        {3, Dez<7>::fromMantissa(-29990000), Dez<7>::fromMantissa(-29900000)},  // toward zero
+        {1, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-70000000)},  // -7.8 -> -7
+        {9, Dez<7>::fromMantissa(-78000000), Dez<7>::fromMantissa(-78000000)},  // mode 9: unchanged
+        {0, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333333)},      // mode 0: unchanged
+        {7, Dez<7>::fromMantissa(3333333), Dez<7>::fromMantissa(3333330)},      // six decimals
+        {2, Dez<7>::fromMantissa(19900000), Dez<7>::fromMantissa(19000000)},    // 1.99 -> 1.9
     };
     for (const auto& c : cases) EXPECT_EQ(Abschneiden(c.mode, c.in), c.out) << "mode " << c.mode << " of " << c.in;
     EXPECT_EQ(Abschneiden(3, 0.53_cur), 0.53_cur);

@@ -28,7 +28,8 @@ public:
     // ST of an annual taxable income: classes 1 to 4 split it by KZTAB first.
     Currency st(Currency X, int stkl)
     {
-        const Currency geteilt = stkl < 5 ? dez(X).divide<kEuros>(stkl == 3 ? 2 : 1, Round::Cut).toCurrency(Round::Cut) : X;
+        const Currency geteilt =
+            stkl < 5 ? dez(X).divide<kEuros>(stkl == 3 ? 2 : 1, Round::Cut).toCurrency(Round::Cut) : X;
         return tarif(geteilt, stkl);
     }
 };

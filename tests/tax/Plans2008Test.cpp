@@ -13,8 +13,8 @@
 #include "LxSteuern2009.h"
 #include "LxSteuern2010.h"
 #include "LxSteuern2011.h"
-#include "PlanRegistry.h"
 #include "PlanPruefling.h"
+#include "PlanRegistry.h"
 
 using namespace lx;
 namespace {

@@ -16,8 +16,8 @@
 #include "LxSteuern2013.h"
 #include "LxSteuern2014.h"
 #include "LxSteuern2015.h"
-#include "PlanRegistry.h"
 #include "PlanPruefling.h"
+#include "PlanRegistry.h"
 
 using namespace lx;
 namespace {
@@ -277,7 +277,8 @@ TEST(December2015, MonthlyPayFromTheTwoAnnualCalculations)
         LxSteuern1215 m;
         EXPECT_EQ(m.LohnsteuerLzz(e) * 100, dezember(lstAlt, lstNeu)) << "RE4 " << f.RE4 << " class " << f.stkl;
         EXPECT_EQ(m.SolzLzz() * 100, dezember(solzAlt, solzNeu)) << "RE4 " << f.RE4;
-        EXPECT_EQ(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur), (dez(BK) * 9).div10<4>().toCurrency<kCents>(Round::Cut))
+        EXPECT_EQ(m.KirchensteuerLzz(1, 12, 0, 1, 0_cur, 0_cur),
+                  (dez(BK) * 9).div10<4>().toCurrency<kCents>(Round::Cut))
             << "church tax on the combined base, RE4 " << f.RE4;
         EXPECT_EQ(m.zustand().BK, BK) << "RE4 " << f.RE4;
     }

@@ -17,8 +17,8 @@
 #include "LxSteuern2021.h"
 #include "LxSteuern2022.h"
 #include "LxSteuern2023.h"
-#include "PlanRegistry.h"
 #include "PlanPruefling.h"
+#include "PlanRegistry.h"
 
 using namespace lx;
 namespace {

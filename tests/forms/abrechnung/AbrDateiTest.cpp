@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "TempDir.h"
 #include "AbrDatei.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {

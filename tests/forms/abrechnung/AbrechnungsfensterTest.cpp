@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
 #include "Abrechnungsfenster.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "Hauptfenster.h"
 #include "ProgrammZustand.h"
 #include "Stammdaten.h"
+#include "TempDir.h"
 
 namespace lx {
 namespace {

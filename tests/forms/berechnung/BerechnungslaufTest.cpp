@@ -550,7 +550,7 @@ std::string beschreibe(const Monat& m)
 // What the windows show after a run.
 struct Stand {
     std::string brutto, netto, gesamtbrutto;  // the fields, the payslip's "Gesamtbrutto"
-    Currency erste;                            // the first row's amount
+    Currency erste;                           // the first row's amount
     std::vector<std::string> meldungen;
 };
 
@@ -706,7 +706,11 @@ std::vector<Fall> rundreiseFaelle()
          2999.88_cur},  // a cent of the same net as 3.000,00
         // halving alone gives up, or ends at a negative gross
         {{.jahr = 2018, .monat = 12, .stKl = 5, .kirche = "nein", .gehalt = 2055.96_cur}},
-        {{.jahr = 2019, .monat = 3, .stKl = 6, .bgr = "9111", .kvBes = "Freiwillig Selbstzahler",
+        {{.jahr = 2019,
+          .monat = 3,
+          .stKl = 6,
+          .bgr = "9111",
+          .kvBes = "Freiwillig Selbstzahler",
           .gehalt = 882.86_cur}},
     };
     // Generated months over the years, classes, allowances, church-tax areas,
@@ -714,8 +718,8 @@ std::vector<Fall> rundreiseFaelle()
     // one-off or a multi-year payment in part of them.
     std::mt19937 zufall(35);
     auto wahl = [&](std::initializer_list<const char*> l) { return std::string(l.begin()[zufall() % l.size()]); };
-    const std::vector<std::string> laender = {"Bayern", "Berlin", "Bremen", "Hamburg", "Sachsen",
-                                              "Nordrhein-Westfalen", "Baden-Württemberg", "Thüringen"};
+    const std::vector<std::string> laender = {
+        "Bayern", "Berlin", "Bremen", "Hamburg", "Sachsen", "Nordrhein-Westfalen", "Baden-Württemberg", "Thüringen"};
     for (int i = 0; i < 3000; ++i) {
         Monat m;
         m.jahr = 2008 + int(zufall() % 17);

@@ -140,8 +140,7 @@ TEST(CopyInputs, SecondEngineGetsTheGivenInputs)
         TLohnGehalt zweite;
         CopyInputs(arbeit, zweite);
         EXPECT_TRUE(zweite.GegebeneEingaben() == arbeit.GegebeneEingaben()) << s.name;
-        EXPECT_TRUE(static_cast<const LohnKonstanten&>(zweite) == static_cast<const LohnKonstanten&>(arbeit))
-            << s.name;
+        EXPECT_TRUE(static_cast<const LohnKonstanten&>(zweite) == static_cast<const LohnKonstanten&>(arbeit)) << s.name;
         zweite.Berechnen();
         EXPECT_TRUE(static_cast<const LohnErgebnisse&>(zweite) == static_cast<const LohnErgebnisse&>(arbeit))
             << s.name << ": lohnsteuer " << zweite.FLSt << " / " << arbeit.FLSt << ", PV " << zweite.FPVAN << " / "

@@ -17,13 +17,13 @@ NTZeile zeile(std::string betrag, std::string nt, std::string eb = "", std::stri
 TEST(NTBetraege, SumsOfNetMarkedPayments)
 {
     const std::vector<NTZeile> zeilen = {
-        zeile("2.000,00", ""),                 // not net-marked
-        zeile("150,00", "x"),                  // regular
-        zeile("1.234.567,89", "x", "x"),       // one-off, thousands points
-        zeile("1.000,00", "x", "", "x"),       // multi-year
-        zeile("300,00", "x", "x", "x"),        // "EB" before "LMJ"
-        zeile("50,00", "x", "", "", 1),        // benefit in kind: never summed
-        zeile("-40,00", "x", "", "", 2),       // deduction: never summed
+        zeile("2.000,00", ""),            // not net-marked
+        zeile("150,00", "x"),             // regular
+        zeile("1.234.567,89", "x", "x"),  // one-off, thousands points
+        zeile("1.000,00", "x", "", "x"),  // multi-year
+        zeile("300,00", "x", "x", "x"),   // "EB" before "LMJ"
+        zeile("50,00", "x", "", "", 1),   // benefit in kind: never summed
+        zeile("-40,00", "x", "", "", 2),  // deduction: never summed
     };
     EXPECT_EQ(SummeNTBetraege(0_cur, zeilen), 150.00_cur + 1234567.89_cur + 1000.00_cur + 300.00_cur);
     EXPECT_EQ(SummeNTBetraege(1482.09_cur, {zeile("150,00", "x")}), 1632.09_cur);
@@ -51,10 +51,14 @@ TEST(NTBetraege, SharesOfAStep)
     } faelle[] = {
         {"one kind takes the whole step", 123.45_cur, {0_cur, 500.00_cur, 0_cur}, {0_cur, 123.45_cur, 0_cur}},
         {"regular and one-off 1:3", 100.00_cur, {100.00_cur, 300.00_cur, 0_cur}, {25.00_cur, 75.00_cur, 0_cur}},
-        {"the last moving kind takes the rest", 100.00_cur, {100.00_cur, 100.00_cur, 100.00_cur},
+        {"the last moving kind takes the rest",
+         100.00_cur,
+         {100.00_cur, 100.00_cur, 100.00_cur},
          {33.33_cur, 33.33_cur, 33.34_cur}},
         {"one-off and multi-year", 0.01_cur, {0_cur, 100.00_cur, 100.00_cur}, {0_cur, 0.01_cur, 0_cur}},
-        {"negative step", -(100.00_cur), {100.00_cur, 100.00_cur, 100.00_cur},
+        {"negative step",
+         -(100.00_cur),
+         {100.00_cur, 100.00_cur, 100.00_cur},
          {-(33.33_cur), -(33.33_cur), -(33.34_cur)}},
         {"nothing net-marked", 50.00_cur, {0_cur, 0_cur, 0_cur}, {0_cur, 0_cur, 0_cur}},
     };

@@ -224,7 +224,8 @@ TEST_F(HochrechnungTest, GrossUpEqualsTheOrdinaryItemsItFound)
                 const Fehlschlag* fehl = nullptr;
                 for (const Fehlschlag& x : fehlschlaege) {
                     if (x.jahr == f.jahr && x.monat == f.monat && x.stKl == stKl && x.kinder == (f.kiFB != 0_cur) &&
-                        s.name == std::string(x.satz)) fehl = &x;
+                        s.name == std::string(x.satz))
+                        fehl = &x;
                 }
                 if (!fehl) {
                     EXPECT_TRUE(dialoge.aufrufe.empty()) << dialoge.protokoll().front();

@@ -25,7 +25,10 @@ struct Fake {
             return netz(G);
         };
     }
-    bool keinerDoppelt() const { return std::set<Currency>(versuche.begin(), versuche.end()).size() == versuche.size(); }
+    bool keinerDoppelt() const
+    {
+        return std::set<Currency>(versuche.begin(), versuche.end()).size() == versuche.size();
+    }
 };
 
 // Net = 70 % of the gross, in cents; (G − 0,01 nets the same as G often).
@@ -179,8 +182,8 @@ TEST(NettoIteration, NearestNewTrialOneCentAboveBeforeBelow)
     // out around the best (500,00, the lower of two equally near): 500,01 is
     // computed, 499,99; then 500,02, 499,98, 500,03. Having given up, the
     // search computes the nearest trial once more for the engine to hold.
-    EXPECT_EQ(f.versuche, (std::vector<Currency>{500.00_cur, 500.01_cur, 499.99_cur, 500.02_cur, 499.98_cur,
-                                                 500.03_cur, 500.00_cur}));
+    EXPECT_EQ(f.versuche, (std::vector<Currency>{500.00_cur, 500.01_cur, 499.99_cur, 500.02_cur, 499.98_cur, 500.03_cur,
+                                                 500.00_cur}));
     EXPECT_EQ(e.brutto, 500.00_cur);
     EXPECT_EQ(e.netto, 500.00_cur);
 }

@@ -273,8 +273,8 @@ TEST_F(HauptfensterTest, CareChildrenAsTheDriverReadsTheInputs)
         const char* erhoehtDanach;
         const char* listeDanach;
         bool listeOffen;
-        int kinder;          // the engine's count; -1 = not set (before July 2023)
-        const char* pvSatz;  // PnlPVSatz; empty = as the year change left it
+        int kinder;                        // the engine's count; -1 = not set (before July 2023)
+        const char* pvSatz;                // PnlPVSatz; empty = as the year change left it
         const char* jahrDanach = nullptr;  // a second calculation in this year, July
     };
     for (const Fall& f : {

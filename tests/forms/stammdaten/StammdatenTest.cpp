@@ -142,18 +142,15 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           Fall{"[OptAV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n[HauptForm]\r\nGeburtsjahr=12345\r\n", "Geburtsjahr"},
           Fall{"[HauptForm]\r\nSteuerfreibetrag=800000000000\r\n", "Steuerfreibetrag"},
           Fall{"[HauptForm]\r\nSteuerfreibetrag=-1.000.000,01\r\n", "Steuerfreibetrag"},
-          Fall{"[HauptForm]\r\nSteuerklasse=7\r\n", "Steuerklasse"},
-          Fall{"[HauptForm]\r\nFaktor=0,9995\r\n", "Faktor"},
+          Fall{"[HauptForm]\r\nSteuerklasse=7\r\n", "Steuerklasse"}, Fall{"[HauptForm]\r\nFaktor=0,9995\r\n", "Faktor"},
           Fall{"[HauptForm]\r\nGeburtsjahr=19a0\r\n", "Geburtsjahr"},
           Fall{"[HauptForm]\r\nBeitragsgruppe=11111\r\n", "Beitragsgruppe"},
           Fall{"[HauptForm]\r\nKVSatz=146%\r\n", "KVSatz"},
           Fall{"[HauptForm]\r\nKVZusatzbeitrag=+ 12,00%\r\n", "KVZusatzbeitrag"},
           Fall{"[OptEBZ]\r\nTageBisVormonat=2147483647\r\n", "TageBisVormonat"},
-          Fall{"[OptLSt]\r\nSteuertage=3,0\r\n", "Steuertage"},
-          Fall{"[OptSV]\r\nU1Satz=1,555\r\n", "U1Satz"},
+          Fall{"[OptLSt]\r\nSteuertage=3,0\r\n", "Steuertage"}, Fall{"[OptSV]\r\nU1Satz=1,555\r\n", "U1Satz"},
           Fall{"[OptSV]\r\nKrankenkasse=" + std::string(23, 'K') + "\r\n", "Krankenkasse"},
-          Fall{"[OptPfd]\r\nPersonen=-1\r\n", "Personen"},
-          Fall{"[OptVB]\r\nStartJahr=2004\r\n", "StartJahr"},
+          Fall{"[OptPfd]\r\nPersonen=-1\r\n", "Personen"}, Fall{"[OptVB]\r\nStartJahr=2004\r\n", "StartJahr"},
           Fall{"[OptATZ]\r\nNeuAufstockungProz=viel\r\n", "NeuAufstockungProz"},
           Fall{"[OptZV]\r\nZVindivName=ind.ZV7\r\n", "ZVindivName"},
           Fall{"[DetailAbr]\r\nName=" + std::string(31, 'n') + "\r\n", "Name"},
@@ -161,8 +158,7 @@ TEST_F(StammdatenTest, MalformedRecordNamesItsKeyAndResetsNothing)
           Fall{"[HauptForm]\r\nKirchensteuer=foo\r\n", "Kirchensteuer"},
           Fall{"[OptSV]\r\nRechtskreis=Mitte\r\n", "Rechtskreis"},
           Fall{"[OptLSt]\r\nKiStBundesland=Atlantis\r\n", "KiStBundesland"},
-          Fall{"[OptPfd]\r\nMethode=Quatsch\r\n", "Methode"},
-          Fall{"[OptSV]\r\nPVKinder=21\r\n", "PVKinder"},
+          Fall{"[OptPfd]\r\nMethode=Quatsch\r\n", "Methode"}, Fall{"[OptSV]\r\nPVKinder=21\r\n", "PVKinder"},
           Fall{"[OptZV]\r\nSteuerfreiheit=4 Prozent der RV-BBG\r\n", "Steuerfreiheit"},
           Fall{"[HauptForm]\r\nZusatzversicherung=\r\n", "Zusatzversicherung"}}) {
         schreibe(ordner / "Kaputt.abr", f.inhalt);
@@ -304,9 +300,9 @@ TEST_F(StammdatenTest, OldRecordLoadsMigratedAndIsRewritten)
         EXPECT_TRUE(dialoge.aufrufe.empty()) << f.datei << ": " << dialoge.protokoll().front();
         std::string erwartet = lies(f.datei);
         for (const auto& [vorher, nachher] :
-             {std::pair<std::string, std::string>{"Steuerfreiheit=4 Prozent der RV-BBG",
-                                                  std::string("Steuerfreiheit=stfrei nach ") + f.paragraf +
-                                                      " 3 Nr. 63 EStG"},
+             {std::pair<std::string, std::string>{
+                  "Steuerfreiheit=4 Prozent der RV-BBG",
+                  std::string("Steuerfreiheit=stfrei nach ") + f.paragraf + " 3 Nr. 63 EStG"},
               {"Zusatzversicherung=VBL-West", "Zusatzversicherung=VBL"},
               {"PVKinder=2\r", "PVKinder=2 Kinder\r"}}) {
             ASSERT_NE(erwartet.find(vorher), std::string::npos) << vorher;
