@@ -9,19 +9,27 @@ Currency steuernLaufend(const TLohnGehalt& lg)
     return lg.FLSt + lg.FSolZ + lg.FKiStEv + lg.FKiStRk;
 }
 
-// A voluntary member pays the whole contribution, the employer's share is a
-// subsidy; a private self-payer receives the subsidy alone.
+// Under health digit 9 the employer pays the voluntary member's whole
+// contribution and withholds it less his subsidy. A member who pays his
+// insurer himself, voluntary or private, has the period's contribution not
+// withheld and receives the subsidy with his pay. A one-off payment's share
+// is withheld in every case. So the net is the payslip's payout.
+bool zahltSelbst(Byte besonderheit)
+{
+    return besonderheit == Besonderheit::FreiwilligSelbstzahler || besonderheit == Besonderheit::PrivatSelbstzahler;
+}
+
 Currency kvTeil(const TLohnGehalt& lg, Currency einmal)
 {
-    if (lg.KVFreiwillig()) return -(lg.FKVAN - lg.FKVAG);
-    if (lg.FKVBes == Besonderheit::PrivatSelbstzahler) return lg.FKVAG;
+    if (lg.FBGRKV == KVZiffer::Freiwillig) return -(lg.FKVAN - lg.FKVAG + einmal);
+    if (zahltSelbst(lg.FKVBes)) return lg.FKVAG - einmal;
     return -(lg.FKVAN + einmal);
 }
 
 Currency pvTeil(const TLohnGehalt& lg, Currency einmal)
 {
-    if (lg.PVFreiwillig()) return -(lg.FPVAN - lg.FPVAG);
-    if (lg.FPVBes == Besonderheit::PrivatSelbstzahler) return lg.FPVAG;
+    if (lg.FBGRKV == KVZiffer::Freiwillig) return -(lg.FPVAN - lg.FPVAG + einmal);
+    if (zahltSelbst(lg.FPVBes)) return lg.FPVAG - einmal;
     return -(lg.FPVAN + einmal);
 }
 

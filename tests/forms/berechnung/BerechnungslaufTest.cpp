@@ -549,8 +549,8 @@ std::string beschreibe(const Monat& m)
 
 // What the windows show after a run.
 struct Stand {
-    std::string brutto, netto, gesamtbrutto;  // the fields, the payslip's "Gesamtbrutto"
-    Currency erste;                           // the first row's amount
+    std::string brutto, netto, gesamtbrutto, auszahlung;  // the fields, the payslip's two lines
+    Currency erste;                                       // the first row's amount
     std::vector<std::string> meldungen;
 };
 
@@ -641,15 +641,17 @@ private:
 
     Stand stand()
     {
-        Stand s{p.haupt.text(LEdiBrutto), p.haupt.text(LEdiNetto), "", 0_cur, d.texte(Art::Information)};
+        Stand s{p.haupt.text(LEdiBrutto), p.haupt.text(LEdiNetto), "", "", 0_cur, d.texte(Art::Information)};
         if (!p.erfass.zeilen.empty()) s.erste = p.erfass.zeilen.front().betrag;
         const std::string memo = p.abr.text(Abr::MemoAbr);
-        const std::size_t i = memo.find("\nGesamtbrutto");
-        if (i != std::string::npos) {
-            const std::size_t ende = memo.find('\n', i + 1);
-            const std::string zeile = memo.substr(i + 1, ende - i - 1);
-            s.gesamtbrutto = zeile.substr(zeile.find_last_of(' ') + 1);
-        }
+        auto wert = [&](const std::string& zeilenanfang) -> std::string {
+            const std::size_t i = memo.find("\n" + zeilenanfang);
+            if (i == std::string::npos) return "";
+            const std::string zeile = memo.substr(i + 1, memo.find('\n', i + 1) - i - 1);
+            return zeile.substr(zeile.find_last_of(' ') + 1);
+        };
+        s.gesamtbrutto = wert("Gesamtbrutto");
+        s.auszahlung = wert("Auszahlungsbetrag");
         d.leeren();
         return s;
     }
@@ -773,6 +775,10 @@ TEST_P(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
             EXPECT_EQ(eins.netto, f.netto);
         }
         EXPECT_EQ(eins.gesamtbrutto, eins.brutto);
+        // The payout is the net, but for the scheme's shares the payslip takes off.
+        if (f.m.zv == "keine") {
+            EXPECT_EQ(eins.auszahlung, eins.netto);
+        }
 
         const Stand zwei = r.NettoZuBrutto(eins.netto);
         EXPECT_TRUE(zwei.meldungen.empty()) << zwei.meldungen.front();
@@ -791,6 +797,9 @@ TEST_P(Rundreise, NetFieldFindsAGrossThatComputesBackToTheNet)
         EXPECT_EQ(drei.netto, eins.netto) << "gross " << drei.brutto;
         EXPECT_EQ(drei.brutto, zwei.brutto);
         EXPECT_EQ(drei.gesamtbrutto, drei.brutto);
+        if (f.m.zv == "keine") {
+            EXPECT_EQ(drei.auszahlung, drei.netto);
+        }
     }
 }
 

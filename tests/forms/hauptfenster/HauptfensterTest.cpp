@@ -366,10 +366,10 @@ TEST_F(HauptfensterTest, DeductionsFollowTheSignTable)
     };
     for (const Fall& f : {
              Fall{1, 0, 0, 0, -(280_cur), -(298_cur), -(66_cur)},
-             Fall{9, 0, 0, 0, -(150_cur), -(298_cur), -(10_cur)},
-             Fall{9, 4, 0, 4, -(150_cur), -(298_cur), -(10_cur)},
-             Fall{1, 2, 2, 2, -(150_cur), 300_cur, -(10_cur)},
-             Fall{1, 4, 0, 4, 100_cur, -(298_cur), 50_cur},
+             Fall{9, 0, 0, 0, -(180_cur), -(298_cur), -(16_cur)},
+             Fall{9, 4, 0, 4, -(180_cur), -(298_cur), -(16_cur)},
+             Fall{1, 2, 2, 2, 70_cur, 300_cur, 44_cur},
+             Fall{1, 4, 0, 4, 70_cur, -(298_cur), 44_cur},
              Fall{1, 3, 1, 3, -(280_cur), -(298_cur), -(66_cur)},
          }) {
         lg.FBGRKV = f.kvZiffer;
