@@ -291,8 +291,9 @@ NettoIterationErgebnis NettoSucheNachErster(Currency start, Currency startNetto,
         const auto& [lo, nLo] = *it;
         const auto& [hi, nHi] = *std::next(it);
         const bool beiderseits = (nLo < ziel && nHi > ziel) || (nLo > ziel && nHi < ziel);
-        const bool abseits = std::all_of(mitten.begin(), mitten.end(), [&](Currency m) {
-            return abstand(m, lo) > Currency::fromCents(abtastung / 10);
+        // clang 14 captures no structured binding: the lambda takes the trial by value
+        const bool abseits = std::all_of(mitten.begin(), mitten.end(), [&, probe = lo](Currency m) {
+            return abstand(m, probe) > Currency::fromCents(abtastung / 10);
         });
         if (beiderseits && hi - lo == 0.01_cur && abseits && mitten.size() < kMitten) mitten.push_back(lo);
     }
