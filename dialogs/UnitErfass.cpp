@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Berechnungslauf.h"
 #include "Erfassung.h"
 #include "LxAdvEdit.h"
 #include "LxValueEdit.h"
@@ -168,7 +169,7 @@ TFrmErfass::TFrmErfass(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
     rechts->addLayout(zeile);
     knopf(zeile, Erfass::BtnHilfe, [this] { p.dialoge.Hilfe(4000); });
     knopf(zeile, Erfass::BtnSchliessen, [this] { hide(); });
-    knopf(rechts, Erfass::BtnBerechnen, [this] { lx::erfass::ErfassBerechnen(p); });
+    knopf(rechts, Erfass::BtnBerechnen, [this] { lx::ErfassBerechnen(p); });
 
     haupt->addWidget(b.feld<QStatusBar>(e, Erfass::StatusBar1, this));
     aktualisieren();

@@ -1,7 +1,8 @@
 #pragma once
 // TLohnGehalt: the payroll engine for one employee's pay month. Callers set
-// the inputs one at a time through the setters, run Berechnen and read inputs
-// and results from the fields (which are the engine's own names: FJahr, FLSt,
+// the inputs one at a time through the setters or all of a month at once
+// through SetEingaben (Monatseingaben.h), run Berechnen and read inputs and
+// results from the fields (which are the engine's own names: FJahr, FLSt,
 // FKVAN, ...). Fields are written only by the setters and the computations.
 //
 // Calling contract: SetRechtskreis before SetJahr; SetJahr (resets part of the
@@ -34,6 +35,7 @@
 
 #include "Kennzeichen.h"
 #include "LohnFelder.h"
+#include "Monatseingaben.h"
 #include "PlanRegistry.h"
 
 namespace lx {
@@ -44,6 +46,14 @@ public:
 
     // The inputs as the setters last gave them, before any computation adjusted them.
     const LohnEingaben& GegebeneEingaben() const { return gegeben_; }
+
+    // Every input of a month through its setter, in the calling contract's
+    // order; the care children only where given, the partial-retirement
+    // amounts only with partial retirement on, the garnishment correction not.
+    void SetEingaben(const Monatseingaben& e);
+    // The inputs as the setters last gave them, in the setters' units: with
+    // SetEingaben a second engine takes the same month.
+    Monatseingaben EingabenDesMonats() const;
 
     // --- legal area, year, month, contribution-group code
     void SetRechtskreis(Byte v);

@@ -8,6 +8,7 @@
 
 #include "Currency.h"
 #include "ErfassZustand.h"
+#include "HauptZustand.h"
 #include "LohnFelder.h"
 #include "Rechengroessen.h"
 
@@ -23,7 +24,7 @@ struct PfaendungsZeile {
 // Everything one calculation reads from the windows, already converted; the
 // defaults are the windows' presets. The switches hold what the lists show (a
 // yes/no list as bool, a list of special cases as its code); the rules that
-// combine them are the setter table's.
+// combine them are EingabenSetzen's.
 struct BerechnungsEingaben {
     // year, month, code
     Byte rechtskreis = 1;  // 1 West, 0 East
@@ -87,7 +88,7 @@ struct BerechnungsEingaben {
     bool allgemeineTabelle = true;  // "Allgemeine Steuertabelle"
     Currency kiFB;
     Currency stFreibetrag;
-    int gebJahr = 1990;
+    int gebJahr = kGebJahrVorgabe;
 
     // supplementary pension
     std::string zvArt = "keine";  // the options' scheme

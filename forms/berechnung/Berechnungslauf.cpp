@@ -175,9 +175,9 @@ void ActBerechnenExecute(ProgrammZustand& p)
         return;
     }
 
-    // 5. Care children; a birth year of fewer than four characters is 1990.
+    // 5. Care children; a field without a birth year shows the year taken.
     ActPVKinder(p);
-    if (h.text(LEdiGebJahr).size() < 4) h.text(LEdiGebJahr) = "1990";
+    if (!GebJahrAngegeben(h.text(LEdiGebJahr))) h.text(LEdiGebJahr) = std::to_string(kGebJahrVorgabe);
 
     // 6. Every input, converted first, then set.
     const BerechnungsEingaben w = LeseEingaben(p);
@@ -216,7 +216,7 @@ void ActBerechnenExecute(ProgrammZustand& p)
         // rows were taken as they stand or part time changed them.
         h.text(LEdiBrutto) = formatAmount(w.brutto[kGesamtbrutto]);
     }
-    if (nachBrutto && nachBrutto->abgebrochen) Melden(p, "Hochrechnung nach 300 Schritten abgebrochen");
+    if (nachBrutto && nachBrutto->abgebrochen) Melden(p, AbbruchMeldung());
 
     // 8. Garnishment.
     const PfaendungsPlan pfaendung = PlanePfaendung(w);
@@ -239,6 +239,22 @@ void ActBerechnenExecute(ProgrammZustand& p)
     const std::vector<std::string> meldungen = std::move(*p.laufMeldungen);
     p.laufMeldungen.reset();
     for (const std::string& m : meldungen) p.dialoge.Information(m);
+}
+
+// The gross field takes "Gesamtbrutto" and the mode's recalculate button
+// shows with the main window's fields.
+void ErfassBerechnen(ProgrammZustand& p)
+{
+    erfass::ActBrutti(p);
+    p.haupt.text(Haupt::LEdiBrutto) = formatAmount(p.erfass.brutto[kGesamtbrutto]);
+    ActBerechnen(p);
+    // A run that found no pay items has hidden both buttons.
+    if (!p.erfass.zeilen.empty()) {
+        const bool netto = p.haupt[Haupt::LEdiNetto].tag == 1;
+        p.haupt[Haupt::BtnBruttoNeu].visible = !netto;
+        p.haupt[Haupt::BtnNettoNeu].visible = netto;
+    }
+    p.dialoge.Verbergen(Fenster::Erfass);
 }
 
 }  // namespace lx

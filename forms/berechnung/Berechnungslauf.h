@@ -1,7 +1,8 @@
 #pragma once
-// The calculation in the main window: ENTER in the gross or net field, the
-// recalculate buttons and the run itself over the program state, from the
-// inputs read and checked to the payslip and the messages.
+// The calculation that the windows start: ENTER in the main window's gross or
+// net field, its recalculate buttons, the entry dialog's "Schließen und
+// berechnen", and the run itself over the program state, from the inputs read
+// and checked to the payslip and the messages.
 
 #include "HauptZustand.h"
 
@@ -25,5 +26,9 @@ void BtnBruttoNeuClick(ProgrammZustand& p, Haupt sender);
 void ActBerechnenExecute(ProgrammZustand& p);
 // The action the buttons and the entry dialog run.
 void ActBerechnen(ProgrammZustand& p);
+
+// The entry dialog's "Schließen und berechnen": the calculation in the
+// current mode, then the dialog hides.
+void ErfassBerechnen(ProgrammZustand& p);
 
 }  // namespace lx

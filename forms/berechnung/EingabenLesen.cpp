@@ -118,10 +118,10 @@ BerechnungsEingaben LeseEingaben(const ProgrammZustand& p)
     w.allgemeineTabelle = o.text(O::LSTComboStTab) == "Allgemeine Steuertabelle";
     w.kiFB = betragLeerNull(h.text(LEdiKiFB));
     w.stFreibetrag = betragLeerNull(h.text(LEdiStFB));
-    w.gebJahr = h.text(LEdiGebJahr).empty() ? 1990 : StrToInt(h.text(LEdiGebJahr));
+    w.gebJahr = GebJahrDesFelds(h.text(LEdiGebJahr));
     // The relief for the elderly and the care surcharge follow the year: one
-    // that cannot be is said, not taken (fewer than four digits mean 1990).
-    if (h.text(LEdiGebJahr).size() >= 4 && (w.gebJahr < 1900 || w.gebJahr > w.jahr)) {
+    // that cannot be is said, not taken.
+    if (GebJahrAngegeben(h.text(LEdiGebJahr)) && (w.gebJahr < 1900 || w.gebJahr > w.jahr)) {
         throw ConversionError("Geburtsjahr: bitte ein Jahr von 1900 bis " + std::to_string(w.jahr) + " eingeben");
     }
 

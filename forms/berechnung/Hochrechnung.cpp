@@ -123,7 +123,7 @@ Currency PrepareNettoHochrechnung(ProgrammZustand& p)
     // driver has just given the working engine; the copy keeps them.
     KopieVorgaben vorgaben = BruttoVorgaben(b, b[kZVBrutto]);
     vorgaben.zvKeine = zvHochrechnen(p);
-    CopyInputs(p.LohnGehalt, p.LohnGehalt2, vorgaben);
+    EingabenKopieren(p.LohnGehalt, p.LohnGehalt2, vorgaben);
     p.LohnGehalt2.Berechnen();
     return NettoBrutto(p.LohnGehalt2, b[kGesamtbrutto]);
 }
@@ -179,7 +179,7 @@ HochrechnungsErgebnis Hochrechnen(TLohnGehalt& lg, const std::vector<Lohnart>& z
     if (zvHochrechnen) e.summen.lfd += e.ziel - ersteNetto;
 
     const NettoIterationRegeln regeln{
-        .grenze = 300, .steuerklasse6 = lg.GegebeneEingaben().FStKl == 6, .zuschlag = HochrechnungZuschlag};
+        .grenze = kSchrittgrenze, .steuerklasse6 = lg.GegebeneEingaben().FStKl == 6, .zuschlag = HochrechnungZuschlag};
     e.iteration = NettoSucheNachErster(
         start, ersteNetto, e.ziel,
         [&](Currency G) {
@@ -213,7 +213,7 @@ void ActNettoHochrechnung(ProgrammZustand& p, const NettoFunktion& netto)
     p.NTSummeLfd = e.summen.lfd;
     p.haupt.text(Haupt::LEdiBrutto) = formatAmount(e.iteration.brutto);
     p.haupt.text(Haupt::LEdiNetto) = formatAmount(e.iteration.netto);
-    if (e.iteration.abgebrochen) Melden(p, "Hochrechnung nach 300 Schritten abgebrochen");
+    if (e.iteration.abgebrochen) Melden(p, AbbruchMeldung());
 }
 
 }  // namespace lx

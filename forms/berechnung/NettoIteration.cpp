@@ -14,6 +14,12 @@
 
 namespace lx {
 
+std::string AbbruchMeldung(bool sonderberechnung)
+{
+    return std::string(sonderberechnung ? "Hochr.in Sonderber." : "Hochrechnung") + " nach " +
+           std::to_string(kSchrittgrenze) + " Schritten abgebrochen";
+}
+
 namespace {
 
 Currency abstand(Currency a, Currency b)

@@ -7,14 +7,21 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "Currency.h"
 
 namespace lx {
 
+// The halving steps' limit of computations, and what the user is told when a
+// search gives up: the calculation's own, or the garnishment special
+// calculation's gross-up.
+inline constexpr int kSchrittgrenze = 300;
+std::string AbbruchMeldung(bool sonderberechnung = false);
+
 struct NettoIterationRegeln {
-    int grenze = 300;            // computations at most
-    bool steuerklasse6 = false;  // tax class "6": after computations 101..119 the next trial is one cent more
+    int grenze = kSchrittgrenze;  // computations at most
+    bool steuerklasse6 = false;   // tax class "6": after computations 101..119 the next trial is one cent more
     // The caller's own change of the next trial after computation k (0 for none).
     std::function<Currency(int k)> zuschlag;
     // No trial goes below it: a gross is never negative.

@@ -103,26 +103,26 @@ private:
         const OptionenZustand& o = p_.opt;
         KopieVorgaben v = BruttoVorgaben(b, zvBrutto(b));
         const bool ohneVersorgung = entUmwNein();
-        v.weitere = [&o, ohneVersorgung](LohnEingaben& w) {
+        v.weitere = [&o, ohneVersorgung](Monatseingaben& e) {
             if (ohneVersorgung) {
-                w.FBAVAN = 0_cur;
-                w.FBAVArt = 0;
-                w.FZVArt = "keine";
+                e.BAVAN = 0_cur;
+                e.BAVArt = 0;
+                e.ZVArt = "keine";
             }
-            w.FATZ = 0;
-            w.FSVTageVorher = StrToInt(o.text(Opt::EBVEdiTgVor));
-            w.FStAuto = o[Opt::EBChkStAuto].checked ? 1 : 0;
-            w.FSVAuto = o[Opt::EBChkSVAuto].checked ? 1 : 0;
-            w.FStBruttoJahr = BetragAusText(o.text(Opt::EBVEdiStJahr));
-            w.FVBBruttoJahr = BetragAusText(o.text(Opt::EBVEdiVBJahr));
-            w.FKVBruttoVor = BetragAusText(o.text(Opt::EBVEdiKVBrVor));
-            w.FRVBruttoVor = BetragAusText(o.text(Opt::EBVEdiRVBrVor));
-            w.FFBJahr = BetragAusText(o.text(Opt::LSTVEdiFBJahr));
-            w.FPfaendung = o.text(Opt::PfdComboJaNein) == "ja" ? 1 : 0;
-            w.FUnterhaltPers = static_cast<Byte>(StrToInt(o.text(Opt::PfdVEdiUntPers)));
-            w.FPfaendVerbleib = BetragAusText(o.text(Opt::PfdVEdiVerbleib));
+            e.ATZ = 0;
+            e.SVTageVorher = StrToInt(o.text(Opt::EBVEdiTgVor));
+            e.StAuto = o[Opt::EBChkStAuto].checked ? 1 : 0;
+            e.SVAuto = o[Opt::EBChkSVAuto].checked ? 1 : 0;
+            e.StBruttoJahr = BetragAusText(o.text(Opt::EBVEdiStJahr));
+            e.VBBruttoJahr = BetragAusText(o.text(Opt::EBVEdiVBJahr));
+            e.KVBruttoVor = BetragAusText(o.text(Opt::EBVEdiKVBrVor));
+            e.RVBruttoVor = BetragAusText(o.text(Opt::EBVEdiRVBrVor));
+            e.FBJahr = BetragAusText(o.text(Opt::LSTVEdiFBJahr));
+            e.Pfaendung = o.text(Opt::PfdComboJaNein) == "ja" ? 1 : 0;
+            e.UnterhaltPers = static_cast<Byte>(StrToInt(o.text(Opt::PfdVEdiUntPers)));
+            e.PfaendVerbleib = BetragAusText(o.text(Opt::PfdVEdiVerbleib));
         };
-        CopyInputs(p_.LohnGehalt, lg2_, v);
+        EingabenKopieren(p_.LohnGehalt, lg2_, v);
     }
 
     // Net mode: the gross whose net is the wanted net, each trial the total
@@ -135,7 +135,7 @@ private:
         NettoIterationRegeln regeln;
         regeln.steuerklasse6 = steuerklasse6();
         if (NettoIteration(W, W, netto, regeln).abgebrochen) {
-            Melden(p_, "Hochrechnung nach 300 Schritten abgebrochen");
+            Melden(p_, AbbruchMeldung());
         }
     }
 
@@ -173,7 +173,7 @@ private:
             KopieVorgaben v = BruttoVorgaben(ohne, zvBrutto(ohne));
             v.zvKeine = zvKeineImVergleich;
             const auto vergleich = std::make_unique<TLohnGehalt>();
-            CopyInputs(lg2_, *vergleich, v);
+            EingabenKopieren(lg2_, *vergleich, v);
             vergleich->Berechnen();
             const HochrechnungsZiel z{NettoBrutto(*vergleich, ohne[kGesamtbrutto]), NTSummenNachArt(NTZeilen(zeilen))};
             ziel = z.vergleichsnetto + z.summen.lfd + z.summen.ebz + z.summen.lmj;
@@ -181,7 +181,7 @@ private:
         };
         auto netto = [&](const TLohnGehalt& lg, Currency G) { return vergleiche(NettoBrutto(lg, G), ziel); };
         if (Hochrechnen(lg2_, zeilen, zielBestimmen, zvAnteil, netto).iteration.abgebrochen) {
-            Melden(p_, "Hochr.in Sonderber. nach 300 Schritten abgebrochen");
+            Melden(p_, AbbruchMeldung(true));
         }
     }
 

@@ -5,7 +5,6 @@
 
 #include "AmountText.h"
 #include "Beitragsrundung.h"
-#include "Berechnungslauf.h"
 #include "LxMath.h"
 #include "TeilmonatTeilzeit.h"
 
@@ -445,22 +444,6 @@ void ActErfZurueck(ProgrammZustand& p)
 {
     p.erfass.zeilen = p.erfass.sicherung;
     ActNTBrutti(p);
-}
-
-// The gross field takes "Gesamtbrutto" and the mode's recalculate button
-// shows with the main window's fields.
-void ErfassBerechnen(ProgrammZustand& p)
-{
-    ActBrutti(p);
-    p.haupt.text(Haupt::LEdiBrutto) = formatAmount(p.erfass.brutto[kGesamtbrutto]);
-    ActBerechnen(p);
-    // A run that found no pay items has hidden both buttons.
-    if (!p.erfass.zeilen.empty()) {
-        const bool netto = p.haupt[Haupt::LEdiNetto].tag == 1;
-        p.haupt[Haupt::BtnBruttoNeu].visible = !netto;
-        p.haupt[Haupt::BtnNettoNeu].visible = netto;
-    }
-    p.dialoge.Verbergen(Fenster::Erfass);
 }
 
 void PnlTZAktivClick(ProgrammZustand& p, bool links)

@@ -71,9 +71,9 @@ void ActDelLViews(ProgrammZustand& p);
 void ActErfSichern(ProgrammZustand& p);
 void ActErfZurueck(ProgrammZustand& p);
 
-// "Schließen und berechnen": the calculation in the current mode, then the
-// dialog hides. (ActTZAktualis, ActTZAktiv and ActTBAktiv: TeilmonatTeilzeit.h.)
-void ErfassBerechnen(ProgrammZustand& p);
+// (ActTZAktualis, ActTZAktiv and ActTBAktiv: TeilmonatTeilzeit.h; the
+// button "Schließen und berechnen", which starts the calculation:
+// Berechnungslauf.h.)
 
 // The indicators: a left click switches, every click opens the options page.
 void PnlTZAktivClick(ProgrammZustand& p, bool links);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "AmountText.h"
 #include "DatumUnit.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
@@ -17,6 +18,16 @@ const std::array<const char*, 7> kAbzuege = {"Lohnsteuer",          "Solidaritä
                                              "Pflegeversicherung"};
 
 }  // namespace
+
+bool GebJahrAngegeben(std::string_view text)
+{
+    return text.size() >= 4;
+}
+
+int GebJahrDesFelds(std::string_view text)
+{
+    return GebJahrAngegeben(text) ? StrToInt(text) : kGebJahrVorgabe;
+}
 
 std::vector<std::string> JahreDerListe()
 {
@@ -191,8 +202,8 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
           .length = 4,
           .digitsOnly = true,
           .align = Ausrichtung::Mitte,
-          .preset = "1990",
-          .reset = "1990",
+          .preset = std::to_string(kGebJahrVorgabe),
+          .reset = std::to_string(kGebJahrVorgabe),
           .help = 2004,
           .aktivFarbe = Farbe::InactiveCaption}},
         {ComboZV,

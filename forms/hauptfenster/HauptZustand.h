@@ -7,6 +7,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "Gehaltsroutinen.h"
 #include "Rechengroessen.h"
@@ -20,6 +21,13 @@ struct ProgrammZustand;
 // first, down to the first listed year; and their month lists.
 std::vector<std::string> JahreDerListe();
 const std::vector<std::string>& MonateDerListe();
+
+// The birth year field "LEdiGebJahr": a text of fewer than four characters
+// gives no birth year, and a calculation takes the field's preset instead.
+inline constexpr int kGebJahrVorgabe = 1990;
+bool GebJahrAngegeben(std::string_view text);
+// The year the field stands for: its number, or kGebJahrVorgabe.
+int GebJahrDesFelds(std::string_view text);
 
 enum class Haupt {
     ComboJahr,

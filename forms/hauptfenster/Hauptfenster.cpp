@@ -239,8 +239,7 @@ void ActPVKinder(ProgrammZustand& p)
     TLohnGehalt& lg = p.LohnGehalt;
     const Currency freibetrag = BetragAusTextOderNichts(h.text(LEdiKiFB)).value_or(0_cur);
     // the birth year as the driver passes it on
-    const std::string& gebText = h.text(LEdiGebJahr);
-    const int gebJahr = gebText.size() < 4 ? 1990 : StrToInt(gebText);
+    const int gebJahr = GebJahrDesFelds(h.text(LEdiGebJahr));
     // under 23 in the calculation year, or born before 1940: no surcharge
     const bool altersregel = gebJahr > angenommenesJahr(p) - 23 || gebJahr < 1940;
     if (h.pvAltersregel && !altersregel && h.text(ComboPVerh) == "nein") {

@@ -510,7 +510,7 @@ TEST_F(BerechnenTest, CloseAndComputeFromTheEntryDialog)
 {
     Zeile("Gehalt", "2.500,00");
     Zeile("Prämie", "500,00");
-    erfass::ErfassBerechnen(p);
+    ErfassBerechnen(p);
     EXPECT_EQ(p.haupt.text(LEdiBrutto), "3.000,00");
     EXPECT_EQ(Gegeben().FStBrutto, 3000.00_cur);
     EXPECT_TRUE(p.haupt[BtnBruttoNeu].visible);
@@ -611,7 +611,7 @@ public:
             d.leeren();
             p.haupt.text(LEdiNetto) = netto;
             zeile(m_.zweite, m_.zweiterBetrag, m_.zweiteMarken);
-            erfass::ErfassBerechnen(p);
+            ErfassBerechnen(p);
         }
         return stand();
     }

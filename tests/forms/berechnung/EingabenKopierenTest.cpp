@@ -131,14 +131,14 @@ const Optionssatz& satz(int i)
 
 }  // namespace
 
-TEST(CopyInputs, SecondEngineGetsTheGivenInputs)
+TEST(EingabenKopieren, SecondEngineGetsTheGivenInputs)
 {
     for (int i = 0; i < kSaetze; ++i) {
         const Optionssatz& s = satz(i);
         TLohnGehalt arbeit = arbeitsEngine(s.jahr, s.monat, s.fall, s.brutto);
         arbeit.Berechnen();  // adjusts the fields; the copy must not see that
         TLohnGehalt zweite;
-        CopyInputs(arbeit, zweite);
+        EingabenKopieren(arbeit, zweite);
         EXPECT_TRUE(zweite.GegebeneEingaben() == arbeit.GegebeneEingaben()) << s.name;
         EXPECT_TRUE(static_cast<const LohnKonstanten&>(zweite) == static_cast<const LohnKonstanten&>(arbeit)) << s.name;
         zweite.Berechnen();
@@ -148,7 +148,7 @@ TEST(CopyInputs, SecondEngineGetsTheGivenInputs)
     }
 }
 
-TEST(CopyInputs, OverridesReplaceOnlyTheirValues)
+TEST(EingabenKopieren, OverridesReplaceOnlyTheirValues)
 {
     for (int i = 0; i < kSaetze; ++i) {
         const Optionssatz& s = satz(i);
@@ -180,20 +180,20 @@ TEST(CopyInputs, OverridesReplaceOnlyTheirValues)
         erwartet.FZVArt = "keine";
 
         TLohnGehalt zweite;
-        CopyInputs(arbeit, zweite, v);
+        EingabenKopieren(arbeit, zweite, v);
         EXPECT_TRUE(zweite.GegebeneEingaben() == erwartet) << s.name;
         EXPECT_EQ(zweite.FZVArt, "keine") << s.name;
         EXPECT_EQ(zweite.FVBMax, 0_cur) << s.name;
     }
 }
 
-TEST(CopyInputs, SVGrossOverrideGetsTheZoneBase)
+TEST(EingabenKopieren, SVGrossOverrideGetsTheZoneBase)
 {
     TLohnGehalt arbeit = arbeitsEngine(2024, 3, nullptr);
     TLohnGehalt zweite;
     KopieVorgaben v;
     v.svBrutto = 1000.00_cur;
-    CopyInputs(arbeit, zweite, v);
+    EingabenKopieren(arbeit, zweite, v);
     TLohnGehalt vergleich = arbeitsEngine(2024, 3, nullptr);
     vergleich.SetSVBrutto(1000.00_cur);
     EXPECT_EQ(zweite.FSVBruttoUngek, 1000.00_cur);
@@ -201,7 +201,7 @@ TEST(CopyInputs, SVGrossOverrideGetsTheZoneBase)
     EXPECT_LT(zweite.FSVBrutto, 1000.00_cur) << "inside the transition zone";
 }
 
-TEST(CopyInputs, FurtherChangesOfACaller)
+TEST(EingabenKopieren, FurtherChangesOfACaller)
 {
     TLohnGehalt arbeit = arbeitsEngine(2024, 3, [](TLohnGehalt& lg) {
         satz(3).fall(lg);
@@ -209,14 +209,14 @@ TEST(CopyInputs, FurtherChangesOfACaller)
     });
     KopieVorgaben v;
     v.zvKeine = true;
-    v.weitere = [](LohnEingaben& w) {
-        w.FBAVAN = 0_cur;
-        w.FBAVArt = 0;
-        w.FATZ = 0;
-        w.FSVTageVorher = 0;
+    v.weitere = [](Monatseingaben& e) {
+        e.BAVAN = 0_cur;
+        e.BAVArt = 0;
+        e.ATZ = 0;
+        e.SVTageVorher = 0;
     };
     TLohnGehalt zweite;
-    CopyInputs(arbeit, zweite, v);
+    EingabenKopieren(arbeit, zweite, v);
     EXPECT_EQ(zweite.FBAVAN, 0_cur);
     EXPECT_EQ(zweite.FBAVArt, 0);
     EXPECT_EQ(zweite.FBAVBetrag, 50.00_cur) << "the rest as the working engine's";
@@ -225,17 +225,17 @@ TEST(CopyInputs, FurtherChangesOfACaller)
     EXPECT_EQ(zweite.FSVTageVorher, 0);
 }
 
-TEST(CopyInputs, GarnishmentCorrectionStaysTheCallers)
+TEST(EingabenKopieren, GarnishmentCorrectionStaysTheCallers)
 {
     TLohnGehalt arbeit = arbeitsEngine(2024, 3, nullptr);
     arbeit.SetPfaendKorrektur(99.00_cur);
     TLohnGehalt zweite;
     zweite.SetPfaendKorrektur(-(40.00_cur));
-    CopyInputs(arbeit, zweite);
+    EingabenKopieren(arbeit, zweite);
     EXPECT_EQ(zweite.FPfaendKorrektur, -(40.00_cur));
 }
 
-TEST(CopyInputs, ReusedSecondEngineForgetsItsOldCase)
+TEST(EingabenKopieren, ReusedSecondEngineForgetsItsOldCase)
 {
     // The second engine computed another case before; after the copy it
     // computes the working engine's.
@@ -246,7 +246,7 @@ TEST(CopyInputs, ReusedSecondEngineForgetsItsOldCase)
     });
     alt.Berechnen();
     TLohnGehalt arbeit = arbeitsEngine(2024, 3, nullptr);
-    CopyInputs(arbeit, alt);
+    EingabenKopieren(arbeit, alt);
     EXPECT_TRUE(alt.GegebeneEingaben() == arbeit.GegebeneEingaben());
     alt.Berechnen();
     arbeit.Berechnen();

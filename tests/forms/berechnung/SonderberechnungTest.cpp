@@ -401,7 +401,7 @@ TEST_F(SonderberechnungTest, SchemesShareGrossedUpAsWithItsOwnRows)
                 std::vector<Lohnart> zeilen = reduziert.zeilen;
                 const Bruttosummen ohne = BerechneBrutto(zeilen, false);
                 TLohnGehalt mitSchema;
-                CopyInputs(q.LohnGehalt, mitSchema, BruttoVorgaben(ohne, ohne[kZVBrutto]));
+                EingabenKopieren(q.LohnGehalt, mitSchema, BruttoVorgaben(ohne, ohne[kZVBrutto]));
                 mitSchema.Berechnen();
                 const Currency st = mitSchema.FZVStPfl;
                 const Currency sv = mitSchema.FZVSVPfl;
@@ -426,7 +426,7 @@ TEST_F(SonderberechnungTest, SchemesShareGrossedUpAsWithItsOwnRows)
                 auto kopie = [&q](TLohnGehalt& nach, const Bruttosummen& b) {
                     KopieVorgaben v = BruttoVorgaben(b, b[kZVBrutto]);
                     v.zvKeine = true;
-                    CopyInputs(q.LohnGehalt, nach, v);
+                    EingabenKopieren(q.LohnGehalt, nach, v);
                 };
                 TLohnGehalt vergleich;
                 kopie(vergleich, ohne);
