@@ -6,6 +6,6 @@
 
 namespace lx {
 
-void baueOptSeite9(Bindungen& b, ProgrammZustand& p, QWidget* seite);
+void baueOptTeilmonat(Bindungen& b, ProgrammZustand& p, QWidget* seite);
 
 }  // namespace lx

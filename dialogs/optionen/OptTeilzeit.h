@@ -6,6 +6,6 @@
 
 namespace lx {
 
-void baueOptSeite10(Bindungen& b, ProgrammZustand& p, QWidget* seite);
+void baueOptTeilzeit(Bindungen& b, ProgrammZustand& p, QWidget* seite);
 
 }  // namespace lx

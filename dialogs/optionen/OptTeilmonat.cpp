@@ -1,4 +1,4 @@
-#include "OptSeite9.h"
+#include "OptTeilmonat.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +12,7 @@
 
 namespace lx {
 
-void baueOptSeite9(Bindungen& b, ProgrammZustand& p, QWidget* seite)
+void baueOptTeilmonat(Bindungen& b, ProgrammZustand& p, QWidget* seite)
 {
     auto& o = p.opt;
     auto* layout = new QVBoxLayout(seite);

@@ -27,7 +27,7 @@ void standardRot(QListWidget* liste)
 
 }  // namespace
 
-void baueOptSeite11(QWidget* seite, Bindungen& b, ProgrammZustand& p)
+void baueOptStammpfad(QWidget* seite, Bindungen& b, ProgrammZustand& p)
 {
     using enum Opt;
     auto* layout = new QVBoxLayout(seite);

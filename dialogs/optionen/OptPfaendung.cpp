@@ -9,7 +9,7 @@
 
 namespace lx {
 
-void baueOptSeite7(QWidget* seite, Bindungen& b, ProgrammZustand& p)
+void baueOptPfaendung(QWidget* seite, Bindungen& b, ProgrammZustand& p)
 {
     using enum Opt;
     auto* layout = new QVBoxLayout(seite);

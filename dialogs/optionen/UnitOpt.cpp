@@ -16,9 +16,9 @@
 #include "Bildschirm.h"
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
-#include "OptSeite10.h"
-#include "OptSeite9.h"
 #include "OptSeiten.h"
+#include "OptTeilmonat.h"
+#include "OptTeilzeit.h"
 #include "OptionenDialog.h"
 
 using lx::Opt;
@@ -63,11 +63,11 @@ TFrmOpt::TFrmOpt(lx::ProgrammZustand& zustand, lx::Anzeige& anzeige)
     BaueEinmalbezuege();
     BaueVersorgungsbezuege();
     BaueMehrfachbeschaeftigung();
-    lx::baueOptSeite6(Seite(6), bindungen, p);
-    lx::baueOptSeite7(Seite(7), bindungen, p);
-    lx::baueOptSeite11(Seite(11), bindungen, p);
-    lx::baueOptSeite9(bindungen, p, Seite(9));
-    lx::baueOptSeite10(bindungen, p, Seite(10));
+    lx::baueOptAltersteilzeit(Seite(6), bindungen, p);
+    lx::baueOptPfaendung(Seite(7), bindungen, p);
+    lx::baueOptStammpfad(Seite(11), bindungen, p);
+    lx::baueOptTeilmonat(bindungen, p, Seite(9));
+    lx::baueOptTeilzeit(bindungen, p, Seite(10));
 
     // ENTER in a field or a list presses no button.
     for (auto* knopf : findChildren<QPushButton*>()) {

@@ -53,7 +53,7 @@ void popupMenue(QWidget* w, const QString& name, std::function<bool(QMenu&)> fue
     });
 }
 
-void baueOptSeite6(QWidget* seite, Bindungen& b, ProgrammZustand& p)
+void baueOptAltersteilzeit(QWidget* seite, Bindungen& b, ProgrammZustand& p)
 {
     using enum Opt;
     auto* layout = new QVBoxLayout(seite);

@@ -1,4 +1,4 @@
-#include "OptSeite10.h"
+#include "OptTeilzeit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +12,7 @@
 
 namespace lx {
 
-void baueOptSeite10(Bindungen& b, ProgrammZustand& p, QWidget* seite)
+void baueOptTeilzeit(Bindungen& b, ProgrammZustand& p, QWidget* seite)
 {
     auto& o = p.opt;
     auto* layout = new QVBoxLayout(seite);
