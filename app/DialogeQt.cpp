@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 #include "UnitOpt.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
 
 namespace lx {
 

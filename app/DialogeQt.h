@@ -10,8 +10,8 @@
 #include <array>
 #include <functional>
 
-#include "Dialoge.h"
-#include "Uhr.h"
+#include "gemeinsam/Dialoge.h"
+#include "gemeinsam/Uhr.h"
 
 class TFrmOpt;
 

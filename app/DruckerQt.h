@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "Druckerliste.h"
+#include "abrechnung/Druckerliste.h"
 
 namespace lx {
 

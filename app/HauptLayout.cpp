@@ -1,9 +1,9 @@
 #include "HauptLayout.h"
 
-#include "Abrechnungsfenster.h"
-#include "Berechnungslauf.h"
-#include "Hauptfenster.h"
-#include "Stammdaten.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "berechnung/Berechnungslauf.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "HauptZustand.h"
+#include "hauptfenster/HauptZustand.h"
 
 namespace lx {
 

@@ -23,12 +23,12 @@
 
 #include "Bildschirm.h"
 #include "HauptLayout.h"
-#include "Hauptfenster.h"
 #include "LxErrorBox.h"
 #include "LxValueLabEdit.h"
-#include "Programmstart.h"
-#include "Stammdaten.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "hauptfenster/Programmstart.h"
+#include "stammdaten/Stammdaten.h"
 
 using lx::Haupt;
 

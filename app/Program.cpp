@@ -5,17 +5,17 @@
 #include <QScreen>
 #include <QTranslator>
 
-#include "Abrechnungsfenster.h"
 #include "Bildschirm.h"
 #include "HelpViewer.h"
 #include "MainUnit.h"
-#include "Programmstart.h"
 #include "StammOrte.h"
 #include "UnitAbout.h"
 #include "UnitAbr.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
-#include "Version.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "gemeinsam/Version.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 

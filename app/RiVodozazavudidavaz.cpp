@@ -6,7 +6,7 @@
 #include "HelpStart.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
 
 int main(int argc, char** argv)
 {

@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "Dialoge.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "UnitAbr.h"
+#include "gemeinsam/Dialoge.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace {
 

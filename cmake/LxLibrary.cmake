@@ -59,13 +59,15 @@ endfunction()
 # Builds the folder's *.cpp into a static library <name>; a folder that holds
 # only headers so far becomes an interface library with the same links. With
 # SUBFOLDERS the library is the folder and every folder below it, each folder
-# with headers an include directory.
+# with headers an include directory. With FOLDER_PATHS as well only the folder
+# itself is: a header is included from another folder by its folder and name
+# ("berechnung/EingabenLesen.h"), so a file's includes tell which folders it uses.
 function(lx_folder_library name)
-  cmake_parse_arguments(ARG "SUBFOLDERS" "" "PUBLIC_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SUBFOLDERS;FOLDER_PATHS" "" "PUBLIC_LIBS" ${ARGN})
   lx_folder_sources(srcs *.cpp SUBFOLDERS ${ARG_SUBFOLDERS})
   lx_folder_sources(hdrs *.h SUBFOLDERS ${ARG_SUBFOLDERS})
   set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
-  if(ARG_SUBFOLDERS)
+  if(ARG_SUBFOLDERS AND NOT ARG_FOLDER_PATHS)
     lx_header_folders(dirs "lx_folder_library(${name})" ${hdrs})
   endif()
   if(srcs)

@@ -221,5 +221,4 @@ void SetzeMonatseingaben(Engine& lg, const Monatseingaben& e)
     }
 }
 
-
 }  // namespace lx

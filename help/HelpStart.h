@@ -11,7 +11,7 @@
 #include "DLogFile.h"
 #include "HelpFacts.h"
 #include "HelpViewer.h"
-#include "Hilfesystem.h"
+#include "gemeinsam/Hilfesystem.h"
 #include "hh.h"
 #include "hh_funcs.h"
 

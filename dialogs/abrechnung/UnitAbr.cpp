@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Abrechnungsfenster.h"
+#include "abrechnung/Abrechnungsfenster.h"
 
 using lx::Abr;
 

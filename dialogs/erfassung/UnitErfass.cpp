@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Berechnungslauf.h"
-#include "Erfassung.h"
 #include "LxAdvEdit.h"
 #include "LxValueEdit.h"
+#include "berechnung/Berechnungslauf.h"
+#include "erfassung/Erfassung.h"
 
 using lx::Erfass;
 

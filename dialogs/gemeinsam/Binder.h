@@ -39,7 +39,7 @@
 #include <functional>
 #include <vector>
 
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 class QColor;
 class QPalette;

@@ -4,10 +4,10 @@
 #include <QPlainTextEdit>
 
 #include "BinderArten.h"
-#include "Hauptfenster.h"
 #include "LxAdvEdit.h"
 #include "LxValueEdit.h"
 #include "LxValueLabEdit.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 

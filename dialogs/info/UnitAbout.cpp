@@ -10,7 +10,7 @@
 
 #include "LxErrorBox.h"
 #include "UpdateCheck.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include "UpdateInfo.h"
+#include "info/UpdateInfo.h"
 
 namespace lx {
 

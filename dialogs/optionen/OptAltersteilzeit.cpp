@@ -11,7 +11,7 @@
 
 #include "LxValueLabEdit.h"
 #include "OptSeiten.h"
-#include "OptionenListen.h"
+#include "optionen/OptionenListen.h"
 
 namespace lx {
 

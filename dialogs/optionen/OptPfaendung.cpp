@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "OptSeiten.h"
-#include "OptionenListen.h"
+#include "optionen/OptionenListen.h"
 
 namespace lx {
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "OptSeiten.h"
-#include "OptionenStammdaten.h"
+#include "stammdaten/OptionenStammdaten.h"
 
 namespace lx {
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Kontextmenue.h"
-#include "TeilmonatTeilzeit.h"
+#include "optionen/TeilmonatTeilzeit.h"
 
 namespace lx {
 

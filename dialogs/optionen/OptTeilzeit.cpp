@@ -8,7 +8,7 @@
 
 #include "Kontextmenue.h"
 #include "LxValueLabEdit.h"
-#include "TeilmonatTeilzeit.h"
+#include "optionen/TeilmonatTeilzeit.h"
 
 namespace lx {
 

@@ -19,7 +19,7 @@
 #include "OptSeiten.h"
 #include "OptTeilmonat.h"
 #include "OptTeilzeit.h"
-#include "OptionenDialog.h"
+#include "optionen/OptionenDialog.h"
 
 using lx::Opt;
 namespace opt = lx::optionen;

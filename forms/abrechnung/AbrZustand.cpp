@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Version.h"
+#include "gemeinsam/Version.h"
 
 namespace lx {
 

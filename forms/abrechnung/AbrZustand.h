@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 

@@ -5,8 +5,8 @@
 #include "AbrDatei.h"
 #include "IniDocument.h"
 #include "ProgrammZustand.h"
-#include "Teilmonat.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
+#include "optionen/Teilmonat.h"
 
 namespace lx {
 

@@ -8,8 +8,8 @@
 #include "AmountText.h"
 #include "Berichte.h"
 #include "Detailabrechnung.h"
-#include "Hauptfenster.h"
 #include "ProgrammZustand.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "Currency.h"
-#include "ErfassZustand.h"
-#include "HauptZustand.h"
 #include "LohnFelder.h"
 #include "Rechengroessen.h"
+#include "erfassung/ErfassZustand.h"
+#include "hauptfenster/HauptZustand.h"
 
 namespace lx {
 

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
-#include "Abrechnungsfenster.h"
 #include "AmountText.h"
-#include "Detailausgabe.h"
 #include "EingabenLesen.h"
 #include "EingabenPruefen.h"
 #include "EingabenSetzen.h"
-#include "Erfassung.h"
 #include "Geringfuegigkeitsgrenze.h"
-#include "Hauptfenster.h"
 #include "Hochrechnung.h"
 #include "LxMath.h"
 #include "NettoZuBrutto.h"
@@ -18,6 +14,10 @@
 #include "Pfaendungsplan.h"
 #include "ProgrammZustand.h"
 #include "Sonderberechnung.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "abrechnung/Detailausgabe.h"
+#include "erfassung/Erfassung.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 // berechnen", and the run itself over the program state, from the inputs read
 // and checked to the payslip and the messages.
 
-#include "HauptZustand.h"
+#include "hauptfenster/HauptZustand.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 
 #include "Kennzeichen.h"
 #include "Optionen.h"
-#include "OptionenZustand.h"
+#include "optionen/OptionenZustand.h"
 
 namespace lx {
 

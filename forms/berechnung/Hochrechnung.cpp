@@ -6,10 +6,10 @@
 #include "AmountText.h"
 #include "Dez.h"
 #include "EingabenKopieren.h"
-#include "Erfassung.h"
 #include "LxMath.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 

@@ -9,10 +9,10 @@
 
 #include "Currency.h"
 #include "EingabenKopieren.h"
-#include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "HochrechnungAnteile.h"
 #include "NettoIteration.h"
+#include "erfassung/ErfassZustand.h"
 
 namespace lx {
 

@@ -1,8 +1,8 @@
 #include "NettoZuBrutto.h"
 
-#include "Erfassung.h"
 #include "Hochrechnung.h"
 #include "Nettobetrag.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "Currency.h"
-#include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
 #include "NettoIteration.h"
+#include "erfassung/ErfassZustand.h"
 
 namespace lx {
 

@@ -7,7 +7,6 @@
 #include "AmountText.h"
 #include "Berichte.h"
 #include "EingabenKopieren.h"
-#include "Erfassung.h"
 #include "Hochrechnung.h"
 #include "LxMath.h"
 #include "NettoIteration.h"
@@ -15,6 +14,7 @@
 #include "Nettobetrag.h"
 #include "Pfaendung.h"
 #include "ProgrammZustand.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 

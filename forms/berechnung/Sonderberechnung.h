@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "Currency.h"
-#include "ErfassZustand.h"
-#include "Steuerelement.h"
+#include "erfassung/ErfassZustand.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Currency.h"
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 

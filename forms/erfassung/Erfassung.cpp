@@ -6,7 +6,7 @@
 #include "AmountText.h"
 #include "Beitragsrundung.h"
 #include "LxMath.h"
-#include "TeilmonatTeilzeit.h"
+#include "optionen/TeilmonatTeilzeit.h"
 
 namespace lx {
 

@@ -11,7 +11,7 @@
 
 #include "Gehaltsroutinen.h"
 #include "Rechengroessen.h"
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 

@@ -4,14 +4,14 @@
 
 #include "AmountText.h"
 #include "DatumUnit.h"
-#include "Erfassung.h"
 #include "LxMath.h"
 #include "NeueAbrechnung.h"
-#include "OptionenDialog.h"
-#include "PVKinderliste.h"
 #include "Rechengroessen.h"
-#include "Stammdaten.h"
-#include "TeilmonatTeilzeit.h"
+#include "erfassung/Erfassung.h"
+#include "optionen/OptionenDialog.h"
+#include "optionen/PVKinderliste.h"
+#include "optionen/TeilmonatTeilzeit.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 

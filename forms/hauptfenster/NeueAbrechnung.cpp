@@ -1,11 +1,11 @@
 #include "NeueAbrechnung.h"
 
-#include "Abrechnungsfenster.h"
-#include "Erfassung.h"
 #include "Hauptfenster.h"
-#include "OptionenDialog.h"
-#include "Stammdaten.h"
-#include "TeilmonatTeilzeit.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "erfassung/Erfassung.h"
+#include "optionen/OptionenDialog.h"
+#include "optionen/TeilmonatTeilzeit.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 

@@ -6,8 +6,8 @@
 #include "DatumUnit.h"
 #include "Hauptfenster.h"
 #include "Rechengroessen.h"
-#include "Stammdaten.h"
-#include "TeilmonatTeilzeit.h"
+#include "optionen/TeilmonatTeilzeit.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 

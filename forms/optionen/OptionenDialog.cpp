@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Hauptfenster.h"
 #include "LxMath.h"
 #include "OptionenListen.h"
-#include "OptionenStammdaten.h"
 #include "PVKinderliste.h"
 #include "ProgrammZustand.h"
 #include "Rechengroessen.h"
 #include "TeilmonatTeilzeit.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "stammdaten/OptionenStammdaten.h"
 
 namespace lx::optionen {
 

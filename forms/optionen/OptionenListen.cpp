@@ -1,8 +1,8 @@
 #include "OptionenListen.h"
 
-#include "Erfassung.h"
-#include "Stammdaten.h"
 #include "TeilmonatTeilzeit.h"
+#include "erfassung/Erfassung.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx::optionen {
 

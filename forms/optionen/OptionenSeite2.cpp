@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "HauptZustand.h"
 #include "OptionenZustand.h"
 #include "Rechengroessen.h"
+#include "hauptfenster/HauptZustand.h"
 
 namespace lx {
 

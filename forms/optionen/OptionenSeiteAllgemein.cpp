@@ -1,5 +1,5 @@
-#include "HauptZustand.h"
 #include "OptionenZustand.h"
+#include "hauptfenster/HauptZustand.h"
 
 namespace lx {
 

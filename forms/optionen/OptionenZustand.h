@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 

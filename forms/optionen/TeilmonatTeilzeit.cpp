@@ -5,10 +5,10 @@
 
 #include "AmountText.h"
 #include "DatumUnit.h"
-#include "Erfassung.h"
 #include "LxMath.h"
 #include "Teilmonat.h"
 #include "Teilzeit.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 

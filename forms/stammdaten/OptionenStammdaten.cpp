@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "Hauptfenster.h"
 #include "RecordFiles.h"
 #include "Settings.h"
 #include "Stammdaten.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx::optionen {
 

@@ -5,14 +5,14 @@
 
 #include "AmountText.h"
 #include "DatumUnit.h"
-#include "Erfassung.h"
-#include "Hauptfenster.h"
 #include "LxMath.h"
-#include "NeueAbrechnung.h"
-#include "OptionenListen.h"
 #include "RecordFiles.h"
 #include "RecordKeys.h"
 #include "Settings.h"
+#include "erfassung/Erfassung.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "hauptfenster/NeueAbrechnung.h"
+#include "optionen/OptionenListen.h"
 
 namespace lx {
 

@@ -16,15 +16,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Abrechnungsfenster.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "GuiTest.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "TempDir.h"
 #include "UnitAbr.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

@@ -15,9 +15,9 @@
 #include "LxAdvEdit.h"
 #include "LxValueEdit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "TempDir.h"
 #include "UnitErfass.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

@@ -14,14 +14,14 @@
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "GuiTest.h"
-#include "Hochrechnung.h"
 #include "LxAdvEdit.h"
 #include "MainUnit.h"
 #include "Nettobetrag.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "TempDir.h"
 #include "UnitErfass.h"
+#include "berechnung/Hochrechnung.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "HauptLayout.h"
-#include "Hauptfenster.h"
 #include "LxEditBase.h"
 #include "LxValueLabEdit.h"
 #include "ProgrammTest.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 namespace {

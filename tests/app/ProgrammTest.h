@@ -17,8 +17,8 @@
 #include "GuiTest.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "TempDir.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx::test {
 

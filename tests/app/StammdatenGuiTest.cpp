@@ -21,10 +21,10 @@
 #include "GuiTest.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "StammOrte.h"
 #include "TempDir.h"
 #include "UnitOpt.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

@@ -21,12 +21,12 @@
 #include "MainUnit.h"
 #include "Program.h"
 #include "ProgrammTest.h"
-#include "Programmstart.h"
 #include "TempDir.h"
 #include "UnitAbout.h"
 #include "UnitAbr.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

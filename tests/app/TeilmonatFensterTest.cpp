@@ -19,10 +19,10 @@
 #include "GuiTest.h"
 #include "MainUnit.h"
 #include "Program.h"
-#include "Programmstart.h"
 #include "TempDir.h"
 #include "UnitErfass.h"
 #include "UnitOpt.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

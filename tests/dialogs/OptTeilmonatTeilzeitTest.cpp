@@ -17,8 +17,8 @@
 #include "GuiTest.h"
 #include "LxNumEdit.h"
 #include "ProgrammZustand.h"
-#include "TeilmonatTeilzeit.h"
 #include "UnitOpt.h"
+#include "optionen/TeilmonatTeilzeit.h"
 
 namespace lx {
 namespace {

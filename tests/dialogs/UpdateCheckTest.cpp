@@ -8,7 +8,7 @@
 #include "FakeServer.h"
 #include "GuiTest.h"
 #include "UpdateCheck.h"
-#include "UpdateInfo.h"
+#include "info/UpdateInfo.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "AbrDatei.h"
 #include "FuzzTarget.h"
+#include "abrechnung/AbrDatei.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "Berechnungslauf.h"
 #include "FuzzTarget.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
-#include "Stammdaten.h"
+#include "berechnung/Berechnungslauf.h"
+#include "hauptfenster/Programmstart.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "FuzzTarget.h"
-#include "UpdateInfo.h"
-#include "Version.h"
+#include "gemeinsam/Version.h"
+#include "info/UpdateInfo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "AbrZustand.h"
-#include "ErfassZustand.h"
-#include "HauptZustand.h"
 #include "HelpFakes.h"
-#include "OptionenZustand.h"
+#include "abrechnung/AbrZustand.h"
+#include "erfassung/ErfassZustand.h"
+#include "hauptfenster/HauptZustand.h"
+#include "optionen/OptionenZustand.h"
 
 namespace {
 

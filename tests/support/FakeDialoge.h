@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "Dialoge.h"
+#include "gemeinsam/Dialoge.h"
 
 namespace lx::test {
 

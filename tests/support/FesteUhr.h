@@ -1,7 +1,7 @@
 #pragma once
 // A clock that always reads the same day.
 
-#include "Uhr.h"
+#include "gemeinsam/Uhr.h"
 
 namespace lx::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AbrAnsicht.h"
+#include "abrechnung/AbrAnsicht.h"
 
 namespace lx {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "AbrDatei.h"
 #include "TempDir.h"
+#include "abrechnung/AbrDatei.h"
 
 namespace lx {
 namespace {

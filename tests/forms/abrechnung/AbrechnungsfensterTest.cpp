@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "Abrechnungsfenster.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hauptfenster.h"
 #include "ProgrammZustand.h"
-#include "Stammdaten.h"
 #include "TempDir.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 namespace {

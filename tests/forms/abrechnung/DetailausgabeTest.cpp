@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnungslauf.h"
 #include "Detailabrechnung.h"
-#include "Detailausgabe.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "LxMath.h"
 #include "ProgrammZustand.h"
+#include "abrechnung/Detailausgabe.h"
+#include "berechnung/Berechnungslauf.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 namespace {

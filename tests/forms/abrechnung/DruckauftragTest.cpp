@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Druckauftrag.h"
+#include "abrechnung/Druckauftrag.h"
 
 namespace lx {
 namespace {

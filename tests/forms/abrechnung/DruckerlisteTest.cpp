@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Druckerliste.h"
+#include "abrechnung/Druckerliste.h"
 
 namespace lx {
 namespace {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "BerechnungsEingaben.h"
-#include "EingabenPruefen.h"
-#include "EingabenSetzen.h"
-#include "Geringfuegigkeitsgrenze.h"
-#include "NettoZuBrutto.h"
 #include "Nettobetrag.h"
-#include "Pfaendungsplan.h"
+#include "berechnung/BerechnungsEingaben.h"
+#include "berechnung/EingabenPruefen.h"
+#include "berechnung/EingabenSetzen.h"
+#include "berechnung/Geringfuegigkeitsgrenze.h"
+#include "berechnung/NettoZuBrutto.h"
+#include "berechnung/Pfaendungsplan.h"
 
 using namespace lx;
 

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "Abrechnungsfenster.h"
 #include "AmountText.h"
-#include "Berechnungslauf.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hauptfenster.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
+#include "abrechnung/Abrechnungsfenster.h"
+#include "berechnung/Berechnungslauf.h"
+#include "erfassung/Erfassung.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 namespace {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "EingabenKopieren.h"
+#include "berechnung/EingabenKopieren.h"
 
 using namespace lx;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AmountText.h"
-#include "HochrechnungAnteile.h"
+#include "berechnung/HochrechnungAnteile.h"
 
 using namespace lx;
 

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "EingabenSetzen.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hochrechnung.h"
 #include "LxMath.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
+#include "berechnung/EingabenSetzen.h"
+#include "berechnung/Hochrechnung.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 namespace {

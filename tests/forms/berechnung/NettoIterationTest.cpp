@@ -7,7 +7,7 @@
 #include "Dez.h"
 #include "Gehaltsroutinen.h"
 #include "LxMath.h"
-#include "NettoIteration.h"
+#include "berechnung/NettoIteration.h"
 
 using namespace lx;
 

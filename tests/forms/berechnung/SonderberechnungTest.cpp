@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Berechnungslauf.h"
 #include "Berichte.h"
-#include "EingabenKopieren.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hauptfenster.h"
-#include "Hochrechnung.h"
-#include "NettoIteration.h"
 #include "Nettobetrag.h"
 #include "ProgrammZustand.h"
-#include "Sonderberechnung.h"
+#include "berechnung/Berechnungslauf.h"
+#include "berechnung/EingabenKopieren.h"
+#include "berechnung/Hochrechnung.h"
+#include "berechnung/NettoIteration.h"
+#include "berechnung/Sonderberechnung.h"
+#include "erfassung/Erfassung.h"
+#include "hauptfenster/Hauptfenster.h"
 
 namespace lx {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "ProgrammZustand.h"
+#include "erfassung/Erfassung.h"
 
 namespace lx {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "Steuerelement.h"
+#include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hauptfenster.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
+#include "hauptfenster/Hauptfenster.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

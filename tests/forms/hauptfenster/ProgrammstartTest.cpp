@@ -9,10 +9,10 @@
 
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "Hilfesystem.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
 #include "TempDir.h"
+#include "gemeinsam/Hilfesystem.h"
+#include "hauptfenster/Programmstart.h"
 
 namespace lx {
 namespace {

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "UpdateInfo.h"
+#include "info/UpdateInfo.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "OptionenDialog.h"
-#include "OptionenListen.h"
-#include "OptionenStammdaten.h"
 #include "ProgrammZustand.h"
-#include "Stammdaten.h"
 #include "TempDir.h"
+#include "optionen/OptionenDialog.h"
+#include "optionen/OptionenListen.h"
+#include "stammdaten/OptionenStammdaten.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 namespace {

@@ -10,10 +10,10 @@
 #include "AmountText.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "OptionenDialog.h"
-#include "PVKinderliste.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
+#include "hauptfenster/Programmstart.h"
+#include "optionen/OptionenDialog.h"
+#include "optionen/PVKinderliste.h"
 
 namespace lx {
 namespace {

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "AmountText.h"
-#include "Erfassung.h"
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
-#include "OptionenDialog.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
-#include "TeilmonatTeilzeit.h"
+#include "erfassung/Erfassung.h"
+#include "hauptfenster/Programmstart.h"
+#include "optionen/OptionenDialog.h"
+#include "optionen/TeilmonatTeilzeit.h"
 
 namespace lx {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Teilmonat.h"
+#include "optionen/Teilmonat.h"
 
 using namespace lx;
 

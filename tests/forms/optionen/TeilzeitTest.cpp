@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Teilzeit.h"
+#include "optionen/Teilzeit.h"
 
 using namespace lx;
 

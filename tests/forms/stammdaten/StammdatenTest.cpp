@@ -13,11 +13,11 @@
 #include "FakeDialoge.h"
 #include "FesteUhr.h"
 #include "ProgrammZustand.h"
-#include "Programmstart.h"
 #include "RecordKeys.h"
-#include "Stammdaten.h"
-#include "TeilmonatTeilzeit.h"
 #include "TempDir.h"
+#include "hauptfenster/Programmstart.h"
+#include "optionen/TeilmonatTeilzeit.h"
+#include "stammdaten/Stammdaten.h"
 
 namespace lx {
 namespace {

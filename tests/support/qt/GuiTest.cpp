@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "Version.h"
+#include "gemeinsam/Version.h"
 
 namespace lx::test {
 

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "AbrZustand.h"
 #include "Currency.h"
-#include "Dialoge.h"
-#include "Druckerliste.h"
-#include "ErfassZustand.h"
 #include "Gehaltsroutinen.h"
-#include "HauptZustand.h"
-#include "Hilfesystem.h"
-#include "OptionenZustand.h"
-#include "Uhr.h"
+#include "abrechnung/AbrZustand.h"
+#include "abrechnung/Druckerliste.h"
+#include "erfassung/ErfassZustand.h"
+#include "gemeinsam/Dialoge.h"
+#include "gemeinsam/Hilfesystem.h"
+#include "gemeinsam/Uhr.h"
+#include "hauptfenster/HauptZustand.h"
+#include "optionen/OptionenZustand.h"
 
 namespace lx {
 
