@@ -99,11 +99,11 @@ void FormCreate(ProgrammZustand& p)
 void ActGrundstellung(ProgrammZustand& p)
 {
     p.opt.grundstellung();
-    GrundstellungSeite6(p);
-    GrundstellungSeite7(p);
-    GrundstellungSeite9(p);
-    GrundstellungSeite10(p);
-    GrundstellungSeite11(p);
+    GrundstellungAltersteilzeit(p);
+    GrundstellungPfaendung(p);
+    GrundstellungTeilmonat(p);
+    GrundstellungTeilzeit(p);
+    GrundstellungStammpfad(p);
     p.haupt.panel(kPanelMfB).clear();
     p.haupt.panel(kPanelATZ).clear();
     // The reset's scheme and pension mode reach the main window's mirrors as a

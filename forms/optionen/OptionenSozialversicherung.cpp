@@ -26,7 +26,7 @@ Steuerelement satz(std::string_view name, std::string_view label, std::string pr
 
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite1()
+std::vector<Eintrag<Opt>> optionenSozialversicherung()
 {
     return {
         {SVComboRechtskreis, liste("SVComboRechtskreis", "Rechtskreis:", {"West", "Ost"})},

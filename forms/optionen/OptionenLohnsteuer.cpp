@@ -7,7 +7,7 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite0()
+std::vector<Eintrag<Opt>> optionenLohnsteuer()
 {
     return {
         {LSTComboStTab,

@@ -7,7 +7,7 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite3()
+std::vector<Eintrag<Opt>> optionenAltersversorgung()
 {
     return {
         {AVCombo1Art,
