@@ -1,108 +1,46 @@
 #include "Optionen.h"
 
-#include <array>
-#include <utility>
-
 namespace lx {
 
-namespace {
-
-using Eintrag = std::pair<std::string_view, std::uint8_t>;
-
-template <std::size_t N>
-std::uint8_t suche(const std::array<Eintrag, N>& liste, std::string_view text, std::uint8_t vorgabe)
+std::vector<std::string> OptionTexte(std::span<const Option> liste)
 {
-    for (const auto& [name, code] : liste) {
-        if (name == text) return code;
-    }
-    return vorgabe;
+    std::vector<std::string> texte;
+    texte.reserve(liste.size());
+    for (const Option& o : liste) texte.emplace_back(o.text);
+    return texte;
 }
-
-constexpr std::array<Eintrag, 4> kBAVArt = {{
-    {"Direktversicherung", 1},
-    {"Pensionskasse", 2},
-    {"Pensionsfond", 3},
-    {"Unterstützungskasse", 4},
-}};
-
-constexpr std::array<Eintrag, 2> kBAVStFrei = {{{"alles steuerfrei", 2}, {"nichts steuerfrei", 3}}};
-
-constexpr std::array<Eintrag, 4> kKonfession = {{{"ev", 0}, {"rk", 1}, {"ev/rk", 2}, {"rk/ev", 3}}};
-
-constexpr std::array<Eintrag, 18> kBundesland = {{
-    {"Baden-Württemberg", 1},
-    {"Bayern", 2},
-    {"Berlin", 3},
-    {"Brandenburg", 4},
-    {"Bremen", 5},
-    {"Bremerhaven", 6},
-    {"Hamburg", 7},
-    {"Hessen", 8},
-    {"Mecklenburg-Vorpommern", 9},
-    {"Niedersachsen", 10},
-    {"bremische Evang. Kirche", 11},
-    {"Nordrhein-Westfalen", 12},
-    {"Rheinland-Pfalz", 13},
-    {"Saarland", 14},
-    {"Sachsen", 15},
-    {"Sachsen-Anhalt", 16},
-    {"Schleswig-Holstein", 17},
-    {"Thüringen", 18},
-}};
-
-constexpr std::array<Eintrag, 5> kKVBes = {{
-    {"Freiwillig Selbstzahler", 2},
-    {"Privat Firmenzahler", 3},
-    {"Privat Selbstzahler", 4},
-    {"Privat ohne AG-Zuschuss", 5},
-    {"keine KV rechnen", 9},
-}};
-
-constexpr std::array<Eintrag, 5> kPVBes = {{
-    {"Freiwillig Selbstzahler", 2},
-    {"Privat Firmenzahler", 3},
-    {"Privat Selbstzahler", 4},
-    {"Privat ohne AG-Zuschuss", 5},
-    {"keine PV rechnen", 9},
-}};
-
-constexpr std::array<Eintrag, 2> kRVBes = {{{"Versorgungswerk Firmenzahler", 1}, {"Versorgungswerk Selbstzahler", 2}}};
-
-constexpr std::array<Eintrag, 1> kAVBes = {{{"nur Arbeitnehmeranteil rechnen", 1}}};
-
-}  // namespace
 
 std::uint8_t MapBAVArt(std::string_view text)
 {
-    return suche(kBAVArt, text, 0);
+    return OptionCode(kBAVArtListe, text).value_or(Code(BAVArt::Keine));
 }
 std::uint8_t MapBAVStFrei(std::string_view text)
 {
-    return suche(kBAVStFrei, text, 1);
+    return OptionCode(kBAVStFreiListe, text).value_or(Code(BAVSteuer::Nr63));
 }
 std::uint8_t MapKonfession(std::string_view text)
 {
-    return suche(kKonfession, text, 4);
+    return OptionCode(kKonfessionListe, text).value_or(4);
 }
 std::uint8_t MapBundesland(std::string_view text)
 {
-    return suche(kBundesland, text, 0);
+    return OptionCode(kBundeslandListe, text).value_or(0);
 }
 std::uint8_t MapKVBes(std::string_view text)
 {
-    return suche(kKVBes, text, 0);
+    return OptionCode(kKVBesListe, text).value_or(Code(Besonderheit::Keine));
 }
 std::uint8_t MapPVBes(std::string_view text)
 {
-    return suche(kPVBes, text, 0);
+    return OptionCode(kPVBesListe, text).value_or(Code(Besonderheit::Keine));
 }
 std::uint8_t MapRVBes(std::string_view text)
 {
-    return suche(kRVBes, text, 0);
+    return OptionCode(kRVBesListe, text).value_or(Code(RVBesonderheit::Keine));
 }
 std::uint8_t MapAVBes(std::string_view text)
 {
-    return suche(kAVBes, text, 0);
+    return OptionCode(kAVBesListe, text).value_or(Code(AVBesonderheit::Keine));
 }
 
 std::string ZeichenAn(std::string_view text, std::size_t index)

@@ -10,6 +10,7 @@
 
 #include "Currency.h"
 #include "Gehaltsroutinen.h"
+#include "Optionen.h"
 #include "Rechengroessen.h"
 
 namespace lx {
@@ -61,7 +62,7 @@ struct DetailEingaben {
     std::string ZVComboArt = "keine";
     std::string ZVEdiNameIndZV = "ind.ZV";
     std::string ZVComboHochr = "nein";
-    std::string AVCombo1Art = "keine Altersversorgung";
+    std::string AVCombo1Art = std::string(kBAVArtListe.front().text);
     std::string ATZLxVEdiAufst = "20";
     std::string PfdComboJaNein = "nein";
     int PfdComboJaNeinTag = 0;  // 1: the garnishment special calculation ran

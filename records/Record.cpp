@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "DatumUnit.h"
+#include "Optionen.h"
 #include "RecordKeys.h"
 
 namespace lx {
@@ -193,7 +194,8 @@ void writeRecord(IniDocument& doc, const Record& record)
 
 bool MigrateStFreiheit(IniDocument& doc)
 {
-    return doc.replaceLines("Steuerfreiheit=4 Prozent der RV-BBG", "Steuerfreiheit=stfrei nach § 3 Nr. 63 EStG");
+    const std::string neu = "Steuerfreiheit=" + std::string(OptionText(kBAVStFreiListe, Code(BAVSteuer::Nr63)));
+    return doc.replaceLines("Steuerfreiheit=4 Prozent der RV-BBG", neu);
 }
 
 bool migrateOlderTexts(IniDocument& doc)

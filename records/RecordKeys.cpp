@@ -2,19 +2,22 @@
 
 #include <array>
 
+#include "Optionen.h"
+
 namespace lx {
 
 namespace {
 
 using K = RecordValueKind;
 
-constexpr std::string_view kKeine = "keine Besonderheiten";
-
 constexpr RecordKey kKeys[] = {
     {.section = "HauptForm", .key = "Steuerklasse", .control = "LEdiStKl", .fallback = "1"},
     {.section = "HauptForm", .key = "Faktor", .control = "LEdiFaktor", .fallback = "0"},
     {.section = "HauptForm", .key = "Steuerfreibetrag", .control = "LEdiStFB", .fallback = "0,0"},
-    {.section = "HauptForm", .key = "Kirchensteuer", .control = "ComboKiJaNein", .fallback = "ev"},
+    {.section = "HauptForm",
+     .key = "Kirchensteuer",
+     .control = "ComboKiJaNein",
+     .fallback = kKonfessionListe.front().text},
     {.section = "HauptForm", .key = "Beitragsgruppe", .control = "LxEdiBGR", .fallback = "1111"},
     {.section = "HauptForm", .key = "KVSatz", .control = "MEdiKV", .fallback = "14,60%"},
     {.section = "HauptForm", .key = "KVZusatzbeitrag", .control = "MEdiKVZus", .fallback = "+ 1,70%"},
@@ -37,10 +40,10 @@ constexpr RecordKey kKeys[] = {
 
     {.section = "OptSV", .key = "Rechtskreis", .control = "SVComboRechtskreis", .fallback = "West"},
     {.section = "OptSV", .key = "SVTage", .control = "SVVEdiSVTage", .fallback = "30"},
-    {.section = "OptSV", .key = "KVBesonderheiten", .control = "SVComboKVBez", .fallback = kKeine},
-    {.section = "OptSV", .key = "RVBesonderheiten", .control = "SVComboRVBez", .fallback = kKeine},
-    {.section = "OptSV", .key = "AVBesonderheiten", .control = "SVComboAVBez", .fallback = kKeine},
-    {.section = "OptSV", .key = "PVBesonderheiten", .control = "SVComboPVBez", .fallback = kKeine},
+    {.section = "OptSV", .key = "KVBesonderheiten", .control = "SVComboKVBez", .fallback = kKeineBesonderheiten},
+    {.section = "OptSV", .key = "RVBesonderheiten", .control = "SVComboRVBez", .fallback = kKeineBesonderheiten},
+    {.section = "OptSV", .key = "AVBesonderheiten", .control = "SVComboAVBez", .fallback = kKeineBesonderheiten},
+    {.section = "OptSV", .key = "PVBesonderheiten", .control = "SVComboPVBez", .fallback = kKeineBesonderheiten},
     {.section = "OptSV", .key = "PVSachsen", .control = "ComboSachsen", .fallback = "nein"},
     {.section = "OptSV", .key = "PVKinder", .control = "SVComboPVKi", .fallback = "0 Kinder"},
     {.section = "OptSV", .key = "PKVBeitrag", .control = "LEdiPKV", .fallback = "350,00"},
@@ -63,13 +66,13 @@ constexpr RecordKey kKeys[] = {
     {.section = "OptZV", .key = "PauschalBis", .control = "ZVVEdiPSt", .fallback = "146,00"},
     {.section = "OptZV", .key = "hochrechnen", .control = "ZVComboHochr", .fallback = "nein"},
 
-    {.section = "OptAV", .key = "AVArt", .control = "AVCombo1Art", .fallback = "keine Altersversorgung"},
+    {.section = "OptAV", .key = "AVArt", .control = "AVCombo1Art", .fallback = kBAVArtListe.front().text},
     {.section = "OptAV", .key = "AVAGA", .control = "AVVEdiAG1", .fallback = "0,00"},
     {.section = "OptAV", .key = "AVANA", .control = "AVVEdiAN1", .fallback = "0,00"},
     {.section = "OptAV",
      .key = "Steuerfreiheit",
      .control = "AVCombo1StFrei",
-     .fallback = "stfrei nach § 3 Nr. 63 EStG"},
+     .fallback = kBAVStFreiListe.front().text},
     {.section = "OptAV", .key = "ZusSteuerfrei", .control = "AVCombo1ZStFrei", .fallback = "nichts zusätzlich"},
     {.section = "OptAV", .key = "Pauschalierung", .control = "AVVEdi1Pst", .fallback = "1752,00"},
     {.section = "OptAV", .key = "SteuerAnsatz", .control = "AVCombo1AnsatzSt", .fallback = "monatlich"},

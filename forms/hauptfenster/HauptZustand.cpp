@@ -5,6 +5,7 @@
 #include "AmountText.h"
 #include "DatumUnit.h"
 #include "Nettobetrag.h"
+#include "Optionen.h"
 #include "ProgrammZustand.h"
 
 namespace lx {
@@ -146,9 +147,9 @@ std::span<const Eintrag<Haupt>> hauptTabelle()
          {.name = "ComboKiJaNein",
           .kind = SteuerArt::Combo,
           .label = "Kirchensteuer:",
-          .items = {"ev", "rk", "ev/rk", "rk/ev", "nein"},
-          .preset = "ev",
-          .reset = "ev",
+          .items = OptionTexte(kKonfessionListe),
+          .preset = std::string(kKonfessionListe.front().text),
+          .reset = std::string(kKonfessionListe.front().text),
           .help = 2002}},
         {LxEdiBGR,
          {.name = "LxEdiBGR",

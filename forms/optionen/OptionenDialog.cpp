@@ -6,6 +6,7 @@
 
 #include "AmountText.h"
 #include "LxMath.h"
+#include "Optionen.h"
 #include "OptionenListen.h"
 #include "PVKinderliste.h"
 #include "ProgrammZustand.h"
@@ -23,7 +24,6 @@ using enum Opt;
 constexpr std::string_view kVBAbfuehren = "Beitr. unter 1/20 der Bezugsgr. abführen";
 constexpr std::string_view kVBNichtAbf = "Beitr. unter 1/20 der Bezugsgr. nicht abf.";
 
-constexpr std::string_view kStFrei63 = "stfrei nach § 3 Nr. 63 EStG";
 constexpr std::string_view kZus1800 = "zusätzlich 1800 Euro";
 constexpr std::string_view kNichtsZus = "nichts zusätzlich";
 
@@ -50,29 +50,29 @@ bool saetzeFrei(std::string_view art)
 // --- legal basis of deferred compensation
 
 struct Grundlage {
-    std::vector<std::string_view> arten;
-    std::optional<std::string_view> steuerfrei;  // nullopt: any
+    std::vector<BAVArt> arten;
+    std::optional<BAVSteuer> steuerfrei;  // nullopt: any
     std::optional<std::string_view> zusaetzlich;
     std::optional<bool> pauschal;  // P: the flat-tax limit is not zero
     std::string_view zeile1;
     std::string_view zeile2;
 };
 
-const std::vector<std::string_view> kDVPK = {"Pensionskasse", "Direktversicherung"};
-const std::vector<std::string_view> kPF = {"Pensionsfond"};
+const std::vector<BAVArt> kDVPK = {BAVArt::Pensionskasse, BAVArt::Direktversicherung};
+const std::vector<BAVArt> kPF = {BAVArt::Pensionsfonds};
 
 // In order: a later match overwrites an earlier one.
 const std::vector<Grundlage>& grundlagen()
 {
     static const std::vector<Grundlage> tabelle = {
-        {kDVPK, kStFrei63, kZus1800, false, "Neuzusage nach § 3 Nr. 63", ""},
-        {kDVPK, kStFrei63, kNichtsZus, false, "Neuzusage nach § 3 Nr. 63 ohne 1800 Euro", ""},
-        {kDVPK, "nichts steuerfrei", kNichtsZus, true, "Neuzusage nach § 40 b n.F.", ""},
-        {kDVPK, kStFrei63, kNichtsZus, true, "Altzusage nach § 3 Nr. 63", "bzw. Altzusage nach § 40 b a.F."},
-        {kPF, kStFrei63, kZus1800, false, "Neuzusage nach § 3 Nr. 63", ""},
-        {kPF, kStFrei63, kNichtsZus, false, "Neuzusage nach § 3 Nr. 63 ohne 1800 Euro",
+        {kDVPK, BAVSteuer::Nr63, kZus1800, false, "Neuzusage nach § 3 Nr. 63", ""},
+        {kDVPK, BAVSteuer::Nr63, kNichtsZus, false, "Neuzusage nach § 3 Nr. 63 ohne 1800 Euro", ""},
+        {kDVPK, BAVSteuer::NichtsSteuerfrei, kNichtsZus, true, "Neuzusage nach § 40 b n.F.", ""},
+        {kDVPK, BAVSteuer::Nr63, kNichtsZus, true, "Altzusage nach § 3 Nr. 63", "bzw. Altzusage nach § 40 b a.F."},
+        {kPF, BAVSteuer::Nr63, kZus1800, false, "Neuzusage nach § 3 Nr. 63", ""},
+        {kPF, BAVSteuer::Nr63, kNichtsZus, false, "Neuzusage nach § 3 Nr. 63 ohne 1800 Euro",
          "bzw. Altzusage nach § 3 Nr. 63"},
-        {{"Unterstützungskasse"},
+        {{BAVArt::Unterstuetzungskasse},
          std::nullopt,
          std::nullopt,
          std::nullopt,
@@ -99,11 +99,11 @@ void FormCreate(ProgrammZustand& p)
 void ActGrundstellung(ProgrammZustand& p)
 {
     p.opt.grundstellung();
-    GrundstellungSeite6(p);
-    GrundstellungSeite7(p);
-    GrundstellungSeite9(p);
-    GrundstellungSeite10(p);
-    GrundstellungSeite11(p);
+    GrundstellungAltersteilzeit(p);
+    GrundstellungPfaendung(p);
+    GrundstellungTeilmonat(p);
+    GrundstellungTeilzeit(p);
+    GrundstellungStammpfad(p);
     p.haupt.panel(kPanelMfB).clear();
     p.haupt.panel(kPanelATZ).clear();
     // The reset's scheme and pension mode reach the main window's mirrors as a
@@ -157,18 +157,19 @@ void ActZVAktualis(ProgrammZustand& p)
 void AVChange(ProgrammZustand& p, Opt liste)
 {
     if (liste == AVCombo1Art) {
-        const std::string& art = p.opt.text(AVCombo1Art);
-        if (art == "Unterstützungskasse") {
-            setze(p, AVCombo1StFrei, "alles steuerfrei", false);
+        const auto art = OptionCode(kBAVArtListe, p.opt.text(AVCombo1Art));
+        if (art == Code(BAVArt::Unterstuetzungskasse)) {
+            setze(p, AVCombo1StFrei, OptionText(kBAVStFreiListe, Code(BAVSteuer::AllesSteuerfrei)), false);
             setze(p, AVCombo1ZStFrei, kNichtsZus, false);
             setze(p, AVVEdi1Pst, "0,00", false);
         } else {
-            setze(p, AVCombo1StFrei, kStFrei63, true);
+            setze(p, AVCombo1StFrei, OptionText(kBAVStFreiListe, Code(BAVSteuer::Nr63)), true);
             setze(p, AVCombo1ZStFrei, kZus1800, true);
             setze(p, AVVEdi1Pst, "1.752,00", true);
         }
         if (!BAVZusatzMoeglich(dialogJahr(p))) setze(p, AVCombo1ZStFrei, kNichtsZus, false);
-        if (art == "Direktversicherung" || art == "Pensionskasse" || art == "Pensionsfond") {
+        if (art == Code(BAVArt::Direktversicherung) || art == Code(BAVArt::Pensionskasse) ||
+            art == Code(BAVArt::Pensionsfonds)) {
             p.opt.text(AVVEdi1Pst) = "0,00";
         }
     }
@@ -177,19 +178,20 @@ void AVChange(ProgrammZustand& p, Opt liste)
 
 void ActAVGrundlage(ProgrammZustand& p)
 {
-    const std::string& art = p.opt.text(AVCombo1Art);
-    const std::string_view steuerfrei = p.opt.text(AVCombo1StFrei);
+    const auto art = OptionCode(kBAVArtListe, p.opt.text(AVCombo1Art));
+    // A text the lists do not hold matches no rule.
+    const auto steuerfrei = OptionCode(kBAVStFreiListe, p.opt.text(AVCombo1StFrei));
     const std::string_view zusaetzlich = p.opt.text(AVCombo1ZStFrei);
     const bool pauschal = !IstNullText(p.opt.text(AVVEdi1Pst));
 
     std::string_view zeile1 =
-        art == "keine Altersversorgung" ? "keine Gesetzesgrundlage" : "Gesetzesgrundlage nicht ermittelbar";
+        art == Code(BAVArt::Keine) ? "keine Gesetzesgrundlage" : "Gesetzesgrundlage nicht ermittelbar";
     std::string_view zeile2;
     for (const Grundlage& g : grundlagen()) {
         bool artPasst = false;
-        for (std::string_view a : g.arten) artPasst = artPasst || a == art;
-        if (artPasst && passt(g.steuerfrei, steuerfrei) && passt(g.zusaetzlich, zusaetzlich) &&
-            passt(g.pauschal, pauschal)) {
+        for (BAVArt a : g.arten) artPasst = artPasst || art == Code(a);
+        const bool steuerfreiPasst = !g.steuerfrei || steuerfrei == Code(*g.steuerfrei);
+        if (artPasst && steuerfreiPasst && passt(g.zusaetzlich, zusaetzlich) && passt(g.pauschal, pauschal)) {
             zeile1 = g.zeile1;
             zeile2 = g.zeile2;
         }

@@ -17,12 +17,12 @@ Zeile* ausgewaehlt(ProgrammZustand& p, Opt liste)
 
 }  // namespace
 
-void GrundstellungSeite6(ProgrammZustand& p)
+void GrundstellungAltersteilzeit(ProgrammZustand& p)
 {
     p.opt[Opt::ATZComboJaNein].colour = Farbe::Red;
 }
 
-void GrundstellungSeite7(ProgrammZustand& p)
+void GrundstellungPfaendung(ProgrammZustand& p)
 {
     p.opt[Opt::PfdComboJaNein].tag = 0;
 }

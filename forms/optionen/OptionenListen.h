@@ -14,8 +14,8 @@ namespace lx::optionen {
 // The pages' shares of the options reset beyond their tables: partial
 // retirement's list red; the garnishment switch's tag (the last calculation
 // needed the special calculation) 0.
-void GrundstellungSeite6(ProgrammZustand& p);
-void GrundstellungSeite7(ProgrammZustand& p);
+void GrundstellungAltersteilzeit(ProgrammZustand& p);
+void GrundstellungPfaendung(ProgrammZustand& p);
 
 // What the yes/no list of partial retirement shows: "ATZ" in the main status
 // panel 6 and green for "ja", else an empty panel and red (also after a load).

@@ -14,9 +14,10 @@ std::span<const Eintrag<Opt>> optionenTabelle()
                         "Teilzeit", "Stammdaten"},
               .help = 3000}},
         };
-        for (auto gruppe : {optionenAllgemein, optionenSeite0, optionenSeite1, optionenSeite2, optionenSeite3,
-                            optionenSeite4, optionenSeite5, optionenSeite6, optionenSeite7, optionenSeite8,
-                            optionenSeite9, optionenSeite10, optionenSeite11}) {
+        for (auto gruppe : {optionenAllgemein, optionenLohnsteuer, optionenSozialversicherung,
+                            optionenZusatzversicherung, optionenAltersversorgung, optionenEinmalbezuege,
+                            optionenVersorgungsbezuege, optionenAltersteilzeit, optionenPfaendung,
+                            optionenMehrfachbeschaeftigung, optionenTeilmonat, optionenTeilzeit, optionenStammpfad}) {
             for (auto& e : gruppe()) t.push_back(std::move(e));
         }
         return t;

@@ -1,8 +1,9 @@
 #pragma once
 // The controls of the options dialog (FrmOpt), grouped by page in page order.
-// Each page's entries live in a file of their own (OptionenSeiteN.cpp) and
-// stand in the enum inside that page's group, in the same order, so that the
-// pages can grow independently; optionenTabelle() joins them in page order.
+// Each page's entries live in a file named by the page (OptionenLohnsteuer.cpp,
+// OptionenPfaendung.cpp, ...) and stand in the enum inside that page's group,
+// in the same order, so that the pages can grow independently;
+// optionenTabelle() joins them in page order.
 
 #include <span>
 #include <string>
@@ -34,14 +35,14 @@ constexpr int SeitenNr(OptionenSeite s)
 
 enum class Opt {
     PageCtrl,  // the twelve pages; `selected` is the page shown
-    // Dialog-wide controls (month and year lists, buttons): OptionenSeiteAllgemein.cpp
+    // Dialog-wide controls (month and year lists, buttons): OptionenAllgemein.cpp
     ComboMonat,
     ComboJahr,
     BtnSchliessen,
     BtnErfassung,
     BtnGrundstellung,
     BtnHilfe,
-    // Page 0 "Lohnsteuer": OptionenSeite0.cpp
+    // Page 0 "Lohnsteuer": OptionenLohnsteuer.cpp
     LSTComboStTab,
     LSTVEdiStTage,
     LSTVEdiFBJahr,
@@ -51,7 +52,7 @@ enum class Opt {
     LSTVEdiPKV,
     LSTChkPKV,
     LSTComboKammerbeitrag,
-    // Page 1 "Sozialversicherung": OptionenSeite1.cpp
+    // Page 1 "Sozialversicherung": OptionenSozialversicherung.cpp
     SVComboRechtskreis,
     SVVEdiSVTage,
     SVComboKVBez,
@@ -77,7 +78,7 @@ enum class Opt {
     PnlAVSatz,
     PnlPVSatz,
     PnlPVKinder,
-    // Page 2 "Zusatzversicherung": OptionenSeite2.cpp
+    // Page 2 "Zusatzversicherung": OptionenZusatzversicherung.cpp
     ZVComboArt,
     ZVVEdiPAGA,
     ZVVEdiPANA,
@@ -90,7 +91,7 @@ enum class Opt {
     ZVVEdiMax56,
     ZVLabNameIndZV,
     ZVEdiNameIndZV,
-    // Page 3 "Altersversorgung": OptionenSeite3.cpp
+    // Page 3 "Altersversorgung": OptionenAltersversorgung.cpp
     AVCombo1Art,
     AVVEdiAG1,
     AVVEdiAN1,
@@ -100,7 +101,7 @@ enum class Opt {
     AVCombo1AnsatzSt,
     AVLabGesetzgrundlage,
     AVLab2Gesetz,
-    // Page 4 "Einmalbezüge": OptionenSeite4.cpp
+    // Page 4 "Einmalbezüge": OptionenEinmalbezuege.cpp
     EBVEdiKVBrVor,
     EBVEdiRVBrVor,
     EBVEdiTgVor,
@@ -108,7 +109,7 @@ enum class Opt {
     EBVEdiStJahr,
     EBVEdiVBJahr,
     EBChkStAuto,
-    // Page 5 "Versorgungsbezüge": OptionenSeite5.cpp
+    // Page 5 "Versorgungsbezüge": OptionenVersorgungsbezuege.cpp
     VBVEdiJahr,
     VBVEdiErsterVers,
     VBVEdiEB,
@@ -116,7 +117,7 @@ enum class Opt {
     SVComboVB,
     SVVEdiVBMax,
     VBBtnErfassung,
-    // Page 6 "Altersteilzeit": OptionenSeite6.cpp
+    // Page 6 "Altersteilzeit": OptionenAltersteilzeit.cpp
     ATZComboJaNein,
     ATZLxVEdiAufst,
     ATZneuAufstRV,
@@ -125,17 +126,17 @@ enum class Opt {
     ATZLabAufst,
     ATZLView,
     ATZBtnAktualis,
-    // Page 7 "Pfändung": OptionenSeite7.cpp
+    // Page 7 "Pfändung": OptionenPfaendung.cpp
     PfdComboJaNein,  // tag 1: the last calculation needed the garnishment special calculation
     PfdComboMethode,
     PfdVEdiUntPers,
     PfdVEdiVerbleib,
     PfdComboEntUmw,
     PfdLView,
-    // Page 8 "Mehrfachbeschäftigung": OptionenSeite8.cpp
+    // Page 8 "Mehrfachbeschäftigung": OptionenMehrfachbeschaeftigung.cpp
     MfBComboJaNein,
     MfBVEdiBrutAnd,
-    // Page 9 "Teilmonat": OptionenSeite9.cpp
+    // Page 9 "Teilmonat": OptionenTeilmonat.cpp
     TBComboJaNein,
     TBVEdiVon,
     TBVEdiBis,
@@ -151,7 +152,7 @@ enum class Opt {
     TALView,
     TABtnAktualisieren,
     TABtnUebernehmen,
-    // Page 10 "Teilzeit": OptionenSeite10.cpp
+    // Page 10 "Teilzeit": OptionenTeilzeit.cpp
     TZComboJaNein,
     TZVEdiWoStd,
     TZVEdiWoVZ,
@@ -160,7 +161,7 @@ enum class Opt {
     TZLiBo,  // hidden: the entry row of each row of TZLView, TALView and ATZLView
     TZBtnAktualisieren,
     TZBtnUebernehmen,
-    // Page 11 "Stammdaten": OptionenSeite11.cpp
+    // Page 11 "Stammdaten": OptionenStammpfad.cpp
     JVEdiPfad,
     JVBtnOrdner,
     AllgBtnPfadSpeichern,
@@ -174,18 +175,18 @@ std::span<const Eintrag<Opt>> optionenTabelle();
 
 // The entries of one group, in the enum's order (each file defines its own).
 std::vector<Eintrag<Opt>> optionenAllgemein();
-std::vector<Eintrag<Opt>> optionenSeite0();
-std::vector<Eintrag<Opt>> optionenSeite1();
-std::vector<Eintrag<Opt>> optionenSeite2();
-std::vector<Eintrag<Opt>> optionenSeite3();
-std::vector<Eintrag<Opt>> optionenSeite4();
-std::vector<Eintrag<Opt>> optionenSeite5();
-std::vector<Eintrag<Opt>> optionenSeite6();
-std::vector<Eintrag<Opt>> optionenSeite7();
-std::vector<Eintrag<Opt>> optionenSeite8();
-std::vector<Eintrag<Opt>> optionenSeite9();
-std::vector<Eintrag<Opt>> optionenSeite10();
-std::vector<Eintrag<Opt>> optionenSeite11();
+std::vector<Eintrag<Opt>> optionenLohnsteuer();
+std::vector<Eintrag<Opt>> optionenSozialversicherung();
+std::vector<Eintrag<Opt>> optionenZusatzversicherung();
+std::vector<Eintrag<Opt>> optionenAltersversorgung();
+std::vector<Eintrag<Opt>> optionenEinmalbezuege();
+std::vector<Eintrag<Opt>> optionenVersorgungsbezuege();
+std::vector<Eintrag<Opt>> optionenAltersteilzeit();
+std::vector<Eintrag<Opt>> optionenPfaendung();
+std::vector<Eintrag<Opt>> optionenMehrfachbeschaeftigung();
+std::vector<Eintrag<Opt>> optionenTeilmonat();
+std::vector<Eintrag<Opt>> optionenTeilzeit();
+std::vector<Eintrag<Opt>> optionenStammpfad();
 
 // What the partial-month page keeps beside its controls.
 struct TeilmonatStand {

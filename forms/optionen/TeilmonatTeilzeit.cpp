@@ -404,13 +404,13 @@ void TeilErzeugen(ProgrammZustand& p)
     p.opt.text(Opt::TZVEdiWoVZ) = "37,00";
 }
 
-void GrundstellungSeite9(ProgrammZustand& p)
+void GrundstellungTeilmonat(ProgrammZustand& p)
 {
     p.opt.teilmonat.tageGesichert = false;
     erfass::ActTBAktiv(p, false);
 }
 
-void GrundstellungSeite10(ProgrammZustand& p)
+void GrundstellungTeilzeit(ProgrammZustand& p)
 {
     p.opt.teilmonat.tageGesichert = false;
     erfass::ActTZAktiv(p, false);

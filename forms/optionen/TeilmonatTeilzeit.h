@@ -58,8 +58,8 @@ void TeilErzeugen(ProgrammZustand& p);
 // switched off when it is on, so its applied amounts go back into the entry
 // rows and its column goes. The reset sets "Steuertage" and "SV-Tage" itself,
 // before or after this, so the days held from before applying are dropped.
-void GrundstellungSeite9(ProgrammZustand& p);
-void GrundstellungSeite10(ProgrammZustand& p);
+void GrundstellungTeilmonat(ProgrammZustand& p);
+void GrundstellungTeilzeit(ProgrammZustand& p);
 
 }  // namespace optionen
 

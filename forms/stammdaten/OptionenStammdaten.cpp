@@ -70,7 +70,7 @@ bool ordnerDa(ProgrammZustand& p)
 
 }  // namespace
 
-void GrundstellungSeite11(ProgrammZustand&) {}
+void GrundstellungStammpfad(ProgrammZustand&) {}
 
 void AllgLiBoNameStammClick(ProgrammZustand& p)
 {

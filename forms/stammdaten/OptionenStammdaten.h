@@ -9,7 +9,7 @@
 namespace lx::optionen {
 
 // The page's share of the options reset: none, the folder and the lists stay.
-void GrundstellungSeite11(ProgrammZustand& p);
+void GrundstellungStammpfad(ProgrammZustand& p);
 
 // Another name chosen: its record's lines, or "<Pfad> nicht gefunden".
 void AllgLiBoNameStammClick(ProgrammZustand& p);

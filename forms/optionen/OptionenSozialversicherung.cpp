@@ -1,3 +1,4 @@
+#include "Optionen.h"
 #include "OptionenZustand.h"
 
 namespace lx {
@@ -25,14 +26,8 @@ Steuerelement satz(std::string_view name, std::string_view label, std::string pr
 
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite1()
+std::vector<Eintrag<Opt>> optionenSozialversicherung()
 {
-    const std::vector<std::string> kvBes = {"keine Besonderheiten", "Freiwillig Selbstzahler", "Privat Firmenzahler",
-                                            "Privat Selbstzahler", "Privat ohne AG-Zuschuss"};
-    std::vector<std::string> kv = kvBes;
-    kv.push_back("keine KV rechnen");
-    std::vector<std::string> pv = kvBes;
-    pv.push_back("keine PV rechnen");
     return {
         {SVComboRechtskreis, liste("SVComboRechtskreis", "Rechtskreis:", {"West", "Ost"})},
         {SVVEdiSVTage,
@@ -44,12 +39,10 @@ std::vector<Eintrag<Opt>> optionenSeite1()
           .decimals = 0,
           .preset = "30",
           .reset = "30"}},
-        {SVComboKVBez, liste("SVComboKVBez", "Krankenversicherung:", kv)},
-        {SVComboRVBez, liste("SVComboRVBez", "Rentenversicherung:",
-                             {"keine Besonderheiten", "Versorgungswerk Firmenzahler", "Versorgungswerk Selbstzahler"})},
-        {SVComboAVBez, liste("SVComboAVBez",
-                             "Arbeitslosenversicherung:", {"keine Besonderheiten", "nur Arbeitnehmeranteil rechnen"})},
-        {SVComboPVBez, liste("SVComboPVBez", "Pflegeversicherung:", pv)},
+        {SVComboKVBez, liste("SVComboKVBez", "Krankenversicherung:", OptionTexte(kKVBesListe))},
+        {SVComboRVBez, liste("SVComboRVBez", "Rentenversicherung:", OptionTexte(kRVBesListe))},
+        {SVComboAVBez, liste("SVComboAVBez", "Arbeitslosenversicherung:", OptionTexte(kAVBesListe))},
+        {SVComboPVBez, liste("SVComboPVBez", "Pflegeversicherung:", OptionTexte(kPVBesListe))},
         {SVComboGleitzone,
          liste("SVComboGleitzone", "Gleitzone (Übergangsbereich):", {"Gleitzone rechnen", "keine Gleitzone rechnen"})},
         {SVComboRVVoll,

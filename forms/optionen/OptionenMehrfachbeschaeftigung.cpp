@@ -6,7 +6,7 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite8()
+std::vector<Eintrag<Opt>> optionenMehrfachbeschaeftigung()
 {
     return {
         {MfBComboJaNein,

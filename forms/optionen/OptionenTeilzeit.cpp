@@ -14,7 +14,7 @@ Steuerelement stunden(std::string_view name, std::string_view label, std::string
 
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite10()
+std::vector<Eintrag<Opt>> optionenTeilzeit()
 {
     return {
         {Opt::TZComboJaNein,

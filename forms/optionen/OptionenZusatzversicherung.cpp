@@ -21,7 +21,7 @@ std::vector<std::string> steuerfreiTexte()
 }
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite2()
+std::vector<Eintrag<Opt>> optionenZusatzversicherung()
 {
     auto prozent = [](std::string_view name, std::string_view label, std::string_view hint, std::string start,
                       std::string reset) {

@@ -1,3 +1,4 @@
+#include "Optionen.h"
 #include "OptionenZustand.h"
 
 namespace lx {
@@ -6,7 +7,7 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite0()
+std::vector<Eintrag<Opt>> optionenLohnsteuer()
 {
     return {
         {LSTComboStTab,
@@ -43,10 +44,7 @@ std::vector<Eintrag<Opt>> optionenSeite0()
          {.name = "LSTComboBundesland",
           .kind = SteuerArt::Combo,
           .label = "Bundesland für Kirchensteuer:",
-          .items = {"Baden-Württemberg", "Bayern", "Berlin", "Brandenburg", "Bremen", "Bremerhaven", "Hamburg",
-                    "Hessen", "Mecklenburg-Vorpommern", "Niedersachsen", "bremische Evang. Kirche",
-                    "Nordrhein-Westfalen", "Rheinland-Pfalz", "Saarland", "Sachsen", "Sachsen-Anhalt",
-                    "Schleswig-Holstein", "Thüringen"},
+          .items = OptionTexte(kBundeslandListe),
           .preset = "Nordrhein-Westfalen"}},
         {LSTComboErmKiSt,
          {.name = "LSTComboErmKiSt",

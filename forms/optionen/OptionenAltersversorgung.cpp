@@ -1,3 +1,4 @@
+#include "Optionen.h"
 #include "OptionenZustand.h"
 
 namespace lx {
@@ -6,17 +7,16 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite3()
+std::vector<Eintrag<Opt>> optionenAltersversorgung()
 {
     return {
         {AVCombo1Art,
          {.name = "AVCombo1Art",
           .kind = SteuerArt::Combo,
           .label = "Altersversorgung Art:",
-          .items = {"keine Altersversorgung", "Direktversicherung", "Pensionskasse", "Pensionsfond",
-                    "Unterstützungskasse"},
-          .preset = "keine Altersversorgung",
-          .reset = "keine Altersversorgung"}},
+          .items = OptionTexte(kBAVArtListe),
+          .preset = std::string(kBAVArtListe.front().text),
+          .reset = std::string(kBAVArtListe.front().text)}},
         {AVVEdiAG1,
          {.name = "AVVEdiAG1",
           .kind = SteuerArt::ValueLabEdit,
@@ -33,9 +33,9 @@ std::vector<Eintrag<Opt>> optionenSeite3()
          {.name = "AVCombo1StFrei",
           .kind = SteuerArt::Combo,
           .label = "Steuerfreiheit:",
-          .items = {"stfrei nach § 3 Nr. 63 EStG", "alles steuerfrei", "nichts steuerfrei"},
-          .preset = "stfrei nach § 3 Nr. 63 EStG",
-          .reset = "stfrei nach § 3 Nr. 63 EStG"}},
+          .items = OptionTexte(kBAVStFreiListe),
+          .preset = std::string(kBAVStFreiListe.front().text),
+          .reset = std::string(kBAVStFreiListe.front().text)}},
         {AVCombo1ZStFrei,
          {.name = "AVCombo1ZStFrei",
           .kind = SteuerArt::Combo,

@@ -32,7 +32,7 @@ constexpr std::string_view kOhneEB = "ohne Einmalbezüge aktueller Abrechnungsmo
 
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite4()
+std::vector<Eintrag<Opt>> optionenEinmalbezuege()
 {
     return {
         {EBVEdiKVBrVor, zurueckgeschrieben("EBVEdiKVBrVor", "KV-Brutto bis einschl. Vormonat:")},

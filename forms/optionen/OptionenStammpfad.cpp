@@ -2,7 +2,7 @@
 
 namespace lx {
 
-std::vector<Eintrag<Opt>> optionenSeite11()
+std::vector<Eintrag<Opt>> optionenStammpfad()
 {
     using enum Opt;
     return {

@@ -2,12 +2,12 @@
 
 namespace lx {
 
-std::vector<Eintrag<Opt>> optionenSeite7()
+std::vector<Eintrag<Opt>> optionenPfaendung()
 {
     using enum Opt;
     return {
         // Its tag marks that the last calculation needed the garnishment
-        // special calculation; the reset clears it (GrundstellungSeite7).
+        // special calculation; the reset clears it (GrundstellungPfaendung).
         {PfdComboJaNein,
          {.name = "PfdComboJaNein",
           .kind = SteuerArt::Combo,

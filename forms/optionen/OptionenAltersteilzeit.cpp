@@ -2,7 +2,7 @@
 
 namespace lx {
 
-std::vector<Eintrag<Opt>> optionenSeite6()
+std::vector<Eintrag<Opt>> optionenAltersteilzeit()
 {
     using enum Opt;
     return {

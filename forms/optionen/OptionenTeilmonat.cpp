@@ -42,7 +42,7 @@ const std::vector<std::string>& teilmonatRegeln()
 
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite9()
+std::vector<Eintrag<Opt>> optionenTeilmonat()
 {
     return {
         {Opt::TBComboJaNein,

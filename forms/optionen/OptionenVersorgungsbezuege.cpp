@@ -7,7 +7,7 @@ namespace {
 using enum Opt;
 }  // namespace
 
-std::vector<Eintrag<Opt>> optionenSeite5()
+std::vector<Eintrag<Opt>> optionenVersorgungsbezuege()
 {
     return {
         {VBVEdiJahr,
