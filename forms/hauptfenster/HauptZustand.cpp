@@ -30,19 +30,6 @@ int GebJahrDesFelds(std::string_view text)
     return GebJahrAngegeben(text) ? StrToInt(text) : kGebJahrVorgabe;
 }
 
-std::vector<std::string> JahreDerListe()
-{
-    std::vector<std::string> j;
-    for (int jahr = kLetztesRechenjahr; jahr >= kErstesListenjahr; --jahr) j.push_back(std::to_string(jahr));
-    return j;
-}
-
-const std::vector<std::string>& MonateDerListe()
-{
-    static const std::vector<std::string> monate(kMonatsnamen.begin(), kMonatsnamen.end());
-    return monate;
-}
-
 std::span<const Eintrag<Haupt>> hauptTabelle()
 {
     static const std::vector<Eintrag<Haupt>> tabelle = {

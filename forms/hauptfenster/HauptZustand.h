@@ -11,16 +11,12 @@
 
 #include "Gehaltsroutinen.h"
 #include "Rechengroessen.h"
+#include "gemeinsam/Jahresliste.h"
 #include "gemeinsam/Steuerelement.h"
 
 namespace lx {
 
 struct ProgrammZustand;
-
-// The year lists of the main window and the options dialog: the newest year
-// first, down to the first listed year; and their month lists.
-std::vector<std::string> JahreDerListe();
-const std::vector<std::string>& MonateDerListe();
 
 // The birth year field "LEdiGebJahr": a text of fewer than four characters
 // gives no birth year, and a calculation takes the field's preset instead.

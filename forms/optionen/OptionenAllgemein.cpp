@@ -1,5 +1,6 @@
 #include "OptionenZustand.h"
-#include "hauptfenster/HauptZustand.h"
+#include "Rechengroessen.h"
+#include "gemeinsam/Jahresliste.h"
 
 namespace lx {
 

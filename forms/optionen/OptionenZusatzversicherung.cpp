@@ -2,7 +2,7 @@
 
 #include "OptionenZustand.h"
 #include "Rechengroessen.h"
-#include "hauptfenster/HauptZustand.h"
+#include "gemeinsam/Jahresliste.h"
 
 namespace lx {
 
