@@ -1,5 +1,6 @@
 #include "Optionen.h"
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -10,32 +11,10 @@ using enum Opt;
 std::vector<Eintrag<Opt>> optionenAltersversorgung()
 {
     return {
-        {AVCombo1Art,
-         {.name = "AVCombo1Art",
-          .kind = SteuerArt::Combo,
-          .label = "Altersversorgung Art:",
-          .items = OptionTexte(kBAVArtListe),
-          .preset = std::string(kBAVArtListe.front().text),
-          .reset = std::string(kBAVArtListe.front().text)}},
-        {AVVEdiAG1,
-         {.name = "AVVEdiAG1",
-          .kind = SteuerArt::ValueLabEdit,
-          .label = "Arbeitgeberanteil:",
-          .preset = "0,00",
-          .reset = "0,00"}},
-        {AVVEdiAN1,
-         {.name = "AVVEdiAN1",
-          .kind = SteuerArt::ValueLabEdit,
-          .label = "Arbeitnehmeranteil:",
-          .preset = "0,00",
-          .reset = "0,00"}},
-        {AVCombo1StFrei,
-         {.name = "AVCombo1StFrei",
-          .kind = SteuerArt::Combo,
-          .label = "Steuerfreiheit:",
-          .items = OptionTexte(kBAVStFreiListe),
-          .preset = std::string(kBAVStFreiListe.front().text),
-          .reset = std::string(kBAVStFreiListe.front().text)}},
+        {AVCombo1Art, seiten::liste("AVCombo1Art", "Altersversorgung Art:", OptionTexte(kBAVArtListe))},
+        {AVVEdiAG1, seiten::betrag("AVVEdiAG1", "Arbeitgeberanteil:")},
+        {AVVEdiAN1, seiten::betrag("AVVEdiAN1", "Arbeitnehmeranteil:")},
+        {AVCombo1StFrei, seiten::liste("AVCombo1StFrei", "Steuerfreiheit:", OptionTexte(kBAVStFreiListe))},
         {AVCombo1ZStFrei,
          {.name = "AVCombo1ZStFrei",
           .kind = SteuerArt::Combo,
@@ -52,13 +31,7 @@ std::vector<Eintrag<Opt>> optionenAltersversorgung()
           .hint = "0 eingeben, wenn nichts pauschaliert werden soll (2148=Gruppenvertrag)",
           .preset = "1752",
           .reset = "1.752,00"}},
-        {AVCombo1AnsatzSt,
-         {.name = "AVCombo1AnsatzSt",
-          .kind = SteuerArt::Combo,
-          .label = "Steuerlicher Ansatz:",
-          .items = {"monatlich", "jährlich"},
-          .preset = "monatlich",
-          .reset = "monatlich"}},
+        {AVCombo1AnsatzSt, seiten::liste("AVCombo1AnsatzSt", "Steuerlicher Ansatz:", {"monatlich", "jährlich"})},
         {AVLabGesetzgrundlage,
          {.name = "AVLabGesetzgrundlage",
           .kind = SteuerArt::Label,

@@ -1,20 +1,15 @@
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
 namespace {
 using enum Opt;
 
-Steuerelement betrag(std::string_view name, std::string_view label, std::string_view hint = {})
-{
-    return {
-        .name = name, .kind = SteuerArt::ValueLabEdit, .label = label, .hint = hint, .preset = "0,00", .reset = "0,00"};
-}
-
 // An amount that the payslip writes back after one-off pay.
 Steuerelement zurueckgeschrieben(std::string_view name, std::string_view label, std::string_view hint = {})
 {
-    Steuerelement e = betrag(name, label, hint);
+    Steuerelement e = seiten::betrag(name, label, hint);
     e.filledBeyondRange = true;
     return e;
 }
@@ -48,7 +43,7 @@ std::vector<Eintrag<Opt>> optionenEinmalbezuege()
           .preset = "1"}},
         {EBChkSVAuto, automatisch("EBChkSVAuto")},
         {EBVEdiStJahr, zurueckgeschrieben("EBVEdiStJahr", "Steuerliches Jahreseinkommen:", kOhneEB)},
-        {EBVEdiVBJahr, betrag("EBVEdiVBJahr", "Steuerl. Jahreseink. Versorg.bezüge:", kOhneEB)},
+        {EBVEdiVBJahr, seiten::betrag("EBVEdiVBJahr", "Steuerl. Jahreseink. Versorg.bezüge:", kOhneEB)},
         {EBChkStAuto, automatisch("EBChkStAuto")},
     };
 }

@@ -1,5 +1,6 @@
 #include "Optionen.h"
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -11,12 +12,7 @@ std::vector<Eintrag<Opt>> optionenLohnsteuer()
 {
     return {
         {LSTComboStTab,
-         {.name = "LSTComboStTab",
-          .kind = SteuerArt::Combo,
-          .label = "Steuertabelle:",
-          .items = {"Allgemeine Steuertabelle", "Besondere Steuertabelle"},
-          .preset = "Allgemeine Steuertabelle",
-          .reset = "Allgemeine Steuertabelle"}},
+         seiten::liste("LSTComboStTab", "Steuertabelle:", {"Allgemeine Steuertabelle", "Besondere Steuertabelle"})},
         {LSTVEdiStTage,
          {.name = "LSTVEdiStTage",
           .kind = SteuerArt::ValueLabEdit,
@@ -65,13 +61,8 @@ std::vector<Eintrag<Opt>> optionenLohnsteuer()
           .label = "identisch mit PKV+PPV-Beträge  im Register Sozialversicherung",
           .resetChecked = true,
           .checked = true}},
-        {LSTComboKammerbeitrag,
-         {.name = "LSTComboKammerbeitrag",
-          .kind = SteuerArt::Combo,
-          .label = "Kammerbeitrag Bremen/Saarland:",
-          .items = {"automatisch berechnen", "nicht berechnen"},
-          .preset = "automatisch berechnen",
-          .reset = "automatisch berechnen"}},
+        {LSTComboKammerbeitrag, seiten::liste("LSTComboKammerbeitrag", "Kammerbeitrag Bremen/Saarland:",
+                                              {"automatisch berechnen", "nicht berechnen"})},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -16,12 +17,7 @@ std::vector<Eintrag<Opt>> optionenMehrfachbeschaeftigung()
           .items = {"ja", "nein"},
           .preset = "nein",
           .reset = "nein"}},
-        {MfBVEdiBrutAnd,
-         {.name = "MfBVEdiBrutAnd",
-          .kind = SteuerArt::ValueLabEdit,
-          .label = "Ungekürztes SV-Brutto anderes Dienstverhältnis:",
-          .preset = "0,00",
-          .reset = "0,00"}},
+        {MfBVEdiBrutAnd, seiten::betrag("MfBVEdiBrutAnd", "Ungekürztes SV-Brutto anderes Dienstverhältnis:")},
     };
 }
 

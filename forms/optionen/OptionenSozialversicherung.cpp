@@ -1,22 +1,11 @@
 #include "Optionen.h"
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
 namespace {
 using enum Opt;
-
-// A drop-down list whose first item is its start and reset text.
-Steuerelement liste(std::string_view name, std::string_view label, std::vector<std::string> items)
-{
-    std::string erstes = items.front();
-    return {.name = name,
-            .kind = SteuerArt::Combo,
-            .label = label,
-            .items = std::move(items),
-            .preset = erstes,
-            .reset = erstes};
-}
 
 // A display panel of the year's rates, written by the main window's year and month change.
 Steuerelement satz(std::string_view name, std::string_view label, std::string preset)
@@ -29,7 +18,7 @@ Steuerelement satz(std::string_view name, std::string_view label, std::string pr
 std::vector<Eintrag<Opt>> optionenSozialversicherung()
 {
     return {
-        {SVComboRechtskreis, liste("SVComboRechtskreis", "Rechtskreis:", {"West", "Ost"})},
+        {SVComboRechtskreis, seiten::liste("SVComboRechtskreis", "Rechtskreis:", {"West", "Ost"})},
         {SVVEdiSVTage,
          {.name = "SVVEdiSVTage",
           .kind = SteuerArt::ValueLabEdit,
@@ -39,12 +28,12 @@ std::vector<Eintrag<Opt>> optionenSozialversicherung()
           .decimals = 0,
           .preset = "30",
           .reset = "30"}},
-        {SVComboKVBez, liste("SVComboKVBez", "Krankenversicherung:", OptionTexte(kKVBesListe))},
-        {SVComboRVBez, liste("SVComboRVBez", "Rentenversicherung:", OptionTexte(kRVBesListe))},
-        {SVComboAVBez, liste("SVComboAVBez", "Arbeitslosenversicherung:", OptionTexte(kAVBesListe))},
-        {SVComboPVBez, liste("SVComboPVBez", "Pflegeversicherung:", OptionTexte(kPVBesListe))},
-        {SVComboGleitzone,
-         liste("SVComboGleitzone", "Gleitzone (Übergangsbereich):", {"Gleitzone rechnen", "keine Gleitzone rechnen"})},
+        {SVComboKVBez, seiten::liste("SVComboKVBez", "Krankenversicherung:", OptionTexte(kKVBesListe))},
+        {SVComboRVBez, seiten::liste("SVComboRVBez", "Rentenversicherung:", OptionTexte(kRVBesListe))},
+        {SVComboAVBez, seiten::liste("SVComboAVBez", "Arbeitslosenversicherung:", OptionTexte(kAVBesListe))},
+        {SVComboPVBez, seiten::liste("SVComboPVBez", "Pflegeversicherung:", OptionTexte(kPVBesListe))},
+        {SVComboGleitzone, seiten::liste("SVComboGleitzone", "Gleitzone (Übergangsbereich):",
+                                         {"Gleitzone rechnen", "keine Gleitzone rechnen"})},
         {SVComboRVVoll,
          {.name = "SVComboRVVoll",
           .kind = SteuerArt::Combo,
@@ -53,11 +42,12 @@ std::vector<Eintrag<Opt>> optionenSozialversicherung()
           .items = {"ja", "nein"},
           .preset = "nein",
           .reset = "nein"}},
-        {SVComboGfERV, liste("SVComboGfERV", "Minijob:", {"Verzicht auf RV-Pflicht", "kein Verzicht auf RV-Pflicht"})},
-        {SVComboFrWPKV, liste("SVComboFrWPKV", "Freiwillig-/Privat-Versicherte:",
-                              {"normale Berechnung", "nach tatsächlichem SV-Brutto"})},
-        {SVComboUmlage, liste("SVComboUmlage", "Umlage 1 / Umlage 2:",
-                              {"Umlage 2 rechnen", "U1 und U 2 rechnen", "keine Umlage rechnen"})},
+        {SVComboGfERV,
+         seiten::liste("SVComboGfERV", "Minijob:", {"Verzicht auf RV-Pflicht", "kein Verzicht auf RV-Pflicht"})},
+        {SVComboFrWPKV, seiten::liste("SVComboFrWPKV", "Freiwillig-/Privat-Versicherte:",
+                                      {"normale Berechnung", "nach tatsächlichem SV-Brutto"})},
+        {SVComboUmlage, seiten::liste("SVComboUmlage", "Umlage 1 / Umlage 2:",
+                                      {"Umlage 2 rechnen", "U1 und U 2 rechnen", "keine Umlage rechnen"})},
         {SVVEdiU1Satz,
          {.name = "SVVEdiU1Satz",
           .kind = SteuerArt::ValueLabEdit,

@@ -1,4 +1,5 @@
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -86,19 +87,8 @@ std::vector<Eintrag<Opt>> optionenTeilmonat()
                       {"voll", 80, Ausrichtung::Rechts},
                       {"gekürzt", 80, Ausrichtung::Rechts}},
           .help = kHilfe}},
-        {Opt::TABtnAktualisieren,
-         {.name = "TABtnAktualisieren",
-          .kind = SteuerArt::Button,
-          .label = "Aktualisieren",
-          .preset = "Aktualisieren",
-          .help = kHilfe}},
-        {Opt::TABtnUebernehmen,
-         {.name = "TABtnUebernehmen",
-          .kind = SteuerArt::Button,
-          .label = "In Erfassungsmaske übernehmen",
-          .hint = "Ändert auch Steuer- und SV-Tage",
-          .preset = "In Erfassungsmaske übernehmen",
-          .help = kHilfe}},
+        {Opt::TABtnAktualisieren, seiten::aktualisieren("TABtnAktualisieren", kHilfe)},
+        {Opt::TABtnUebernehmen, seiten::inErfassungUebernehmen("TABtnUebernehmen", kHilfe)},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "OptionenZustand.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -43,19 +44,8 @@ std::vector<Eintrag<Opt>> optionenTeilzeit()
                       {"Teilzeit", 80, Ausrichtung::Rechts}},
           .help = kHilfe}},
         {Opt::TZLiBo, {.name = "TZLiBo", .kind = SteuerArt::ListBox, .visible = false}},
-        {Opt::TZBtnAktualisieren,
-         {.name = "TZBtnAktualisieren",
-          .kind = SteuerArt::Button,
-          .label = "Aktualisieren",
-          .preset = "Aktualisieren",
-          .help = kHilfe}},
-        {Opt::TZBtnUebernehmen,
-         {.name = "TZBtnUebernehmen",
-          .kind = SteuerArt::Button,
-          .label = "In Erfassungsmaske übernehmen",
-          .hint = "Ändert auch Steuer- und SV-Tage",
-          .preset = "In Erfassungsmaske übernehmen",
-          .help = kHilfe}},
+        {Opt::TZBtnAktualisieren, seiten::aktualisieren("TZBtnAktualisieren", kHilfe)},
+        {Opt::TZBtnUebernehmen, seiten::inErfassungUebernehmen("TZBtnUebernehmen", kHilfe)},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "OptionenZustand.h"
 #include "Rechengroessen.h"
+#include "Seitenbausteine.h"
 
 namespace lx {
 
@@ -45,14 +46,9 @@ std::vector<Eintrag<Opt>> optionenVersorgungsbezuege()
           .decimals = 0,
           .preset = "12",
           .reset = "12"}},
-        {SVComboVB,
-         {.name = "SVComboVB",
-          .kind = SteuerArt::Combo,
-          .label = "Versorgungsbezugsrechnung Sozialversicherung:",
-          .items = {"keine KV- und PV-Beiträge berechnen", "Beitr. unter 1/20 der Bezugsgr. abführen",
-                    "Beitr. unter 1/20 der Bezugsgr. nicht abf."},
-          .preset = "keine KV- und PV-Beiträge berechnen",
-          .reset = "keine KV- und PV-Beiträge berechnen"}},
+        {SVComboVB, seiten::liste("SVComboVB", "Versorgungsbezugsrechnung Sozialversicherung:",
+                                  {"keine KV- und PV-Beiträge berechnen", "Beitr. unter 1/20 der Bezugsgr. abführen",
+                                   "Beitr. unter 1/20 der Bezugsgr. nicht abf."})},
         {SVVEdiVBMax,
          {.name = "SVVEdiVBMax",
           .kind = SteuerArt::ValueLabEdit,
