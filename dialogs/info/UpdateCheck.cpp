@@ -92,7 +92,7 @@ void UpdateCheck::onFinished()
         if (body_.size() > maxBytes_) message = QStringLiteral("Die Antwort ist zu groß.");
     }
     QString result = message.isEmpty()
-                         ? QString::fromStdString(ParseUpdateInfo(body_.toStdString(), ownVersion_.toStdString()))
+                         ? QString::fromStdString(LeseUpdateInfo(body_.toStdString(), ownVersion_.toStdString()))
                          : QString::fromUtf8(kUpdateFehler) + QLatin1Char('\n') + message;
     reply_ = nullptr;
     reply->disconnect(this);

@@ -1,7 +1,7 @@
 #pragma once
 // The about box's update check: one plain HTTP GET of the update file at the
 // root of the product's web site, read into memory and handed to
-// ParseUpdateInfo. Only a complete 200 answer is read; a redirect, another
+// LeseUpdateInfo. Only a complete 200 answer is read; a redirect, another
 // status, a network error, a stall, a slow or an oversized answer end the
 // check with kUpdateFehler and the reason on a second line.
 

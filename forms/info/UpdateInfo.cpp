@@ -46,7 +46,7 @@ std::string_view Getrimmt(std::string_view s)
 
 }  // namespace
 
-std::string ParseUpdateInfo(std::string_view body, std::string_view eigeneVersion)
+std::string LeseUpdateInfo(std::string_view body, std::string_view eigeneVersion)
 {
     const std::vector<std::string_view> zeilen = Zeilen(body);
     std::string_view treffer;

@@ -18,6 +18,6 @@ inline constexpr const char* kUpdateFehler = "Fehler beim Prüfen der Update-Inf
 // program's name and a blank (its first 20 characters), blanks trimmed, is the
 // offered version. Lines end in CRLF, LF or CR. A file without such a line
 // (or with nothing after the name) gives kUpdateFehler.
-std::string ParseUpdateInfo(std::string_view body, std::string_view eigeneVersion);
+std::string LeseUpdateInfo(std::string_view body, std::string_view eigeneVersion);
 
 }  // namespace lx

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string message = lx::ParseUpdateInfo(lx::fuzz::text(data, size), lx::kVersion);
+    const std::string message = lx::LeseUpdateInfo(lx::fuzz::text(data, size), lx::kVersion);
     lx::fuzz::fuzzCheck(!message.empty(), "every notice gives a message");
     return 0;
 }

@@ -25,7 +25,7 @@ struct Fall {
     std::string erwartet;
 };
 
-TEST(ParseUpdateInfo, Texts)
+TEST(LeseUpdateInfo, Texts)
 {
     const Fall faelle[] = {
         {"own version on line 2", "Kopf\nRiVodozazavudidavaz 1.1.1.1\n", kKeinUpdate},
@@ -47,7 +47,7 @@ TEST(ParseUpdateInfo, Texts)
         {"CR file", Datei("cr-aktuell.txt"), kKeinUpdate},
         {"LF file", Datei("lf-aktuell.txt"), kKeinUpdate},
     };
-    for (const Fall& f : faelle) EXPECT_EQ(lx::ParseUpdateInfo(f.body, "1.1.1.1"), f.erwartet) << f.name;
+    for (const Fall& f : faelle) EXPECT_EQ(lx::LeseUpdateInfo(f.body, "1.1.1.1"), f.erwartet) << f.name;
 }
 
 std::string MitTrefferAufZeile(std::size_t zeile, const std::string& eol)
@@ -57,14 +57,14 @@ std::string MitTrefferAufZeile(std::size_t zeile, const std::string& eol)
     return body + "RiVodozazavudidavaz 1.1.2.0" + eol;
 }
 
-TEST(ParseUpdateInfo, LooksAtLinesTwoTo256)
+TEST(LeseUpdateInfo, LooksAtLinesTwoTo256)
 {
-    EXPECT_EQ(lx::ParseUpdateInfo(MitTrefferAufZeile(256, "\r\n"), "1.1.1.1"),
+    EXPECT_EQ(lx::LeseUpdateInfo(MitTrefferAufZeile(256, "\r\n"), "1.1.1.1"),
               "Im Internet liegt ein Update auf Version 1.1.2.0 vor");
-    EXPECT_EQ(lx::ParseUpdateInfo(MitTrefferAufZeile(257, "\n"), "1.1.1.1"), lx::kUpdateFehler);
-    EXPECT_EQ(lx::ParseUpdateInfo(MitTrefferAufZeile(300, "\r"), "1.1.1.1"), lx::kUpdateFehler);
+    EXPECT_EQ(lx::LeseUpdateInfo(MitTrefferAufZeile(257, "\n"), "1.1.1.1"), lx::kUpdateFehler);
+    EXPECT_EQ(lx::LeseUpdateInfo(MitTrefferAufZeile(300, "\r"), "1.1.1.1"), lx::kUpdateFehler);
     // An empty line still counts as a line.
-    EXPECT_EQ(lx::ParseUpdateInfo("\n\nRiVodozazavudidavaz 1.1.1.1", "1.1.1.1"), kKeinUpdate);
+    EXPECT_EQ(lx::LeseUpdateInfo("\n\nRiVodozazavudidavaz 1.1.1.1", "1.1.1.1"), kKeinUpdate);
 }
 
 }  // namespace
